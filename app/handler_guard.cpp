@@ -1,0 +1,41 @@
+#include "app/handler_guard.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+void DefaultDisplay(const QString& message) {
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+        QMessageBox::critical(nullptr, QCoreApplication::applicationName(), message);
+    else
+        qWarning("%s", qPrintable(message));
+}
+
+ExceptionDisplay& ActiveDisplay() {
+    static ExceptionDisplay display = DefaultDisplay;
+    return display;
+}
+} // namespace
+
+void Abort() { throw EAbort(); }
+
+void ShowException(const QString& message) { ActiveDisplay()(message); }
+
+ExceptionDisplay SetExceptionDisplay(ExceptionDisplay display) {
+    ExceptionDisplay old = ActiveDisplay();
+    ActiveDisplay() = display ? std::move(display) : DefaultDisplay;
+    return old;
+}
+
+bool RunGuarded(const std::function<void()>& handler) {
+    try {
+        handler();
+        return true;
+    } catch (const EAbort&) {
+    } catch (const std::exception& e) {
+        ShowException(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        ShowException(QStringLiteral("Unknown error"));
+    }
+    return false;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The data spine: the serial port to the meter, frame reception, decoding and the
+// panel's display state, wired together. Owned by the main window.
+
+#include "link/serial_port.h"
+#include "meter/current_reading.h"
+#include "meter/frame_assembler.h"
+#include "meter/frame_decoder.h"
+#include "meter/link_state.h"
+#include "meter/panel_display.h"
+
+class MeterLink : public QObject {
+    Q_OBJECT
+public:
+    MeterLink(CurrentReading& reading, LinkState& link, QObject* parent = nullptr);
+
+    // The receive handler is detached while the port search talks to the port itself.
+    void AttachRxChar();
+    void DetachRxChar();
+
+    TSerialPort Comm1;
+    PanelDisplay Display;
+    FrameDecoder Decoder;
+    FrameAssembler Assembler;
+
+signals:
+    // The first frame after the link was down; windows show the connection.
+    void ConnectionAnnounced();
+};

@@ -1,0 +1,68 @@
+#pragma once
+// The one serial port to the meter: 9600 baud 8N1, exclusive open, input that
+// arrived before the open discarded, asynchronous ordered writes, a receive
+// event on the main thread, and every failure reported through OnError.
+
+#include <QSerialPort>
+#include <QStringList>
+#include <functional>
+#include <stdexcept>
+
+enum class TSerialAction { saFail, saAbort };
+
+class ESerialError : public std::runtime_error {
+public:
+    ESerialError(const QString& message, int errorCode);
+    QString Message() const { return QString::fromLocal8Bit(what()); }
+    int ErrorCode; // the operating system's error number, 0 for the port's own conditions
+};
+
+class TSerialPort : public QObject {
+    Q_OBJECT
+public:
+    using RxCharHandler = std::function<void(TSerialPort* sender)>;
+    using ErrorHandler =
+        std::function<void(TSerialPort* sender, const ESerialError& error, TSerialAction& action)>;
+
+    static const QString ClosedPortText;
+    static const QString OpenPortText;
+    static const QString TimeoutText;
+
+    explicit TSerialPort(QObject* parent = nullptr);
+    ~TSerialPort() override;
+
+    // Appends the machine's serial ports, then the extra devices not already listed
+    // (pseudo-terminals and other ports the platform does not enumerate).
+    static void ListPortNames(QStringList& list, const QStringList& extraDevices = {});
+    // The name the operating system opens for a listed port.
+    static QString NativeName(const QString& listedName);
+
+    QString DeviceName() const { return deviceName_; }
+    void SetDeviceName(const QString& name);
+
+    bool Active() const { return port_.isOpen(); }
+    void SetActive(bool active);
+
+    uint32_t BytesWaiting();
+    void ReadData(void* buffer, int length, bool waitOnCompletion);
+    void WriteData(const void* buffer, int length, bool waitOnCompletion);
+
+    void SetOnRxChar(RxCharHandler handler);
+    bool HasOnRxChar() const { return static_cast<bool>(onRxChar_); }
+    void SetOnError(ErrorHandler handler) { onError_ = std::move(handler); }
+
+private:
+    [[noreturn]] void RaiseError(const QString& text, int errorCode);
+    [[noreturn]] void RaisePortError();
+    void Open();
+    void Close();
+    void DispatchRx();
+    void PortError(QSerialPort::SerialPortError error);
+
+    QSerialPort port_;
+    QString deviceName_;
+    RxCharHandler onRxChar_;
+    ErrorHandler onError_;
+    bool vanishing_ = false; // the device is gone; its close is queued
+    bool rxQueued_ = false;
+};

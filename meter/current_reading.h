@@ -1,0 +1,41 @@
+#pragma once
+// The one decoded state of the meter: what its display shows now, plus the model.
+// Written by the frame decoder and the model identification; read by the panel,
+// the log, the live graph and the heartbeat.
+
+#include <QString>
+#include <cstdint>
+
+struct CurrentReading {
+    int32_t ModelCode = 0; // 300..303; 0 before any identification
+    QString ModelText;
+    int32_t ChannelCount = 1;
+
+    double MainValue = 0.0;
+    bool MainOverload = false;
+    bool MainNegative = false;
+    bool MainNoPoint = false;
+
+    double SubValue = 0.0;
+    bool SubOverload = false;
+    bool SubNegative = false;
+    bool SubNoPoint = false;
+    bool TimerMinSec = false;
+    int32_t ChannelView = 0;
+
+    int32_t MmaMode = 0;
+    bool TypeJ = false;
+    bool Relative = false;
+    bool Hold = false;
+    bool LowBattery = false;
+    bool Celsius = false;
+
+    QString TypeText = QStringLiteral("K");
+    QString UnitText = QStringLiteral("C");
+    QString SubUnitText = QStringLiteral("C");
+    QString SubText;
+    QString ModeText;
+
+    bool IsTwoChannel() const { return ModelCode == 301 || ModelCode == 303; }
+    bool IsOneChannel() const { return ModelCode == 300 || ModelCode == 302; }
+};

@@ -39,6 +39,7 @@ void FrameAssembler::Feed(const uint8_t* data, int count) {
         std::copy_n(reinterpret_cast<const uint8_t*>(rxBuffer_.constData()) + pos, length,
                     frame.begin());
         pos += length;
+        ++framesAccepted_;
         decoder_.DecodeFrame(frame);
     }
     rxBuffer_.remove(0, pos);

@@ -21,6 +21,7 @@ public:
 
     const QByteArray& RxBuffer() const { return rxBuffer_; }
     LinkState& Link() { return link_; }
+    quint64 FramesAccepted() const { return framesAccepted_; }
 
 signals:
     // The first accepted frame while MeterConnected was false, before it is decoded.
@@ -30,4 +31,5 @@ private:
     LinkState& link_;
     FrameDecoder& decoder_;
     QByteArray rxBuffer_;
+    quint64 framesAccepted_ = 0;
 };

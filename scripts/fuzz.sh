@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and runs each for a bounded time (seconds, default 45).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-45}
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DBRACKWATER_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build-fuzz
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+for target in build-fuzz/fuzz/*_fuzz; do
+  echo "fuzzing $(basename "$target") for ${seconds}s"
+  "$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 "$work" fuzz/corpus
+done

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need on Debian 12 (uses sudo when not root).
+set -euo pipefail
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev
+          qt6-base-dev qt6-serialport-dev qt6-svg-dev libqcustomplot-dev libgl-dev
+          qt6-qpa-plugins fonts-dejavu-core)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+$sudo apt-get update -q
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer,
+# and runs every test headless.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRACKWATER_SANITIZE=ON -DBRACKWATER_BENCH=OFF
+cmake --build build-asan
+export QT_QPA_PLATFORM=offscreen
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir build-asan --output-on-failure --timeout 300

@@ -1,0 +1,170 @@
+#include "link/port_search.h"
+
+#include "app/delay.h"
+#include "app/handler_guard.h"
+
+#include <QFileInfo>
+#include <array>
+#include <cerrno>
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+uint8_t IdentificationRequest = 'K'; // static storage: the write is asynchronous
+constexpr int ReplySize = 4;
+
+// Runs one port call; any failure is ignored, as the search just goes on.
+bool Try(const std::function<void()>& call) {
+    try {
+        call();
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+QString DeviceGroup(const QString& device) {
+    struct stat st {};
+    if (::stat(device.toLocal8Bit().constData(), &st) != 0)
+        return {};
+    const group* g = ::getgrgid(st.st_gid);
+    return g ? QString::fromLocal8Bit(g->gr_name) : QString();
+}
+} // namespace
+
+PortSearch::PortSearch(AppState& state, MeterLink& meter, QStringList& ports,
+                       std::function<bool(const QByteArray&)> identify)
+    : state_(state), meter_(meter), ports_(ports), identify_(std::move(identify)) {}
+
+bool PortSearch::DefaultPermissionDenied(const QString& device) {
+#ifdef Q_OS_UNIX
+    const QByteArray path = device.toLocal8Bit();
+    return ::access(path.constData(), F_OK) == 0 && ::access(path.constData(), R_OK | W_OK) != 0 &&
+           errno == EACCES;
+#else
+    Q_UNUSED(device);
+    return false;
+#endif
+}
+
+PortSearch::Result PortSearch::Run(const SearchHooks& hooks) {
+    Result result;
+    state_.SearchInProgress = true;
+    if (hooks.StopHeartbeat)
+        hooks.StopHeartbeat();
+    DelayWithMessages(delays_.Settle);
+    Try([&] { meter_.Comm1.SetActive(false); });
+    state_.Link.MeterConnected = false;
+    if (hooks.ShowSearching)
+        hooks.ShowSearching();
+    DelayWithMessages(delays_.Searching);
+
+    QStringList refused;
+    const int count = int(ports_.size());
+    int position = 0;
+    for (int i = 0; i < count; ++i) {
+        const QString device = ports_.value(position);
+        const bool opened = Try([&] {
+            meter_.Comm1.SetDeviceName(TSerialPort::NativeName(device));
+            meter_.DetachRxChar();
+            meter_.Comm1.SetActive(true);
+        });
+        if (!opened || !meter_.Comm1.Active()) {
+            // A port that cannot be opened leaves the list for the rest of the run.
+            if (hooks.PermissionDenied && hooks.PermissionDenied(device))
+                refused.append(device);
+            ports_.removeAt(position);
+            continue;
+        }
+        QByteArray reply;
+        if (AskModel(reply)) {
+            state_.Link.MeterConnected = true;
+            state_.SearchInProgress = false;
+            break;
+        }
+        Try([&] { meter_.Comm1.SetActive(false); });
+        ++position;
+    }
+
+    if (state_.Link.MeterConnected) {
+        result.Found = true;
+        const QString name = meter_.Comm1.DeviceName();
+        if (hooks.SetStatus)
+            hooks.SetStatus(QStringLiteral("Thermometer is connected at ") + name);
+        result.Lines << QStringLiteral("Serial Port :") + name
+                     << QStringLiteral("Model:") + state_.Reading.ModelText;
+        Try([&] {
+            state_.Settings.LastConnectedPort = position;
+            state_.Settings.LastConnectedDevice = ports_.value(position);
+            state_.Settings.LastModel = state_.Reading.ModelCode;
+            meter_.Comm1.SetActive(false);
+            meter_.AttachRxChar();
+            DelayWithMessages(delays_.Reopen);
+            meter_.Comm1.SetActive(true);
+        });
+    } else {
+        if (hooks.ApplyLastModel)
+            hooks.ApplyLastModel();
+        if (hooks.SetStatus)
+            hooks.SetStatus(QStringLiteral("No Connection"));
+        result.Lines << QStringLiteral("Can not find any THERMOMETER");
+        ReopenLastPort();
+    }
+    for (const QString& device : refused) {
+        const QString group = DeviceGroup(device);
+        result.Lines << QStringLiteral("%1 was skipped: permission denied.").arg(device)
+                     << (group.isEmpty() || group == QLatin1String("root")
+                             ? QStringLiteral("Ask your administrator for access to the serial ports.")
+                             : QStringLiteral("Join the group \"%1\" (sudo usermod -aG %1 $USER), then "
+                                              "log in again.")
+                                   .arg(group));
+    }
+    state_.SearchInProgress = false;
+    return result;
+}
+
+bool PortSearch::AskModel(QByteArray& reply) {
+    Try([&] { meter_.Comm1.WriteData(&IdentificationRequest, 1, false); });
+    DelayWithMessages(delays_.Reply);
+    uint32_t waiting = 0;
+    if (!Try([&] { waiting = meter_.Comm1.BytesWaiting(); }))
+        waiting = 0;
+    if (waiting < ReplySize)
+        return false;
+    // The reply buffer holds 8 bytes; anything beyond is drained in pieces of that size.
+    // Only an exact 4-byte reply can be a model, so a longer one is kept just long enough to fail.
+    std::array<uint8_t, 8> buffer;
+    Try([&] {
+        while (waiting > 0) {
+            const int n = int(std::min<uint32_t>(waiting, buffer.size()));
+            meter_.Comm1.ReadData(buffer.data(), n, false);
+            if (reply.size() <= ReplySize)
+                reply.append(reinterpret_cast<const char*>(buffer.data()), n);
+            waiting -= uint32_t(n);
+        }
+    });
+    return identify_(reply);
+}
+
+int PortSearch::LastPortPosition() const {
+    const QString& device = state_.Settings.LastConnectedDevice;
+    if (!device.isEmpty()) {
+        const int byName = int(ports_.indexOf(device));
+        if (byName >= 0)
+            return byName;
+    }
+    return state_.Settings.LastConnectedPort;
+}
+
+void PortSearch::ReopenLastPort() {
+    Try([&] {
+        const int position = LastPortPosition();
+        if (position < 0 || position >= ports_.size())
+            Abort(); // no such entry: the port stays closed
+        meter_.Comm1.SetDeviceName(TSerialPort::NativeName(ports_.at(position)));
+        meter_.AttachRxChar();
+        DelayWithMessages(delays_.Reopen);
+        meter_.Comm1.SetActive(true);
+    });
+}

@@ -1,0 +1,62 @@
+#pragma once
+// Finds the meter: tries every listed port in turn with the identification
+// request and takes the first whose answer is exactly one of the model replies.
+// Ends with the port reopened for frame reception, on the answering port or, when
+// none answered, on the port that answered last time.
+
+#include "app/app_state.h"
+#include "link/meter_link.h"
+
+#include <QStringList>
+#include <functional>
+
+struct SearchDelays {
+    uint32_t Settle = 400;     // before the port is closed
+    uint32_t Searching = 3000; // after "searching" is shown, before the first port
+    uint32_t Reply = 500;      // for the meter's identification reply
+    uint32_t Reopen = 500;     // before the port is reopened for reception
+};
+
+struct SearchHooks {
+    std::function<void()> StopHeartbeat;
+    std::function<void()> ShowSearching;
+    std::function<void()> ApplyLastModel;
+    std::function<void(const QString&)> SetStatus;
+    // True when the device exists but this user may not open it.
+    std::function<bool(const QString& device)> PermissionDenied;
+};
+
+class PortSearch {
+public:
+    struct Result {
+        bool Found = false;
+        QStringList Lines; // the result lines for the user
+    };
+
+    PortSearch(AppState& state, MeterLink& meter, QStringList& ports,
+               std::function<bool(const QByteArray& reply)> identify);
+
+    void SetDelays(const SearchDelays& delays) { delays_ = delays; }
+    const SearchDelays& Delays() const { return delays_; }
+
+    // Runs the whole search; SearchInProgress is set while it runs.
+    Result Run(const SearchHooks& hooks);
+
+    // Opens the port that answered last time, for frame reception. Failures are ignored.
+    void ReopenLastPort();
+    // The list position ReopenLastPort would use: the stored device when it is still
+    // listed (positions shift when the list changes between runs), else the stored position.
+    int LastPortPosition() const;
+
+    static bool DefaultPermissionDenied(const QString& device);
+
+private:
+    // Sends the identification request and checks the reply on the open port.
+    bool AskModel(QByteArray& reply);
+
+    AppState& state_;
+    MeterLink& meter_;
+    QStringList& ports_;
+    std::function<bool(const QByteArray&)> identify_;
+    SearchDelays delays_;
+};

@@ -1,0 +1,152 @@
+// The port search against simulated meters on real pseudo-terminals.
+#include "far_end.h"
+#include "link/port_search.h"
+#include "meter_emulator.h"
+
+#include <QTest>
+
+namespace {
+// Stand-in for the model identification: exact replies only, as the meter sends them.
+bool Identify(CurrentReading& r, const QByteArray& reply) {
+    for (int model = 300; model <= 303; ++model)
+        if (reply == QByteArray::number(model) + '\x13') {
+            r.ModelCode = model;
+            r.ModelText = QStringLiteral("model %1").arg(model);
+            return true;
+        }
+    return false;
+}
+} // namespace
+
+class TestPortSearch : public QObject {
+    Q_OBJECT
+
+    struct Rig {
+        AppState state;
+        MeterLink meter{state.Reading, state.Link};
+        QStringList ports;
+        PortSearch search{state, meter, ports, [this](const QByteArray& r) { return Identify(state.Reading, r); }};
+        QStringList status;
+        int lastModelApplied = 0;
+        int heartbeatStops = 0;
+        QStringList refused;
+        SearchHooks hooks;
+        Rig() {
+            search.SetDelays({0, 0, 150, 0});
+            hooks.StopHeartbeat = [this] { ++heartbeatStops; };
+            hooks.ApplyLastModel = [this] { ++lastModelApplied; };
+            hooks.SetStatus = [this](const QString& s) { status.append(s); };
+            hooks.PermissionDenied = [this](const QString& d) { return refused.contains(d); };
+        }
+    };
+
+private slots:
+    void emptyListNotFound() {
+        Rig rig;
+        rig.state.Link.MeterConnected = true;
+        const PortSearch::Result r = rig.search.Run(rig.hooks);
+        QVERIFY(!r.Found);
+        QCOMPARE(r.Lines, QStringList{"Can not find any THERMOMETER"});
+        QCOMPARE(rig.status, QStringList{"No Connection"});
+        QCOMPARE(rig.lastModelApplied, 1);
+        QCOMPARE(rig.heartbeatStops, 1);
+        QVERIFY(!rig.meter.Comm1.Active());
+        QVERIFY(!rig.state.Link.MeterConnected);
+        QVERIFY(!rig.state.SearchInProgress);
+    }
+
+    void secondPortAnswers() {
+        Rig rig;
+        MeterEmulator second(301), third(300);
+        QVERIFY(second.OpenPty());
+        QVERIFY(third.OpenPty());
+        rig.ports = {QStringLiteral("/dev/brackwater-missing"), second.DevicePath(), third.DevicePath()};
+        rig.state.Settings.LastConnectedPort = 2;
+        const PortSearch::Result r = rig.search.Run(rig.hooks);
+        QVERIFY(r.Found);
+        QCOMPARE(rig.ports, (QStringList{second.DevicePath(), third.DevicePath()}));
+        QCOMPARE(rig.state.Settings.LastConnectedPort, 0);
+        QCOMPARE(rig.state.Settings.LastConnectedDevice, second.DevicePath());
+        QCOMPARE(rig.state.Settings.LastModel, 301);
+        QCOMPARE(rig.status, QStringList{"Thermometer is connected at " + second.DevicePath()});
+        QCOMPARE(r.Lines, (QStringList{"Serial Port :" + second.DevicePath(), "Model:model 301"}));
+        QVERIFY(third.Received().isEmpty());
+        QCOMPARE(second.Received(), QByteArray("K"));
+        // Reopened for reception: frames now reach the decoder.
+        QVERIFY(rig.meter.Comm1.Active());
+        QVERIFY(rig.meter.Comm1.HasOnRxChar());
+        QVERIFY(rig.state.Link.MeterConnected);
+        QCOMPARE(rig.lastModelApplied, 0);
+    }
+
+    void repliesThatAreNotModels_data() {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::newRow("extra bytes") << QByteArray("300\x13\x02\x80\x00\x01", 8);
+        QTest::newRow("many extra bytes") << QByteArray("300\x13") + QByteArray(300, '\x55');
+        QTest::newRow("no end byte") << QByteArray("300");
+        QTest::newRow("unknown model") << QByteArray("304\x13");
+    }
+    void repliesThatAreNotModels() {
+        QFETCH(QByteArray, reply);
+        Rig rig;
+        FarEnd meter;
+        QVERIFY(meter.Open());
+        connect(&meter.device, &PtyDevice::Received, &meter, [&](const QByteArray& got) {
+            if (got.contains('K'))
+                meter.Write(reply);
+        });
+        rig.ports = {meter.Path()};
+        rig.state.Settings.LastModel = 302;
+        const PortSearch::Result r = rig.search.Run(rig.hooks);
+        QVERIFY(!r.Found);
+        QCOMPARE(rig.ports.size(), 1); // it opened, so it stays listed
+        QCOMPARE(rig.state.Settings.LastModel, 302);
+        QCOMPARE(rig.state.Reading.ModelCode, 0);
+        QCOMPARE(rig.lastModelApplied, 1);
+        // Not found: back on the last port, listening for frames.
+        QVERIFY(rig.meter.Comm1.Active());
+    }
+
+    void reopensTheDeviceByName() {
+        Rig rig;
+        MeterEmulator a(300), b(301);
+        QVERIFY(a.OpenPty());
+        QVERIFY(b.OpenPty());
+        // Last time b answered at position 0; now a port before it is listed too.
+        rig.ports = {a.DevicePath(), b.DevicePath()};
+        rig.state.Settings.LastConnectedPort = 0;
+        rig.state.Settings.LastConnectedDevice = b.DevicePath();
+        QCOMPARE(rig.search.LastPortPosition(), 1);
+        rig.search.ReopenLastPort();
+        QCOMPARE(rig.meter.Comm1.DeviceName(), b.DevicePath());
+        QVERIFY(rig.meter.Comm1.Active());
+
+        // A device no longer listed falls back to the stored position.
+        rig.meter.Comm1.SetActive(false);
+        rig.state.Settings.LastConnectedDevice = QStringLiteral("/dev/gone");
+        rig.search.ReopenLastPort();
+        QCOMPARE(rig.meter.Comm1.DeviceName(), a.DevicePath());
+
+        // A position beyond the list leaves the port closed, quietly.
+        rig.meter.Comm1.SetActive(false);
+        rig.state.Settings.LastConnectedPort = 5;
+        rig.search.ReopenLastPort();
+        QVERIFY(!rig.meter.Comm1.Active());
+    }
+
+    void refusedPortsAreExplained() {
+        Rig rig;
+        rig.ports = {QStringLiteral("/dev/brackwater-refused")};
+        rig.refused = rig.ports;
+        const PortSearch::Result r = rig.search.Run(rig.hooks);
+        QVERIFY(!r.Found);
+        QCOMPARE(r.Lines.value(0), QStringLiteral("Can not find any THERMOMETER"));
+        QCOMPARE(r.Lines.value(1), QStringLiteral("/dev/brackwater-refused was skipped: permission denied."));
+        QVERIFY(r.Lines.value(2).contains(QStringLiteral("administrator")) ||
+                r.Lines.value(2).contains(QStringLiteral("usermod")));
+        QVERIFY(rig.ports.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPortSearch)
+#include "tst_port_search.moc"

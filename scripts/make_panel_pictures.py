@@ -22,7 +22,7 @@ KEY_EDGE = "#7d8590"
 KEY_TEXT = "#1f252d"
 PRINT = "#f3f5f7"        # white print on the face
 ACCENT = "#f2c230"       # type K colour band
-ACCENT_J = "#e8e8e8"
+ACCENT_J = "#111317"     # type J colour band
 POWER = "#d2352b"
 FONT = "DejaVu Sans"
 
@@ -267,6 +267,15 @@ def make_front():
     write("panel", "meter_front.svg", svg(145, 421, body, "6 -1 145 421"))
 
 
+def badge_letter(tag, y, ink):
+    if tag == "K":
+        return text(35, y + 5, tag, 8, ink)
+    # The font's J reads as a bracket at this size: draw the hook.
+    return (f'  <path d="M 34 {n(y - 0.6)} H 37.4 M 36.6 {n(y - 0.6)} V {n(y + 3.4)} '
+            f'A 2.1 2.1 0 0 1 32.4 {n(y + 3.4)}" fill="none" stroke="{ink}" '
+            f'stroke-width="1.5"/>\n')
+
+
 def make_key_rows():
     ranges_k = ("-200 ~ 1370 \u00b0C", "-328 ~ 2498 \u00b0F")
     ranges_j = ("-200 ~ 760 \u00b0C", "-328 ~ 1400 \u00b0F")
@@ -284,9 +293,10 @@ def make_key_rows():
         blocks = [("K", ranges_k)] + ([("J", ranges_j)] if kj else [])
         y = 318 if kj else 328
         for tag, (celsius, fahrenheit) in blocks:
-            band = ACCENT if tag == "K" else ACCENT_J
-            body += (f'  <rect x="30" y="{n(y - 2.5)}" width="10" height="9" rx="1.5" '
-                     f'fill="{band}"/>\n' + text(35, y + 5, tag, 7.5, "#1f252d"))
+            band, ink = (ACCENT, "#1f252d") if tag == "K" else (ACCENT_J, PRINT)
+            body += (f'  <rect x="29.5" y="{n(y - 3)}" width="11" height="10" rx="1.5" '
+                     f'fill="{band}" stroke="{PRINT}" stroke-opacity="0.5" stroke-width="0.6"/>\n'
+                     + badge_letter(tag, y, ink))
             body += text(128, y, celsius, 7.5, PRINT, anchor="end")
             body += text(128, y + 10, fahrenheit, 7.5, PRINT, anchor="end")
             y += 25

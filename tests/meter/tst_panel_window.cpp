@@ -24,6 +24,8 @@ private slots:
     void init();
     void cleanup();
     void startsWithAllEights();
+    void keysShowTheirHints_data();
+    void keysShowTheirHints();
     void eachKeySendsItsByte_data();
     void eachKeySendsItsByte();
     void keysReachTheMeterInClickOrder();
@@ -121,6 +123,9 @@ QByteArray TestPanelWindow::KeyBytes() const {
 }
 
 void TestPanelWindow::startsWithAllEights() {
+    QCOMPARE(panel->windowTitle(), QStringLiteral("PANEL"));
+    QCOMPARE(panel->size(), QSize(155, 422));
+    QCOMPARE(panel->grab().toImage().pixelColor(1, 200), QColor(Qt::white));
     const DigitBitmaps digits;
     for (const char* name : {"MainD1", "MainD2", "MainD3", "MainD4"})
         QCOMPARE(Element(name)->pixmap().toImage(), digits.MainDigitBitmaps[8].toImage());
@@ -129,6 +134,30 @@ void TestPanelWindow::startsWithAllEights() {
     for (const char* name : {"imgMIN", "imgHOLD", "imgREL", "imgK", "imguC", "imgPoint", "imgCOL",
                              "MainMinus", "imgdT1", "imglbt", "lblnolink"})
         QVERIFY2(Element(name)->isHidden(), name);
+}
+
+void TestPanelWindow::keysShowTheirHints_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("close") << "btnClose"
+                           << "Close PANEL";
+    QTest::newRow("REL") << "btnREL"
+                         << "REL button";
+    QTest::newRow("HOLD") << "btnHOLD"
+                          << "HOLD button";
+    QTest::newRow("AVG/MAX/MIN")
+        << "btnMMA"
+        << "single click to change AVG/MAX/MIN mode, double click to cancel .";
+    QTest::newRow("T, before any model") << "btnTT"
+                                         << "START/STOP TIMER";
+    QTest::newRow("C/F") << "btnCF"
+                         << "Change degree";
+}
+
+void TestPanelWindow::keysShowTheirHints() {
+    QFETCH(QString, key);
+    QTEST(Key(key)->toolTip(), "hint");
+    QCOMPARE(Key(key)->cursor().shape(), Qt::PointingHandCursor);
 }
 
 void TestPanelWindow::eachKeySendsItsByte_data() {

@@ -106,6 +106,9 @@ void PanelDisplay::DrawSubDisplay(const CurrentReading& r, const DigitCodes& s) 
         for (auto e : {E::imgdC, E::imgdF, E::imgdT1, E::imgdT2, E::imgT1, E::imgT2, E::imgT1_T2,
                        E::imgSubPoint})
             SetVisible(e, false);
+        // The channel annunciators are dark now: a two-channel meter that follows
+        // must light them again, whatever its view.
+        showChannelView_ = NoChannelView;
         return;
     }
     if (!r.IsTwoChannel())

@@ -80,5 +80,6 @@ private:
 
     std::array<int, ElementCount> image_{};
     std::array<bool, ElementCount> visible_{};
-    int showChannelView_ = -1; // none lit yet, so the first two-channel frame lights them
+    static constexpr int NoChannelView = -1;
+    int showChannelView_ = NoChannelView; // none lit, so the next two-channel frame lights them
 };

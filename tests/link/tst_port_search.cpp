@@ -1,22 +1,11 @@
 // The port search against simulated meters on real pseudo-terminals.
 #include "far_end.h"
+#include "link/model_identification.h"
 #include "link/port_search.h"
 #include "meter_emulator.h"
 
 #include <QTest>
 
-namespace {
-// Stand-in for the model identification: exact replies only, as the meter sends them.
-bool Identify(CurrentReading& r, const QByteArray& reply) {
-    for (int model = 300; model <= 303; ++model)
-        if (reply == QByteArray::number(model) + '\x13') {
-            r.ModelCode = model;
-            r.ModelText = QStringLiteral("model %1").arg(model);
-            return true;
-        }
-    return false;
-}
-} // namespace
 
 class TestPortSearch : public QObject {
     Q_OBJECT
@@ -25,7 +14,8 @@ class TestPortSearch : public QObject {
         AppState state;
         MeterLink meter{state.Reading, state.Link};
         QStringList ports;
-        PortSearch search{state, meter, ports, [this](const QByteArray& r) { return Identify(state.Reading, r); }};
+        ModelIdentification models{state};
+        PortSearch search{state, meter, ports, [this](const QByteArray& r) { return models.IdentifyModel(r); }};
         QStringList status;
         int lastModelApplied = 0;
         int heartbeatStops = 0;
@@ -69,7 +59,7 @@ private slots:
         QCOMPARE(rig.state.Settings.LastConnectedDevice, second.DevicePath());
         QCOMPARE(rig.state.Settings.LastModel, 301);
         QCOMPARE(rig.status, QStringList{"Thermometer is connected at " + second.DevicePath()});
-        QCOMPARE(r.Lines, (QStringList{"Serial Port :" + second.DevicePath(), "Model:model 301"}));
+        QCOMPARE(r.Lines, (QStringList{"Serial Port :" + second.DevicePath(), "Model:Two channel, K type thermometer."}));
         QVERIFY(third.Received().isEmpty());
         QCOMPARE(second.Received(), QByteArray("K"));
         // Reopened for reception: frames now reach the decoder.

@@ -1,5 +1,6 @@
 #include "app/delay.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -17,5 +18,17 @@ uint32_t DelayWithMessages(uint32_t ms) {
         timer.start(static_cast<int>(ms - clock.elapsed()) + 1);
         loop.exec();
     }
+    return static_cast<uint32_t>(clock.elapsed());
+}
+
+uint32_t WaitWhile(const std::function<bool()>& condition, uint32_t maxMs) {
+    QElapsedTimer clock;
+    clock.start();
+    // Only wakes the wait at the end; the condition changes in event handlers.
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    deadline.start(static_cast<int>(maxMs));
+    while (condition() && static_cast<uint64_t>(clock.elapsed()) < maxMs)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     return static_cast<uint32_t>(clock.elapsed());
 }

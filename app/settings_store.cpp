@@ -50,7 +50,8 @@ QString SeparatorLiteral(QChar separator) {
 }
 } // namespace
 
-SettingsStore::SettingsStore(std::unique_ptr<QSettings> settings) : settings_(std::move(settings)) {}
+SettingsStore::SettingsStore(std::unique_ptr<QSettings> settings)
+    : settings_(std::move(settings)) {}
 
 std::unique_ptr<QSettings> SettingsStore::OpenPlatformStore() {
 #ifdef Q_OS_WIN

@@ -38,9 +38,8 @@ private slots:
                                "MinScale=-50\nShowReso=0\nLastConnectedPort=2\nLastModel=301\n";
         QTest::newRow("empty store") << QByteArray() << Expected{0, 0, 1370, -200, 1, 0, 0, true};
         QTest::newRow("all seven") << all << Expected{5, 10, 300, -50, 0, 2, 301, false};
-        QTest::newRow("only LastModel missing")
-            << QByteArray(all).replace("LastModel=301\n", "")
-            << Expected{5, 10, 1370, -200, 1, 2, 0, true};
+        QTest::newRow("only LastModel missing") << QByteArray(all).replace("LastModel=301\n", "")
+                                                << Expected{5, 10, 1370, -200, 1, 2, 0, true};
         QTest::newRow("text that is not a number")
             << QByteArray(all).replace("ListingRate=10", "ListingRate=fast")
             << Expected{5, 0, 1370, -200, 1, 0, 0, true};
@@ -134,17 +133,28 @@ private slots:
     void LogDateFormat_data() {
         QTest::addColumn<QString>("shortFormat");
         QTest::addColumn<QString>("logFormat");
-        QTest::newRow("d/M/yy") << "d/M/yy" << "d/M/yyyy";
-        QTest::newRow("M/d/yy") << "M/d/yy" << "M/d/yyyy";
-        QTest::newRow("yy/M/d") << "yy/M/d" << "yyyy/M/d";
-        QTest::newRow("yy/d/M") << "yy/d/M" << "yyyy/d/M";
-        QTest::newRow("dots as separator") << "d.M.yy" << "d.M.yyyy";
-        QTest::newRow("dashes as separator") << "yy-M-d" << "yyyy-M-d";
-        QTest::newRow("two-digit day and month") << "dd/MM/yy" << "dd/MM/yy";
-        QTest::newRow("already four digits") << "M/d/yyyy" << "M/d/yyyy";
-        QTest::newRow("other order") << "M/yy/d" << "M/yy/d";
-        QTest::newRow("quoted text") << "d'/'M/yy" << "d'/'M/yy";
-        QTest::newRow("no separator") << "yyMMdd" << "yyMMdd";
+        QTest::newRow("d/M/yy") << "d/M/yy"
+                                << "d/M/yyyy";
+        QTest::newRow("M/d/yy") << "M/d/yy"
+                                << "M/d/yyyy";
+        QTest::newRow("yy/M/d") << "yy/M/d"
+                                << "yyyy/M/d";
+        QTest::newRow("yy/d/M") << "yy/d/M"
+                                << "yyyy/d/M";
+        QTest::newRow("dots as separator") << "d.M.yy"
+                                           << "d.M.yyyy";
+        QTest::newRow("dashes as separator") << "yy-M-d"
+                                             << "yyyy-M-d";
+        QTest::newRow("two-digit day and month") << "dd/MM/yy"
+                                                 << "dd/MM/yy";
+        QTest::newRow("already four digits") << "M/d/yyyy"
+                                             << "M/d/yyyy";
+        QTest::newRow("other order") << "M/yy/d"
+                                     << "M/yy/d";
+        QTest::newRow("quoted text") << "d'/'M/yy"
+                                     << "d'/'M/yy";
+        QTest::newRow("no separator") << "yyMMdd"
+                                      << "yyMMdd";
     }
     void LogDateFormat() {
         QFETCH(QString, shortFormat);

@@ -24,11 +24,18 @@ uint32_t DelayWithMessages(uint32_t ms) {
 uint32_t WaitWhile(const std::function<bool()>& condition, uint32_t maxMs) {
     QElapsedTimer clock;
     clock.start();
-    // Only wakes the wait at the end; the condition changes in event handlers.
+    // The condition changes in event handlers; this timer only wakes the wait at
+    // its end, restarted should it fire a little early.
     QTimer deadline;
     deadline.setSingleShot(true);
-    deadline.start(static_cast<int>(maxMs));
-    while (condition() && static_cast<uint64_t>(clock.elapsed()) < maxMs)
+    deadline.setTimerType(Qt::PreciseTimer);
+    while (condition()) {
+        const qint64 left = static_cast<qint64>(maxMs) - clock.elapsed();
+        if (left <= 0)
+            break;
+        if (!deadline.isActive())
+            deadline.start(static_cast<int>(left) + 1);
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
     return static_cast<uint32_t>(clock.elapsed());
 }

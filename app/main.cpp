@@ -20,7 +20,8 @@ void ShowAlreadyRunning() {
         std::fprintf(stderr, "%s\n", qPrintable(text));
         return;
     }
-    QMessageBox::information(nullptr, QCoreApplication::applicationName(), text);
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text);
+    box.exec();
 }
 
 // Until the port search exists, a port named on the command line (or the demo

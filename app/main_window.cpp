@@ -41,8 +41,6 @@ TfrmMain::TfrmMain(AppState& state, std::unique_ptr<QSettings> store,
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Main Menu"));
     setFixedSize(601, 428);
-    // The picture is dark; the strip under it follows the system's colours.
-    setAutoFillBackground(true);
 
     ComboBoxDeviceName->setObjectName(QStringLiteral("ComboBoxDeviceName"));
     ComboBoxDeviceName->hide();

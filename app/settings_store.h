@@ -32,8 +32,6 @@ public:
     // the range is the live graph's, truncated toward zero. Errors are ignored.
     void Write(const SettingsVars& vars, int32_t modelCode, const VerticalRange& liveRange);
 
-    QSettings& Settings() { return *settings_; }
-
 private:
     std::unique_ptr<QSettings> settings_;
 };

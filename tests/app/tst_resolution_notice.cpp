@@ -54,15 +54,6 @@ private slots:
         notice.close();
         QCOMPARE(settings.ShowReso, 3);
     }
-
-    void FixedText() {
-        SettingsVars settings;
-        TfrmResolu notice(settings);
-        QCOMPARE(notice.windowTitle(), QStringLiteral("BRACKWATER"));
-        QVERIFY(notice.windowFlags() & Qt::WindowStaysOnTopHint);
-        QCOMPARE(notice.Memo1->text().split(QLatin1Char('\n')).size(), 4);
-        QVERIFY(notice.Memo1->text().contains(QStringLiteral("640X480")));
-    }
 };
 
 QTEST_MAIN(TestResolutionNotice)

@@ -19,9 +19,11 @@ class TestSettingsStore : public QObject {
     QTemporaryDir dir_;
     int files_ = 0;
 
+    QString path_;
+
     // A store on a scratch file holding exactly the given text.
     std::unique_ptr<SettingsStore> StoreWith(const QByteArray& content) {
-        const QString path = dir_.filePath(QStringLiteral("s%1.ini").arg(++files_));
+        const QString path = path_ = dir_.filePath(QStringLiteral("s%1.ini").arg(++files_));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
             return nullptr;
@@ -115,8 +117,8 @@ private slots:
         out.LastConnectedDevice = QStringLiteral("/dev/ttyS0");
         store->Write(out, 302, VerticalRange{liveMin, liveMax});
 
-        SettingsStore reread(
-            std::make_unique<QSettings>(store->Settings().fileName(), QSettings::IniFormat));
+        store.reset();
+        SettingsStore reread(std::make_unique<QSettings>(path_, QSettings::IniFormat));
         SettingsVars in;
         reread.Read(in);
         QVERIFY(!in.SettingsMissing);

@@ -1,5 +1,6 @@
 #include "app/delay.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -16,6 +17,25 @@ uint32_t DelayWithMessages(uint32_t ms) {
     while (static_cast<uint64_t>(clock.elapsed()) <= ms) {
         timer.start(static_cast<int>(ms - clock.elapsed()) + 1);
         loop.exec();
+    }
+    return static_cast<uint32_t>(clock.elapsed());
+}
+
+uint32_t WaitWhile(const std::function<bool()>& condition, uint32_t maxMs) {
+    QElapsedTimer clock;
+    clock.start();
+    // The condition changes in event handlers; this timer only wakes the wait at
+    // its end, restarted should it fire a little early.
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    deadline.setTimerType(Qt::PreciseTimer);
+    while (condition()) {
+        const qint64 left = static_cast<qint64>(maxMs) - clock.elapsed();
+        if (left <= 0)
+            break;
+        if (!deadline.isActive())
+            deadline.start(static_cast<int>(left) + 1);
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     return static_cast<uint32_t>(clock.elapsed());
 }

@@ -1,7 +1,9 @@
 // Brackwater: companion program of the serial-linked thermocouple thermometer.
 #include "app/command_line.h"
-#include "app/reading_window.h"
-#include "link/meter_link.h"
+#include "app/settings_store.h"
+#include "app/single_instance.h"
+#include "app/termination_signals.h"
+#include "app/window_set.h"
 #include "meter_emulator.h"
 
 #include <QApplication>
@@ -9,9 +11,49 @@
 #include <cstdio>
 #include <memory>
 
+namespace {
+void ShowAlreadyRunning() {
+    const QString text = QStringLiteral("BRACKWATER is Already Running");
+    // Without a screen nobody could close the box, and the copy would never end.
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text);
+    box.exec();
+}
+
+// Until the port search exists, a port named on the command line (or the demo
+// meter's) is opened at start and the main menu shown, so the program can be used.
+void OpenGivenPort(WindowSet& windows, AppState& state, const QString& device, int model) {
+    TfrmMain& main = *windows.frmMain;
+    const int index = main.ComboBoxDeviceName->findText(device);
+    main.ComboBoxDeviceName->setCurrentIndex(index);
+    state.Reading.ModelCode = model;
+    main.Meter.Comm1.SetOnError({});
+    try {
+        main.Meter.Comm1.SetDeviceName(TSerialPort::NativeName(device));
+        main.Meter.Comm1.SetActive(true);
+        main.lblComStatus->setText(QStringLiteral("No Connection"));
+    } catch (const ESerialError& e) {
+        std::fprintf(stderr, "brackwater: %s: %s\n", qPrintable(device), e.what());
+    }
+    main.Meter.Comm1.SetOnError([](TSerialPort*, const ESerialError&, TSerialAction& action) {
+        action = TSerialAction::saAbort;
+    });
+}
+} // namespace
+
 int main(int argc, char* argv[]) {
+    // The pictures are compiled into the static core library; nothing else pulls them in.
+    Q_INIT_RESOURCE(brackwater);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brackwater"));
+    // From here on a termination request waits in a pipe until the event loop
+    // runs and then ends the program through its shut-down.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::Received, &app, &QCoreApplication::quit);
 
     const CommandLine cl = ParseCommandLine(QApplication::arguments());
     if (cl.Help || !cl.Error.isEmpty()) {
@@ -21,41 +63,37 @@ int main(int argc, char* argv[]) {
         return cl.Help ? 0 : 2;
     }
 
-    QStringList extraPorts = cl.Ports;
+    SingleInstance instance(QStringLiteral("Brackwater"));
+    if (!instance.TryAcquire()) {
+        ShowAlreadyRunning();
+        return 0;
+    }
+    // Working windows only hide when closed; the program ends through ShutDown alone.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    AppState state;
+    state.ExtraPortNames = cl.Ports;
     std::unique_ptr<MeterEmulator> demo;
     if (cl.Demo) {
         demo = std::make_unique<MeterEmulator>(cl.DemoModel);
         QString error;
         if (!demo->OpenPty(&error)) {
-            QMessageBox::critical(nullptr, QStringLiteral("Brackwater"),
+            QMessageBox::critical(nullptr, QCoreApplication::applicationName(),
                                   QStringLiteral("The simulated meter could not start: ") + error);
             return 1;
         }
-        extraPorts.prepend(demo->DevicePath());
+        state.ExtraPortNames.prepend(demo->DevicePath());
     }
 
-    CurrentReading reading;
-    LinkState link;
-    MeterLink meter(reading, link);
-    QStringList ports;
-    TSerialPort::ListPortNames(ports, extraPorts);
+    WindowSet windows(state, SettingsStore::OpenPlatformStore());
+    termination.disconnect();
+    QObject::connect(&termination, &TerminationSignals::Received, windows.frmMain.get(),
+                     &TfrmMain::ShutDown);
 
-    // Until the model is identified by a search, the demo's model reads the second display.
-    reading.ModelCode = cl.Demo ? cl.DemoModel : 303;
-    if (!extraPorts.isEmpty()) {
-        meter.Comm1.SetDeviceName(TSerialPort::NativeName(extraPorts.first()));
-        meter.Comm1.SetOnError({});
-        try {
-            meter.Comm1.SetActive(true);
-        } catch (const ESerialError& e) {
-            std::fprintf(stderr, "brackwater: %s: %s\n", qPrintable(meter.Comm1.DeviceName()), e.what());
-        }
-        meter.Comm1.SetOnError([](TSerialPort*, const ESerialError&, TSerialAction& action) {
-            action = TSerialAction::saAbort;
-        });
-    }
+    if (!state.ExtraPortNames.isEmpty())
+        OpenGivenPort(windows, state, state.ExtraPortNames.first(), cl.Demo ? cl.DemoModel : 303);
+    windows.frmMain->show();
 
-    ReadingWindow window(meter, reading, link);
-    window.show();
-    return app.exec();
+    app.exec();
+    return 0;
 }

@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-TfrmLinkTest::TfrmLinkTest(AppState& state, MeterLink& meter, QStringList& ports,
+TfrmLinkTest::TfrmLinkTest(AppState& state, MeterLink& meter, QStringListModel& ports,
                            ModelIdentification& models, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), state_(state),
       models_(models), search_(state, meter, ports, [this](const QByteArray& reply) {

@@ -15,7 +15,7 @@ class QPushButton;
 class TfrmLinkTest : public QDialog {
     Q_OBJECT
 public:
-    TfrmLinkTest(AppState& state, MeterLink& meter, QStringList& ports, ModelIdentification& models,
+    TfrmLinkTest(AppState& state, MeterLink& meter, QStringListModel& ports, ModelIdentification& models,
                  QWidget* parent = nullptr);
 
     PortSearch& Search() { return search_; }

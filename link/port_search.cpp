@@ -33,7 +33,7 @@ QString DeviceGroup(const QString& device) {
 }
 } // namespace
 
-PortSearch::PortSearch(AppState& state, MeterLink& meter, QStringList& ports,
+PortSearch::PortSearch(AppState& state, MeterLink& meter, QStringListModel& ports,
                        std::function<bool(const QByteArray&)> identify)
     : state_(state), meter_(meter), ports_(ports), identify_(std::move(identify)) {}
 
@@ -61,10 +61,10 @@ PortSearch::Result PortSearch::Run(const SearchHooks& hooks) {
     DelayWithMessages(delays_.Searching);
 
     QStringList refused;
-    const int count = int(ports_.size());
+    const int count = ports_.rowCount();
     int position = 0;
     for (int i = 0; i < count; ++i) {
-        const QString device = ports_.value(position);
+        const QString device = ports_.stringList().value(position);
         const bool opened = Try([&] {
             meter_.Comm1.SetDeviceName(TSerialPort::NativeName(device));
             meter_.DetachRxChar();
@@ -74,7 +74,7 @@ PortSearch::Result PortSearch::Run(const SearchHooks& hooks) {
             // A port that cannot be opened leaves the list for the rest of the run.
             if (hooks.PermissionDenied && hooks.PermissionDenied(device))
                 refused.append(device);
-            ports_.removeAt(position);
+            ports_.removeRows(position, 1);
             continue;
         }
         QByteArray reply;
@@ -96,7 +96,7 @@ PortSearch::Result PortSearch::Run(const SearchHooks& hooks) {
                      << QStringLiteral("Model:") + state_.Reading.ModelText;
         Try([&] {
             state_.Settings.LastConnectedPort = position;
-            state_.Settings.LastConnectedDevice = ports_.value(position);
+            state_.Settings.LastConnectedDevice = ports_.stringList().value(position);
             state_.Settings.LastModel = state_.Reading.ModelCode;
             meter_.Comm1.SetActive(false);
             meter_.AttachRxChar();
@@ -150,7 +150,7 @@ bool PortSearch::AskModel(QByteArray& reply) {
 int PortSearch::LastPortPosition() const {
     const QString& device = state_.Settings.LastConnectedDevice;
     if (!device.isEmpty()) {
-        const int byName = int(ports_.indexOf(device));
+        const int byName = int(ports_.stringList().indexOf(device));
         if (byName >= 0)
             return byName;
     }
@@ -160,9 +160,9 @@ int PortSearch::LastPortPosition() const {
 void PortSearch::ReopenLastPort() {
     Try([&] {
         const int position = LastPortPosition();
-        if (position < 0 || position >= ports_.size())
+        if (position < 0 || position >= ports_.rowCount())
             Abort(); // no such entry: the port stays closed
-        meter_.Comm1.SetDeviceName(TSerialPort::NativeName(ports_.at(position)));
+        meter_.Comm1.SetDeviceName(TSerialPort::NativeName(ports_.stringList().at(position)));
         meter_.AttachRxChar();
         DelayWithMessages(delays_.Reopen);
         meter_.Comm1.SetActive(true);

@@ -7,7 +7,7 @@
 #include "app/app_state.h"
 #include "link/meter_link.h"
 
-#include <QStringList>
+#include <QStringListModel>
 #include <functional>
 
 struct SearchDelays {
@@ -33,7 +33,7 @@ public:
         QStringList Lines; // the result lines for the user
     };
 
-    PortSearch(AppState& state, MeterLink& meter, QStringList& ports,
+    PortSearch(AppState& state, MeterLink& meter, QStringListModel& ports,
                std::function<bool(const QByteArray& reply)> identify);
 
     void SetDelays(const SearchDelays& delays) { delays_ = delays; }
@@ -56,7 +56,7 @@ private:
 
     AppState& state_;
     MeterLink& meter_;
-    QStringList& ports_;
+    QStringListModel& ports_; // the port list; ports that cannot be opened leave it
     std::function<bool(const QByteArray&)> identify_;
     SearchDelays delays_;
 };

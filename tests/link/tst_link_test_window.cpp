@@ -15,7 +15,7 @@ class TestLinkTestWindow : public QObject {
     struct Rig {
         AppState state;
         MeterLink meter{state.Reading, state.Link};
-        QStringList ports;
+        QStringListModel ports;
         ModelIdentification models{state};
         TfrmLinkTest window{state, meter, ports, models};
         Rig() { window.Search().SetDelays({0, 300, 150, 0}); }
@@ -68,15 +68,15 @@ private slots:
         QSignalSpy status(&rig.window, &TfrmLinkTest::StatusText);
         MeterEmulator meter(303);
         QVERIFY(meter.OpenPty());
-        rig.ports = {meter.DevicePath()};
+        rig.ports.setStringList({meter.DevicePath()});
         meter.Unplug(); // a listed port that is not there yet
         rig.window.show();
         QVERIFY(rig.WaitSearchDone());
         QCOMPARE(status.last().at(0).toString(), QStringLiteral("No Connection"));
-        QVERIFY(rig.ports.isEmpty());
+        QCOMPARE(rig.ports.rowCount(), 0);
 
         QVERIFY(meter.OpenPty());
-        rig.ports = {meter.DevicePath()};
+        rig.ports.setStringList({meter.DevicePath()});
         rig.window.Button2->click();
         QCOMPARE(status.last().at(0).toString(),
                  QStringLiteral("Thermometer is connected at ") + meter.DevicePath());

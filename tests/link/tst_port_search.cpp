@@ -13,7 +13,7 @@ class TestPortSearch : public QObject {
     struct Rig {
         AppState state;
         MeterLink meter{state.Reading, state.Link};
-        QStringList ports;
+        QStringListModel ports;
         ModelIdentification models{state};
         PortSearch search{state, meter, ports, [this](const QByteArray& r) { return models.IdentifyModel(r); }};
         QStringList status;
@@ -50,11 +50,11 @@ private slots:
         MeterEmulator second(301), third(300);
         QVERIFY(second.OpenPty());
         QVERIFY(third.OpenPty());
-        rig.ports = {QStringLiteral("/dev/brackwater-missing"), second.DevicePath(), third.DevicePath()};
+        rig.ports.setStringList({QStringLiteral("/dev/brackwater-missing"), second.DevicePath(), third.DevicePath()});
         rig.state.Settings.LastConnectedPort = 2;
         const PortSearch::Result r = rig.search.Run(rig.hooks);
         QVERIFY(r.Found);
-        QCOMPARE(rig.ports, (QStringList{second.DevicePath(), third.DevicePath()}));
+        QCOMPARE(rig.ports.stringList(), (QStringList{second.DevicePath(), third.DevicePath()}));
         QCOMPARE(rig.state.Settings.LastConnectedPort, 0);
         QCOMPARE(rig.state.Settings.LastConnectedDevice, second.DevicePath());
         QCOMPARE(rig.state.Settings.LastModel, 301);
@@ -85,11 +85,11 @@ private slots:
             if (got.contains('K'))
                 meter.Write(reply);
         });
-        rig.ports = {meter.Path()};
+        rig.ports.setStringList({meter.Path()});
         rig.state.Settings.LastModel = 302;
         const PortSearch::Result r = rig.search.Run(rig.hooks);
         QVERIFY(!r.Found);
-        QCOMPARE(rig.ports.size(), 1); // it opened, so it stays listed
+        QCOMPARE(rig.ports.rowCount(), 1); // it opened, so it stays listed
         QCOMPARE(rig.state.Settings.LastModel, 302);
         QCOMPARE(rig.state.Reading.ModelCode, 0);
         QCOMPARE(rig.lastModelApplied, 1);
@@ -103,7 +103,7 @@ private slots:
         QVERIFY(a.OpenPty());
         QVERIFY(b.OpenPty());
         // Last time b answered at position 0; now a port before it is listed too.
-        rig.ports = {a.DevicePath(), b.DevicePath()};
+        rig.ports.setStringList({a.DevicePath(), b.DevicePath()});
         rig.state.Settings.LastConnectedPort = 0;
         rig.state.Settings.LastConnectedDevice = b.DevicePath();
         QCOMPARE(rig.search.LastPortPosition(), 1);
@@ -126,15 +126,15 @@ private slots:
 
     void refusedPortsAreExplained() {
         Rig rig;
-        rig.ports = {QStringLiteral("/dev/brackwater-refused")};
-        rig.refused = rig.ports;
+        rig.ports.setStringList({QStringLiteral("/dev/brackwater-refused")});
+        rig.refused = rig.ports.stringList();
         const PortSearch::Result r = rig.search.Run(rig.hooks);
         QVERIFY(!r.Found);
         QCOMPARE(r.Lines.value(0), QStringLiteral("Can not find any THERMOMETER"));
         QCOMPARE(r.Lines.value(1), QStringLiteral("/dev/brackwater-refused was skipped: permission denied."));
         QVERIFY(r.Lines.value(2).contains(QStringLiteral("administrator")) ||
                 r.Lines.value(2).contains(QStringLiteral("usermod")));
-        QVERIFY(rig.ports.isEmpty());
+        QCOMPARE(rig.ports.rowCount(), 0);
     }
 };
 

@@ -1,0 +1,88 @@
+#pragma once
+// The main menu window: a picture of the product whose parts open the working
+// windows. It owns the link to the meter (Comm1), the hidden port list, the
+// sampling timer and the settings store, and it is where the program ends.
+
+#include "app/app_state.h"
+#include "app/settings_store.h"
+#include "link/meter_link.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QStatusBar>
+#include <QStringListModel>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class HotImage;
+class SvgPicture;
+
+class TfrmMain : public QWidget {
+    Q_OBJECT
+public:
+    // Creating the window reads the settings from the store, runs loadDigitImages,
+    // centres the window and fills the port list (the port stays closed).
+    TfrmMain(AppState& state, std::unique_ptr<QSettings> store,
+             const std::function<void()>& loadDigitImages = {}, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // The windows the pictures open; they are created after this one.
+    void SetWorkingWindows(QWidget* panel, QWidget* graph, QWidget* list);
+    // Where shut-down reads the live graph's vertical range; without a source the
+    // range loaded at start is stored again.
+    void SetLiveRangeSource(std::function<VerticalRange()> source);
+
+    // Ends the program: waits briefly for a port operation in progress, stops the
+    // sampling timer, stores the settings, closes the port and quits the event loop.
+    void ShutDown();
+
+    QString StatusText() const { return hint_->text(); }
+
+    void Image2Click();
+    void Image4Click();
+    void Image5Click();
+    void Image7Click();
+    void Image8Click();
+    void Image9Click();
+
+    MeterLink Meter;
+    QTimer ThTimer1;
+    QComboBox* ComboBoxDeviceName;
+    QStringListModel* PortNames; // the combo box's items; the port search shrinks it
+    SvgPicture* Image1;
+    QLabel* Label1;
+    HotImage* Image2;
+    HotImage* Image4;
+    HotImage* Image5;
+    HotImage* Image6;
+    HotImage* Image7;
+    HotImage* Image8;
+    HotImage* Image9;
+    QStatusBar* StatusBar1;
+    QLabel* lblComStatus;
+
+signals:
+    // The step of shut-down where the tray icon goes away.
+    void TrayIconRemovalDue();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate(const std::function<void()>& loadDigitImages);
+    HotImage* AddHotImage(const QString& name, const QRect& geometry, const QString& hint);
+    QRect Screen() const;
+    static void ShowNormal(QWidget* window);
+    static void PlaceAndShow(QWidget* window, const QRect& frame);
+
+    AppState& state_;
+    std::unique_ptr<SettingsStore> store_;
+    std::function<VerticalRange()> liveRange_;
+    QLabel* hint_;
+    QWidget* panel_ = nullptr;
+    QWidget* graph_ = nullptr;
+    QWidget* list_ = nullptr;
+    bool shuttingDown_ = false;
+};

@@ -1,0 +1,174 @@
+#include "app/settings_store.h"
+
+#include <QVariant>
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace {
+const QString GraphingRateKey = QStringLiteral("GraphingRate");
+const QString ListingRateKey = QStringLiteral("ListingRate");
+const QString MaxScaleKey = QStringLiteral("MaxScale");
+const QString MinScaleKey = QStringLiteral("MinScale");
+const QString ShowResoKey = QStringLiteral("ShowReso");
+const QString LastConnectedPortKey = QStringLiteral("LastConnectedPort");
+const QString LastModelKey = QStringLiteral("LastModel");
+const QString LastConnectedDeviceKey = QStringLiteral("LastConnectedDevice");
+
+// A stored value counts only if it is a whole number that fits 32 bits: text
+// files hold every value as text, the registry as a typed number.
+bool ReadInt32(const QSettings& settings, const QString& key, int32_t& out) {
+    const QVariant v = settings.value(key);
+    qlonglong value = 0;
+    bool ok = false;
+    switch (v.typeId()) {
+    case QMetaType::QString:
+        value = v.toString().toLongLong(&ok, 10);
+        break;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        value = v.toLongLong(&ok);
+        break;
+    default:
+        return false;
+    }
+    if (!ok || value < std::numeric_limits<int32_t>::min() ||
+        value > std::numeric_limits<int32_t>::max())
+        return false;
+    out = static_cast<int32_t>(value);
+    return true;
+}
+
+QString SeparatorLiteral(QChar separator) {
+    if (separator == QLatin1Char('\''))
+        return QStringLiteral("''");
+    if (separator.isLetter())
+        return QLatin1Char('\'') + separator + QLatin1Char('\'');
+    return separator;
+}
+} // namespace
+
+SettingsStore::SettingsStore(std::unique_ptr<QSettings> settings)
+    : settings_(std::move(settings)) {}
+
+std::unique_ptr<QSettings> SettingsStore::OpenPlatformStore() {
+#ifdef Q_OS_WIN
+    return std::make_unique<QSettings>(QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\BRACKWATER"),
+                                       QSettings::NativeFormat);
+#else
+    // A per-machine file is not writable by users; the user's own file serves.
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QStringLiteral("BRACKWATER"));
+#endif
+}
+
+void SettingsStore::Read(SettingsVars& vars) const {
+    const std::array<std::pair<const QString*, int32_t*>, 7> order{{
+        {&GraphingRateKey, &vars.GraphingRate},
+        {&ListingRateKey, &vars.ListingRate},
+        {&MaxScaleKey, &vars.MaxScale},
+        {&MinScaleKey, &vars.MinScale},
+        {&ShowResoKey, &vars.ShowReso},
+        {&LastConnectedPortKey, &vars.LastConnectedPort},
+        {&LastModelKey, &vars.LastModel},
+    }};
+    vars.SettingsMissing = false;
+    for (const auto& [key, variable] : order) {
+        if (!ReadInt32(*settings_, *key, *variable)) {
+            vars.SettingsMissing = true;
+            vars.MaxScale = 1370;
+            vars.MinScale = -200;
+            vars.ShowReso = 1;
+            break;
+        }
+    }
+    vars.LastConnectedDevice = settings_->value(LastConnectedDeviceKey).toString();
+}
+
+void SettingsStore::Write(const SettingsVars& vars, int32_t modelCode,
+                          const VerticalRange& liveRange) {
+    settings_->setValue(GraphingRateKey, vars.GraphingRate);
+    settings_->setValue(ListingRateKey, vars.ListingRate);
+    settings_->setValue(MaxScaleKey, ScaleToStored(liveRange.Max, vars.MaxScale));
+    settings_->setValue(MinScaleKey, ScaleToStored(liveRange.Min, vars.MinScale));
+    settings_->setValue(ShowResoKey, vars.ShowReso);
+    settings_->setValue(LastConnectedPortKey, vars.LastConnectedPort);
+    settings_->setValue(LastModelKey, modelCode);
+    settings_->setValue(LastConnectedDeviceKey, vars.LastConnectedDevice);
+    settings_->sync();
+}
+
+int32_t ScaleToStored(double value, int32_t fallback) {
+    if (std::isnan(value))
+        return fallback;
+    // Converting an out-of-range double to an integer is undefined; a graph zoomed
+    // far out stores the widest range that fits instead.
+    const double truncated = std::trunc(value);
+    if (truncated <= std::numeric_limits<int32_t>::min())
+        return std::numeric_limits<int32_t>::min();
+    if (truncated >= std::numeric_limits<int32_t>::max())
+        return std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(truncated);
+}
+
+QChar PatternSeparator(const QString& qtPattern, QChar fallback) {
+    bool quoted = false;
+    for (const QChar c : qtPattern) {
+        if (c == QLatin1Char('\''))
+            quoted = !quoted;
+        else if (!quoted && !c.isLetter())
+            return c;
+    }
+    return fallback;
+}
+
+QString QtDateTimePattern(const QString& pattern, QChar dateSeparator, QChar timeSeparator) {
+    QString out;
+    bool quoted = false;
+    for (const QChar c : pattern) {
+        if (c == QLatin1Char('\''))
+            quoted = !quoted;
+        if (quoted || c == QLatin1Char('\''))
+            out += c;
+        else if (c == QLatin1Char('/'))
+            out += SeparatorLiteral(dateSeparator);
+        else if (c == QLatin1Char(':'))
+            out += SeparatorLiteral(timeSeparator);
+        else if (c == QLatin1Char('n'))
+            out += QLatin1Char('m');
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString QtDateTimePattern(const QString& pattern, const QLocale& locale) {
+    return QtDateTimePattern(
+        pattern, PatternSeparator(locale.dateFormat(QLocale::ShortFormat), QLatin1Char('/')),
+        PatternSeparator(locale.timeFormat(QLocale::ShortFormat), QLatin1Char(':')));
+}
+
+QString LogDateFormatFor(const QString& qtShortDateFormat) {
+    static const std::array<std::pair<QLatin1String, QLatin1String>, 4> widened{{
+        {QLatin1String("d/M/yy"), QLatin1String("d/M/yyyy")},
+        {QLatin1String("M/d/yy"), QLatin1String("M/d/yyyy")},
+        {QLatin1String("yy/M/d"), QLatin1String("yyyy/M/d")},
+        {QLatin1String("yy/d/M"), QLatin1String("yyyy/d/M")},
+    }};
+    if (qtShortDateFormat.contains(QLatin1Char('\'')))
+        return qtShortDateFormat;
+    // The patterns are compared with the locale's separator standing as "/".
+    const QChar separator = PatternSeparator(qtShortDateFormat, QLatin1Char('/'));
+    QString generic = qtShortDateFormat;
+    generic.replace(separator, QLatin1Char('/'));
+    for (const auto& [shortFormat, logFormat] : widened)
+        if (generic == shortFormat)
+            return QtDateTimePattern(logFormat, separator, QLatin1Char(':'));
+    return qtShortDateFormat;
+}
+
+QString LogDateFormatFor(const QLocale& locale) {
+    return LogDateFormatFor(locale.dateFormat(QLocale::ShortFormat));
+}

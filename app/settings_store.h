@@ -1,0 +1,55 @@
+#pragma once
+// The seven integers kept between runs, plus the name of the port the meter was
+// last found on. Read once when the main menu window is created, written once at
+// shut-down. The store is a QSettings handed in, so tests can point it at a
+// scratch file; OpenPlatformStore gives the program's real one.
+
+#include "app/app_state.h"
+
+#include <QLocale>
+#include <QSettings>
+#include <QString>
+#include <memory>
+
+// The live graph's vertical range as it stands at shut-down.
+struct VerticalRange {
+    double Min = 0;
+    double Max = 0;
+};
+
+class SettingsStore {
+public:
+    explicit SettingsStore(std::unique_ptr<QSettings> settings);
+
+    // Linux: the user's configuration file; Windows: HKEY_LOCAL_MACHINE\SOFTWARE\BRACKWATER.
+    static std::unique_ptr<QSettings> OpenPlatformStore();
+
+    // Reads the seven values in their fixed order and stops at the first one that
+    // is missing or not a 32-bit integer; then SettingsMissing is set and the range
+    // and notice values take their defaults.
+    void Read(SettingsVars& vars) const;
+    // Stores the values for the next run. LastModel is the model identified now;
+    // the range is the live graph's, truncated toward zero. Errors are ignored.
+    void Write(const SettingsVars& vars, int32_t modelCode, const VerticalRange& liveRange);
+
+private:
+    std::unique_ptr<QSettings> settings_;
+};
+
+// A degree value from the live graph as a stored integer: truncated toward zero,
+// held within 32 bits; a value that is not a number keeps the fallback.
+int32_t ScaleToStored(double value, int32_t fallback);
+
+// The date pattern of log rows: the locale's short date format, with a two-digit
+// year widened to four digits in the four day/month/year orders that use it.
+QString LogDateFormatFor(const QString& qtShortDateFormat);
+QString LogDateFormatFor(const QLocale& locale);
+
+// Date and time patterns are written with "/" standing for the locale's date
+// separator, ":" for its time separator and "nn" for minutes; Qt's patterns take
+// the separators literally and "mm" for minutes. This is the one translation.
+QString QtDateTimePattern(const QString& pattern, QChar dateSeparator, QChar timeSeparator);
+QString QtDateTimePattern(const QString& pattern, const QLocale& locale);
+
+// The separator that stands between the fields of a Qt date or time pattern.
+QChar PatternSeparator(const QString& qtPattern, QChar fallback);

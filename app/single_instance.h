@@ -1,0 +1,20 @@
+#pragma once
+// Only one copy of the program runs per user. The lock is a file in the user's
+// runtime directory; a copy that crashed leaves it behind, and the next start
+// sees that its owner is gone and takes it over.
+
+#include <QLockFile>
+#include <QString>
+
+class SingleInstance {
+public:
+    explicit SingleInstance(const QString& name);
+
+    // True when this process now holds the lock (until it ends).
+    bool TryAcquire();
+    QString LockPath() const { return path_; }
+
+private:
+    QString path_;
+    QLockFile lock_;
+};

@@ -1,0 +1,26 @@
+#pragma once
+// A picture drawn from a vector source at the widget's size, sharp at any
+// screen scale. Reports mouse movement over the parts no other widget covers.
+
+#include <QPixmap>
+#include <QSvgRenderer>
+#include <QWidget>
+
+class SvgPicture : public QWidget {
+    Q_OBJECT
+public:
+    SvgPicture(const QString& name, const QString& source, const QRect& geometry, QWidget* parent);
+
+    bool IsValid() const { return renderer_.isValid(); }
+
+signals:
+    void MouseMoved();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QSvgRenderer renderer_;
+    QPixmap cache_;
+};

@@ -1,0 +1,203 @@
+// The settings read rule, the shut-down write and the log date pattern.
+#include "app/settings_store.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+struct Expected {
+    int32_t GraphingRate, ListingRate, MaxScale, MinScale, ShowReso, LastConnectedPort, LastModel;
+    bool SettingsMissing;
+};
+} // namespace
+Q_DECLARE_METATYPE(Expected)
+
+class TestSettingsStore : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    int files_ = 0;
+
+    QString path_;
+
+    // A store on a scratch file holding exactly the given text.
+    std::unique_ptr<SettingsStore> StoreWith(const QByteArray& content) {
+        const QString path = path_ = dir_.filePath(QStringLiteral("s%1.ini").arg(++files_));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+            return nullptr;
+        file.close();
+        return std::make_unique<SettingsStore>(
+            std::make_unique<QSettings>(path, QSettings::IniFormat));
+    }
+
+private slots:
+    void Read_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<Expected>("expected");
+        const QByteArray all = "[General]\nGraphingRate=5\nListingRate=10\nMaxScale=300\n"
+                               "MinScale=-50\nShowReso=0\nLastConnectedPort=2\nLastModel=301\n";
+        QTest::newRow("empty store") << QByteArray() << Expected{0, 0, 1370, -200, 1, 0, 0, true};
+        QTest::newRow("all seven") << all << Expected{5, 10, 300, -50, 0, 2, 301, false};
+        QTest::newRow("only LastModel missing") << QByteArray(all).replace("LastModel=301\n", "")
+                                                << Expected{5, 10, 1370, -200, 1, 2, 0, true};
+        QTest::newRow("text that is not a number")
+            << QByteArray(all).replace("ListingRate=10", "ListingRate=fast")
+            << Expected{5, 0, 1370, -200, 1, 0, 0, true};
+        QTest::newRow("fraction") << QByteArray(all).replace("MaxScale=300", "MaxScale=300.5")
+                                  << Expected{5, 10, 1370, -200, 1, 0, 0, true};
+        QTest::newRow("beyond 32 bits")
+            << QByteArray(all).replace("LastConnectedPort=2", "LastConnectedPort=4294967296")
+            << Expected{5, 10, 1370, -200, 1, 0, 0, true};
+        QTest::newRow("a list, not a number")
+            << QByteArray(all).replace("ShowReso=0", "ShowReso=1, 2")
+            << Expected{5, 10, 1370, -200, 1, 0, 0, true};
+        QTest::newRow("first missing stops before the rest")
+            << QByteArray(all).replace("GraphingRate=5\n", "")
+            << Expected{0, 0, 1370, -200, 1, 0, 0, true};
+        QTest::newRow("32-bit extremes")
+            << QByteArray(all)
+                   .replace("MaxScale=300", "MaxScale=2147483647")
+                   .replace("MinScale=-50", "MinScale=-2147483648")
+            << Expected{5, 10, 2147483647, -2147483647 - 1, 0, 2, 301, false};
+    }
+    void Read() {
+        QFETCH(QByteArray, content);
+        QFETCH(Expected, expected);
+        auto store = StoreWith(content);
+        QVERIFY(store);
+        SettingsVars v;
+        v.SettingsMissing = !expected.SettingsMissing;
+        store->Read(v);
+        QCOMPARE(v.GraphingRate, expected.GraphingRate);
+        QCOMPARE(v.ListingRate, expected.ListingRate);
+        QCOMPARE(v.MaxScale, expected.MaxScale);
+        QCOMPARE(v.MinScale, expected.MinScale);
+        QCOMPARE(v.ShowReso, expected.ShowReso);
+        QCOMPARE(v.LastConnectedPort, expected.LastConnectedPort);
+        QCOMPARE(v.LastModel, expected.LastModel);
+        QCOMPARE(v.SettingsMissing, expected.SettingsMissing);
+    }
+
+    void DeviceNameDoesNotTakePartInTheReadRule() {
+        auto store = StoreWith("[General]\nLastConnectedDevice=/dev/ttyUSB1\n");
+        QVERIFY(store);
+        SettingsVars v;
+        store->Read(v);
+        QVERIFY(v.SettingsMissing);
+        QCOMPARE(v.LastConnectedDevice, QStringLiteral("/dev/ttyUSB1"));
+    }
+
+    void RoundTrip_data() {
+        QTest::addColumn<double>("liveMin");
+        QTest::addColumn<double>("liveMax");
+        QTest::addColumn<int>("storedMin");
+        QTest::addColumn<int>("storedMax");
+        QTest::newRow("0 to 250.7") << 0.0 << 250.7 << 0 << 250;
+        QTest::newRow("truncated toward zero") << -200.9 << 99.99 << -200 << 99;
+        QTest::newRow("zoomed beyond 32 bits") << -1e12 << 1e12 << -2147483647 - 1 << 2147483647;
+        QTest::newRow("not a number keeps the loaded range") << qQNaN() << qQNaN() << -40 << 120;
+    }
+    void RoundTrip() {
+        QFETCH(double, liveMin);
+        QFETCH(double, liveMax);
+        QFETCH(int, storedMin);
+        QFETCH(int, storedMax);
+        auto store = StoreWith("[General]\nShowReso=1\n");
+        QVERIFY(store);
+        SettingsVars out;
+        out.GraphingRate = 3;
+        out.ListingRate = 60;
+        out.MinScale = -40;
+        out.MaxScale = 120;
+        out.ShowReso = 0;
+        out.LastConnectedPort = 1;
+        out.LastModel = 300; // not stored: the model identified now is
+        out.LastConnectedDevice = QStringLiteral("/dev/ttyS0");
+        store->Write(out, 302, VerticalRange{liveMin, liveMax});
+
+        store.reset();
+        SettingsStore reread(std::make_unique<QSettings>(path_, QSettings::IniFormat));
+        SettingsVars in;
+        reread.Read(in);
+        QVERIFY(!in.SettingsMissing);
+        QCOMPARE(in.GraphingRate, 3);
+        QCOMPARE(in.ListingRate, 60);
+        QCOMPARE(in.MinScale, storedMin);
+        QCOMPARE(in.MaxScale, storedMax);
+        QCOMPARE(in.ShowReso, 0);
+        QCOMPARE(in.LastConnectedPort, 1);
+        QCOMPARE(in.LastModel, 302);
+        QCOMPARE(in.LastConnectedDevice, QStringLiteral("/dev/ttyS0"));
+    }
+
+    void LogDateFormat_data() {
+        QTest::addColumn<QString>("shortFormat");
+        QTest::addColumn<QString>("logFormat");
+        QTest::newRow("d/M/yy") << "d/M/yy"
+                                << "d/M/yyyy";
+        QTest::newRow("M/d/yy") << "M/d/yy"
+                                << "M/d/yyyy";
+        QTest::newRow("yy/M/d") << "yy/M/d"
+                                << "yyyy/M/d";
+        QTest::newRow("yy/d/M") << "yy/d/M"
+                                << "yyyy/d/M";
+        QTest::newRow("dots as separator") << "d.M.yy"
+                                           << "d.M.yyyy";
+        QTest::newRow("dashes as separator") << "yy-M-d"
+                                             << "yyyy-M-d";
+        QTest::newRow("two-digit day and month") << "dd/MM/yy"
+                                                 << "dd/MM/yy";
+        QTest::newRow("already four digits") << "M/d/yyyy"
+                                             << "M/d/yyyy";
+        QTest::newRow("other order") << "M/yy/d"
+                                     << "M/yy/d";
+        QTest::newRow("quoted text") << "d'/'M/yy"
+                                     << "d'/'M/yy";
+        QTest::newRow("no separator") << "yyMMdd"
+                                      << "yyMMdd";
+    }
+    void LogDateFormat() {
+        QFETCH(QString, shortFormat);
+        QFETCH(QString, logFormat);
+        QCOMPARE(LogDateFormatFor(shortFormat), logFormat);
+    }
+
+    void LocaleFormatsAndDates() {
+        const QDate day(2026, 12, 6);
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        QCOMPARE(us.toString(day, LogDateFormatFor(us)), QStringLiteral("12/6/2026"));
+        const QLocale c = QLocale::c();
+        QCOMPARE(c.toString(day, LogDateFormatFor(c)), c.toString(day, QLocale::ShortFormat));
+    }
+
+    void QtPattern_data() {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QChar>("dateSeparator");
+        QTest::addColumn<QChar>("timeSeparator");
+        QTest::addColumn<QString>("qtPattern");
+        QTest::newRow("log time") << "hh:nn:ss" << QChar('/') << QChar(':') << "hh:mm:ss";
+        QTest::newRow("dotted time") << "hh:nn:ss" << QChar('/') << QChar('.') << "hh.mm.ss";
+        QTest::newRow("log date") << "d/M/yyyy" << QChar('.') << QChar(':') << "d.M.yyyy";
+        QTest::newRow("quoted stays") << "'n/'d/M" << QChar('-') << QChar(':') << "'n/'d-M";
+        QTest::newRow("letter separator") << "d/M" << QChar('x') << QChar(':') << "d'x'M";
+    }
+    void QtPattern() {
+        QFETCH(QString, pattern);
+        QFETCH(QChar, dateSeparator);
+        QFETCH(QChar, timeSeparator);
+        QFETCH(QString, qtPattern);
+        QCOMPARE(QtDateTimePattern(pattern, dateSeparator, timeSeparator), qtPattern);
+    }
+
+    void LocaleTimePattern() {
+        const QTime t(9, 5, 7);
+        const QLocale c = QLocale::c();
+        QCOMPARE(c.toString(t, QtDateTimePattern(QStringLiteral("hh:nn:ss"), c)),
+                 QStringLiteral("09:05:07"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "tst_settings_store.moc"

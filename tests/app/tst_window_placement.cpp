@@ -1,0 +1,61 @@
+// Where the main menu places the panel, the live graph and the log.
+#include "app/window_placement.h"
+
+#include <QTest>
+
+class TestWindowPlacement : public QObject {
+    Q_OBJECT
+private slots:
+    void Arrange_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<int>("panelWidth");
+        QTest::addColumn<QRect>("graph");
+        QTest::addColumn<QRect>("log");
+        QTest::newRow("1024 x 768, panel 163 wide")
+            << QRect(0, 0, 1024, 768) << 163 << QRect(163, 0, 821, 334)
+            << QRect(163, 334, 821, 334);
+        QTest::newRow("odd height halves toward zero")
+            << QRect(0, 0, 800, 601) << 163 << QRect(163, 0, 597, 250) << QRect(163, 250, 597, 250);
+        QTest::newRow("second screen to the right")
+            << QRect(1280, 0, 1024, 768) << 163 << QRect(1443, 0, 821, 334)
+            << QRect(1443, 334, 821, 334);
+    }
+    void Arrange() {
+        QFETCH(QRect, screen);
+        QFETCH(int, panelWidth);
+        QFETCH(QRect, graph);
+        QFETCH(QRect, log);
+        const Arrangement a = ArrangeWorkingWindows(screen, panelWidth);
+        QCOMPARE(a.Graph, graph);
+        QCOMPARE(a.Log, log);
+    }
+
+    void FirstShowing_data() {
+        QTest::addColumn<QSize>("designed");
+        QTest::addColumn<QRect>("graph");
+        QTest::addColumn<QRect>("log");
+        QTest::newRow("fits") << QSize(532, 300) << QRect(163, 0, 532, 300)
+                              << QRect(163, 384, 532, 300);
+        QTest::newRow("too wide and too tall")
+            << QSize(900, 500) << QRect(163, 0, 861, 384) << QRect(163, 384, 861, 384);
+        QTest::newRow("exactly half the height")
+            << QSize(861, 384) << QRect(163, 0, 861, 384) << QRect(163, 384, 861, 384);
+    }
+    void FirstShowing() {
+        QFETCH(QSize, designed);
+        QFETCH(QRect, graph);
+        QFETCH(QRect, log);
+        const QRect screen(0, 0, 1024, 768);
+        QCOMPARE(PlaceGraph(screen, 163, designed), graph);
+        QCOMPARE(PlaceLog(screen, 163, designed), log);
+    }
+
+    void Centred() {
+        QCOMPARE(CentredOn(QRect(0, 0, 1024, 768), QSize(601, 428)), QPoint(211, 170));
+        QCOMPARE(CentredOn(QRect(0, 0, 640, 480), QSize(601, 428)), QPoint(19, 26));
+        QCOMPARE(CentredOn(QRect(0, 0, 500, 400), QSize(601, 428)), QPoint(-50, -14));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWindowPlacement)
+#include "tst_window_placement.moc"

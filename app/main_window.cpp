@@ -7,6 +7,7 @@
 #include "app/window_placement.h"
 
 #include <QCloseEvent>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -70,6 +71,7 @@ TfrmMain::TfrmMain(AppState& state, std::unique_ptr<QSettings> store,
     connect(Image2, &HotImage::Clicked, this, &TfrmMain::Image2Click);
     connect(Image4, &HotImage::Clicked, this, &TfrmMain::Image4Click);
     connect(Image5, &HotImage::Clicked, this, &TfrmMain::Image5Click);
+    connect(Image6, &HotImage::Clicked, this, &TfrmMain::Image6Click);
     connect(Image7, &HotImage::Clicked, this, &TfrmMain::Image7Click);
     connect(Image8, &HotImage::Clicked, this, &TfrmMain::Image8Click);
     connect(Image9, &HotImage::Clicked, this, &TfrmMain::Image9Click);
@@ -150,6 +152,15 @@ void TfrmMain::ShowNormal(QWidget* window) {
     window->raise();
     window->activateWindow();
     window->repaint();
+}
+
+void TfrmMain::Image6Click() {
+    // A poll or a read may be under way; give it a moment before the search takes the port.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    WaitWhile([this] { return state_.Link.PortBusy; }, PortBusyWaitMs);
+    QGuiApplication::restoreOverrideCursor();
+    if (linkTest_)
+        linkTest_->exec();
 }
 
 void TfrmMain::Image2Click() {

@@ -17,6 +17,7 @@
 #include <memory>
 
 class HotImage;
+class QDialog;
 class SvgPicture;
 
 class TfrmMain : public QWidget {
@@ -30,6 +31,8 @@ public:
 
     // The windows the pictures open; they are created after this one.
     void SetWorkingWindows(QWidget* panel, QWidget* graph, QWidget* list);
+    // The port search window that Image6 opens, modally.
+    void SetLinkTestWindow(QDialog* linkTest) { linkTest_ = linkTest; }
     // Where shut-down reads the live graph's vertical range; without a source the
     // range loaded at start is stored again.
     void SetLiveRangeSource(std::function<VerticalRange()> source);
@@ -43,6 +46,7 @@ public:
     void Image2Click();
     void Image4Click();
     void Image5Click();
+    void Image6Click();
     void Image7Click();
     void Image8Click();
     void Image9Click();
@@ -84,5 +88,6 @@ private:
     QWidget* panel_ = nullptr;
     QWidget* graph_ = nullptr;
     QWidget* list_ = nullptr;
+    QDialog* linkTest_ = nullptr;
     bool shuttingDown_ = false;
 };

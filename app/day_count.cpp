@@ -4,11 +4,11 @@
 
 namespace {
 constexpr double MsPerDay = 86400000.0;
-const QDate DayZero(1899, 12, 30);
+constexpr qint64 DayZero = 2415019; // 30 December 1899 as a Julian day
 } // namespace
 
 double DayCountFromDateTime(const QDateTime& dateTime) {
-    return static_cast<double>(DayZero.daysTo(dateTime.date())) +
+    return static_cast<double>(dateTime.date().toJulianDay() - DayZero) +
            dateTime.time().msecsSinceStartOfDay() / MsPerDay;
 }
 
@@ -21,7 +21,7 @@ QDateTime DateTimeFromDayCount(double days) {
         rest += perDay;
         --day;
     }
-    return QDateTime(DayZero.addDays(day), QTime::fromMSecsSinceStartOfDay(static_cast<int>(rest)));
+    return QDateTime(QDate::fromJulianDay(DayZero + day), QTime::fromMSecsSinceStartOfDay(static_cast<int>(rest)));
 }
 
 double CurrentDayCount() { return DayCountFromDateTime(QDateTime::currentDateTime()); }

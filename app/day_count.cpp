@@ -21,7 +21,10 @@ QDateTime DateTimeFromDayCount(double days) {
         rest += perDay;
         --day;
     }
-    return QDateTime(QDate::fromJulianDay(DayZero + day), QTime::fromMSecsSinceStartOfDay(static_cast<int>(rest)));
+    return QDateTime(QDate::fromJulianDay(DayZero + day),
+                     QTime::fromMSecsSinceStartOfDay(static_cast<int>(rest)));
 }
 
-double CurrentDayCount() { return DayCountFromDateTime(QDateTime::currentDateTime()); }
+double CurrentDayCount() {
+    return DayCountFromDateTime(QDateTime::currentDateTime());
+}

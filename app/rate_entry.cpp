@@ -24,7 +24,9 @@ int32_t ReadField(QString& field, bool& rewrite) {
     return value;
 }
 
-QString TwoDigits(int32_t value) { return (QLatin1Char('0') + QString::number(value)).right(2); }
+QString TwoDigits(int32_t value) {
+    return (QLatin1Char('0') + QString::number(value)).right(2);
+}
 } // namespace
 
 RateEntry ParseRateEntry(const QString& text) {
@@ -39,4 +41,6 @@ RateEntry ParseRateEntry(const QString& text) {
     return entry;
 }
 
-QString RateEntryText(int32_t rate) { return EntryText(TwoDigits(rate / 60), TwoDigits(rate % 60)); }
+QString RateEntryText(int32_t rate) {
+    return EntryText(TwoDigits(rate / 60), TwoDigits(rate % 60));
+}

@@ -17,7 +17,9 @@ QString TimeSeparator(const QLocale& locale) {
 }
 } // namespace
 
-LogTable::LogTable(QObject* parent) : QAbstractTableModel(parent) { SetLocale(QLocale()); }
+LogTable::LogTable(QObject* parent) : QAbstractTableModel(parent) {
+    SetLocale(QLocale());
+}
 
 void LogTable::SetLocale(const QLocale& locale) {
     locale_ = locale;
@@ -48,15 +50,17 @@ QString LogTable::Cell(int row, int column) const {
 void LogTable::AppendLogRow(const CurrentReading& reading, double now, const QString& dateFormat) {
     const QDateTime time = DateTimeFromDayCount(now);
     LogRowStore::Cells cells;
-    cells[0] = time.toString(dateFormat.isEmpty() ? locale_.dateFormat(QLocale::ShortFormat)
-                                                  : dateFormat);
+    cells[0] =
+        time.toString(dateFormat.isEmpty() ? locale_.dateFormat(QLocale::ShortFormat) : dateFormat);
     cells[1] = time.toString(timeFormat_);
-    cells[2] = reading.MainOverload ? QStringLiteral("OL") : FormatValue(reading.MainValue, locale_);
+    cells[2] =
+        reading.MainOverload ? QStringLiteral("OL") : FormatValue(reading.MainValue, locale_);
     cells[3] = reading.UnitText;
     if (reading.IsOneChannel())
         cells[4] = reading.SubText;
     else if (reading.IsTwoChannel())
-        cells[4] = reading.SubOverload ? QStringLiteral("OL") : FormatValue(reading.SubValue, locale_);
+        cells[4] =
+            reading.SubOverload ? QStringLiteral("OL") : FormatValue(reading.SubValue, locale_);
     cells[5] = reading.SubUnitText;
     cells[6] = reading.TypeText;
     cells[7] = reading.ModeText;

@@ -20,7 +20,7 @@ public:
     // Wall-clock time stamps the samples; the interval is measured on a monotonic
     // clock, so a clock change (daylight saving, a time server) cannot stall the ticks.
     struct Clock {
-        std::function<double()> Now;         // local date-time as a day count
+        std::function<double()> Now;        // local date-time as a day count
         std::function<int64_t()> ElapsedMs; // monotonic milliseconds
         static Clock System();
     };

@@ -78,11 +78,22 @@ private slots:
         QTest::addColumn<QString>("dateFormat");
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("time");
-        QTest::newRow("d/M/yyyy") << "en_GB" << "d/M/yyyy" << "6/12/2026" << "10:49:11";
-        QTest::newRow("dots for time") << "fi_FI" << "d.M.yyyy" << "6.12.2026" << "10.49.11";
-        QTest::newRow("12-hour locale keeps 24 hours") << "en_US" << "M/d/yyyy" << "12/6/2026"
+        QTest::newRow("d/M/yyyy") << "en_GB"
+                                  << "d/M/yyyy"
+                                  << "6/12/2026"
+                                  << "10:49:11";
+        QTest::newRow("dots for time") << "fi_FI"
+                                       << "d.M.yyyy"
+                                       << "6.12.2026"
+                                       << "10.49.11";
+        QTest::newRow("12-hour locale keeps 24 hours") << "en_US"
+                                                       << "M/d/yyyy"
+                                                       << "12/6/2026"
                                                        << "10:49:11";
-        QTest::newRow("no format: the locale's") << "de_DE" << "" << "06.12.26" << "10:49:11";
+        QTest::newRow("no format: the locale's") << "de_DE"
+                                                 << ""
+                                                 << "06.12.26"
+                                                 << "10:49:11";
     }
     void dateAndTime() {
         QFETCH(QString, locale);
@@ -145,7 +156,8 @@ private slots:
         QCOMPARE(inserted[0][1].toInt(), 1);
         QCOMPARE(table.rowCount(), 2);
         QCOMPARE(table.data(table.index(1, 3), Qt::DisplayRole).toString(), QStringLiteral("23.5"));
-        QCOMPARE(table.headerData(1, Qt::Vertical, Qt::DisplayRole).toString(), QStringLiteral("2"));
+        QCOMPARE(table.headerData(1, Qt::Vertical, Qt::DisplayRole).toString(),
+                 QStringLiteral("2"));
         QVERIFY(!(table.flags(table.index(1, 3)) & Qt::ItemIsEditable));
     }
 

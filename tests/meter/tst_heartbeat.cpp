@@ -56,18 +56,19 @@ private slots:
         QTest::addColumn<int>("start");
         QTest::addColumn<QList<int>>("gaps");
         QTest::addColumn<QList<int>>("intervals");
-        QTest::newRow("1000 ms ticks keep it") << 1000 << QList<int>{0, 1000, 1000, 1000}
-                                               << QList<int>{1000, 1000, 1000, 1000};
-        QTest::newRow("1300 ms shortens the next") << 1000 << QList<int>{0, 1300}
-                                                   << QList<int>{1000, 700};
-        QTest::newRow("1100 then back on time") << 1000 << QList<int>{0, 1100, 900}
-                                                << QList<int>{1000, 900, 1000};
+        QTest::newRow("1000 ms ticks keep it")
+            << 1000 << QList<int>{0, 1000, 1000, 1000} << QList<int>{1000, 1000, 1000, 1000};
+        QTest::newRow("1300 ms shortens the next")
+            << 1000 << QList<int>{0, 1300} << QList<int>{1000, 700};
+        QTest::newRow("1100 then back on time")
+            << 1000 << QList<int>{0, 1100, 900} << QList<int>{1000, 900, 1000};
         QTest::newRow("floor of 500") << 1000 << QList<int>{0, 1700} << QList<int>{1000, 500};
-        QTest::newRow("exactly at the floor") << 1000 << QList<int>{0, 1500} << QList<int>{1000, 500};
-        QTest::newRow("second tick 700 ms after the first") << 700 << QList<int>{0, 700}
-                                                            << QList<int>{700, 1000};
-        QTest::newRow("after a paused timer") << 1000 << QList<int>{0, 1000, 60000, 500}
-                                              << QList<int>{1000, 1000, 500, 1000};
+        QTest::newRow("exactly at the floor")
+            << 1000 << QList<int>{0, 1500} << QList<int>{1000, 500};
+        QTest::newRow("second tick 700 ms after the first")
+            << 700 << QList<int>{0, 700} << QList<int>{700, 1000};
+        QTest::newRow("after a paused timer")
+            << 1000 << QList<int>{0, 1000, 60000, 500} << QList<int>{1000, 1000, 500, 1000};
     }
     void intervalCorrection() {
         QFETCH(int, start);
@@ -128,8 +129,8 @@ private slots:
         QTest::newRow("rates 0 and 1 sample every tick")
             << 0 << 1 << "FFF" << QList<int>{1, 2, 3} << QList<int>{1, 2, 3};
         // Ticks 2 and 3 have no frame: they neither count nor sample.
-        QTest::newRow("silent ticks do not count") << 2 << 2 << "FssFFF" << QList<int>{1, 5}
-                                                   << QList<int>{1, 5};
+        QTest::newRow("silent ticks do not count")
+            << 2 << 2 << "FssFFF" << QList<int>{1, 5} << QList<int>{1, 5};
     }
     void samplingRates() {
         QFETCH(int, graphingRate);

@@ -50,6 +50,8 @@ PlotChart::PlotChart(QWidget* parent) : QWidget(parent), plot_(new QCustomPlot(t
     layout->addWidget(plot_);
 
     plot_->setBackground(Qt::white);
+    // Thick lines over thousands of points: joins drawn the fast way keep a redraw cheap.
+    plot_->setPlottingHint(QCP::phFastPolylines, true);
     const QFont labelFont(QStringLiteral("Arial"), 9);
     QFont titleFont(QStringLiteral("Times New Roman"), 14, QFont::Bold);
     QFont subTitleFont(QStringLiteral("Times New Roman"), 11);
@@ -61,10 +63,15 @@ PlotChart::PlotChart(QWidget* parent) : QWidget(parent), plot_(new QCustomPlot(t
     grid->addElement(0, 0, mainTitleElement_);
     grid->insertRow(1);
     grid->addElement(1, 0, subTitleElement_);
-    // The legend stands above the plot, its entries side by side.
+    // The legend stands centred above the plot, its entries side by side.
     plot_->axisRect()->insetLayout()->take(plot_->legend);
+    auto* legendRow = new QCPLayoutGrid;
     grid->insertRow(2);
-    grid->addElement(2, 0, plot_->legend);
+    grid->addElement(2, 0, legendRow);
+    legendRow->addElement(0, 0, new QCPLayoutElement(plot_));
+    legendRow->addElement(0, 1, plot_->legend);
+    legendRow->addElement(0, 2, new QCPLayoutElement(plot_));
+    legendRow->setColumnStretchFactors({1.0, 0.001, 1.0});
     plot_->legend->setFillOrder(QCPLayoutGrid::foColumnsFirst);
     plot_->legend->setBorderPen(Qt::NoPen);
     plot_->legend->setFont(labelFont);
@@ -229,6 +236,7 @@ void PlotChart::ResetImage() {
         anyLabel = anyLabel || !s.label.isEmpty();
     }
     plot_->legend->setVisible(anyLabel);
+    plot_->legend->setMaximumSize(plot_->legend->minimumOuterSizeHint());
     if (!unzoomed_)
         ApplyRanges();
 }
@@ -346,10 +354,13 @@ void PlotChart::MouseMoved(QMouseEvent* event) {
 }
 
 void PlotChart::PrintTo(QPrinter& printer) {
+    RenderPage(printer, printer.pageLayout().paintRectPixels(printer.resolution()));
+}
+
+void PlotChart::RenderPage(QPaintDevice& device, const QRectF& page) {
     // Laid out on a fixed canvas of the page's shape, so fonts keep their proportions
     // whatever the window's size, then scaled onto the page.
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const int width = 1100;
+    const int width = 900;
     const int height = std::max(1, static_cast<int>(width * page.height() / page.width()));
     QPicture picture;
     QCPPainter recorder(&picture);
@@ -358,8 +369,10 @@ void PlotChart::PrintTo(QPrinter& printer) {
     plot_->toPainter(&recorder, width, height);
     recorder.end();
 
-    QPainter painter(&printer);
-    const double scale = std::min(page.width() / width, page.height() / height);
+    QPainter painter(&device);
+    // Playing a picture back already scales it from its resolution to the device's.
+    const double playback = double(device.logicalDpiX()) / picture.logicalDpiX();
+    const double scale = std::min(page.width() / width, page.height() / height) / playback;
     painter.scale(scale, scale);
     painter.drawPicture(0, 0, picture);
 }

@@ -15,6 +15,7 @@ class QCustomPlot;
 class QCPGraph;
 class QCPTextElement;
 class QMouseEvent;
+class QPaintDevice;
 class QPrinter;
 
 class PlotChart : public QWidget {
@@ -87,6 +88,8 @@ public:
     QString CursorPromptAt(const QPointF& position) const;
     // Draws the chart onto the printer's page, scaled to fit.
     void PrintTo(QPrinter& printer);
+    // The same onto any device; page is the printable area in the device's pixels.
+    void RenderPage(QPaintDevice& device, const QRectF& page);
     // The shown ranges, zoom included.
     double ShownMinX() const;
     double ShownMaxX() const;

@@ -1,0 +1,30 @@
+#include "app/day_count.h"
+
+#include <cmath>
+
+namespace {
+constexpr double MsPerDay = 86400000.0;
+constexpr qint64 DayZero = 2415019; // 30 December 1899 as a Julian day
+} // namespace
+
+double DayCountFromDateTime(const QDateTime& dateTime) {
+    return static_cast<double>(dateTime.date().toJulianDay() - DayZero) +
+           dateTime.time().msecsSinceStartOfDay() / MsPerDay;
+}
+
+QDateTime DateTimeFromDayCount(double days) {
+    const int64_t ms = std::llround(days * MsPerDay);
+    const int64_t perDay = static_cast<int64_t>(MsPerDay);
+    int64_t day = ms / perDay;
+    int64_t rest = ms % perDay;
+    if (rest < 0) {
+        rest += perDay;
+        --day;
+    }
+    return QDateTime(QDate::fromJulianDay(DayZero + day),
+                     QTime::fromMSecsSinceStartOfDay(static_cast<int>(rest)));
+}
+
+double CurrentDayCount() {
+    return DayCountFromDateTime(QDateTime::currentDateTime());
+}

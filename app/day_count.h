@@ -1,0 +1,11 @@
+#pragma once
+// Date-times as a day count: days since 30 December 1899, the time of day as the
+// fraction. Sample times, log rows and graph X values all use it.
+
+#include <QDateTime>
+
+double DayCountFromDateTime(const QDateTime& dateTime);
+// Rounded to the millisecond, so a count read back formats as the second it was taken in.
+QDateTime DateTimeFromDayCount(double days);
+// The current local date and time.
+double CurrentDayCount();

@@ -1,0 +1,114 @@
+// Log table: time per appended row at 1,000 and at 2,000,000 rows, resident memory
+// per row at 2,000,000 rows against the rows' own text size, then the same with
+// the log window's grid showing the table (offscreen).
+
+#include "app/app_state.h"
+#include "app/day_count.h"
+#include "log/log_table.h"
+#include "log/log_window.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+constexpr int Many = 2000000;
+constexpr int Timed = 1000;
+const double Start = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 49, 11)));
+const QString DateFormat = QStringLiteral("d/M/yyyy");
+
+long ResidentBytes() {
+    long pages = 0, resident = 0;
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(f);
+    }
+    return resident * sysconf(_SC_PAGESIZE);
+}
+
+// A two-channel reading that changes from row to row as a real one does.
+void Vary(CurrentReading& r, int i) {
+    r.MainValue = 20.0 + (i % 937) / 10.0;
+    r.SubValue = 48.0 - (i % 411) / 10.0;
+    r.ModeText = (i % 100 == 0) ? QStringLiteral(" HOLD") : QString();
+}
+
+template <typename Append> double NsPerAppend(CurrentReading& r, int from, Append append) {
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = from; i < from + Timed; ++i) {
+        Vary(r, i);
+        append(i);
+    }
+    return double(clock.nsecsElapsed()) / Timed;
+}
+
+void Print(const char* name, double value) {
+    std::printf("%s: %.1f\n", name, value);
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    CurrentReading r;
+    r.ModelCode = 303;
+    r.ChannelCount = 2;
+
+    {
+        LogTable table;
+        table.SetLocale(QLocale::c());
+        const auto append = [&](int i) { table.AppendLogRow(r, Start + i / 86400.0, DateFormat); };
+        for (int i = 0; i < Timed; ++i)
+            append(i);
+        Print("append_ns_at_1k", NsPerAppend(r, Timed, append));
+        table.Clear();
+
+        const long before = ResidentBytes();
+        for (int i = 0; i < Many; ++i) {
+            Vary(r, i);
+            append(i);
+        }
+        const long after = ResidentBytes();
+        Print("append_ns_at_2m", NsPerAppend(r, Many, append));
+        Print("bytes_per_row_2m", double(after - before) / Many);
+
+        // The rows as a saved file holds them: eight fields, each with its separator, and CR LF.
+        double text = 0;
+        for (int row = 1; row < table.RowCount(); row += 997)
+            for (int c = 1; c < LogTable::ColumnCount; ++c)
+                text += table.Cell(row, c).toUtf8().size() + 1;
+        Print("text_bytes_per_row", text / ((table.RowCount() - 2) / 997 + 1) + 2);
+    }
+
+    // The window: the grid follows every append and keeps the newest row in view.
+    AppState state;
+    state.Reading = r;
+    state.Settings.LogDateFormat = DateFormat;
+    TfrmList list(state);
+    list.Table->SetLocale(QLocale::c());
+    list.InitLogTable();
+    list.show();
+    const auto append = [&](int i) {
+        state.Reading = r;
+        list.AppendLogRow(Start + i / 86400.0);
+        QCoreApplication::processEvents();
+    };
+    for (int i = 0; i < Timed; ++i)
+        append(i);
+    Print("window_append_ns_at_1k", NsPerAppend(state.Reading, Timed, append));
+    const long before = ResidentBytes();
+    for (int i = 2 * Timed; i < Many; ++i) {
+        Vary(r, i);
+        state.Reading = r;
+        list.Table->AppendLogRow(state.Reading, Start + i / 86400.0, DateFormat);
+    }
+    const long after = ResidentBytes();
+    QCoreApplication::processEvents();
+    Print("window_append_ns_at_2m", NsPerAppend(state.Reading, Many, append));
+    Print("window_bytes_per_row_2m", double(after - before) / (Many - 2 * Timed));
+    return 0;
+}

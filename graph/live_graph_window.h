@@ -1,0 +1,76 @@
+#pragma once
+// The live graph window: the meter's readings against clock time, one series
+// per channel, fed by the heartbeat at the graphing rate. It keeps at most 5,000
+// points per series, dropping the oldest 100 when full, and widens its time window
+// by the time of 100 samples whenever the newest point reaches the right edge.
+
+#include "app/app_state.h"
+
+#include <QMainWindow>
+
+class PlotChart;
+class QAction;
+class QLineEdit;
+
+class TfrmGraph : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int PointCount = 5000;
+    static constexpr int DropCount = 100;
+
+    explicit TfrmGraph(AppState& state, QWidget* parent = nullptr);
+
+    // Sets the chart up for the current model and settings; stored points stay.
+    void InitLiveGraph();
+    // One sample taken at the day count now; an overloaded channel writes no point.
+    void AddPoint(bool mainOverload, bool subOverload, float mainValue, double now, float subValue);
+    void ClearLiveGraph();
+
+    // Index of the next point to write; 0 while the graph holds no point.
+    int NextPoint() const { return nextPoint_; }
+    // Days added to the time window at each widening: the time of 100 samples.
+    double XSpan() const { return xSpan_; }
+    // The shown vertical range; saved as the scale settings at shut-down.
+    double ManualMinY() const;
+    double ManualMaxY() const;
+
+    // The tool buttons of recording, set at link loss and return, at start-up and
+    // by the port search without touching GraphRunning.
+    void ShowRunning();
+    void ShowPaused();
+
+    PlotChart* PlotChart1;
+    QLineEdit* MaskEdit1;
+    QAction* btnPrint;
+    QAction* btnClear;
+    QAction* btnPause;
+    QAction* btnRun;
+    QAction* btnHelp;
+    QAction* mnuPrint;
+    QAction* mnuThin;
+    QAction* mnuThick;
+    QAction* mnuMarkData;
+    QAction* mnuRange;
+    QAction* mnutitle;
+    QAction* mnuHelp;
+
+public slots:
+    void BitBtn1Click(); // print with the print dialog
+    void BitBtn2Click(); // clear
+    void BitBtn3Click(); // pause
+    void btnRunClick();
+    void btnHelpClick();
+    void MaskEdit1Change();
+    void mnuPrintClick(); // print at once
+    void mnuThinClick();
+    void mnuThickClick();
+    void mnuMarkDataClick();
+
+private:
+    void SetLineType(int lineType);
+    double FirstStoredTime() const;
+
+    AppState& state_;
+    int nextPoint_ = 0;
+    double xSpan_ = 0;
+};

@@ -1,0 +1,36 @@
+#pragma once
+// Compact storage of the log's data rows: each row's eight texts (date to
+// annunciators) encoded as UTF-8 with length prefixes, packed into chunks of a
+// fixed number of rows. Appending never moves earlier rows, so it costs the same
+// at any table length, and a row costs little more than its own text.
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class LogRowStore {
+public:
+    static constexpr int CellCount = 8; // table columns 1 to 8
+    using Cells = std::array<QString, CellCount>;
+
+    int Count() const { return count_; }
+    void Append(const Cells& cells);
+    // Cell k (0 to 7) of row i (0-based).
+    QString Cell(int row, int cell) const;
+    void Clear();
+
+private:
+    static constexpr int ChunkShift = 12;
+    static constexpr int ChunkRows = 1 << ChunkShift;
+    static constexpr int TypicalRowBytes = 40; // a recorded row, length prefixes included
+
+    struct Chunk {
+        std::vector<uint32_t> offsets; // start of each row in bytes
+        std::vector<char> bytes;
+    };
+
+    std::vector<std::unique_ptr<Chunk>> chunks_;
+    int count_ = 0;
+};

@@ -1,0 +1,50 @@
+#pragma once
+// The log table: a header row and the data rows of recorded readings, nine
+// text columns (row number, date, time, main value, unit, second value or timer,
+// its unit or format, type, annunciators). Rows live in compact storage; this
+// model shows them to the grid, and saving, printing and graphing read the same
+// cell texts through Cell().
+
+#include "log/log_row_store.h"
+#include "meter/current_reading.h"
+
+#include <QAbstractTableModel>
+#include <QLocale>
+
+class LogTable : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    static constexpr int ColumnCount = 9;
+
+    explicit LogTable(QObject* parent = nullptr);
+
+    // The locale whose decimal and time separators the rows use; the user's own by default.
+    void SetLocale(const QLocale& locale);
+
+    // Grid terms: row 0 is the header, rows 1 to RowCount() - 1 are data rows. An
+    // empty table has RowCount() 2 and a wholly blank row 1.
+    int RowCount() const { return rows_.Count() < 1 ? 2 : rows_.Count() + 1; }
+    QString Cell(int row, int column) const;
+
+    // One row from the current reading, taken at the given day count. dateFormat is
+    // the date pattern of column 1; empty means the locale's short format.
+    void AppendLogRow(const CurrentReading& reading, double now, const QString& dateFormat);
+    // Back to one blank data row; the header stays.
+    void Clear();
+    void WriteHeader();
+
+    // Fixed-point with one decimal and the locale's separator, as the log shows values.
+    static QString FormatValue(double value, const QLocale& locale);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    LogRowStore rows_;
+    std::array<QString, ColumnCount> header_;
+    QLocale locale_;
+    QString timeFormat_;
+};

@@ -1,0 +1,208 @@
+#include "log/log_window.h"
+
+#include "app/rate_entry.h"
+#include "log/log_table.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QStyleOptionHeader>
+#include <QTableView>
+#include <QToolBar>
+#include <QUrl>
+
+namespace {
+constexpr int DefaultColumnWidth = 64;
+constexpr double WidthFactors[LogTable::ColumnCount] = {0.8, 1.4, 1.4, 0.6, 0.6,
+                                                        0.6, 0.6, 0.6, 0.6};
+
+// The grid's corner above the row numbers carries the header of column 0.
+class CornerHeader : public QObject {
+public:
+    CornerHeader(QAbstractButton* corner, const LogTable& table)
+        : QObject(corner), corner_(corner), table_(table) {
+        corner->installEventFilter(this);
+        connect(&table, &LogTable::headerDataChanged, corner, [corner] { corner->update(); });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != corner_ || event->type() != QEvent::Paint)
+            return false;
+        QStyleOptionHeader option;
+        option.initFrom(corner_);
+        option.rect = corner_->rect();
+        option.position = QStyleOptionHeader::OnlyOneSection;
+        option.text = table_.Cell(0, 0);
+        option.textAlignment = Qt::AlignCenter;
+        QPainter painter(corner_);
+        corner_->style()->drawControl(QStyle::CE_Header, &option, &painter, corner_);
+        return true;
+    }
+
+private:
+    QAbstractButton* corner_;
+    const LogTable& table_;
+};
+} // namespace
+
+TfrmList::TfrmList(AppState& state, QWidget* parent)
+    : QMainWindow(parent), Table(new LogTable(this)), Grid1(new QTableView(this)), state_(state) {
+    // The pictures are compiled into the static library, which the linker would otherwise drop.
+    Q_INIT_RESOURCE(brackwater);
+    setWindowTitle(QStringLiteral("Tabular"));
+    resize(560, 420);
+
+    auto* tools = addToolBar(QStringLiteral("Tools"));
+    tools->setMovable(false);
+    tools->setFloatable(false);
+    tools->setIconSize(QSize(24, 24));
+    tools->toggleViewAction()->setVisible(false);
+    const auto tool = [tools](const char* icon, const char* hint) {
+        QAction* action = tools->addAction(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(icon)),
+                                           QString::fromLatin1(hint));
+        action->setToolTip(QString::fromLatin1(hint));
+        return action;
+    };
+    btnOpen = tool("open", "Open file");
+    btnSave = tool("save", "Save to File");
+    btnPrint = tool("print", "Print");
+    btnClear = tool("clear", "Clear Tabular");
+    btnPause = tool("pause", "Pause");
+    btnRun = tool("run", "Run");
+    btnRun->setEnabled(false);
+    btnToGraph = tool("to-graph", "Output Data to Graph");
+    btnHelp = tool("help", "HELP");
+    tools->addSeparator();
+    tools->addWidget(new QLabel(QStringLiteral(" Sampling Rate "), tools));
+    MaskEdit1 = new QLineEdit(tools);
+    MaskEdit1->setInputMask(RateEntryMask);
+    MaskEdit1->setMaxLength(11);
+    QFont entryFont = MaskEdit1->font();
+    entryFont.setBold(true);
+    MaskEdit1->setFont(entryFont);
+    MaskEdit1->setFixedWidth(
+        MaskEdit1->fontMetrics().horizontalAdvance(QStringLiteral("__00 : 00__")) + 12);
+    tools->addWidget(MaskEdit1);
+    tools->addWidget(new QLabel(QStringLiteral(" MM:SS"), tools));
+
+    QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuNew = fileMenu->addAction(QStringLiteral("&New"));
+    mnuOpen = fileMenu->addAction(QStringLiteral("&Open"));
+    mnuSave = fileMenu->addAction(QStringLiteral("&Save"));
+    mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    SaveAs1 = fileMenu->addAction(QStringLiteral("Save &As..."));
+    mnuPrint = fileMenu->addAction(QStringLiteral("&Print"));
+    QMenu* runMenu = menuBar()->addMenu(QStringLiteral("&Run"));
+    Run1 = runMenu->addAction(QStringLiteral("&Run"));
+    mnuPause = runMenu->addAction(QStringLiteral("&Pause"));
+    mnuToGraph = menuBar()->addAction(QStringLiteral("&Output To Graph"));
+    mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
+    // Files, printing and the log graph come with their own work.
+    for (QAction* pending :
+         {btnOpen, btnSave, btnPrint, btnToGraph, mnuOpen, mnuSave, SaveAs1, mnuPrint, mnuToGraph})
+        pending->setEnabled(false);
+
+    QFont gridFont(QStringLiteral("MS Sans Serif"));
+    gridFont.setStyleHint(QFont::SansSerif);
+    gridFont.setPixelSize(11);
+    gridFont.setBold(true);
+    Grid1->setFont(gridFont);
+    Grid1->setModel(Table);
+    Grid1->setColumnHidden(0, true); // the row numbers stand in the fixed left column
+    Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    Grid1->setSelectionBehavior(QAbstractItemView::SelectItems);
+    Grid1->setShowGrid(true);
+    Grid1->setWordWrap(false);
+    Grid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    Grid1->horizontalHeader()->setHighlightSections(false);
+    Grid1->horizontalHeader()->setStretchLastSection(true);
+    QHeaderView* rows = Grid1->verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(QFontMetrics(gridFont).height() + 6);
+    rows->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    rows->setHighlightSections(false);
+    rows->setMinimumWidth(static_cast<int>(DefaultColumnWidth * WidthFactors[0]));
+    if (auto* corner = Grid1->findChild<QAbstractButton*>())
+        new CornerHeader(corner, *Table);
+    setCentralWidget(Grid1);
+
+    connect(btnClear, &QAction::triggered, this, &TfrmList::BitBtn4Click);
+    connect(mnuNew, &QAction::triggered, this, &TfrmList::BitBtn4Click);
+    connect(btnPause, &QAction::triggered, this, &TfrmList::BitBtn5Click);
+    connect(mnuPause, &QAction::triggered, this, &TfrmList::BitBtn5Click);
+    connect(btnRun, &QAction::triggered, this, &TfrmList::btnRunClick);
+    connect(Run1, &QAction::triggered, this, &TfrmList::btnRunClick);
+    connect(btnHelp, &QAction::triggered, this, &TfrmList::btnHelpClick);
+    connect(mnuHelp, &QAction::triggered, this, &TfrmList::btnHelpClick);
+    connect(MaskEdit1, &QLineEdit::textChanged, this, &TfrmList::MaskEdit1Change);
+}
+
+void TfrmList::AppendLogRow(double now) {
+    Table->AppendLogRow(state_.Reading, now, state_.Settings.LogDateFormat);
+    Grid1->scrollToBottom();
+}
+
+bool TfrmList::Row1Empty() const {
+    return Table->Cell(1, 1).isEmpty();
+}
+
+void TfrmList::InitLogTable() {
+    SettingsVars& settings = state_.Settings;
+    if (settings.ListingRate == 0)
+        settings.ListingRate = 2;
+    MaskEdit1->setText(RateEntryText(settings.ListingRate));
+    MaskEdit1Change(); // also when the text did not change
+    Table->WriteHeader();
+    Grid1->verticalHeader()->setMinimumWidth(
+        static_cast<int>(DefaultColumnWidth * WidthFactors[0]));
+    for (int c = 1; c < LogTable::ColumnCount; ++c)
+        Grid1->setColumnWidth(c, static_cast<int>(DefaultColumnWidth * WidthFactors[c]));
+}
+
+void TfrmList::ShowRunning() {
+    btnPause->setEnabled(true);
+    btnRun->setEnabled(false);
+}
+
+void TfrmList::ShowPaused() {
+    btnPause->setEnabled(false);
+    btnRun->setEnabled(true);
+}
+
+void TfrmList::BitBtn4Click() {
+    Table->Clear();
+}
+
+void TfrmList::BitBtn5Click() {
+    state_.Recording.ListRunning = false;
+    ShowPaused();
+}
+
+void TfrmList::btnRunClick() {
+    state_.Recording.ListRunning = true;
+    ShowRunning();
+}
+
+void TfrmList::btnHelpClick() {
+    const auto openHelpTopic = [](const QString& topic) {
+        QUrl page = QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +
+                                        QStringLiteral("/BrackWater.htm"));
+        page.setFragment(topic);
+        QDesktopServices::openUrl(page);
+    };
+    openHelpTopic(QStringLiteral("Hlp_Tabular1"));
+}
+
+void TfrmList::MaskEdit1Change() {
+    const RateEntry entry = ParseRateEntry(MaskEdit1->displayText());
+    state_.Settings.ListingRate = entry.Rate;
+    if (entry.Rewrite)
+        MaskEdit1->setText(entry.Text);
+}

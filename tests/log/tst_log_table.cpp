@@ -1,0 +1,190 @@
+// The log table: row contents by model and locale, append and clear rules, the
+// model the grid shows, and the compact storage across chunk boundaries.
+
+#include "app/day_count.h"
+#include "log/log_table.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+const double SampleTime = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 49, 11)));
+
+CurrentReading Reading(int model) {
+    CurrentReading r;
+    r.ModelCode = model;
+    r.ChannelCount = (model == 301 || model == 303) ? 2 : 1;
+    r.MainValue = 23.5;
+    r.SubValue = 24.1;
+    r.SubText = QStringLiteral("12:34");
+    r.SubUnitText = r.ChannelCount == 2 ? QStringLiteral("C") : QStringLiteral("MM:SS");
+    return r;
+}
+
+QStringList RowTexts(const LogTable& table, int row) {
+    QStringList texts;
+    for (int c = 0; c < LogTable::ColumnCount; ++c)
+        texts << table.Cell(row, c);
+    return texts;
+}
+} // namespace
+
+class LogTableTest : public QObject {
+    Q_OBJECT
+private slots:
+    void rowContents_data() {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<bool>("mainOverload");
+        QTest::addColumn<bool>("subOverload");
+        QTest::addColumn<double>("mainValue");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("columns3to8");
+        const QStringList twoChannel{"23.5", "C", "24.1", "C", "K", ""};
+        QTest::newRow("301") << 301 << false << false << 23.5 << "en_US" << twoChannel;
+        QTest::newRow("303, main OL") << 303 << true << false << 23.5 << "en_US"
+                                      << QStringList{"OL", "C", "24.1", "C", "K", ""};
+        QTest::newRow("301, second OL") << 301 << false << true << 23.5 << "en_US"
+                                        << QStringList{"23.5", "C", "OL", "C", "K", ""};
+        QTest::newRow("300 timer") << 300 << false << true << 23.5 << "en_US"
+                                   << QStringList{"23.5", "C", "12:34", "MM:SS", "K", ""};
+        QTest::newRow("302 timer") << 302 << false << false << -10.0 << "en_US"
+                                   << QStringList{"-10.0", "C", "12:34", "MM:SS", "K", ""};
+        QTest::newRow("unknown model") << 0 << false << false << 1372.0 << "en_US"
+                                       << QStringList{"1372.0", "C", "", "MM:SS", "K", ""};
+        QTest::newRow("comma locale") << 301 << false << false << 23.5 << "de_DE"
+                                      << QStringList{"23,5", "C", "24,1", "C", "K", ""};
+        QTest::newRow("nearest tenth") << 301 << false << false << 99.96 << "en_US"
+                                       << QStringList{"100.0", "C", "24.1", "C", "K", ""};
+    }
+    void rowContents() {
+        QFETCH(int, model);
+        QFETCH(bool, mainOverload);
+        QFETCH(bool, subOverload);
+        QFETCH(double, mainValue);
+        QFETCH(QString, locale);
+        QFETCH(QStringList, columns3to8);
+        LogTable table;
+        table.SetLocale(QLocale(locale));
+        CurrentReading r = Reading(model);
+        r.MainOverload = mainOverload;
+        r.SubOverload = subOverload;
+        r.MainValue = mainValue;
+        table.AppendLogRow(r, SampleTime, QStringLiteral("d/M/yyyy"));
+        QCOMPARE(RowTexts(table, 1).mid(3), columns3to8);
+    }
+
+    void dateAndTime_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("dateFormat");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("time");
+        QTest::newRow("d/M/yyyy") << "en_GB"
+                                  << "d/M/yyyy"
+                                  << "6/12/2026"
+                                  << "10:49:11";
+        QTest::newRow("dots for time") << "fi_FI"
+                                       << "d.M.yyyy"
+                                       << "6.12.2026"
+                                       << "10.49.11";
+        QTest::newRow("12-hour locale keeps 24 hours") << "en_US"
+                                                       << "M/d/yyyy"
+                                                       << "12/6/2026"
+                                                       << "10:49:11";
+        QTest::newRow("no format: the locale's") << "de_DE"
+                                                 << ""
+                                                 << "06.12.26"
+                                                 << "10:49:11";
+    }
+    void dateAndTime() {
+        QFETCH(QString, locale);
+        QFETCH(QString, dateFormat);
+        QFETCH(QString, date);
+        QFETCH(QString, time);
+        LogTable table;
+        table.SetLocale(QLocale(locale));
+        table.AppendLogRow(Reading(301), SampleTime + 0.5 / 86400.0 * 0.9, dateFormat);
+        QCOMPARE(table.Cell(1, 1), date);
+        QCOMPARE(table.Cell(1, 2), time);
+    }
+
+    void annunciatorsKeepTheirSpaces() {
+        LogTable table;
+        CurrentReading r = Reading(303);
+        r.ModeText = QStringLiteral(" MAX HOLD");
+        r.TypeText = QStringLiteral("J");
+        table.AppendLogRow(r, SampleTime, {});
+        QCOMPARE(table.Cell(1, 7), QStringLiteral("J"));
+        QCOMPARE(table.Cell(1, 8), QStringLiteral(" MAX HOLD"));
+    }
+
+    void appendAndClear() {
+        LogTable table;
+        QCOMPARE(table.RowCount(), 2);
+        QCOMPARE(RowTexts(table, 1), QStringList(LogTable::ColumnCount, QString()));
+        table.WriteHeader();
+        QCOMPARE(RowTexts(table, 0),
+                 (QStringList{"NO", "DATE", "TIME", "T1", "T2", "T3", "T4", "UNIT", ""}));
+
+        table.AppendLogRow(Reading(301), SampleTime, {});
+        QCOMPARE(table.RowCount(), 2);
+        QCOMPARE(table.Cell(1, 0), QStringLiteral("1"));
+        table.AppendLogRow(Reading(301), SampleTime + 1 / 86400.0, {});
+        QCOMPARE(table.RowCount(), 3);
+        QCOMPARE(table.Cell(2, 0), QStringLiteral("2"));
+        QVERIFY(table.Cell(3, 1).isEmpty());
+
+        table.Clear();
+        QCOMPARE(table.RowCount(), 2);
+        QCOMPARE(RowTexts(table, 1), QStringList(LogTable::ColumnCount, QString()));
+        QCOMPARE(table.Cell(0, 1), QStringLiteral("DATE"));
+        table.AppendLogRow(Reading(301), SampleTime, {});
+        QCOMPARE(table.Cell(1, 0), QStringLiteral("1"));
+        QCOMPARE(table.RowCount(), 2);
+    }
+
+    // The grid sees row 1 filled in place, then each later row inserted at the end.
+    void modelSignals() {
+        LogTable table;
+        QSignalSpy inserted(&table, &QAbstractItemModel::rowsInserted);
+        QSignalSpy changed(&table, &QAbstractItemModel::dataChanged);
+        QCOMPARE(table.rowCount(), 1);
+        table.AppendLogRow(Reading(301), SampleTime, {});
+        QCOMPARE(inserted.size(), 0);
+        QCOMPARE(changed.size(), 1);
+        table.AppendLogRow(Reading(301), SampleTime, {});
+        QCOMPARE(inserted.size(), 1);
+        QCOMPARE(inserted[0][1].toInt(), 1);
+        QCOMPARE(table.rowCount(), 2);
+        QCOMPARE(table.data(table.index(1, 3), Qt::DisplayRole).toString(), QStringLiteral("23.5"));
+        QCOMPARE(table.headerData(1, Qt::Vertical, Qt::DisplayRole).toString(),
+                 QStringLiteral("2"));
+        QVERIFY(!(table.flags(table.index(1, 3)) & Qt::ItemIsEditable));
+    }
+
+    // Rows across several storage chunks come back exactly, long and non-ASCII texts included.
+    void storageRoundTrip() {
+        LogRowStore store;
+        const int rows = 10000;
+        for (int i = 0; i < rows; ++i) {
+            LogRowStore::Cells cells;
+            for (int k = 0; k < LogRowStore::CellCount; ++k)
+                cells[size_t(k)] = QStringLiteral("%1-%2").arg(i).arg(k);
+            if (i % 1000 == 7)
+                cells[7] = QString(300, QChar(0x00B0)) + QString::number(i);
+            store.Append(cells);
+        }
+        QCOMPARE(store.Count(), rows);
+        for (int i : {0, 1, 4095, 4096, 4097, 8191, 8192, 9999}) {
+            QCOMPARE(store.Cell(i, 0), QStringLiteral("%1-0").arg(i));
+            QCOMPARE(store.Cell(i, 6), QStringLiteral("%1-6").arg(i));
+        }
+        QCOMPARE(store.Cell(5007, 7), QString(300, QChar(0x00B0)) + QStringLiteral("5007"));
+        QCOMPARE(store.Cell(5007, 6), QStringLiteral("5007-6"));
+        QVERIFY(store.Cell(rows, 0).isEmpty());
+        store.Clear();
+        QCOMPARE(store.Count(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(LogTableTest)
+#include "tst_log_table.moc"

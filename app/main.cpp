@@ -24,25 +24,6 @@ void ShowAlreadyRunning() {
     box.exec();
 }
 
-// Until the port search exists, a port named on the command line (or the demo
-// meter's) is opened at start and the main menu shown, so the program can be used.
-void OpenGivenPort(WindowSet& windows, AppState& state, const QString& device, int model) {
-    TfrmMain& main = *windows.frmMain;
-    const int index = main.ComboBoxDeviceName->findText(device);
-    main.ComboBoxDeviceName->setCurrentIndex(index);
-    state.Reading.ModelCode = model;
-    main.Meter.Comm1.SetOnError({});
-    try {
-        main.Meter.Comm1.SetDeviceName(TSerialPort::NativeName(device));
-        main.Meter.Comm1.SetActive(true);
-        main.lblComStatus->setText(QStringLiteral("No Connection"));
-    } catch (const ESerialError& e) {
-        std::fprintf(stderr, "brackwater: %s: %s\n", qPrintable(device), e.what());
-    }
-    main.Meter.Comm1.SetOnError([](TSerialPort*, const ESerialError&, TSerialAction& action) {
-        action = TSerialAction::saAbort;
-    });
-}
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -89,10 +70,6 @@ int main(int argc, char* argv[]) {
     termination.disconnect();
     QObject::connect(&termination, &TerminationSignals::Received, windows.frmMain.get(),
                      &TfrmMain::ShutDown);
-
-    if (!state.ExtraPortNames.isEmpty())
-        OpenGivenPort(windows, state, state.ExtraPortNames.first(), cl.Demo ? cl.DemoModel : 303);
-    windows.frmMain->show();
 
     app.exec();
     return 0;

@@ -43,6 +43,9 @@ public:
 
     QString StatusText() const { return hint_->text(); }
 
+    // Restores a window from minimised, shows it in front and repaints it.
+    static void ShowNormal(QWidget* window);
+
     void Image2Click();
     void Image4Click();
     void Image5Click();
@@ -78,7 +81,6 @@ private:
     void FormCreate(const std::function<void()>& loadDigitImages);
     HotImage* AddHotImage(const QString& name, const QRect& geometry, const QString& hint);
     QRect Screen() const;
-    static void ShowNormal(QWidget* window);
     static void PlaceAndShow(QWidget* window, const QRect& frame);
 
     AppState& state_;

@@ -1,24 +1,116 @@
 #include "app/window_set.h"
 
-namespace {
-// A working window whose content comes with its own part of the program.
-std::unique_ptr<QWidget> PlainWindow(const QString& name, const QString& caption, QSize size) {
-    auto window = std::make_unique<QWidget>(nullptr, Qt::Window);
-    window->setObjectName(name);
-    window->setWindowTitle(caption);
-    window->resize(size);
-    return window;
-}
-} // namespace
+#include "app/delay.h"
+#include "app/handler_guard.h"
+#include "app/help.h"
 
-WindowSet::WindowSet(AppState& state, std::unique_ptr<QSettings> store)
-    : frmMain(std::make_unique<TfrmMain>(state, std::move(store))),
-      frmPanel(PlainWindow(QStringLiteral("frmPanel"), QStringLiteral("Panel"), {163, 420})),
-      frmList(PlainWindow(QStringLiteral("frmList"), QStringLiteral("Tabular"), {600, 380})),
-      frmGraph(
-          PlainWindow(QStringLiteral("frmGraph"), QStringLiteral("Real Time Graph"), {532, 407})),
-      frmResolu(std::make_unique<TfrmResolu>(state.Settings)) {
+#include <QGuiApplication>
+#include <QScreen>
+
+WindowSet::WindowSet(AppState& state, std::unique_ptr<QSettings> store) : state_(state) {
+    Form1 = std::make_unique<TForm1>();
+    frmMain = std::make_unique<TfrmMain>(state, std::move(store));
+    MeterLink& meter = frmMain->Meter;
+    Models = std::make_unique<ModelIdentification>(state);
+    frmPanel = std::make_unique<TfrmPanel>(state, meter);
+    frmList = std::make_unique<TfrmList>(state);
+    frmGraph = std::make_unique<TfrmGraph>(state);
+    frmResolu = std::make_unique<TfrmResolu>(state.Settings);
+    frmLinkTest = std::make_unique<TfrmLinkTest>(state, meter, *frmMain->PortNames, *Models);
+
     frmMain->SetWorkingWindows(frmPanel.get(), frmGraph.get(), frmList.get());
+    frmMain->SetLinkTestWindow(frmLinkTest.get());
+    frmMain->SetLiveRangeSource(
+        [this] { return VerticalRange{frmGraph->ManualMinY(), frmGraph->ManualMaxY()}; });
+    QObject::connect(Models.get(), &ModelIdentification::ModelIdentified, frmPanel.get(),
+                     &TfrmPanel::SetupModel);
+
+    // The first frame after the link was down: the Run buttons come back.
+    QObject::connect(&meter, &MeterLink::ConnectionAnnounced, frmList.get(), [this] {
+        frmList->ShowPaused();
+        frmGraph->ShowPaused();
+    });
+
+    TfrmLinkTest* linkTest = frmLinkTest.get();
+    QObject::connect(linkTest, &TfrmLinkTest::StopHeartbeat, &frmMain->ThTimer1, &QTimer::stop);
+    QObject::connect(linkTest, &TfrmLinkTest::StatusText, frmMain->lblComStatus, &QLabel::setText);
+    QObject::connect(linkTest, &TfrmLinkTest::StartRecording, linkTest, [this] { StartRecording(); });
+    QObject::connect(linkTest, &TfrmLinkTest::RefreshLogHeader, frmList.get(), &TfrmList::InitLogTable);
+    QObject::connect(linkTest, &TfrmLinkTest::HelpRequested, linkTest,
+                     [](const QString& topic) { OpenHelpTopic(topic); });
+
+    TForm1* tray = Form1.get();
+    QObject::connect(tray, &TForm1::MainMenu1Click, tray, [this] { TfrmMain::ShowNormal(frmMain.get()); });
+    QObject::connect(tray, &TForm1::Panel1Click, tray, [this] { TfrmMain::ShowNormal(frmPanel.get()); });
+    QObject::connect(tray, &TForm1::Graph1Click, tray, [this] { TfrmMain::ShowNormal(frmGraph.get()); });
+    QObject::connect(tray, &TForm1::Tabular1Click, tray, [this] { TfrmMain::ShowNormal(frmList.get()); });
+    QObject::connect(tray, &TForm1::Exit1Click, frmMain.get(), &TfrmMain::ShutDown);
+    QObject::connect(frmMain.get(), &TfrmMain::TrayIconRemovalDue, tray, &TForm1::RemoveIcon);
+    QObject::connect(tray, &TForm1::Timer1Timer, tray, [this] { RunGuarded([this] { Timer1Timer(); }); });
+
+    Heartbeat::Targets targets;
+    targets.GraphNextPoint = [this] { return frmGraph->NextPoint(); };
+    targets.AddPoint = [this](bool mainOverload, bool subOverload, float mainValue, double now,
+                              float subValue) {
+        frmGraph->AddPoint(mainOverload, subOverload, mainValue, now, subValue);
+    };
+    targets.LogRow1Empty = [this] { return frmList->Row1Empty(); };
+    targets.AppendLogRow = [this](double now) { frmList->AppendLogRow(now); };
+    targets.LinkLost = [this] { LinkLost(); };
+    Beat = std::make_unique<Heartbeat>(state, meter.Comm1, targets);
+    frmMain->ThTimer1.setTimerType(Qt::PreciseTimer);
+    frmMain->ThTimer1.setInterval(Heartbeat::InitialInterval);
+    QObject::connect(&frmMain->ThTimer1, &QTimer::timeout, frmMain.get(),
+                     [this] { RunGuarded([this] { ThTimer1Timer(); }); });
 }
 
 WindowSet::~WindowSet() = default;
+
+void WindowSet::ThTimer1Timer() {
+    QTimer& timer = frmMain->ThTimer1;
+    timer.setInterval(Beat->Tick(timer.interval()));
+}
+
+void WindowSet::LinkLost() {
+    frmMain->lblComStatus->setText(QStringLiteral("No Connection"));
+    frmList->ShowPaused();
+    frmGraph->ShowPaused();
+    frmPanel->ShowNoLink(true);
+}
+
+void WindowSet::StartRecording() {
+    frmMain->ThTimer1.start();
+    frmPanel->ShowNoLink(!state_.Link.MeterConnected);
+    frmGraph->InitLiveGraph();
+    state_.Recording.GraphRunning = true;
+    state_.Recording.ListRunning = true;
+    frmList->ShowRunning();
+    frmGraph->ShowRunning();
+}
+
+void WindowSet::Timer1Timer() {
+    TfrmMain::ShowNormal(frmMain.get());
+    if (state_.Settings.SettingsMissing) {
+        frmLinkTest->exec();
+    } else {
+        DelayWithMessages(400);
+        try {
+            frmMain->Meter.Comm1.SetActive(false);
+        } catch (...) {
+        }
+        state_.Link.MeterConnected = false;
+        Models->ApplyLastModel();
+        frmMain->lblComStatus->setText(QStringLiteral("No Connection"));
+        frmGraph->InitLiveGraph();
+        state_.Recording.ListRunning = false;
+        state_.Recording.GraphRunning = false;
+        frmList->ShowPaused();
+        frmGraph->ShowPaused();
+        // Without the last port the heartbeat stays off until the user runs a search.
+        if (frmLinkTest->Search().ReopenLastPort())
+            frmMain->ThTimer1.start();
+    }
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen && TfrmResolu::Due(screen->geometry().width(), state_.Settings.ShowReso))
+        frmResolu->show();
+}

@@ -1,16 +1,15 @@
 #include "graph/live_graph_window.h"
 
+#include "app/help.h"
 #include "app/day_count.h"
 #include "app/rate_entry.h"
 #include "graph/plot_chart.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QToolBar>
-#include <QUrl>
 
 TfrmGraph::TfrmGraph(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
     // The pictures are compiled into the static library, which the linker would otherwise drop.
@@ -72,6 +71,9 @@ TfrmGraph::TfrmGraph(AppState& state, QWidget* parent) : QMainWindow(parent), st
 
     PlotChart1 = new PlotChart(this);
     setCentralWidget(PlotChart1);
+    // Until the chart is set up, its range is the stored one, so an early shut-down keeps it.
+    PlotChart1->SetManualMinY(state.Settings.MinScale);
+    PlotChart1->SetManualMaxY(state.Settings.MaxScale);
 
     connect(btnPrint, &QAction::triggered, this, &TfrmGraph::BitBtn1Click);
     connect(btnClear, &QAction::triggered, this, &TfrmGraph::BitBtn2Click);
@@ -202,15 +204,7 @@ void TfrmGraph::btnRunClick() {
     ShowRunning();
 }
 
-void TfrmGraph::btnHelpClick() {
-    const auto openHelpTopic = [](const QString& topic) {
-        QUrl page = QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +
-                                        QStringLiteral("/BrackWater.htm"));
-        page.setFragment(topic);
-        QDesktopServices::openUrl(page);
-    };
-    openHelpTopic(QStringLiteral("Hlp_RT_Graph"));
-}
+void TfrmGraph::btnHelpClick() { OpenHelpTopic(QStringLiteral("Hlp_RT_Graph")); }
 
 void TfrmGraph::MaskEdit1Change() {
     const RateEntry entry = ParseRateEntry(MaskEdit1->displayText());

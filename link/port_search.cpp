@@ -157,8 +157,8 @@ int PortSearch::LastPortPosition() const {
     return state_.Settings.LastConnectedPort;
 }
 
-void PortSearch::ReopenLastPort() {
-    Try([&] {
+bool PortSearch::ReopenLastPort() {
+    return Try([&] {
         const int position = LastPortPosition();
         if (position < 0 || position >= ports_.rowCount())
             Abort(); // no such entry: the port stays closed

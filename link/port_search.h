@@ -42,8 +42,9 @@ public:
     // Runs the whole search; SearchInProgress is set while it runs.
     Result Run(const SearchHooks& hooks);
 
-    // Opens the port that answered last time, for frame reception. Failures are ignored.
-    void ReopenLastPort();
+    // Opens the port that answered last time, for frame reception; false when it
+    // could not be opened (the failure is otherwise ignored).
+    bool ReopenLastPort();
     // The list position ReopenLastPort would use: the stored device when it is still
     // listed (positions shift when the list changes between runs), else the stored position.
     int LastPortPosition() const;

@@ -1,11 +1,11 @@
 #include "log/log_window.h"
 
+#include "app/help.h"
 #include "app/rate_entry.h"
 #include "log/log_table.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +14,6 @@
 #include <QStyleOptionHeader>
 #include <QTableView>
 #include <QToolBar>
-#include <QUrl>
 
 namespace {
 constexpr int DefaultColumnWidth = 64;
@@ -190,15 +189,7 @@ void TfrmList::btnRunClick() {
     ShowRunning();
 }
 
-void TfrmList::btnHelpClick() {
-    const auto openHelpTopic = [](const QString& topic) {
-        QUrl page = QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +
-                                        QStringLiteral("/BrackWater.htm"));
-        page.setFragment(topic);
-        QDesktopServices::openUrl(page);
-    };
-    openHelpTopic(QStringLiteral("Hlp_Tabular1"));
-}
+void TfrmList::btnHelpClick() { OpenHelpTopic(QStringLiteral("Hlp_Tabular1")); }
 
 void TfrmList::MaskEdit1Change() {
     const RateEntry entry = ParseRateEntry(MaskEdit1->displayText());

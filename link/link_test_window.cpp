@@ -30,7 +30,7 @@ TfrmLinkTest::TfrmLinkTest(AppState& state, MeterLink& meter, QStringListModel& 
     lblSearch->setAlignment(Qt::AlignCenter);
     Memo1 = new QPlainTextEdit(this);
     Memo1->setReadOnly(true);
-    Memo1->setFixedHeight(72);
+    Memo1->setMinimumHeight(60);
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button2 = new QPushButton(QStringLiteral("Retry"), this);
     Button3 = new QPushButton(QStringLiteral("Help"), this);
@@ -45,11 +45,14 @@ TfrmLinkTest::TfrmLinkTest(AppState& state, MeterLink& meter, QStringListModel& 
     buttons->addWidget(Button3);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 14, 14, 12);
+    auto* title = new QLabel(QStringLiteral("Link Test"), this);
+    title->setStyleSheet(QStringLiteral("font-weight: bold; color: #2f3741; padding-bottom: 4px;"));
+    layout->addWidget(title);
     layout->addWidget(imgNoLink, 0, Qt::AlignHCenter);
-    layout->addWidget(lblSearch);
-    layout->addWidget(Memo1);
+    layout->addWidget(lblSearch, 1);
+    layout->addWidget(Memo1, 1);
     layout->addLayout(buttons);
-    setFixedSize(340, 250);
+    setFixedSize(340, 270);
 
     imgNoLink->hide();
     lblSearch->hide();

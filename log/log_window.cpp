@@ -13,10 +13,17 @@
 #include <QPainter>
 #include <QStyleOptionHeader>
 #include <QTableView>
+#include <algorithm>
+#include <cmath>
 #include <QToolBar>
 
 namespace {
-constexpr int DefaultColumnWidth = 64;
+// The grid's default column width: 64 pixels, or wider where the font needs it so
+// that the narrow columns (0.6 of it) still show a whole timer text.
+int DefaultColumnWidth(const QFont& font) {
+    const int narrowest = QFontMetrics(font).horizontalAdvance(QStringLiteral("MM:SS")) + 10;
+    return std::max(64, static_cast<int>(std::ceil(narrowest / 0.6)));
+}
 constexpr double WidthFactors[LogTable::ColumnCount] = {0.8, 1.4, 1.4, 0.6, 0.6,
                                                         0.6, 0.6, 0.6, 0.6};
 
@@ -127,7 +134,7 @@ TfrmList::TfrmList(AppState& state, QWidget* parent)
     rows->setDefaultSectionSize(QFontMetrics(gridFont).height() + 6);
     rows->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
     rows->setHighlightSections(false);
-    rows->setMinimumWidth(static_cast<int>(DefaultColumnWidth * WidthFactors[0]));
+    rows->setMinimumWidth(static_cast<int>(DefaultColumnWidth(gridFont) * WidthFactors[0]));
     if (auto* corner = Grid1->findChild<QAbstractButton*>())
         new CornerHeader(corner, *Table);
     setCentralWidget(Grid1);
@@ -159,10 +166,10 @@ void TfrmList::InitLogTable() {
     MaskEdit1->setText(RateEntryText(settings.ListingRate));
     MaskEdit1Change(); // also when the text did not change
     Table->WriteHeader();
-    Grid1->verticalHeader()->setMinimumWidth(
-        static_cast<int>(DefaultColumnWidth * WidthFactors[0]));
+    const int width = DefaultColumnWidth(Grid1->font());
+    Grid1->verticalHeader()->setMinimumWidth(static_cast<int>(width * WidthFactors[0]));
     for (int c = 1; c < LogTable::ColumnCount; ++c)
-        Grid1->setColumnWidth(c, static_cast<int>(DefaultColumnWidth * WidthFactors[c]));
+        Grid1->setColumnWidth(c, static_cast<int>(width * WidthFactors[c]));
 }
 
 void TfrmList::ShowRunning() {

@@ -16,7 +16,8 @@ uint32_t DelayWithMessages(uint32_t ms) {
     // The loop ends strictly after ms; a timer may fire a little early on some platforms.
     while (static_cast<uint64_t>(clock.elapsed()) <= ms) {
         timer.start(static_cast<int>(ms - clock.elapsed()) + 1);
-        loop.exec();
+        if (loop.exec() < 0)
+            break; // the program is ending: no event loop runs any more
     }
     return static_cast<uint32_t>(clock.elapsed());
 }

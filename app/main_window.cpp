@@ -230,7 +230,8 @@ void TfrmMain::ShutDown() {
 
     emit TrayIconRemovalDue();
     QGuiApplication::restoreOverrideCursor();
-    QCoreApplication::quit();
+    // exit, not quit: a modal window (the port search) must not be able to veto the end.
+    QCoreApplication::exit(0);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

@@ -231,3 +231,5 @@ void TfrmPanel::btnTTClick() {
 void TfrmPanel::btnCFClick() {
     SendCommand(PanelCommand::CF);
 }
+
+bool TfrmPanel::NoLinkShown() const { return !lblnolink->isHidden(); }

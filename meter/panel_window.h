@@ -25,6 +25,7 @@ public:
 
     // The red "No Link" on the display: shown while the meter is not linked.
     void ShowNoLink(bool show);
+    bool NoLinkShown() const;
     // Key row picture, sensor banner, T1/T2 captions and the T key's hint for a
     // model; any code but 301..303 sets up model 300.
     void SetupModel(int32_t modelCode);

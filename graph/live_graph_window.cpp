@@ -3,6 +3,7 @@
 #include "app/help.h"
 #include "app/day_count.h"
 #include "app/rate_entry.h"
+#include "app/tool_strip.h"
 #include "graph/plot_chart.h"
 
 #include <QCoreApplication>
@@ -17,36 +18,15 @@ TfrmGraph::TfrmGraph(AppState& state, QWidget* parent) : QMainWindow(parent), st
     setWindowTitle(QStringLiteral("Real Time Graph"));
     resize(532, 407);
 
-    auto* tools = addToolBar(QStringLiteral("Tools"));
-    tools->setMovable(false);
-    tools->setFloatable(false);
-    tools->setFixedHeight(41);
-    tools->setIconSize(QSize(24, 24));
-    tools->toggleViewAction()->setVisible(false);
-    const auto tool = [tools](const char* icon, const char* hint) {
-        QAction* action = tools->addAction(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(icon)),
-                                           QString::fromLatin1(hint));
-        action->setToolTip(QString::fromLatin1(hint));
-        return action;
-    };
-    btnPrint = tool("print", "Print");
-    btnClear = tool("clear", "clear and reset graph");
-    btnPause = tool("pause", "Pause");
-    btnRun = tool("run", "Run");
+    ToolStrip tools(this);
+    tools.Bar->setFixedHeight(41);
+    btnPrint = tools.AddButton("print", "Print");
+    btnClear = tools.AddButton("clear", "clear and reset graph");
+    btnPause = tools.AddButton("pause", "Pause");
+    btnRun = tools.AddButton("run", "Run");
     btnRun->setEnabled(false);
-    btnHelp = tool("help", "HELP");
-    tools->addSeparator();
-    tools->addWidget(new QLabel(QStringLiteral(" Sampling Rate "), tools));
-    MaskEdit1 = new QLineEdit(tools);
-    MaskEdit1->setInputMask(RateEntryMask);
-    MaskEdit1->setMaxLength(11);
-    QFont entryFont(QStringLiteral("Arial"));
-    entryFont.setBold(true);
-    MaskEdit1->setFont(entryFont);
-    MaskEdit1->setFixedWidth(
-        MaskEdit1->fontMetrics().horizontalAdvance(QStringLiteral("__00 : 00__")) + 12);
-    tools->addWidget(MaskEdit1);
-    tools->addWidget(new QLabel(QStringLiteral(" MM:SS"), tools));
+    btnHelp = tools.AddButton("help", "HELP");
+    MaskEdit1 = tools.AddRateEntry(QFont(QStringLiteral("Arial")));
 
     QMenu* printMenu = menuBar()->addMenu(QStringLiteral("&Print"));
     mnuPrint = printMenu->addAction(QStringLiteral("&Print"));

@@ -2,6 +2,7 @@
 
 #include "app/help.h"
 #include "app/rate_entry.h"
+#include "app/tool_strip.h"
 #include "log/log_table.h"
 
 #include <QAbstractButton>
@@ -18,12 +19,6 @@
 #include <QToolBar>
 
 namespace {
-// The grid's default column width: 64 pixels, or wider where the font needs it so
-// that the narrow columns (0.6 of it) still show a whole timer text.
-int DefaultColumnWidth(const QFont& font) {
-    const int narrowest = QFontMetrics(font).horizontalAdvance(QStringLiteral("MM:SS")) + 10;
-    return std::max(64, static_cast<int>(std::ceil(narrowest / 0.6)));
-}
 constexpr double WidthFactors[LogTable::ColumnCount] = {0.8, 1.4, 1.4, 0.6, 0.6,
                                                         0.6, 0.6, 0.6, 0.6};
 
@@ -64,38 +59,17 @@ TfrmList::TfrmList(AppState& state, QWidget* parent)
     setWindowTitle(QStringLiteral("Tabular"));
     resize(560, 420);
 
-    auto* tools = addToolBar(QStringLiteral("Tools"));
-    tools->setMovable(false);
-    tools->setFloatable(false);
-    tools->setIconSize(QSize(24, 24));
-    tools->toggleViewAction()->setVisible(false);
-    const auto tool = [tools](const char* icon, const char* hint) {
-        QAction* action = tools->addAction(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(icon)),
-                                           QString::fromLatin1(hint));
-        action->setToolTip(QString::fromLatin1(hint));
-        return action;
-    };
-    btnOpen = tool("open", "Open file");
-    btnSave = tool("save", "Save to File");
-    btnPrint = tool("print", "Print");
-    btnClear = tool("clear", "Clear Tabular");
-    btnPause = tool("pause", "Pause");
-    btnRun = tool("run", "Run");
+    ToolStrip tools(this);
+    btnOpen = tools.AddButton("open", "Open file");
+    btnSave = tools.AddButton("save", "Save to File");
+    btnPrint = tools.AddButton("print", "Print");
+    btnClear = tools.AddButton("clear", "Clear Tabular");
+    btnPause = tools.AddButton("pause", "Pause");
+    btnRun = tools.AddButton("run", "Run");
     btnRun->setEnabled(false);
-    btnToGraph = tool("to-graph", "Output Data to Graph");
-    btnHelp = tool("help", "HELP");
-    tools->addSeparator();
-    tools->addWidget(new QLabel(QStringLiteral(" Sampling Rate "), tools));
-    MaskEdit1 = new QLineEdit(tools);
-    MaskEdit1->setInputMask(RateEntryMask);
-    MaskEdit1->setMaxLength(11);
-    QFont entryFont = MaskEdit1->font();
-    entryFont.setBold(true);
-    MaskEdit1->setFont(entryFont);
-    MaskEdit1->setFixedWidth(
-        MaskEdit1->fontMetrics().horizontalAdvance(QStringLiteral("__00 : 00__")) + 12);
-    tools->addWidget(MaskEdit1);
-    tools->addWidget(new QLabel(QStringLiteral(" MM:SS"), tools));
+    btnToGraph = tools.AddButton("to-graph", "Output Data to Graph");
+    btnHelp = tools.AddButton("help", "HELP");
+    MaskEdit1 = tools.AddRateEntry(font());
 
     QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     mnuNew = fileMenu->addAction(QStringLiteral("&New"));
@@ -134,7 +108,7 @@ TfrmList::TfrmList(AppState& state, QWidget* parent)
     rows->setDefaultSectionSize(QFontMetrics(gridFont).height() + 6);
     rows->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
     rows->setHighlightSections(false);
-    rows->setMinimumWidth(static_cast<int>(DefaultColumnWidth(gridFont) * WidthFactors[0]));
+    rows->setMinimumWidth(static_cast<int>(DefaultColumnWidth() * WidthFactors[0]));
     if (auto* corner = Grid1->findChild<QAbstractButton*>())
         new CornerHeader(corner, *Table);
     setCentralWidget(Grid1);
@@ -166,10 +140,15 @@ void TfrmList::InitLogTable() {
     MaskEdit1->setText(RateEntryText(settings.ListingRate));
     MaskEdit1Change(); // also when the text did not change
     Table->WriteHeader();
-    const int width = DefaultColumnWidth(Grid1->font());
+    const int width = DefaultColumnWidth();
     Grid1->verticalHeader()->setMinimumWidth(static_cast<int>(width * WidthFactors[0]));
     for (int c = 1; c < LogTable::ColumnCount; ++c)
         Grid1->setColumnWidth(c, static_cast<int>(width * WidthFactors[c]));
+}
+
+int TfrmList::DefaultColumnWidth() const {
+    const int narrowest = Grid1->fontMetrics().horizontalAdvance(QStringLiteral("MM:SS")) + 10;
+    return std::max(64, static_cast<int>(std::ceil(narrowest / 0.6)));
 }
 
 void TfrmList::ShowRunning() {

@@ -23,6 +23,9 @@ public:
     bool Row1Empty() const;
     // Header row, column widths, and the listing rate shown in the entry.
     void InitLogTable();
+    // The grid's default column width: 64 pixels, or wider where the font needs it
+    // so that the narrow columns (0.6 of it) still show a whole timer text.
+    int DefaultColumnWidth() const;
 
     // The tool buttons of recording, set at link loss and return, at start-up and
     // by the port search without touching ListRunning.

@@ -1,0 +1,22 @@
+#pragma once
+// The tool strip of the recording windows: icon buttons with their hints, then
+// the sampling-rate entry between its captions "Sampling Rate" and "MM:SS".
+
+#include <QFont>
+
+class QAction;
+class QLineEdit;
+class QMainWindow;
+class QToolBar;
+
+class ToolStrip {
+public:
+    explicit ToolStrip(QMainWindow* window);
+
+    // A button showing the picture :/toolbar/<icon>.svg, with hint as its tip.
+    QAction* AddButton(const char* icon, const char* hint);
+    // The rate entry, bold, with its edit mask; the window connects its change handler.
+    QLineEdit* AddRateEntry(QFont font);
+
+    QToolBar* Bar;
+};

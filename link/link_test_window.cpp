@@ -34,7 +34,7 @@ TfrmLinkTest::TfrmLinkTest(AppState& state, MeterLink& meter, QStringListModel& 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button2 = new QPushButton(QStringLiteral("Retry"), this);
     Button3 = new QPushButton(QStringLiteral("Help"), this);
-    Button1->setAutoDefault(false);
+    Button1->setDefault(true); // Enter leaves with OK
     Button2->setAutoDefault(false);
     Button3->setAutoDefault(false);
 

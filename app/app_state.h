@@ -11,9 +11,9 @@
 #include <cstdint>
 
 struct SettingsVars {
-    int32_t GraphingRate = 0;      // ticks (seconds) between live-graph points
-    int32_t ListingRate = 0;       // ticks (seconds) between log rows
-    int32_t MaxScale = 1370;       // live graph's vertical range, degrees
+    int32_t GraphingRate = 0; // ticks (seconds) between live-graph points
+    int32_t ListingRate = 0;  // ticks (seconds) between log rows
+    int32_t MaxScale = 1370;  // live graph's vertical range, degrees
     int32_t MinScale = -200;
     int32_t ShowReso = 1;          // non-zero: the resolution notice may be shown
     int32_t LastConnectedPort = 0; // position in the port list of the last port that answered

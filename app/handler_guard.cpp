@@ -17,9 +17,13 @@ ExceptionDisplay& ActiveDisplay() {
 }
 } // namespace
 
-void Abort() { throw EAbort(); }
+void Abort() {
+    throw EAbort();
+}
 
-void ShowException(const QString& message) { ActiveDisplay()(message); }
+void ShowException(const QString& message) {
+    ActiveDisplay()(message);
+}
 
 ExceptionDisplay SetExceptionDisplay(ExceptionDisplay display) {
     ExceptionDisplay old = ActiveDisplay();

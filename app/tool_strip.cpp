@@ -16,8 +16,9 @@ ToolStrip::ToolStrip(QMainWindow* window) : Bar(window->addToolBar(QStringLitera
 }
 
 QAction* ToolStrip::AddButton(const char* icon, const char* hint) {
-    QAction* action = Bar->addAction(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(icon))),
-                                     QString::fromLatin1(hint));
+    QAction* action =
+        Bar->addAction(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(icon))),
+                       QString::fromLatin1(hint));
     action->setToolTip(QString::fromLatin1(hint));
     return action;
 }
@@ -30,7 +31,8 @@ QLineEdit* ToolStrip::AddRateEntry(QFont font) {
     entry->setMaxLength(11);
     font.setBold(true);
     entry->setFont(font);
-    entry->setFixedWidth(entry->fontMetrics().horizontalAdvance(QStringLiteral("__00 : 00__")) + 12);
+    entry->setFixedWidth(entry->fontMetrics().horizontalAdvance(QStringLiteral("__00 : 00__")) +
+                         12);
     Bar->addWidget(entry);
     Bar->addWidget(new QLabel(QStringLiteral(" MM:SS"), Bar));
     return entry;

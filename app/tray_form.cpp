@@ -25,10 +25,11 @@ TForm1::TForm1(QObject* parent) : QObject(parent) {
     icon_.setToolTip(QStringLiteral("Click Right Mouse"));
     icon_.setContextMenu(&PopupMenu1);
     // The right button opens the context menu by itself; the left one opens the same menu.
-    connect(&icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger)
-            PopupMenu1.popup(QCursor::pos());
-    });
+    connect(&icon_, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger)
+                    PopupMenu1.popup(QCursor::pos());
+            });
     if (QSystemTrayIcon::isSystemTrayAvailable())
         icon_.show();
 
@@ -38,4 +39,6 @@ TForm1::TForm1(QObject* parent) : QObject(parent) {
     Timer1.start();
 }
 
-void TForm1::RemoveIcon() { icon_.hide(); }
+void TForm1::RemoveIcon() {
+    icon_.hide();
+}

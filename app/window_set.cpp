@@ -9,10 +9,11 @@
 
 WindowSet::WindowSet(AppState& state, std::unique_ptr<QSettings> store) : state_(state) {
     Form1 = std::make_unique<TForm1>();
-    frmMain = std::make_unique<TfrmMain>(state, std::move(store));
+    frmMain = std::make_unique<TfrmMain>(state, std::move(store),
+                                         [this] { Digits = std::make_unique<DigitBitmaps>(); });
     MeterLink& meter = frmMain->Meter;
     Models = std::make_unique<ModelIdentification>(state);
-    frmPanel = std::make_unique<TfrmPanel>(state, meter);
+    frmPanel = std::make_unique<TfrmPanel>(state, meter, *Digits);
     frmList = std::make_unique<TfrmList>(state);
     frmGraph = std::make_unique<TfrmGraph>(state);
     frmResolu = std::make_unique<TfrmResolu>(state.Settings);
@@ -20,8 +21,9 @@ WindowSet::WindowSet(AppState& state, std::unique_ptr<QSettings> store) : state_
 
     frmMain->SetWorkingWindows(frmPanel.get(), frmGraph.get(), frmList.get());
     frmMain->SetLinkTestWindow(frmLinkTest.get());
-    frmMain->SetLiveRangeSource(
-        [this] { return VerticalRange{frmGraph->ManualMinY(), frmGraph->ManualMaxY()}; });
+    frmMain->SetLiveRangeSource([this] {
+        return VerticalRange{frmGraph->ManualMinY(), frmGraph->ManualMaxY()};
+    });
     QObject::connect(Models.get(), &ModelIdentification::ModelIdentified, frmPanel.get(),
                      &TfrmPanel::SetupModel);
 
@@ -34,19 +36,26 @@ WindowSet::WindowSet(AppState& state, std::unique_ptr<QSettings> store) : state_
     TfrmLinkTest* linkTest = frmLinkTest.get();
     QObject::connect(linkTest, &TfrmLinkTest::StopHeartbeat, &frmMain->ThTimer1, &QTimer::stop);
     QObject::connect(linkTest, &TfrmLinkTest::StatusText, frmMain->lblComStatus, &QLabel::setText);
-    QObject::connect(linkTest, &TfrmLinkTest::StartRecording, linkTest, [this] { StartRecording(); });
-    QObject::connect(linkTest, &TfrmLinkTest::RefreshLogHeader, frmList.get(), &TfrmList::InitLogTable);
+    QObject::connect(linkTest, &TfrmLinkTest::StartRecording, linkTest,
+                     [this] { StartRecording(); });
+    QObject::connect(linkTest, &TfrmLinkTest::RefreshLogHeader, frmList.get(),
+                     &TfrmList::InitLogTable);
     QObject::connect(linkTest, &TfrmLinkTest::HelpRequested, linkTest,
                      [](const QString& topic) { OpenHelpTopic(topic); });
 
     TForm1* tray = Form1.get();
-    QObject::connect(tray, &TForm1::MainMenu1Click, tray, [this] { TfrmMain::ShowNormal(frmMain.get()); });
-    QObject::connect(tray, &TForm1::Panel1Click, tray, [this] { TfrmMain::ShowNormal(frmPanel.get()); });
-    QObject::connect(tray, &TForm1::Graph1Click, tray, [this] { TfrmMain::ShowNormal(frmGraph.get()); });
-    QObject::connect(tray, &TForm1::Tabular1Click, tray, [this] { TfrmMain::ShowNormal(frmList.get()); });
+    QObject::connect(tray, &TForm1::MainMenu1Click, tray,
+                     [this] { TfrmMain::ShowNormal(frmMain.get()); });
+    QObject::connect(tray, &TForm1::Panel1Click, tray,
+                     [this] { TfrmMain::ShowNormal(frmPanel.get()); });
+    QObject::connect(tray, &TForm1::Graph1Click, tray,
+                     [this] { TfrmMain::ShowNormal(frmGraph.get()); });
+    QObject::connect(tray, &TForm1::Tabular1Click, tray,
+                     [this] { TfrmMain::ShowNormal(frmList.get()); });
     QObject::connect(tray, &TForm1::Exit1Click, frmMain.get(), &TfrmMain::ShutDown);
     QObject::connect(frmMain.get(), &TfrmMain::TrayIconRemovalDue, tray, &TForm1::RemoveIcon);
-    QObject::connect(tray, &TForm1::Timer1Timer, tray, [this] { RunGuarded([this] { Timer1Timer(); }); });
+    QObject::connect(tray, &TForm1::Timer1Timer, tray,
+                     [this] { RunGuarded([this] { Timer1Timer(); }); });
 
     Heartbeat::Targets targets;
     targets.GraphNextPoint = [this] { return frmGraph->NextPoint(); };

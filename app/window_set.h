@@ -31,6 +31,7 @@ public:
     void StartRecording();
 
     std::unique_ptr<TForm1> Form1;
+    std::unique_ptr<DigitBitmaps> Digits; // loaded by the main window's creation
     std::unique_ptr<TfrmMain> frmMain;
     std::unique_ptr<ModelIdentification> Models;
     std::unique_ptr<TfrmPanel> frmPanel;

@@ -18,9 +18,14 @@ QByteArray Stream(int frames) {
     for (int i = 0; i < frames; ++i) {
         // Every frame differs, so every one is decoded, not skipped as a repeat.
         const int v = i % 10000;
-        const char f[] = {'\x02', char(0x80 | (i & 0x37)), char((i >> 3) & 0x3E),
-                          char((v / 1000) << 4 | (v / 100 % 10)), char((v / 10 % 10) << 4 | (v % 10)),
-                          char(0xB1), char(i & 0x7F), '\x03'};
+        const char f[] = {'\x02',
+                          char(0x80 | (i & 0x37)),
+                          char((i >> 3) & 0x3E),
+                          char((v / 1000) << 4 | (v / 100 % 10)),
+                          char((v / 10 % 10) << 4 | (v % 10)),
+                          char(0xB1),
+                          char(i & 0x7F),
+                          '\x03'};
         s.append(f, 8);
     }
     return s;
@@ -37,7 +42,8 @@ double Throughput(const QByteArray& stream) {
     t.start();
     const auto* data = reinterpret_cast<const uint8_t*>(stream.constData());
     for (qsizetype pos = 0; pos < stream.size(); pos += FrameAssembler::ReadLimit)
-        assembler.Feed(data + pos, int(std::min<qsizetype>(FrameAssembler::ReadLimit, stream.size() - pos)));
+        assembler.Feed(data + pos,
+                       int(std::min<qsizetype>(FrameAssembler::ReadLimit, stream.size() - pos)));
     return assembler.FramesAccepted() / (t.nsecsElapsed() / 1e9);
 }
 
@@ -48,10 +54,11 @@ double BaselineScan(const QByteArray& stream) {
     uint8_t chunk[FrameAssembler::ReadLimit];
     size_t markers = 0;
     for (qsizetype pos = 0; pos < stream.size(); pos += FrameAssembler::ReadLimit) {
-        const size_t n = size_t(std::min<qsizetype>(FrameAssembler::ReadLimit, stream.size() - pos));
+        const size_t n =
+            size_t(std::min<qsizetype>(FrameAssembler::ReadLimit, stream.size() - pos));
         std::memcpy(chunk, stream.constData() + pos, n);
-        for (const uint8_t* p = chunk; (p = static_cast<const uint8_t*>(std::memchr(p, 2, chunk + n - p)));
-             ++p)
+        for (const uint8_t* p = chunk;
+             (p = static_cast<const uint8_t*>(std::memchr(p, 2, chunk + n - p))); ++p)
             ++markers;
     }
     const double secs = t.nsecsElapsed() / 1e9;

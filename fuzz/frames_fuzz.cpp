@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     size_t step = 0;
     while (pos < size) {
         // Chunk sizes from 1 to the read limit, varied by the input itself.
-        const size_t chunk = 1 + (chunkSeed * 31 + step * 17 + data[pos]) % FrameAssembler::ReadLimit;
+        const size_t chunk =
+            1 + (chunkSeed * 31 + step * 17 + data[pos]) % FrameAssembler::ReadLimit;
         const size_t n = chunk < size - pos ? chunk : size - pos;
         assembler.Feed(data + pos, static_cast<int>(n));
         if (assembler.RxBuffer().size() >= link.FrameLength)
@@ -26,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (int e = 0; e < PanelDisplay::ElementCount; ++e) {
             const auto el = static_cast<PanelElement>(e);
             const int limit = PanelDisplay::IsMainDigit(el) ? PanelDisplay::MainImageCount
-                                                             : PanelDisplay::SubImageCount;
+                                                            : PanelDisplay::SubImageCount;
             if (PanelDisplay::IsDigit(el) && (display.Image(el) < 0 || display.Image(el) >= limit))
                 __builtin_trap();
         }

@@ -1,7 +1,7 @@
 #include "graph/live_graph_window.h"
 
-#include "app/help.h"
 #include "app/day_count.h"
+#include "app/help.h"
 #include "app/rate_entry.h"
 #include "app/tool_strip.h"
 #include "graph/plot_chart.h"
@@ -184,7 +184,9 @@ void TfrmGraph::btnRunClick() {
     ShowRunning();
 }
 
-void TfrmGraph::btnHelpClick() { OpenHelpTopic(QStringLiteral("Hlp_RT_Graph")); }
+void TfrmGraph::btnHelpClick() {
+    OpenHelpTopic(QStringLiteral("Hlp_RT_Graph"));
+}
 
 void TfrmGraph::MaskEdit1Change() {
     const RateEntry entry = ParseRateEntry(MaskEdit1->displayText());

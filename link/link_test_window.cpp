@@ -13,14 +13,15 @@
 
 TfrmLinkTest::TfrmLinkTest(AppState& state, MeterLink& meter, QStringListModel& ports,
                            ModelIdentification& models, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), state_(state),
-      models_(models), search_(state, meter, ports, [this](const QByteArray& reply) {
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      state_(state), models_(models), search_(state, meter, ports, [this](const QByteArray& reply) {
           return models_.IdentifyModel(reply);
       }) {
     setWindowTitle(QStringLiteral("Link Test"));
     setObjectName(QStringLiteral("frmLinkTest"));
     // Without a title bar the window draws its own edge.
-    setStyleSheet(QStringLiteral("#frmLinkTest { background: #f4f5f7; border: 1px solid #7b8491; }"));
+    setStyleSheet(
+        QStringLiteral("#frmLinkTest { background: #f4f5f7; border: 1px solid #7b8491; }"));
 
     imgNoLink = new QLabel(this);
     imgNoLink->setPixmap(LoadPicture(QStringLiteral(":/dialogs/no_link.svg")));

@@ -15,8 +15,8 @@ class QPushButton;
 class TfrmLinkTest : public QDialog {
     Q_OBJECT
 public:
-    TfrmLinkTest(AppState& state, MeterLink& meter, QStringListModel& ports, ModelIdentification& models,
-                 QWidget* parent = nullptr);
+    TfrmLinkTest(AppState& state, MeterLink& meter, QStringListModel& ports,
+                 ModelIdentification& models, QWidget* parent = nullptr);
 
     PortSearch& Search() { return search_; }
 

@@ -8,7 +8,8 @@ MeterLink::MeterLink(CurrentReading& reading, LinkState& link, QObject* parent)
     Comm1.SetOnError([](TSerialPort*, const ESerialError&, TSerialAction& action) {
         action = TSerialAction::saAbort;
     });
-    connect(&Assembler, &FrameAssembler::ConnectionAnnounced, this, &MeterLink::ConnectionAnnounced);
+    connect(&Assembler, &FrameAssembler::ConnectionAnnounced, this,
+            &MeterLink::ConnectionAnnounced);
     AttachRxChar();
 }
 
@@ -16,4 +17,6 @@ void MeterLink::AttachRxChar() {
     Comm1.SetOnRxChar([this](TSerialPort* sender) { Comm1RxChar(*sender, Assembler); });
 }
 
-void MeterLink::DetachRxChar() { Comm1.SetOnRxChar({}); }
+void MeterLink::DetachRxChar() {
+    Comm1.SetOnRxChar({});
+}

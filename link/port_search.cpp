@@ -113,12 +113,13 @@ PortSearch::Result PortSearch::Run(const SearchHooks& hooks) {
     }
     for (const QString& device : refused) {
         const QString group = DeviceGroup(device);
-        result.Lines << QStringLiteral("%1 was skipped: permission denied.").arg(device)
-                     << (group.isEmpty() || group == QLatin1String("root")
-                             ? QStringLiteral("Ask your administrator for access to the serial ports.")
-                             : QStringLiteral("Join the group \"%1\" (sudo usermod -aG %1 $USER), then "
-                                              "log in again.")
-                                   .arg(group));
+        result.Lines
+            << QStringLiteral("%1 was skipped: permission denied.").arg(device)
+            << (group.isEmpty() || group == QLatin1String("root")
+                    ? QStringLiteral("Ask your administrator for access to the serial ports.")
+                    : QStringLiteral("Join the group \"%1\" (sudo usermod -aG %1 $USER), then "
+                                     "log in again.")
+                          .arg(group));
     }
     state_.SearchInProgress = false;
     return result;

@@ -7,8 +7,10 @@
 #include <cerrno>
 #include <cstring>
 
-const QString TSerialPort::ClosedPortText = QStringLiteral("Can't perform this operation on a closed port");
-const QString TSerialPort::OpenPortText = QStringLiteral("Can't perform this operation on an open port");
+const QString TSerialPort::ClosedPortText =
+    QStringLiteral("Can't perform this operation on a closed port");
+const QString TSerialPort::OpenPortText =
+    QStringLiteral("Can't perform this operation on an open port");
 const QString TSerialPort::TimeoutText = QStringLiteral("Timeout");
 
 namespace {
@@ -53,7 +55,9 @@ TSerialPort::TSerialPort(QObject* parent)
     connect(&port_, &QSerialPort::errorOccurred, this, &TSerialPort::PortError);
 }
 
-TSerialPort::~TSerialPort() { Close(); }
+TSerialPort::~TSerialPort() {
+    Close();
+}
 
 void TSerialPort::ListPortNames(QStringList& list, const QStringList& extraDevices) {
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
@@ -118,11 +122,10 @@ void TSerialPort::Open() {
         RaisePortError();
     // Flow control is off: the meter's link has no handshake lines, and a
     // pseudo-terminal does not even offer them.
-    const bool configured = port_.setBaudRate(QSerialPort::Baud9600) &&
-                            port_.setDataBits(QSerialPort::Data8) &&
-                            port_.setParity(QSerialPort::NoParity) &&
-                            port_.setStopBits(QSerialPort::OneStop) &&
-                            port_.setFlowControl(QSerialPort::NoFlowControl);
+    const bool configured =
+        port_.setBaudRate(QSerialPort::Baud9600) && port_.setDataBits(QSerialPort::Data8) &&
+        port_.setParity(QSerialPort::NoParity) && port_.setStopBits(QSerialPort::OneStop) &&
+        port_.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
         const QSerialPort::SerialPortError error = port_.error();
         const QString text = port_.errorString();

@@ -14,9 +14,9 @@
 #include <QPainter>
 #include <QStyleOptionHeader>
 #include <QTableView>
+#include <QToolBar>
 #include <algorithm>
 #include <cmath>
-#include <QToolBar>
 
 namespace {
 constexpr double WidthFactors[LogTable::ColumnCount] = {0.8, 1.4, 1.4, 0.6, 0.6,
@@ -175,7 +175,9 @@ void TfrmList::btnRunClick() {
     ShowRunning();
 }
 
-void TfrmList::btnHelpClick() { OpenHelpTopic(QStringLiteral("Hlp_Tabular1")); }
+void TfrmList::btnHelpClick() {
+    OpenHelpTopic(QStringLiteral("Hlp_Tabular1"));
+}
 
 void TfrmList::MaskEdit1Change() {
     const RateEntry entry = ParseRateEntry(MaskEdit1->displayText());

@@ -5,7 +5,9 @@ DigitCodes Nibbles(uint8_t high, uint8_t low) {
     return {high >> 4, high & 15, low >> 4, low & 15};
 }
 
-int Zero(int code) { return code == PanelDisplay::Blank ? 0 : code; }
+int Zero(int code) {
+    return code == PanelDisplay::Blank ? 0 : code;
+}
 } // namespace
 
 int DigitsValue(const DigitCodes& d) {

@@ -32,8 +32,8 @@ private:
     CurrentReading& reading_;
     PanelDisplay& display_;
     QLocale locale_;
-    Frame lastFrame_{};   // previous frame, all 0x00 at start
-    Frame lastBytes_;     // bytes 1..6 as last decoded, 0xFF at start
+    Frame lastFrame_{}; // previous frame, all 0x00 at start
+    Frame lastBytes_;   // bytes 1..6 as last decoded, 0xFF at start
 };
 
 // Value of four digit codes: a blank (11) counts as 0 except in the units place.

@@ -60,11 +60,11 @@ void DefaultMessage(QWidget* parent, const QString& text) {
 }
 } // namespace
 
-TfrmPanel::TfrmPanel(AppState& state, MeterLink& meter, QWidget* parent)
+TfrmPanel::TfrmPanel(AppState& state, MeterLink& meter, const DigitBitmaps& digits, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint),
-      state_(state), meter_(meter),
+      state_(state), meter_(meter), digits_(digits),
       showMessage_([this](const QString& text) { DefaultMessage(this, text); }) {
     setObjectName(QStringLiteral("frmPanel"));
     setWindowTitle(QStringLiteral("PANEL"));
@@ -232,4 +232,6 @@ void TfrmPanel::btnCFClick() {
     SendCommand(PanelCommand::CF);
 }
 
-bool TfrmPanel::NoLinkShown() const { return !lblnolink->isHidden(); }
+bool TfrmPanel::NoLinkShown() const {
+    return !lblnolink->isHidden();
+}

@@ -21,7 +21,9 @@ class TfrmPanel : public QWidget {
 public:
     using MessageFunction = std::function<void(const QString& text)>;
 
-    TfrmPanel(AppState& state, MeterLink& meter, QWidget* parent = nullptr);
+    // The digit images are loaded once by the main window and shared.
+    TfrmPanel(AppState& state, MeterLink& meter, const DigitBitmaps& digits,
+              QWidget* parent = nullptr);
 
     // The red "No Link" on the display: shown while the meter is not linked.
     void ShowNoLink(bool show);
@@ -50,7 +52,7 @@ private:
 
     AppState& state_;
     MeterLink& meter_;
-    const DigitBitmaps digits_;
+    const DigitBitmaps& digits_;
     MessageFunction showMessage_;
     std::array<QLabel*, PanelDisplay::ElementCount> elements_{};
 

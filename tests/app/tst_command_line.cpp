@@ -14,22 +14,24 @@ private slots:
         QTest::addColumn<int>("model");
         QTest::addColumn<bool>("error");
         QTest::newRow("nothing") << QStringList{} << QStringList{} << false << 303 << false;
-        QTest::newRow("ports repeat") << QStringList{"--port", "/dev/pts/3", "--port=/dev/ttyUSB0"}
-                                      << QStringList{"/dev/pts/3", "/dev/ttyUSB0"} << false << 303 << false;
+        QTest::newRow("ports repeat")
+            << QStringList{"--port", "/dev/pts/3", "--port=/dev/ttyUSB0"}
+            << QStringList{"/dev/pts/3", "/dev/ttyUSB0"} << false << 303 << false;
         QTest::newRow("relative path made absolute")
-            << QStringList{"--port", "./meter"} << QStringList{QDir::current().absoluteFilePath("meter")}
-            << false << 303 << false;
-        QTest::newRow("bare name kept") << QStringList{"--port", "ttyS1"} << QStringList{"ttyS1"} << false
-                                        << 303 << false;
-        QTest::newRow("demo default") << QStringList{"--demo"} << QStringList{} << true << 303 << false;
-        QTest::newRow("demo model then port")
-            << QStringList{"--demo", "300", "--port", "/dev/x"} << QStringList{"/dev/x"} << true << 300
-            << false;
-        QTest::newRow("demo bad model") << QStringList{"--demo", "304"} << QStringList{} << true << 303
-                                        << true;
-        QTest::newRow("port without device") << QStringList{"--port"} << QStringList{} << false << 303
-                                             << true;
-        QTest::newRow("unknown option") << QStringList{"--fast"} << QStringList{} << false << 303 << true;
+            << QStringList{"--port", "./meter"}
+            << QStringList{QDir::current().absoluteFilePath("meter")} << false << 303 << false;
+        QTest::newRow("bare name kept")
+            << QStringList{"--port", "ttyS1"} << QStringList{"ttyS1"} << false << 303 << false;
+        QTest::newRow("demo default")
+            << QStringList{"--demo"} << QStringList{} << true << 303 << false;
+        QTest::newRow("demo model then port") << QStringList{"--demo", "300", "--port", "/dev/x"}
+                                              << QStringList{"/dev/x"} << true << 300 << false;
+        QTest::newRow("demo bad model")
+            << QStringList{"--demo", "304"} << QStringList{} << true << 303 << true;
+        QTest::newRow("port without device")
+            << QStringList{"--port"} << QStringList{} << false << 303 << true;
+        QTest::newRow("unknown option")
+            << QStringList{"--fast"} << QStringList{} << false << 303 << true;
     }
     void parses() {
         QFETCH(QStringList, args);

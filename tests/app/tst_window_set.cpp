@@ -63,7 +63,8 @@ private slots:
         QVERIFY(state.Recording.ListRunning && state.Recording.GraphRunning);
         QVERIFY(w.frmList->btnPause->isEnabled());
         QVERIFY(!w.frmList->btnRun->isEnabled());
-        QCOMPARE(w.frmMain->lblComStatus->text(), "Thermometer is connected at " + meter.DevicePath());
+        QCOMPARE(w.frmMain->lblComStatus->text(),
+                 "Thermometer is connected at " + meter.DevicePath());
 
         // The heartbeat polls; the first tick records a row and a point.
         QVERIFY(QTest::qWaitFor([&] { return !w.frmList->Row1Empty(); }, 4000));
@@ -107,7 +108,8 @@ private slots:
         QVERIFY(!w.frmList->btnPause->isEnabled());
         // Frames come back at the next poll and announce the link, but nothing is recorded.
         QVERIFY(QTest::qWaitFor([&] { return state.Link.MeterConnected; }, 4000));
-        QCOMPARE(w.frmMain->lblComStatus->text(), "Thermometer is connected at " + meter.DevicePath());
+        QCOMPARE(w.frmMain->lblComStatus->text(),
+                 "Thermometer is connected at " + meter.DevicePath());
         QTest::qWait(1200);
         QVERIFY(w.frmList->Row1Empty());
     }

@@ -6,7 +6,6 @@
 
 #include <QTest>
 
-
 class TestPortSearch : public QObject {
     Q_OBJECT
 
@@ -15,7 +14,8 @@ class TestPortSearch : public QObject {
         MeterLink meter{state.Reading, state.Link};
         QStringListModel ports;
         ModelIdentification models{state};
-        PortSearch search{state, meter, ports, [this](const QByteArray& r) { return models.IdentifyModel(r); }};
+        PortSearch search{state, meter, ports,
+                          [this](const QByteArray& r) { return models.IdentifyModel(r); }};
         QStringList status;
         int lastModelApplied = 0;
         int heartbeatStops = 0;
@@ -50,7 +50,8 @@ private slots:
         MeterEmulator second(301), third(300);
         QVERIFY(second.OpenPty());
         QVERIFY(third.OpenPty());
-        rig.ports.setStringList({QStringLiteral("/dev/brackwater-missing"), second.DevicePath(), third.DevicePath()});
+        rig.ports.setStringList(
+            {QStringLiteral("/dev/brackwater-missing"), second.DevicePath(), third.DevicePath()});
         rig.state.Settings.LastConnectedPort = 2;
         const PortSearch::Result r = rig.search.Run(rig.hooks);
         QVERIFY(r.Found);
@@ -59,7 +60,8 @@ private slots:
         QCOMPARE(rig.state.Settings.LastConnectedDevice, second.DevicePath());
         QCOMPARE(rig.state.Settings.LastModel, 301);
         QCOMPARE(rig.status, QStringList{"Thermometer is connected at " + second.DevicePath()});
-        QCOMPARE(r.Lines, (QStringList{"Serial Port :" + second.DevicePath(), "Model:Two channel, K type thermometer."}));
+        QCOMPARE(r.Lines, (QStringList{"Serial Port :" + second.DevicePath(),
+                                       "Model:Two channel, K type thermometer."}));
         QVERIFY(third.Received().isEmpty());
         QCOMPARE(second.Received(), QByteArray("K"));
         // Reopened for reception: frames now reach the decoder.
@@ -131,7 +133,8 @@ private slots:
         const PortSearch::Result r = rig.search.Run(rig.hooks);
         QVERIFY(!r.Found);
         QCOMPARE(r.Lines.value(0), QStringLiteral("Can not find any THERMOMETER"));
-        QCOMPARE(r.Lines.value(1), QStringLiteral("/dev/brackwater-refused was skipped: permission denied."));
+        QCOMPARE(r.Lines.value(1),
+                 QStringLiteral("/dev/brackwater-refused was skipped: permission denied."));
         QVERIFY(r.Lines.value(2).contains(QStringLiteral("administrator")) ||
                 r.Lines.value(2).contains(QStringLiteral("usermod")));
         QCOMPARE(rig.ports.rowCount(), 0);

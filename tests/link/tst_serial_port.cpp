@@ -32,7 +32,8 @@ private slots:
 
     void listsExtraDevicesOnce() {
         QStringList list{QStringLiteral("/dev/pts/77")};
-        TSerialPort::ListPortNames(list, {QStringLiteral("/dev/pts/77"), QStringLiteral("/tmp/meter"), QString()});
+        TSerialPort::ListPortNames(
+            list, {QStringLiteral("/dev/pts/77"), QStringLiteral("/tmp/meter"), QString()});
         QCOMPARE(list.count(QStringLiteral("/dev/pts/77")), 1);
         QCOMPARE(list.last(), QStringLiteral("/tmp/meter"));
     }
@@ -85,7 +86,8 @@ private slots:
         ErrorLog log;
         TSerialPort port;
         port.SetOnError(log.Handler());
-        port.SetDeviceName(errorCode == ENOENT ? QStringLiteral("/dev/no-such-meter") : meter.Path());
+        port.SetDeviceName(errorCode == ENOENT ? QStringLiteral("/dev/no-such-meter")
+                                               : meter.Path());
         QVERIFY(!RunGuarded([&] { port.SetActive(true); })); // a silent abort
         QVERIFY(shown.isEmpty());
         QVERIFY(!port.Active());

@@ -31,13 +31,13 @@ private slots:
         QTest::addColumn<int>("frames");
         QTest::addColumn<QByteArray>("left");
         QTest::addColumn<double>("mainValue");
-        QTest::newRow("split 3 + 5") << QList<QByteArray>{Good.left(3), Good.mid(3)} << 1 << QByteArray()
-                                     << 12.3;
-        QTest::newRow("split 7 + 1") << QList<QByteArray>{Good.left(7), Good.mid(7)} << 1 << QByteArray()
-                                     << 12.3;
+        QTest::newRow("split 3 + 5")
+            << QList<QByteArray>{Good.left(3), Good.mid(3)} << 1 << QByteArray() << 12.3;
+        QTest::newRow("split 7 + 1")
+            << QList<QByteArray>{Good.left(7), Good.mid(7)} << 1 << QByteArray() << 12.3;
         QTest::newRow("two in one") << QList<QByteArray>{Good + Good2} << 2 << QByteArray() << 45.6;
-        QTest::newRow("noise before") << QList<QByteArray>{QByteArray("\x55", 1) + Good} << 1
-                                      << QByteArray() << 12.3;
+        QTest::newRow("noise before")
+            << QList<QByteArray>{QByteArray("\x55", 1) + Good} << 1 << QByteArray() << 12.3;
         QTest::newRow("wrong end marker drops 8")
             << QList<QByteArray>{QByteArray::fromHex("02800001230000040280000123")} << 0
             << QByteArray::fromHex("0280000123") << 0.0;
@@ -49,13 +49,13 @@ private slots:
             << QList<QByteArray>{QByteArray::fromHex("11223344556677")} << 0
             << QByteArray::fromHex("11223344556677") << 0.0;
         QTest::newRow("eighth without start empties")
-            << QList<QByteArray>{QByteArray::fromHex("11223344556677"), QByteArray::fromHex("88")} << 0
-            << QByteArray() << 0.0;
+            << QList<QByteArray>{QByteArray::fromHex("11223344556677"), QByteArray::fromHex("88")}
+            << 0 << QByteArray() << 0.0;
         QTest::newRow("second start inside a bad candidate is not searched")
             << QList<QByteArray>{QByteArray::fromHex("02") + Good + Good2} << 1 << QByteArray()
             << 45.6;
-        QTest::newRow("zero bytes are data") << QList<QByteArray>{QByteArray(3, '\0') + Good} << 1
-                                             << QByteArray() << 12.3;
+        QTest::newRow("zero bytes are data")
+            << QList<QByteArray>{QByteArray(3, '\0') + Good} << 1 << QByteArray() << 12.3;
         QTest::newRow("byte by byte") << [] {
             QList<QByteArray> l;
             for (char c : Good + Good2)

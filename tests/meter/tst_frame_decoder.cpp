@@ -57,11 +57,21 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QString>("type");
-        QTest::newRow("MAX HOLD REL in F") << 0x31 << " MAX HOLD REL" << "F" << "K";
-        QTest::newRow("all three with low battery") << 0x47 << " LBT" << "F" << "K";
-        QTest::newRow("MIN, type J, C") << 0x8A << " MIN" << "C" << "J";
-        QTest::newRow("AVG low battery HOLD") << 0x64 << " AVG HOLD LBT" << "F" << "K";
-        QTest::newRow("between modes: no word") << 0x95 << " REL" << "C" << "K";
+        QTest::newRow("MAX HOLD REL in F") << 0x31 << " MAX HOLD REL"
+                                           << "F"
+                                           << "K";
+        QTest::newRow("all three with low battery") << 0x47 << " LBT"
+                                                    << "F"
+                                                    << "K";
+        QTest::newRow("MIN, type J, C") << 0x8A << " MIN"
+                                        << "C"
+                                        << "J";
+        QTest::newRow("AVG low battery HOLD") << 0x64 << " AVG HOLD LBT"
+                                              << "F"
+                                              << "K";
+        QTest::newRow("between modes: no word") << 0x95 << " REL"
+                                                << "C"
+                                                << "K";
     }
     void status() {
         QFETCH(int, status);
@@ -105,9 +115,12 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("unit");
-        QTest::newRow("10.5 C") << 0x80 << 0x00 << 0xB1 << 0x05 << 10.5 << "10.5" << "C";
-        QTest::newRow("negative F") << 0x00 << 0x10 << 0xBB << 0x50 << -5.0 << "-5.0" << "F";
-        QTest::newRow("whole degrees") << 0x80 << 0x20 << 0x13 << 0x70 << 1370.0 << "1370.0" << "C";
+        QTest::newRow("10.5 C") << 0x80 << 0x00 << 0xB1 << 0x05 << 10.5 << "10.5"
+                                << "C";
+        QTest::newRow("negative F") << 0x00 << 0x10 << 0xBB << 0x50 << -5.0 << "-5.0"
+                                    << "F";
+        QTest::newRow("whole degrees") << 0x80 << 0x20 << 0x13 << 0x70 << 1370.0 << "1370.0"
+                                       << "C";
     }
     void secondTemperature() {
         QFETCH(int, status);

@@ -48,6 +48,7 @@ private:
     std::unique_ptr<MeterEmulator> emulator;
     std::unique_ptr<MeterLink> meter;
     std::unique_ptr<ModelIdentification> models;
+    std::unique_ptr<DigitBitmaps> digitImages;
     std::unique_ptr<TfrmPanel> panel;
     QStringList messages;
     QStringList exceptions;
@@ -61,7 +62,8 @@ void TestPanelWindow::init() {
     QVERIFY(emulator->OpenPty());
     meter = std::make_unique<MeterLink>(state->Reading, state->Link);
     models = std::make_unique<ModelIdentification>(*state);
-    panel = std::make_unique<TfrmPanel>(*state, *meter);
+    digitImages = std::make_unique<DigitBitmaps>();
+    panel = std::make_unique<TfrmPanel>(*state, *meter, *digitImages);
     connect(models.get(), &ModelIdentification::ModelIdentified, panel.get(),
             &TfrmPanel::SetupModel);
     messages.clear();

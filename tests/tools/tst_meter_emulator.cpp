@@ -40,7 +40,8 @@ class TestMeterEmulator : public QObject {
         QByteArray Reply(char request, int count) {
             spine.DetachRxChar();
             Send(request);
-            if (!QTest::qWaitFor([&] { return spine.Comm1.BytesWaiting() >= uint32_t(count); }, 2000))
+            if (!QTest::qWaitFor([&] { return spine.Comm1.BytesWaiting() >= uint32_t(count); },
+                                 2000))
                 qWarning("reply incomplete");
             QByteArray reply(int(spine.Comm1.BytesWaiting()), '\0');
             spine.Comm1.ReadData(reply.data(), int(reply.size()), false);
@@ -151,7 +152,8 @@ private slots:
 
     void unplugAndReplugKeepsTheLink() {
         Rig rig(301);
-        const QString link = QDir::temp().filePath(QStringLiteral("brackwater-test-meter-%1").arg(getpid()));
+        const QString link =
+            QDir::temp().filePath(QStringLiteral("brackwater-test-meter-%1").arg(getpid()));
         QVERIFY(rig.emulator.OpenPty());
         rig.emulator.SetLinkPath(link);
         rig.spine.Comm1.SetDeviceName(link);

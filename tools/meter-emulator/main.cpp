@@ -19,32 +19,42 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Simulated thermometer. Prints the device path to use, then answers "
                        "like the meter until interrupted."));
     parser.addHelpOption();
-    const QCommandLineOption model(QStringLiteral("model"), QStringLiteral("Model: 300, 301, 302 or 303."),
+    const QCommandLineOption model(QStringLiteral("model"),
+                                   QStringLiteral("Model: 300, 301, 302 or 303."),
                                    QStringLiteral("MODEL"), QStringLiteral("303"));
-    const QCommandLineOption device(QStringLiteral("device"),
-                                    QStringLiteral("Use this serial device instead of a new pseudo-terminal."),
-                                    QStringLiteral("PATH"));
-    const QCommandLineOption link(QStringLiteral("link"),
-                                  QStringLiteral("Keep a symbolic link at PATH to the current device."),
-                                  QStringLiteral("PATH"));
-    const QCommandLineOption temp1(QStringLiteral("t1"), QStringLiteral("Level of channel 1 in degrees C."),
+    const QCommandLineOption device(
+        QStringLiteral("device"),
+        QStringLiteral("Use this serial device instead of a new pseudo-terminal."),
+        QStringLiteral("PATH"));
+    const QCommandLineOption link(
+        QStringLiteral("link"),
+        QStringLiteral("Keep a symbolic link at PATH to the current device."),
+        QStringLiteral("PATH"));
+    const QCommandLineOption temp1(QStringLiteral("t1"),
+                                   QStringLiteral("Level of channel 1 in degrees C."),
                                    QStringLiteral("DEGREES"));
-    const QCommandLineOption temp2(QStringLiteral("t2"), QStringLiteral("Level of channel 2 in degrees C."),
+    const QCommandLineOption temp2(QStringLiteral("t2"),
+                                   QStringLiteral("Level of channel 2 in degrees C."),
                                    QStringLiteral("DEGREES"));
     const QCommandLineOption steady(QStringLiteral("steady"), QStringLiteral("No drift or noise."));
-    const QCommandLineOption overRange(QStringLiteral("over-range"), QStringLiteral("Show overload."));
-    const QCommandLineOption lowBattery(QStringLiteral("low-battery"), QStringLiteral("Show low battery."));
-    const QCommandLineOption typeJ(QStringLiteral("type-j"), QStringLiteral("Type J sensor (302, 303)."));
-    const QCommandLineOption silent(QStringLiteral("silent"),
-                                    QStringLiteral("Ignore the first N polls."), QStringLiteral("N"));
-    const QCommandLineOption garbage(QStringLiteral("garbage"), QStringLiteral("Send noise between frames."));
-    const QCommandLineOption split(QStringLiteral("split"), QStringLiteral("Send each frame in two writes."));
+    const QCommandLineOption overRange(QStringLiteral("over-range"),
+                                       QStringLiteral("Show overload."));
+    const QCommandLineOption lowBattery(QStringLiteral("low-battery"),
+                                        QStringLiteral("Show low battery."));
+    const QCommandLineOption typeJ(QStringLiteral("type-j"),
+                                   QStringLiteral("Type J sensor (302, 303)."));
+    const QCommandLineOption silent(
+        QStringLiteral("silent"), QStringLiteral("Ignore the first N polls."), QStringLiteral("N"));
+    const QCommandLineOption garbage(QStringLiteral("garbage"),
+                                     QStringLiteral("Send noise between frames."));
+    const QCommandLineOption split(QStringLiteral("split"),
+                                   QStringLiteral("Send each frame in two writes."));
     const QCommandLineOption flap(QStringLiteral("unplug-every"),
                                   QStringLiteral("Close the line every N seconds and open it again "
                                                  "2 seconds later (use with --link)."),
                                   QStringLiteral("N"));
-    parser.addOptions({model, device, link, temp1, temp2, steady, overRange, lowBattery, typeJ, silent,
-                       garbage, split, flap});
+    parser.addOptions({model, device, link, temp1, temp2, steady, overRange, lowBattery, typeJ,
+                       silent, garbage, split, flap});
     parser.process(app);
 
     MeterEmulator meter(parser.value(model).toInt());

@@ -45,7 +45,9 @@ Display Encode(double value, double low, double high) {
     return d;
 }
 
-uint8_t Pack(int high, int low) { return static_cast<uint8_t>((high << 4) | (low & 15)); }
+uint8_t Pack(int high, int low) {
+    return static_cast<uint8_t>((high << 4) | (low & 15));
+}
 } // namespace
 
 MeterEmulator::MeterEmulator(int model, QObject* parent) : QObject(parent) {
@@ -78,7 +80,9 @@ void MeterEmulator::UpdateLink() {
     QFile::link(line_.Path(), linkPath_);
 }
 
-void MeterEmulator::Unplug() { line_.Close(); }
+void MeterEmulator::Unplug() {
+    line_.Close();
+}
 
 bool MeterEmulator::Replug() {
     if (line_.IsOpen())
@@ -92,7 +96,9 @@ void MeterEmulator::SetModel(int model) {
         typeJ_ = false;
 }
 
-void MeterEmulator::SetTypeJ(bool on) { typeJ_ = on && (model_ == 302 || model_ == 303); }
+void MeterEmulator::SetTypeJ(bool on) {
+    typeJ_ = on && (model_ == 302 || model_ == 303);
+}
 
 void MeterEmulator::SetTemperature(int channel, double celsius) {
     temperature_[channel & 1] = celsius;
@@ -188,7 +194,9 @@ void MeterEmulator::Advance() {
     }
 }
 
-double MeterEmulator::Shown(double celsius) const { return celsius_ ? celsius : celsius * 1.8 + 32; }
+double MeterEmulator::Shown(double celsius) const {
+    return celsius_ ? celsius : celsius * 1.8 + 32;
+}
 
 double MeterEmulator::MainReading() const {
     const auto& t = hold_ ? frozen_ : temperature_;
@@ -230,8 +238,8 @@ MeterEmulator::Frame MeterEmulator::DisplayFrame() {
 
     // Differences (REL, T1-T2) may go below the sensor's own range.
     const bool difference = relative_ || (TwoChannel() && channelView_ <= 1);
-    const Display main = Encode(overRange_ ? high + span : MainReading(),
-                                difference ? -span : low, difference ? span : high);
+    const Display main = Encode(overRange_ ? high + span : MainReading(), difference ? -span : low,
+                                difference ? span : high);
 
     Display sub;
     bool subFlag4 = false;
@@ -247,8 +255,9 @@ MeterEmulator::Frame MeterEmulator::DisplayFrame() {
         subFlag4 = minSec;
     }
 
-    const uint8_t status = static_cast<uint8_t>(mma_ | (typeJ_ << 3) | (relative_ << 4) |
-                                                (hold_ << 5) | (lowBattery_ << 6) | (celsius_ << 7));
+    const uint8_t status =
+        static_cast<uint8_t>(mma_ | (typeJ_ << 3) | (relative_ << 4) | (hold_ << 5) |
+                             (lowBattery_ << 6) | (celsius_ << 7));
     const uint8_t flags = static_cast<uint8_t>(
         main.overload | (main.negative << 1) | (main.noPoint << 2) | (sub.overload << 3) |
         (subFlag4 << 4) | (sub.noPoint << 5) | ((TwoChannel() ? channelView_ : 0) << 6));

@@ -27,8 +27,8 @@ public:
     QString DevicePath() const { return line_.Path(); }
     QString LinkPath() const { return linkPath_; }
     bool IsOpen() const { return line_.IsOpen(); }
-    void Unplug();  // closes the meter's end: the program sees the device vanish
-    bool Replug();  // opens it again (a new pseudo-terminal; the link follows it)
+    void Unplug(); // closes the meter's end: the program sees the device vanish
+    bool Replug(); // opens it again (a new pseudo-terminal; the link follows it)
 
     int Model() const { return model_; }
     void SetModel(int model);
@@ -83,10 +83,10 @@ private:
     bool hold_ = false;
     bool relative_ = false;
     double relOffset_ = 0.0;
-    int mma_ = 0;            // 0 none, 7 recording, then 1 MAX, 2 MIN, 4 AVG
+    int mma_ = 0; // 0 none, 7 recording, then 1 MAX, 2 MIN, 4 AVG
     double max_ = 0, min_ = 0, sum_ = 0;
     quint64 samples_ = 0;
-    int channelView_ = 2;    // main T1, second T2
+    int channelView_ = 2; // main T1, second T2
     bool timerRunning_ = false;
     qint64 timerMs_ = 0;
     int silentPolls_ = 0;

@@ -10,7 +10,8 @@
 
 namespace {
 QString SystemError(const char* what) {
-    return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno)));
+    return QStringLiteral("%1: %2").arg(QLatin1String(what),
+                                        QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 bool MakeRaw(int fd) {
@@ -27,7 +28,9 @@ bool MakeRaw(int fd) {
 
 PtyDevice::PtyDevice(QObject* parent) : QObject(parent) {}
 
-PtyDevice::~PtyDevice() { Close(); }
+PtyDevice::~PtyDevice() {
+    Close();
+}
 
 bool PtyDevice::OpenPty(QString* error) {
     Close();
@@ -38,7 +41,8 @@ bool PtyDevice::OpenPty(QString* error) {
         return false;
     }
     char name[128];
-    if (grantpt(master) != 0 || unlockpt(master) != 0 || ptsname_r(master, name, sizeof name) != 0) {
+    if (grantpt(master) != 0 || unlockpt(master) != 0 ||
+        ptsname_r(master, name, sizeof name) != 0) {
         if (error)
             *error = SystemError("pseudo-terminal");
         ::close(master);

@@ -66,15 +66,15 @@ private slots:
     void retryFindsAMeterThatAppeared() {
         Rig rig;
         QSignalSpy status(&rig.window, &TfrmLinkTest::StatusText);
-        MeterEmulator meter(303);
-        QVERIFY(meter.OpenPty());
-        rig.ports.setStringList({meter.DevicePath()});
-        meter.Unplug(); // a listed port that is not there yet
+        // A listed port that is not there yet. (Not a closed pseudo-terminal: another
+        // process may be given its number meanwhile.)
+        rig.ports.setStringList({QStringLiteral("/dev/brackwater-not-plugged-in")});
         rig.window.show();
         QVERIFY(rig.WaitSearchDone());
         QCOMPARE(status.last().at(0).toString(), QStringLiteral("No Connection"));
         QCOMPARE(rig.ports.rowCount(), 0);
 
+        MeterEmulator meter(303);
         QVERIFY(meter.OpenPty());
         rig.ports.setStringList({meter.DevicePath()});
         rig.window.Button2->click();

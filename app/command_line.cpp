@@ -1,6 +1,28 @@
 #include "app/command_line.h"
 
+#include "brackwater_version.h"
+
 #include <QFileInfo>
+
+namespace {
+// Options the Qt application object reads itself; the first group takes a value.
+bool IsQtOption(const QString& arg, bool& takesValue) {
+    static const QStringList withValue{
+        QStringLiteral("-platform"),        QStringLiteral("-platformpluginpath"),
+        QStringLiteral("-platformtheme"),   QStringLiteral("-plugin"),
+        QStringLiteral("-qwindowgeometry"), QStringLiteral("-geometry"),
+        QStringLiteral("-qwindowtitle"),    QStringLiteral("-title"),
+        QStringLiteral("-qwindowicon"),     QStringLiteral("-icon"),
+        QStringLiteral("-display"),         QStringLiteral("-style"),
+        QStringLiteral("-stylesheet"),      QStringLiteral("-session")};
+    static const QStringList flags{QStringLiteral("-reverse"), QStringLiteral("-nograb"),
+                                   QStringLiteral("-dograb"), QStringLiteral("-sync"),
+                                   QStringLiteral("-widgetcount")};
+    const QString name = arg.section(QLatin1Char('='), 0, 0);
+    takesValue = withValue.contains(name) && !arg.contains(QLatin1Char('='));
+    return withValue.contains(name) || flags.contains(arg);
+}
+} // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     CommandLine cl;
@@ -31,6 +53,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             }
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             cl.Help = true;
+        } else if (arg == QLatin1String("--version")) {
+            cl.Version = true;
+        } else if (bool takesValue = false; IsQtOption(arg, takesValue)) {
+            if (takesValue)
+                ++i;
         } else {
             cl.Error = QStringLiteral("unknown option: %1").arg(arg);
             return cl;
@@ -46,5 +73,10 @@ QString CommandLineUsage() {
         "                  the system does not list, such as pseudo-terminals\n"
         "  --demo [MODEL]  run a built-in simulated meter (300, 301, 302 or 303;\n"
         "                  default 303) and add its device to the port list\n"
-        "  --help          show this help\n");
+        "  --help          show this help\n"
+        "  --version       show the program's version\n");
+}
+
+QString VersionText() {
+    return QStringLiteral("brackwater " BRACKWATER_VERSION "\n");
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The program's command-line options.
+// The program's command-line options. They are read before any window system
+// object exists, so --help, --version and mistakes work without a display.
 
 #include <QString>
 #include <QStringList>
@@ -9,8 +10,12 @@ struct CommandLine {
     bool Demo = false; // --demo [MODEL]: a simulated meter on a pseudo-terminal
     int DemoModel = 303;
     bool Help = false;
+    bool Version = false;
     QString Error; // set when the arguments cannot be understood
 };
 
+// arguments[0] is the program. Qt's own options (-platform NAME, -style NAME …)
+// are passed over, as the application object takes them.
 CommandLine ParseCommandLine(const QStringList& arguments);
 QString CommandLineUsage();
+QString VersionText();

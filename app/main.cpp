@@ -27,6 +27,22 @@ void ShowAlreadyRunning() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Read before any window system object exists: --help, --version and a
+    // mistyped option must work on a machine without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const CommandLine cl = ParseCommandLine(arguments);
+    if (cl.Help || cl.Version) {
+        std::fputs(qPrintable(cl.Help ? CommandLineUsage() : VersionText()), stdout);
+        return 0;
+    }
+    if (!cl.Error.isEmpty()) {
+        std::fprintf(stderr, "brackwater: %s\n", qPrintable(cl.Error));
+        std::fputs(qPrintable(CommandLineUsage()), stderr);
+        return 2;
+    }
+
     // The pictures are compiled into the static core library; nothing else pulls them in.
     Q_INIT_RESOURCE(brackwater);
     QApplication app(argc, argv);
@@ -35,15 +51,6 @@ int main(int argc, char* argv[]) {
     // runs and then ends the program through its shut-down.
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::Received, &app, &QCoreApplication::quit);
-
-    const CommandLine cl = ParseCommandLine(QApplication::arguments());
-    if (cl.Help || !cl.Error.isEmpty()) {
-        if (!cl.Error.isEmpty())
-            std::fprintf(stderr, "brackwater: %s\n", qPrintable(cl.Error));
-        std::fputs(qPrintable(CommandLineUsage()), cl.Help ? stdout : stderr);
-        return cl.Help ? 0 : 2;
-    }
-
     SingleInstance instance(QStringLiteral("Brackwater"));
     if (!instance.TryAcquire()) {
         ShowAlreadyRunning();

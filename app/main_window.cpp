@@ -5,6 +5,7 @@
 #include "app/hot_image.h"
 #include "app/svg_picture.h"
 #include "app/window_placement.h"
+#include "brackwater_version.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -37,7 +38,7 @@ TfrmMain::TfrmMain(AppState& state, std::unique_ptr<QSettings> store,
       Meter(state.Reading, state.Link), ComboBoxDeviceName(new QComboBox(this)),
       Image1(new SvgPicture(QStringLiteral("Image1"), QStringLiteral(":/main_menu.svg"),
                             QRect(0, 0, 600, 400), this)),
-      Label1(new QLabel(QStringLiteral("V3.6"), this)), state_(state),
+      Label1(new QLabel(QStringLiteral("V" BRACKWATER_VERSION), this)), state_(state),
       store_(std::make_unique<SettingsStore>(std::move(store))) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Main Menu"));

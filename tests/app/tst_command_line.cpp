@@ -1,7 +1,9 @@
 // Command-line options: repeated ports, the demo's optional model, and mistakes.
 #include "app/command_line.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
 #include <QTest>
 
 class TestCommandLine : public QObject {
@@ -32,6 +34,11 @@ private slots:
             << QStringList{"--port"} << QStringList{} << false << 303 << true;
         QTest::newRow("unknown option")
             << QStringList{"--fast"} << QStringList{} << false << 303 << true;
+        QTest::newRow("Qt's options passed over")
+            << QStringList{"-platform", "offscreen", "-style=fusion", "-reverse", "--demo", "301"}
+            << QStringList{} << true << 301 << false;
+        QTest::newRow("unknown single dash")
+            << QStringList{"-x"} << QStringList{} << false << 303 << true;
     }
     void parses() {
         QFETCH(QStringList, args);
@@ -44,6 +51,44 @@ private slots:
         QTEST(cl.Ports, "ports");
         QTEST(cl.Demo, "demo");
         QTEST(cl.DemoModel, "model");
+    }
+
+    // The real program, with no display to connect to: help, version and a
+    // mistake are answered on the terminal and the program ends at once.
+    void answersWithoutDisplay_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("stdoutStart");
+        QTest::addColumn<QString>("stderrStart");
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: brackwater"
+                              << "";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "brackwater 3."
+                                 << "";
+        QTest::newRow("unknown") << QStringList{"--fast"} << 2 << ""
+                                 << "brackwater: unknown option: --fast\nUsage: brackwater";
+    }
+    void answersWithoutDisplay() {
+        QFETCH(QStringList, args);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        p.setProcessEnvironment(env);
+        p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../brackwater"), args);
+        QVERIFY(p.waitForFinished(20000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QTEST(p.exitCode(), "exitCode");
+        QFETCH(QString, stdoutStart);
+        QFETCH(QString, stderrStart);
+        // An expected start of "" means nothing at all was written there.
+        const auto starts = [](const QString& text, const QString& start) {
+            return start.isEmpty() ? text.isEmpty() : text.startsWith(start);
+        };
+        const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
+        const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+        QVERIFY2(starts(out, stdoutStart), qPrintable(out));
+        QVERIFY2(starts(err, stderrStart), qPrintable(err));
     }
 };
 

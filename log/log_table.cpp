@@ -37,6 +37,12 @@ QString LogTable::FormatValue(double value, const QLocale& locale) {
     return text.replace(QLatin1Char('.'), locale.decimalPoint());
 }
 
+QString LogTable::ValueText(bool overload, bool valid, double value) const {
+    if (overload)
+        return QStringLiteral("OL");
+    return valid ? FormatValue(value, locale_) : QStringLiteral("----");
+}
+
 QString LogTable::Cell(int row, int column) const {
     if (column < 0 || column >= ColumnCount)
         return {};
@@ -53,14 +59,12 @@ void LogTable::AppendLogRow(const CurrentReading& reading, double now, const QSt
     cells[0] =
         time.toString(dateFormat.isEmpty() ? locale_.dateFormat(QLocale::ShortFormat) : dateFormat);
     cells[1] = time.toString(timeFormat_);
-    cells[2] =
-        reading.MainOverload ? QStringLiteral("OL") : FormatValue(reading.MainValue, locale_);
+    cells[2] = ValueText(reading.MainOverload, reading.MainValid, reading.MainValue);
     cells[3] = reading.UnitText;
     if (reading.IsOneChannel())
         cells[4] = reading.SubText;
     else if (reading.IsTwoChannel())
-        cells[4] =
-            reading.SubOverload ? QStringLiteral("OL") : FormatValue(reading.SubValue, locale_);
+        cells[4] = ValueText(reading.SubOverload, reading.SubValid, reading.SubValue);
     cells[5] = reading.SubUnitText;
     cells[6] = reading.TypeText;
     cells[7] = reading.ModeText;

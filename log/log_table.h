@@ -43,6 +43,9 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
+    // A value column: "OL", the value, or dashes for a display without a number.
+    QString ValueText(bool overload, bool valid, double value) const;
+
     LogRowStore rows_;
     std::array<QString, ColumnCount> header_;
     QLocale locale_;

@@ -12,11 +12,15 @@ struct CurrentReading {
     int32_t ChannelCount = 1;
 
     double MainValue = 0.0;
+    // False while the display holds dashes or codes that are no digit: its value is
+    // made up and must not be recorded, as during an overload.
+    bool MainValid = true;
     bool MainOverload = false;
     bool MainNegative = false;
     bool MainNoPoint = false;
 
     double SubValue = 0.0;
+    bool SubValid = true; // two-channel models; a timer is never a number
     bool SubOverload = false;
     bool SubNegative = false;
     bool SubNoPoint = false;

@@ -1,5 +1,7 @@
 #include "meter/frame_decoder.h"
 
+#include <algorithm>
+
 namespace {
 DigitCodes Nibbles(uint8_t high, uint8_t low) {
     return {high >> 4, high & 15, low >> 4, low & 15};
@@ -7,6 +9,12 @@ DigitCodes Nibbles(uint8_t high, uint8_t low) {
 
 int Zero(int code) {
     return code == PanelDisplay::Blank ? 0 : code;
+}
+
+// Dashes (a meter without a reading) and codes without a picture (line noise) are no number.
+bool IsNumber(const DigitCodes& d) {
+    return std::all_of(d.begin(), d.end(),
+                       [](int code) { return code <= 9 || code == PanelDisplay::Blank; });
 }
 } // namespace
 
@@ -33,16 +41,19 @@ void FrameDecoder::DecodeFrame(const Frame& frame) {
         DecodeStatus(frame);
         lastBytes_[1] = frame[1];
     }
-    if (frame[2] != lastBytes_[2]) {
+    // Sign, point and overload change the values without touching the digits
+    // (-0.1 to +0.1 at a zero crossing): new flags decode both displays again.
+    const bool flagsChanged = frame[2] != lastBytes_[2];
+    if (flagsChanged) {
         DecodeFlags(frame);
         lastBytes_[2] = frame[2];
     }
-    if (frame[3] != lastBytes_[3] || frame[4] != lastBytes_[4]) {
+    if (flagsChanged || frame[3] != lastBytes_[3] || frame[4] != lastBytes_[4]) {
         DecodeMainDigits(frame);
         lastBytes_[3] = frame[3];
         lastBytes_[4] = frame[4];
     }
-    if (frame[5] != lastBytes_[5] || frame[6] != lastBytes_[6]) {
+    if (flagsChanged || frame[5] != lastBytes_[5] || frame[6] != lastBytes_[6]) {
         DecodeSubDisplay(frame);
         lastBytes_[5] = frame[5];
         lastBytes_[6] = frame[6];
@@ -100,6 +111,7 @@ void FrameDecoder::DecodeFlags(const Frame& frame) {
 void FrameDecoder::DecodeMainDigits(const Frame& frame) {
     CurrentReading& r = reading_;
     const DigitCodes d = Nibbles(frame[3], frame[4]);
+    r.MainValid = IsNumber(d);
     r.MainValue = DigitsValue(d);
     if (!r.MainNoPoint)
         r.MainValue *= 0.1;
@@ -122,6 +134,7 @@ void FrameDecoder::DecodeSubDisplay(const Frame& frame) {
             r.SubValue *= 0.1;
         if (r.SubNegative)
             r.SubValue = -r.SubValue;
+        r.SubValid = IsNumber(s);
         r.SubText = locale_.toString(r.SubValue, 'f', 1);
     } else {
         return;

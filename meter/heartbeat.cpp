@@ -64,8 +64,9 @@ void Heartbeat::Sample(double now) {
         ++GraphTickCount;
         if (GraphTickCount >= settings.GraphingRate || targets_.GraphNextPoint() == 0) {
             GraphTickCount = 0;
-            targets_.AddPoint(r.MainOverload, r.SubOverload, static_cast<float>(r.MainValue), now,
-                              static_cast<float>(r.SubValue));
+            // A display without a number is left out of the graph like an overload.
+            targets_.AddPoint(r.MainOverload || !r.MainValid, r.SubOverload || !r.SubValid,
+                              static_cast<float>(r.MainValue), now, static_cast<float>(r.SubValue));
         }
     }
     if (state_.Recording.ListRunning) {

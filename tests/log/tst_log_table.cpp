@@ -3,6 +3,7 @@
 
 #include "app/day_count.h"
 #include "log/log_table.h"
+#include "meter/frame_decoder.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -71,6 +72,45 @@ private slots:
         r.MainValue = mainValue;
         table.AppendLogRow(r, SampleTime, QStringLiteral("d/M/yyyy"));
         QCOMPARE(RowTexts(table, 1).mid(3), columns3to8);
+    }
+
+    // A display showing dashes, or codes that are no digit, reaches the log as dashes,
+    // not as a made-up value.
+    void displayWithoutNumber_data() {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<int>("main");
+        QTest::addColumn<int>("sub");
+        QTest::addColumn<QString>("mainText");
+        QTest::addColumn<QString>("subText");
+        QTest::newRow("both dashed") << 301 << 0x00 << 0xABBA << 0xAB89 << "----"
+                                     << "----";
+        QTest::newRow("main 12 and 13") << 303 << 0x00 << 0x0C0D << 0xB235 << "----"
+                                        << "23.5";
+        QTest::newRow("second H") << 301 << 0x00 << 0xB235 << 0xC123 << "23.5"
+                                  << "----";
+        QTest::newRow("overload reads OL") << 301 << 0x09 << 0xAAAA << 0xAAAA << "OL"
+                                           << "OL";
+        QTest::newRow("timer keeps its codes") << 300 << 0x10 << 0xB235 << 0xAB0C << "23.5"
+                                               << "1011:012";
+    }
+    void displayWithoutNumber() {
+        QFETCH(int, model);
+        QFETCH(int, flags);
+        QFETCH(int, main);
+        QFETCH(int, sub);
+        CurrentReading r;
+        r.ModelCode = model;
+        PanelDisplay display;
+        FrameDecoder decoder(r, display);
+        decoder.SetLocale(QLocale::c());
+        decoder.DecodeFrame({0x02, 0x80, uint8_t(flags), uint8_t(main >> 8), uint8_t(main),
+                             uint8_t(sub >> 8), uint8_t(sub), 0x03});
+        LogTable table;
+        table.SetLocale(QLocale::c());
+        table.AppendLogRow(r, SampleTime, {});
+        QTEST(table.Cell(1, 3), "mainText");
+        QTEST(table.Cell(1, 5), "subText");
     }
 
     void dateAndTime_data() {

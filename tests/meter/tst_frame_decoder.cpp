@@ -148,24 +148,85 @@ private slots:
         QCOMPARE(reading.SubText, QString());
         QCOMPARE(reading.SubValue, 0.0);
         QVERIFY(!display.Visible(PanelElement::imgCOL));
-        // Bytes 5 and 6 were stored all the same: after identification they are not decoded again.
+        // Bytes 5 and 6 were stored all the same: after identification only a change
+        // of them or of the flags decodes them again, not one of the main digits.
         reading.ModelCode = 301;
-        decoder->DecodeFrame(MakeFrame(0x80, 0x01, 0x01, 0x23, 0x12, 0x34));
+        decoder->DecodeFrame(MakeFrame(0x80, 0, 0x01, 0x24, 0x12, 0x34));
         QCOMPARE(reading.SubText, QString());
+        decoder->DecodeFrame(MakeFrame(0x80, 0x01, 0x01, 0x24, 0x12, 0x34));
+        QCOMPARE(reading.SubText, QStringLiteral("123.4"));
     }
 
-    void onlyChangedGroupsAreDecoded() {
+    // Sign, point and overload sit in the flags byte alone: a change there decodes
+    // both displays again although their digit bytes stay the same.
+    void flagsAloneDecodeTheDisplaysAgain_data() {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after");
+        QTest::addColumn<int>("main");
+        QTest::addColumn<int>("sub");
+        QTest::addColumn<double>("mainValue");
+        QTest::addColumn<double>("subValue");
+        QTest::addColumn<QString>("subText");
+        QTest::newRow("main -0.1 to 0.1")
+            << 0x02 << 0x00 << 0xBB01 << 0xB235 << 0.1 << 23.5 << "23.5";
+        QTest::newRow("main 5.7 to 57.0")
+            << 0x00 << 0x04 << 0xBB57 << 0xB235 << 57.0 << 23.5 << "23.5";
+        QTest::newRow("second -0.1 to 0.1")
+            << 0x10 << 0x00 << 0xB235 << 0xBB01 << 23.5 << 0.1 << "0.1";
+        QTest::newRow("second 5.7 to 57.0")
+            << 0x00 << 0x20 << 0xB235 << 0xBB57 << 23.5 << 57.0 << "57.0";
+        QTest::newRow("both signs at once")
+            << 0x12 << 0x00 << 0xBB01 << 0xBB02 << 0.1 << 0.2 << "0.2";
+    }
+    void flagsAloneDecodeTheDisplaysAgain() {
+        QFETCH(int, before);
+        QFETCH(int, after);
+        QFETCH(int, main);
+        QFETCH(int, sub);
         reading.ModelCode = 301;
-        decoder->DecodeFrame(MakeFrame(0x80, 0x00, 0x01, 0x23, 0x04, 0x56));
-        QCOMPARE(reading.MainValue, 12.3);
-        // The sign flag alone changes: the values stay until the digits change.
-        decoder->DecodeFrame(MakeFrame(0x80, 0x12, 0x01, 0x23, 0x04, 0x56));
-        QVERIFY(reading.MainNegative);
-        QCOMPARE(reading.MainValue, 12.3);
-        QCOMPARE(reading.SubValue, 45.6);
-        decoder->DecodeFrame(MakeFrame(0x80, 0x12, 0x01, 0x24, 0x04, 0x57));
-        QCOMPARE(reading.MainValue, -12.4);
-        QCOMPARE(reading.SubValue, -45.7);
+        decoder->DecodeFrame(MakeFrame(0x80, before, main >> 8, main & 0xFF, sub >> 8, sub & 0xFF));
+        decoder->DecodeFrame(MakeFrame(0x80, after, main >> 8, main & 0xFF, sub >> 8, sub & 0xFF));
+        QTEST(reading.MainValue, "mainValue");
+        QTEST(reading.SubValue, "subValue");
+        QTEST(reading.SubText, "subText");
+    }
+
+    // Dashes and codes without a picture are no number; the H of a two-channel
+    // second display is none either.
+    void displaysWithoutNumber_data() {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<int>("main");
+        QTest::addColumn<int>("sub");
+        QTest::addColumn<bool>("mainValid");
+        QTest::addColumn<bool>("subValid");
+        QTest::newRow("digits and blanks") << 301 << 0xB235 << 0xBB05 << true << true;
+        QTest::newRow("dashes and blanks") << 301 << 0xABBA << 0xAB89 << false << false;
+        QTest::newRow("main 12 and 13") << 303 << 0x0C0D << 0x1234 << false << true;
+        QTest::newRow("main 15 in the units") << 303 << 0x123F << 0x1234 << false << true;
+        QTest::newRow("second H") << 301 << 0x1234 << 0xC123 << true << false;
+        QTest::newRow("second 13 to 15") << 303 << 0x1234 << 0xDEF0 << true << false;
+        // The second display of a one-channel meter is a timer, never a value.
+        QTest::newRow("timer with dashes") << 300 << 0x1234 << 0xAAAA << true << true;
+    }
+    void displaysWithoutNumber() {
+        QFETCH(int, model);
+        QFETCH(int, main);
+        QFETCH(int, sub);
+        QFETCH(bool, mainValid);
+        QFETCH(bool, subValid);
+        reading.ModelCode = model;
+        const auto frame = [&](int flags, int m) {
+            return MakeFrame(0x80, flags, m >> 8, m & 0xFF, sub >> 8, sub & 0xFF);
+        };
+        decoder->DecodeFrame(frame(0x00, main));
+        QCOMPARE(reading.MainValid, mainValid);
+        QCOMPARE(reading.SubValid, subValid);
+        // New flags decode the same digits again, to the same verdict.
+        decoder->DecodeFrame(frame(0x12, main));
+        QCOMPARE(reading.MainValid, mainValid);
+        QCOMPARE(reading.SubValid, subValid);
+        decoder->DecodeFrame(frame(0x12, 0x0001));
+        QVERIFY(reading.MainValid);
     }
 
     void identicalFrameChangesNothing() {

@@ -21,23 +21,27 @@ class HeartbeatTest : public QObject {
         FrameAssembler assembler{state.Link, decoder};
         double now = 46000.5;
         int64_t ms = 0;
-        QList<int> pointTicks; // tick numbers that added a graph point
-        QList<int> rowTicks;   // tick numbers that appended a log row
+        QList<int> pointTicks;                // tick numbers that added a graph point
+        QList<int> rowTicks;                  // tick numbers that appended a log row
+        QList<std::pair<bool, bool>> leftOut; // per point: main, second left out of the graph
         int linkLost = 0;
         int tick = 0;
         int interval = Heartbeat::InitialInterval;
         Heartbeat beat{state, port,
                        Heartbeat::Targets{
                            [this] { return int(pointTicks.size()); },
-                           [this](bool, bool, float, double, float) { pointTicks << tick; },
+                           [this](bool mainOut, bool subOut, float, double, float) {
+                               pointTicks << tick;
+                               leftOut << std::pair{mainOut, subOut};
+                           },
                            [this] { return rowTicks.isEmpty(); },
                            [this](double) { rowTicks << tick; },
                            [this] { ++linkLost; },
                        },
                        Heartbeat::Clock{[this] { return now; }, [this] { return ms; }}};
 
+        QByteArray frame = MeterFrame(0x00, 0x00, 0x12, 0x34, 0x05, 0x67);
         void Frame() {
-            const QByteArray frame = MeterFrame(0x00, 0x00, 0x12, 0x34, 0x05, 0x67);
             assembler.Feed(reinterpret_cast<const uint8_t*>(frame.constData()), int(frame.size()));
         }
         // A tick gapMs after the previous one.
@@ -146,6 +150,34 @@ private slots:
             rig.Tick(1000, t == QLatin1Char('F'));
         QCOMPARE(rig.pointTicks, points);
         QCOMPARE(rig.rowTicks, rows);
+    }
+
+    // A display without a number, like an overloaded one, gives the graph no point.
+    void displayWithoutNumberIsLeftOut_data() {
+        QTest::addColumn<QByteArray>("frame");
+        QTest::addColumn<bool>("mainOut");
+        QTest::addColumn<bool>("subOut");
+        QTest::newRow("numbers") << MeterFrame(0x80, 0x00, 0xB2, 0x35, 0xB4, 0x80) << false
+                                 << false;
+        QTest::newRow("main dashes")
+            << MeterFrame(0x80, 0x00, 0xAB, 0xBA, 0xB4, 0x80) << true << false;
+        QTest::newRow("second H") << MeterFrame(0x80, 0x00, 0xB2, 0x35, 0xC1, 0x23) << false
+                                  << true;
+        QTest::newRow("codes 13 to 15")
+            << MeterFrame(0x80, 0x00, 0x0D, 0xE0, 0xF1, 0x23) << true << true;
+        QTest::newRow("main overload")
+            << MeterFrame(0x80, 0x01, 0xB2, 0x35, 0xB4, 0x80) << true << false;
+    }
+    void displayWithoutNumberIsLeftOut() {
+        QFETCH(QByteArray, frame);
+        QFETCH(bool, mainOut);
+        QFETCH(bool, subOut);
+        Rig rig;
+        rig.state.Reading.ModelCode = 301;
+        rig.state.Recording = {true, false};
+        rig.frame = frame;
+        rig.Tick();
+        QCOMPARE(rig.leftOut, (QList<std::pair<bool, bool>>{{mainOut, subOut}}));
     }
 
     void pausedRecordingTakesNothing() {

@@ -166,6 +166,53 @@ void TestPanelDisplay::drawsWhatTheMeterShows_data() {
         << 301 << Frames{MakeFrame(DEGC, 1 << 6, 0xB235, 0xCDEF)} << "_ 23.5"
         << "  H  . "
         << "T1-T2 K dT2 C dC";
+    // The flags byte alone changes: both displays follow it at once.
+    QTest::newRow("main -0.1 to 0.1 by the sign alone")
+        << 300
+        << Frames{MakeFrame(DEGC, MINSEC | MAIN_NEG, 0xBB01, 0), MakeFrame(DEGC, MINSEC, 0xBB01, 0)}
+        << "_  0.1"
+        << "00:00  "
+        << "K C";
+    QTest::newRow("main 5.7 to 57 by the point alone")
+        << 300
+        << Frames{MakeFrame(DEGC, MINSEC, 0xBB57, 0),
+                  MakeFrame(DEGC, MINSEC | MAIN_NOPT, 0xBB57, 0)}
+        << "_  57"
+        << "00:00  "
+        << "K C";
+    QTest::newRow("main overload by the flag alone")
+        << 300
+        << Frames{MakeFrame(DEGC, MINSEC, 0xB235, 0), MakeFrame(DEGC, MINSEC | MAIN_OL, 0xB235, 0)}
+        << "_----"
+        << "00:00  "
+        << "K C";
+    QTest::newRow("second -0.1 to 0.1 by the sign alone")
+        << 301
+        << Frames{MakeFrame(DEGC, SUB_NEG | (2 << 6), 0xB235, 0xBB01),
+                  MakeFrame(DEGC, 2 << 6, 0xB235, 0xBB01)}
+        << "_ 23.5"
+        << "    0.1"
+        << "T1 K dT2 C dC";
+    QTest::newRow("second 5.7 to 57 by the point alone")
+        << 301
+        << Frames{MakeFrame(DEGC, 2 << 6, 0xB235, 0xBB57),
+                  MakeFrame(DEGC, SUB_NOPT | (2 << 6), 0xB235, 0xBB57)}
+        << "_ 23.5"
+        << "    57"
+        << "T1 K dT2 C dC";
+    QTest::newRow("second overload by the flag alone")
+        << 303
+        << Frames{MakeFrame(DEGC, 2 << 6, 0xB235, 0xB235),
+                  MakeFrame(DEGC, SUB_OL | (2 << 6), 0xB235, 0xB235)}
+        << "_ 23.5"
+        << "  ---.-"
+        << "T1 K dT2 C dC";
+    QTest::newRow("channel view by the flags alone")
+        << 303
+        << Frames{MakeFrame(DEGC, 2 << 6, 0xB235, 0xB235), MakeFrame(DEGC, 3 << 6, 0xB235, 0xB235)}
+        << "_ 23.5"
+        << "   23.5"
+        << "T2 K dT1 C dC";
     QTest::newRow("model not known: second display untouched")
         << 0 << Frames{MakeFrame(DEGC, MINSEC, 0xB235, 0x0130)} << "_ 23.5"
         << "888888"
@@ -253,6 +300,9 @@ void TestPanelDisplay::onlyChangedElementsAreAnnounced() {
     changed.clear();
     meter.Show(MakeFrame(DEGC | HOLD, 2 << 6, 0xB236, 0xB480));
     QCOMPARE(changed, QList<E>{E::imgHOLD});
+    changed.clear();
+    meter.Show(MakeFrame(DEGC | HOLD, MAIN_NEG | (2 << 6), 0xB236, 0xB480));
+    QCOMPARE(changed, QList<E>{E::MainMinus}); // both displays decoded again, one element changed
 }
 
 QTEST_MAIN(TestPanelDisplay)

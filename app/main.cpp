@@ -50,7 +50,9 @@ int main(int argc, char* argv[]) {
     // From here on a termination request waits in a pipe until the event loop
     // runs and then ends the program through its shut-down.
     TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::Received, &app, &QCoreApplication::quit);
+    // exit, not quit: it also ends a message box's own loop (the already-running notice).
+    QObject::connect(&termination, &TerminationSignals::Received, &app,
+                     [] { QCoreApplication::exit(0); });
     SingleInstance instance(QStringLiteral("Brackwater"));
     if (!instance.TryAcquire()) {
         ShowAlreadyRunning();
@@ -76,7 +78,7 @@ int main(int argc, char* argv[]) {
     WindowSet windows(state, SettingsStore::OpenPlatformStore());
     termination.disconnect();
     QObject::connect(&termination, &TerminationSignals::Received, windows.frmMain.get(),
-                     &TfrmMain::ShutDown);
+                     [&windows] { windows.frmMain->ShutDown(TfrmMain::ExitRequest::Signal); });
 
     app.exec();
     return 0;

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/delay.h"
+#include "app/handler_guard.h"
 #include "app/help.h"
 #include "app/hot_image.h"
 #include "app/svg_picture.h"
@@ -11,6 +12,7 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QScreen>
+#include <cstdio>
 
 namespace {
 // Placement works on outer rectangles, frame included; Qt sizes the inside.
@@ -84,7 +86,12 @@ TfrmMain::TfrmMain(AppState& state, std::unique_ptr<QSettings> store,
     hint_ = new QLabel(StatusBar1);
     hint_->setFixedWidth(246);
     StatusBar1->addWidget(hint_);
-    connect(Image1, &SvgPicture::MouseMoved, hint_, &QLabel::clear);
+    // The background clears the hint, except where the decoration picture Image3
+    // and the version text lie: they have no hover of their own.
+    connect(Image1, &SvgPicture::MouseMoved, this, [this](const QPoint& position) {
+        if (!Image3Rect.contains(position) && !Label1->geometry().contains(position))
+            hint_->clear();
+    });
 
     lblComStatus = new QLabel(this);
     lblComStatus->setObjectName(QStringLiteral("lblComStatus"));
@@ -118,6 +125,7 @@ HotImage* TfrmMain::AddHotImage(const QString& name, const QRect& geometry, cons
 void TfrmMain::FormCreate(const std::function<void()>& loadDigitImages) {
     state_.Settings.LogDateFormat = LogDateFormatFor(QLocale::system());
     store_->Read(state_.Settings);
+    settingsReadProblem_ = store_->ReadProblem();
 
     if (loadDigitImages)
         loadDigitImages();
@@ -204,7 +212,7 @@ void TfrmMain::Image9Click() {
     hide();
 }
 
-void TfrmMain::ShutDown() {
+void TfrmMain::ShutDown(ExitRequest request) {
     if (shuttingDown_)
         return;
     shuttingDown_ = true;
@@ -214,12 +222,13 @@ void TfrmMain::ShutDown() {
     WaitWhile([this] { return state_.Link.PortBusy; }, PortBusyWaitMs);
     ThTimer1.stop();
 
+    QString problem;
     try {
         const SettingsVars& s = state_.Settings;
         const VerticalRange range = liveRange_ ? liveRange_()
                                                : VerticalRange{static_cast<double>(s.MinScale),
                                                                static_cast<double>(s.MaxScale)};
-        store_->Write(s, state_.Reading.ModelCode, range);
+        problem = store_->Write(s, state_.Reading.ModelCode, range);
     } catch (...) {
     }
     store_.reset();
@@ -231,6 +240,12 @@ void TfrmMain::ShutDown() {
 
     emit TrayIconRemovalDue();
     QGuiApplication::restoreOverrideCursor();
+    if (!problem.isEmpty()) {
+        if (request == ExitRequest::User)
+            ShowException(problem);
+        else
+            std::fprintf(stderr, "brackwater: %s\n", qPrintable(problem));
+    }
     // exit, not quit: a modal window (the port search) must not be able to veto the end.
     QCoreApplication::exit(0);
 }

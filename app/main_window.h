@@ -37,9 +37,17 @@ public:
     // range loaded at start is stored again.
     void SetLiveRangeSource(std::function<VerticalRange()> source);
 
+    // Who asked the program to end: a user at the window can be shown a problem,
+    // a termination signal (logout, kill) cannot wait for anyone to read it.
+    enum class ExitRequest { User, Signal };
+
     // Ends the program: waits briefly for a port operation in progress, stops the
     // sampling timer, stores the settings, closes the port and quits the event loop.
-    void ShutDown();
+    // Settings that cannot be stored are reported in a box, or on standard error
+    // when a signal ended the program.
+    void ShutDown(ExitRequest request = ExitRequest::User);
+    // The settings file could not be read at creation: what and why, else empty.
+    QString SettingsReadProblem() const { return settingsReadProblem_; }
 
     QString StatusText() const { return hint_->text(); }
 
@@ -59,6 +67,7 @@ public:
     QComboBox* ComboBoxDeviceName;
     QStringListModel* PortNames; // the combo box's items; the port search shrinks it
     SvgPicture* Image1;
+    static constexpr QRect Image3Rect{200, 64, 105, 105}; // decoration drawn in Image1
     QLabel* Label1;
     HotImage* Image2;
     HotImage* Image4;
@@ -91,5 +100,6 @@ private:
     QWidget* graph_ = nullptr;
     QWidget* list_ = nullptr;
     QDialog* linkTest_ = nullptr;
+    QString settingsReadProblem_;
     bool shuttingDown_ = false;
 };

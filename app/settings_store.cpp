@@ -1,5 +1,7 @@
 #include "app/settings_store.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QVariant>
 #include <array>
 #include <cmath>
@@ -41,6 +43,24 @@ bool ReadInt32(const QSettings& settings, const QString& key, int32_t& out) {
     return true;
 }
 
+// Why a settings file could not be read or written, in words a user can act on.
+QString FileProblem(const QString& path, bool writing) {
+    const QFileInfo file(path);
+    if (file.isDir())
+        return QStringLiteral("it is a folder, not a file");
+    const QFileInfo dir(file.absolutePath());
+    if (writing && !dir.isDir())
+        return QStringLiteral("the folder %1 does not exist and cannot be created")
+            .arg(QDir::toNativeSeparators(dir.filePath()));
+    if (file.exists() && !(writing ? file.isWritable() : file.isReadable()))
+        return QStringLiteral("permission denied");
+    if (writing && !dir.isWritable())
+        return QStringLiteral("permission denied on the folder %1")
+            .arg(QDir::toNativeSeparators(dir.filePath()));
+    return writing ? QStringLiteral("the file could not be written")
+                   : QStringLiteral("the file could not be read");
+}
+
 QString SeparatorLiteral(QChar separator) {
     if (separator == QLatin1Char('\''))
         return QStringLiteral("''");
@@ -64,7 +84,13 @@ std::unique_ptr<QSettings> SettingsStore::OpenPlatformStore() {
 #endif
 }
 
-void SettingsStore::Read(SettingsVars& vars) const {
+void SettingsStore::Read(SettingsVars& vars) {
+    readProblem_.clear();
+    if (settings_->status() == QSettings::AccessError) {
+        readProblem_ = QStringLiteral("The settings could not be read from %1: %2.")
+                           .arg(QDir::toNativeSeparators(settings_->fileName()),
+                                FileProblem(settings_->fileName(), false));
+    }
     const std::array<std::pair<const QString*, int32_t*>, 7> order{{
         {&GraphingRateKey, &vars.GraphingRate},
         {&ListingRateKey, &vars.ListingRate},
@@ -87,8 +113,8 @@ void SettingsStore::Read(SettingsVars& vars) const {
     vars.LastConnectedDevice = settings_->value(LastConnectedDeviceKey).toString();
 }
 
-void SettingsStore::Write(const SettingsVars& vars, int32_t modelCode,
-                          const VerticalRange& liveRange) {
+QString SettingsStore::Write(const SettingsVars& vars, int32_t modelCode,
+                             const VerticalRange& liveRange) {
     settings_->setValue(GraphingRateKey, vars.GraphingRate);
     settings_->setValue(ListingRateKey, vars.ListingRate);
     settings_->setValue(MaxScaleKey, ScaleToStored(liveRange.Max, vars.MaxScale));
@@ -98,6 +124,11 @@ void SettingsStore::Write(const SettingsVars& vars, int32_t modelCode,
     settings_->setValue(LastModelKey, modelCode);
     settings_->setValue(LastConnectedDeviceKey, vars.LastConnectedDevice);
     settings_->sync();
+    if (settings_->status() == QSettings::NoError)
+        return {};
+    return QStringLiteral("The settings could not be saved to %1: %2.")
+        .arg(QDir::toNativeSeparators(settings_->fileName()),
+             FileProblem(settings_->fileName(), true));
 }
 
 int32_t ScaleToStored(double value, int32_t fallback) {

@@ -27,13 +27,18 @@ public:
     // Reads the seven values in their fixed order and stops at the first one that
     // is missing or not a 32-bit integer; then SettingsMissing is set and the range
     // and notice values take their defaults.
-    void Read(SettingsVars& vars) const;
+    void Read(SettingsVars& vars);
+    // A store that exists but cannot be read reads as missing; this then says which
+    // file could not be read and why. Empty when reading went well.
+    QString ReadProblem() const { return readProblem_; }
     // Stores the values for the next run. LastModel is the model identified now;
-    // the range is the live graph's, truncated toward zero. Errors are ignored.
-    void Write(const SettingsVars& vars, int32_t modelCode, const VerticalRange& liveRange);
+    // the range is the live graph's, truncated toward zero. Returns a message naming
+    // the file and the reason when the values could not be stored, else empty.
+    QString Write(const SettingsVars& vars, int32_t modelCode, const VerticalRange& liveRange);
 
 private:
     std::unique_ptr<QSettings> settings_;
+    QString readProblem_;
 };
 
 // A degree value from the live graph as a stored integer: truncated toward zero,

@@ -27,6 +27,6 @@ void SvgPicture::paintEvent(QPaintEvent*) {
 }
 
 void SvgPicture::mouseMoveEvent(QMouseEvent* event) {
-    emit MouseMoved();
+    emit MouseMoved(event->position().toPoint());
     event->accept();
 }

@@ -14,7 +14,7 @@ public:
     bool IsValid() const { return renderer_.isValid(); }
 
 signals:
-    void MouseMoved();
+    void MouseMoved(const QPoint& position);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

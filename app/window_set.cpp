@@ -27,10 +27,11 @@ WindowSet::WindowSet(AppState& state, std::unique_ptr<QSettings> store) : state_
     QObject::connect(Models.get(), &ModelIdentification::ModelIdentified, frmPanel.get(),
                      &TfrmPanel::SetupModel);
 
-    // The first frame after the link was down: the Run buttons come back.
+    // The first frame after the link was down: the buttons show whether recording goes
+    // on, and the device that answers is the one to reopen next time.
     QObject::connect(&meter, &MeterLink::ConnectionAnnounced, frmList.get(), [this] {
-        frmList->ShowPaused();
-        frmGraph->ShowPaused();
+        ShowRecordingState();
+        frmLinkTest->Search().NoteAnsweringPort();
     });
 
     TfrmLinkTest* linkTest = frmLinkTest.get();
@@ -52,7 +53,7 @@ WindowSet::WindowSet(AppState& state, std::unique_ptr<QSettings> store) : state_
                      [this] { TfrmMain::ShowNormal(frmGraph.get()); });
     QObject::connect(tray, &TForm1::Tabular1Click, tray,
                      [this] { TfrmMain::ShowNormal(frmList.get()); });
-    QObject::connect(tray, &TForm1::Exit1Click, frmMain.get(), &TfrmMain::ShutDown);
+    QObject::connect(tray, &TForm1::Exit1Click, frmMain.get(), [this] { frmMain->ShutDown(); });
     QObject::connect(frmMain.get(), &TfrmMain::TrayIconRemovalDue, tray, &TForm1::RemoveIcon);
     QObject::connect(tray, &TForm1::Timer1Timer, tray,
                      [this] { RunGuarded([this] { Timer1Timer(); }); });
@@ -82,9 +83,20 @@ void WindowSet::ThTimer1Timer() {
 
 void WindowSet::LinkLost() {
     frmMain->lblComStatus->setText(QStringLiteral("No Connection"));
-    frmList->ShowPaused();
-    frmGraph->ShowPaused();
+    // Recording resumes by itself when frames return, so the buttons keep showing it.
+    ShowRecordingState();
     frmPanel->ShowNoLink(true);
+}
+
+void WindowSet::ShowRecordingState() {
+    if (state_.Recording.ListRunning)
+        frmList->ShowRunning();
+    else
+        frmList->ShowPaused();
+    if (state_.Recording.GraphRunning)
+        frmGraph->ShowRunning();
+    else
+        frmGraph->ShowPaused();
 }
 
 void WindowSet::StartRecording() {
@@ -99,7 +111,12 @@ void WindowSet::StartRecording() {
 
 void WindowSet::Timer1Timer() {
     TfrmMain::ShowNormal(frmMain.get());
-    if (state_.Settings.SettingsMissing) {
+    if (!frmMain->SettingsReadProblem().isEmpty())
+        ShowException(frmMain->SettingsReadProblem());
+    // Settings from runs that never found a meter name no device: opening a port by
+    // position then would poll whatever sits there, so such a start searches.
+    const SettingsVars& settings = state_.Settings;
+    if (settings.SettingsMissing || settings.LastConnectedDevice.isEmpty()) {
         frmLinkTest->exec();
     } else {
         DelayWithMessages(400);
@@ -109,6 +126,7 @@ void WindowSet::Timer1Timer() {
         }
         state_.Link.MeterConnected = false;
         Models->ApplyLastModel();
+        frmList->InitLogTable();
         frmMain->lblComStatus->setText(QStringLiteral("No Connection"));
         frmGraph->InitLiveGraph();
         state_.Recording.ListRunning = false;

@@ -43,6 +43,8 @@ public:
 
 private:
     void LinkLost();
+    // The Run and Pause buttons of the log and the live graph follow the recording flags.
+    void ShowRecordingState();
 
     AppState& state_;
 };

@@ -35,7 +35,12 @@ QString DeviceGroup(const QString& device) {
 
 PortSearch::PortSearch(AppState& state, MeterLink& meter, QStringListModel& ports,
                        std::function<bool(const QByteArray&)> identify)
-    : state_(state), meter_(meter), ports_(ports), identify_(std::move(identify)) {}
+    : state_(state), meter_(meter), ports_(ports), identify_(std::move(identify)),
+      portSource_([&state] {
+          QStringList list;
+          TSerialPort::ListPortNames(list, state.ExtraPortNames);
+          return list;
+      }) {}
 
 bool PortSearch::DefaultPermissionDenied(const QString& device) {
 #ifdef Q_OS_UNIX
@@ -60,6 +65,8 @@ PortSearch::Result PortSearch::Run(const SearchHooks& hooks) {
         hooks.ShowSearching();
     DelayWithMessages(delays_.Searching);
 
+    // Ports deleted by an earlier search, or plugged in since, get their chance again.
+    ports_.setStringList(portSource_());
     QStringList refused;
     const int count = ports_.rowCount();
     int position = 0;
@@ -95,8 +102,7 @@ PortSearch::Result PortSearch::Run(const SearchHooks& hooks) {
         result.Lines << QStringLiteral("Serial Port :") + name
                      << QStringLiteral("Model:") + state_.Reading.ModelText;
         Try([&] {
-            state_.Settings.LastConnectedPort = position;
-            state_.Settings.LastConnectedDevice = ports_.stringList().value(position);
+            NoteAnsweringPort();
             state_.Settings.LastModel = state_.Reading.ModelCode;
             meter_.Comm1.SetActive(false);
             meter_.AttachRxChar();
@@ -146,6 +152,17 @@ bool PortSearch::AskModel(QByteArray& reply) {
         }
     });
     return identify_(reply);
+}
+
+void PortSearch::NoteAnsweringPort() {
+    const QStringList listed = ports_.stringList();
+    for (int i = 0; i < listed.size(); ++i) {
+        if (TSerialPort::NativeName(listed[i]) == meter_.Comm1.DeviceName()) {
+            state_.Settings.LastConnectedPort = i;
+            state_.Settings.LastConnectedDevice = listed[i];
+            return;
+        }
+    }
 }
 
 int PortSearch::LastPortPosition() const {

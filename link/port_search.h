@@ -1,8 +1,9 @@
 #pragma once
 // Finds the meter: tries every listed port in turn with the identification
 // request and takes the first whose answer is exactly one of the model replies.
-// Ends with the port reopened for frame reception, on the answering port or, when
-// none answered, on the port that answered last time.
+// Each search starts from a fresh port list, so a meter plugged in after the
+// program started is found too. Ends with the port reopened for frame reception,
+// on the answering port or, when none answered, on the port that answered last time.
 
 #include "app/app_state.h"
 #include "link/meter_link.h"
@@ -37,11 +38,17 @@ public:
                std::function<bool(const QByteArray& reply)> identify);
 
     void SetDelays(const SearchDelays& delays) { delays_ = delays; }
+    // Where a search gets its port list; by default the system's serial ports
+    // followed by the devices of the command line and the demo.
+    void SetPortSource(std::function<QStringList()> source) { portSource_ = std::move(source); }
     const SearchDelays& Delays() const { return delays_; }
 
     // Runs the whole search; SearchInProgress is set while it runs.
     Result Run(const SearchHooks& hooks);
 
+    // The port open now delivers a meter's frames or replies: it is the one to reopen
+    // at the next start, by name and by its position in the list.
+    void NoteAnsweringPort();
     // Opens the port that answered last time, for frame reception; false when it
     // could not be opened (the failure is otherwise ignored).
     bool ReopenLastPort();
@@ -59,5 +66,6 @@ private:
     MeterLink& meter_;
     QStringListModel& ports_; // the port list; ports that cannot be opened leave it
     std::function<bool(const QByteArray&)> identify_;
+    std::function<QStringList()> portSource_;
     SearchDelays delays_;
 };

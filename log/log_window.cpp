@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QDate>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,8 +20,8 @@
 #include <cmath>
 
 namespace {
-constexpr double WidthFactors[LogTable::ColumnCount] = {0.8, 1.4, 1.4, 0.6, 0.6,
-                                                        0.6, 0.6, 0.6, 0.6};
+// Room either side of a cell's text.
+constexpr int CellPadding = 12;
 
 // The grid's corner above the row numbers carries the header of column 0.
 class CornerHeader : public QObject {
@@ -57,7 +58,6 @@ TfrmList::TfrmList(AppState& state, QWidget* parent)
     // The pictures are compiled into the static library, which the linker would otherwise drop.
     Q_INIT_RESOURCE(brackwater);
     setWindowTitle(QStringLiteral("Tabular"));
-    resize(560, 420);
 
     ToolStrip tools(this);
     btnOpen = tools.AddButton("open", "Open file");
@@ -108,10 +108,13 @@ TfrmList::TfrmList(AppState& state, QWidget* parent)
     rows->setDefaultSectionSize(QFontMetrics(gridFont).height() + 6);
     rows->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
     rows->setHighlightSections(false);
-    rows->setMinimumWidth(static_cast<int>(DefaultColumnWidth() * WidthFactors[0]));
     if (auto* corner = Grid1->findChild<QAbstractButton*>())
         new CornerHeader(corner, *Table);
     setCentralWidget(Grid1);
+    SizeColumns();
+    // Wide enough that every column shows whole without scrolling sideways; columns
+    // are sized to their widest text, far narrower than the design's 64-pixel grid.
+    resize(std::max(560, TableWidth()), 420);
 
     connect(btnClear, &QAction::triggered, this, &TfrmList::BitBtn4Click);
     connect(mnuNew, &QAction::triggered, this, &TfrmList::BitBtn4Click);
@@ -140,15 +143,59 @@ void TfrmList::InitLogTable() {
     MaskEdit1->setText(RateEntryText(settings.ListingRate));
     MaskEdit1Change(); // also when the text did not change
     Table->WriteHeader();
-    const int width = DefaultColumnWidth();
-    Grid1->verticalHeader()->setMinimumWidth(static_cast<int>(width * WidthFactors[0]));
-    for (int c = 1; c < LogTable::ColumnCount; ++c)
-        Grid1->setColumnWidth(c, static_cast<int>(width * WidthFactors[c]));
+    SizeColumns();
 }
 
-int TfrmList::DefaultColumnWidth() const {
-    const int narrowest = Grid1->fontMetrics().horizontalAdvance(QStringLiteral("MM:SS")) + 10;
-    return std::max(64, static_cast<int>(std::ceil(narrowest / 0.6)));
+void TfrmList::SizeColumns() {
+    Grid1->verticalHeader()->setMinimumWidth(ColumnWidth(0));
+    for (int c = 1; c < LogTable::ColumnCount; ++c)
+        Grid1->setColumnWidth(c, ColumnWidth(c));
+}
+
+QStringList TfrmList::WidestTexts(int column) const {
+    const QLocale locale;
+    const QString value = LogTable::FormatValue(-1370.0, locale);
+    switch (column) {
+    case 0:
+        return {QStringLiteral("NO"), QStringLiteral("8888888")};
+    case 1: {
+        const QString format = state_.Settings.LogDateFormat.isEmpty()
+                                   ? locale.dateFormat(QLocale::ShortFormat)
+                                   : state_.Settings.LogDateFormat;
+        return {QStringLiteral("DATE"), QDate(2026, 12, 28).toString(format)};
+    }
+    case 2:
+        return {QStringLiteral("TIME"), QStringLiteral("23:59:59")};
+    case 3:
+        return {QStringLiteral("T1"), value, QStringLiteral("OL")};
+    case 4:
+        return {QStringLiteral("T2"), QStringLiteral("C"), QStringLiteral("F")};
+    case 5:
+        return {QStringLiteral("T3"), value, QStringLiteral("88:88")};
+    case 6:
+        return {QStringLiteral("T4"), QStringLiteral("MM:SS"), QStringLiteral("HH:MM")};
+    case 7:
+        return {QStringLiteral("UNIT"), QStringLiteral("K")};
+    default:
+        return {QStringLiteral(" MAX HOLD REL LBT"), QStringLiteral(" AVG HOLD REL LBT")};
+    }
+}
+
+int TfrmList::ColumnWidth(int column) const {
+    const QFontMetrics cells(Grid1->font());
+    const QFontMetrics header(Grid1->horizontalHeader()->font());
+    int width = 0;
+    for (const QString& text : WidestTexts(column))
+        width = std::max({width, cells.horizontalAdvance(text), header.horizontalAdvance(text)});
+    return width + CellPadding;
+}
+
+int TfrmList::TableWidth() const {
+    int width = ColumnWidth(0) + 2 * Grid1->frameWidth() +
+                Grid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Grid1);
+    for (int c = 1; c < LogTable::ColumnCount; ++c)
+        width += ColumnWidth(c);
+    return width;
 }
 
 void TfrmList::ShowRunning() {

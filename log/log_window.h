@@ -23,9 +23,13 @@ public:
     bool Row1Empty() const;
     // Header row, column widths, and the listing rate shown in the entry.
     void InitLogTable();
-    // The grid's default column width: 64 pixels, or wider where the font needs it
-    // so that the narrow columns (0.6 of it) still show a whole timer text.
-    int DefaultColumnWidth() const;
+    // A column's width: its widest header or cell text, with padding. Column 0 is
+    // the fixed column of row numbers.
+    int ColumnWidth(int column) const;
+    // The texts that decide a column's width.
+    QStringList WidestTexts(int column) const;
+    // The grid's width with every column whole, frame and scroll bar included.
+    int TableWidth() const;
 
     // The tool buttons of recording, set at link loss and return, at start-up and
     // by the port search without touching ListRunning.
@@ -61,5 +65,7 @@ public slots:
     void MaskEdit1Change();
 
 private:
+    void SizeColumns();
+
     AppState& state_;
 };

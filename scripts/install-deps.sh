@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev
           qt6-base-dev qt6-serialport-dev qt6-svg-dev libqcustomplot-dev libgl-dev
-          qt6-qpa-plugins fonts-dejavu-core)
+          qt6-qpa-plugins fonts-dejavu-core xvfb)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -1,5 +1,6 @@
 // The main menu window: creation, hover texts, the show and arrange actions, and
 // the shut-down order.
+#include "app/handler_guard.h"
 #include "app/hot_image.h"
 #include "app/main_window.h"
 #include "app/svg_picture.h"
@@ -113,11 +114,18 @@ private slots:
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(hot, &over);
         QCOMPARE(w.StatusText(), text);
+        const auto moveOverBackground = [&](QPointF at) {
+            QMouseEvent move(QEvent::MouseMove, at, w.Image1->mapToGlobal(at), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(w.Image1, &move);
+        };
+        // The decoration picture and the version text have no hover: the text stays.
+        moveOverBackground(QPointF(w.Image3Rect.center()));
+        QCOMPARE(w.StatusText(), text);
+        moveOverBackground(QPointF(w.Label1->geometry().center()));
+        QCOMPARE(w.StatusText(), text);
         // Moving on over the bare background clears it.
-        QMouseEvent background(QEvent::MouseMove, QPointF(10, 300),
-                               w.Image1->mapToGlobal(QPointF(10, 300)), Qt::NoButton, Qt::NoButton,
-                               Qt::NoModifier);
-        QCoreApplication::sendEvent(w.Image1, &background);
+        moveOverBackground(QPointF(10, 300));
         QCOMPARE(w.StatusText(), QString());
     }
 
@@ -267,6 +275,41 @@ private slots:
         QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(!Stored().SettingsMissing);
+    }
+
+    // Settings that cannot be stored are reported with the file and the reason, in a
+    // box when a user ended the program and on standard error after a signal. (A
+    // folder that cannot be created stands in for a read-only one: tests may run as root.)
+    void SettingsThatCannotBeSavedAreReported() {
+        QFile blocker(dir_.filePath(QStringLiteral("not-a-folder")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString path = blocker.fileName() + QStringLiteral("/BRACKWATER.conf");
+        QStringList shown;
+        const ExceptionDisplay old =
+            SetExceptionDisplay([&](const QString& text) { shown.append(text); });
+        for (const auto request : {TfrmMain::ExitRequest::User, TfrmMain::ExitRequest::Signal}) {
+            AppState state;
+            TfrmMain w(state, std::make_unique<QSettings>(path, QSettings::IniFormat));
+            w.ShutDown(request);
+        }
+        SetExceptionDisplay(old);
+        QCOMPARE(shown.size(), 1); // the signal's exit wrote to standard error instead
+        QVERIFY2(shown[0].contains(QDir::toNativeSeparators(path)), qPrintable(shown[0]));
+        QVERIFY2(shown[0].contains(QStringLiteral("does not exist and cannot be created")),
+                 qPrintable(shown[0]));
+    }
+
+    // A settings file that cannot be read is named at creation and counts as missing.
+    void UnreadableSettingsAreNamed() {
+        const QString path = dir_.filePath(QStringLiteral("a-folder.conf"));
+        QVERIFY(QDir().mkpath(path));
+        AppState state;
+        TfrmMain w(state, std::make_unique<QSettings>(path, QSettings::IniFormat));
+        QVERIFY(state.Settings.SettingsMissing);
+        QVERIFY2(w.SettingsReadProblem().contains(QDir::toNativeSeparators(path)),
+                 qPrintable(w.SettingsReadProblem()));
+        QVERIFY(w.SettingsReadProblem().contains(QStringLiteral("folder, not a file")));
     }
 };
 

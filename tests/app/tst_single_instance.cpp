@@ -4,6 +4,7 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -17,9 +18,14 @@ class TestSingleInstance : public QObject {
     QString LockPath() const { return runtime_.filePath(QStringLiteral("Brackwater.lock")); }
     QString SettingsPath() const { return config_.filePath(QStringLiteral("BRACKWATER.conf")); }
 
-    void Start(QProcess& p) {
+    void Start(QProcess& p, const QString& display = {}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        if (display.isEmpty()) {
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        } else {
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+            env.insert(QStringLiteral("DISPLAY"), display);
+        }
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
         p.setProcessEnvironment(env);
@@ -90,6 +96,38 @@ private slots:
         QCOMPARE(stored.value(QStringLiteral("ShowReso")).toInt(), 1);
         // The lock went with the process.
         QVERIFY(!QFile::exists(LockPath()));
+    }
+
+    // On a real screen the second copy's notice waits for OK; a termination request
+    // (a logout) must still end it at once.
+    void NoticeEndsOnTermination() {
+        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        if (xvfb.isEmpty())
+            QSKIP("Xvfb is not installed");
+        QProcess server;
+        // Xvfb picks a free display itself and writes its number to standard output.
+        server.start(xvfb,
+                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                      QStringLiteral("0"), QStringLiteral("800x600x24")});
+        QVERIFY(server.waitForReadyRead(15000));
+        const QString display = QLatin1Char(':') + QString::fromLatin1(server.readLine()).trimmed();
+
+        QProcess first;
+        Start(first);
+        QVERIFY(Running(first));
+        QProcess second;
+        Start(second, display);
+        QVERIFY(second.waitForStarted(10000));
+        QVERIFY(!second.waitForFinished(2000)); // the notice is up, waiting for OK
+        ::kill(static_cast<pid_t>(second.processId()), SIGTERM);
+        QVERIFY(second.waitForFinished(5000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(second.exitCode() == 0, second.readAllStandardError().constData());
+        QCOMPARE(first.state(), QProcess::Running);
+        first.terminate();
+        QVERIFY(first.waitForFinished(15000));
+        server.terminate();
+        server.waitForFinished(5000);
     }
 };
 

@@ -1,8 +1,10 @@
 // The whole window set against the simulated meter: the start sequence on a first
 // and a later run, the port search, and recording once the user presses OK.
 #include "app/window_set.h"
+#include "log/log_table.h"
 #include "meter_emulator.h"
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -106,6 +108,10 @@ private slots:
         QVERIFY(!state.Recording.ListRunning && !state.Recording.GraphRunning);
         QVERIFY(w.frmList->btnRun->isEnabled());
         QVERIFY(!w.frmList->btnPause->isEnabled());
+        // The log and the live graph are labelled and show the stored rates.
+        QCOMPARE(w.frmList->Table->Cell(0, 2), QStringLiteral("TIME"));
+        QCOMPARE(w.frmList->MaskEdit1->displayText(), QStringLiteral("  00 : 01  "));
+        QCOMPARE(w.frmGraph->MaskEdit1->displayText(), QStringLiteral("  00 : 01  "));
         // Frames come back at the next poll and announce the link, but nothing is recorded.
         QVERIFY(QTest::qWaitFor([&] { return state.Link.MeterConnected; }, 4000));
         QCOMPARE(w.frmMain->lblComStatus->text(),
@@ -117,7 +123,8 @@ private slots:
     void laterRunWithoutTheLastPort() {
         AppState state;
         const QByteArray settings = "[General]\nGraphingRate=1\nListingRate=1\nMaxScale=300\n"
-                                    "MinScale=0\nShowReso=1\nLastConnectedPort=3\nLastModel=302\n";
+                                    "MinScale=0\nShowReso=1\nLastConnectedPort=3\nLastModel=302\n"
+                                    "LastConnectedDevice=/dev/brackwater-gone\n";
         WindowSet w(state, Store(QStringLiteral("gone.ini"), settings));
         ShortDelays(w);
         w.Timer1Timer();
@@ -126,6 +133,75 @@ private slots:
         QVERIFY(!w.frmMain->ThTimer1.isActive()); // no polling until the user searches
         QCOMPARE(w.frmMain->lblComStatus->text(), QStringLiteral("No Connection"));
         QVERIFY(w.frmGraph->btnRun->isEnabled());
+    }
+
+    // Settings of runs that never found a meter name no device: the start searches
+    // instead of polling whatever port sits at the stored position.
+    void settingsWithoutDeviceSearch() {
+        MeterEmulator meter(300);
+        QVERIFY(meter.OpenPty());
+        AppState state;
+        state.ExtraPortNames = {meter.DevicePath()};
+        const QByteArray settings = "[General]\nGraphingRate=1\nListingRate=1\nMaxScale=300\n"
+                                    "MinScale=0\nShowReso=1\nLastConnectedPort=0\nLastModel=0\n";
+        WindowSet w(state, Store(QStringLiteral("nodevice.ini"), settings));
+        QVERIFY(!state.Settings.SettingsMissing);
+        ShortDelays(w);
+        bool searched = false;
+        connect(w.frmLinkTest.get(), &TfrmLinkTest::StopHeartbeat, this, [&] { searched = true; });
+        PressOkWhenDone(w);
+        w.Timer1Timer();
+        QVERIFY(searched);
+        QCOMPARE(state.Settings.LastConnectedDevice, meter.DevicePath());
+        QVERIFY(state.Recording.ListRunning);
+    }
+
+    // The reconnect path opened the meter by its position (its stored name is gone):
+    // once it sends frames, its name is the one stored.
+    void storedDeviceFollowsTheMeter() {
+        MeterEmulator meter(301);
+        QVERIFY(meter.OpenPty());
+        AppState state;
+        state.ExtraPortNames = {meter.DevicePath()};
+        const QByteArray settings = "[General]\nGraphingRate=1\nListingRate=1\nMaxScale=300\n"
+                                    "MinScale=0\nShowReso=1\nLastConnectedPort=0\nLastModel=301\n"
+                                    "LastConnectedDevice=/dev/brackwater-old-name\n";
+        WindowSet w(state, Store(QStringLiteral("follow.ini"), settings));
+        // The system's own ports come first in the list.
+        const int position = int(w.frmMain->PortNames->stringList().indexOf(meter.DevicePath()));
+        state.Settings.LastConnectedPort = position;
+        ShortDelays(w);
+        w.Timer1Timer();
+        QVERIFY(QTest::qWaitFor([&] { return state.Link.MeterConnected; }, 4000));
+        QCOMPARE(state.Settings.LastConnectedDevice, meter.DevicePath());
+        QCOMPARE(state.Settings.LastConnectedPort, position);
+    }
+
+    // Recording goes on by itself across a lost link, and the buttons say so.
+    void buttonsFollowRecordingAcrossALostLink() {
+        MeterEmulator meter(301);
+        QVERIFY(meter.OpenPty());
+        AppState state;
+        state.ExtraPortNames = {meter.DevicePath()};
+        WindowSet w(state, Store(QStringLiteral("lost.ini")));
+        ShortDelays(w);
+        PressOkWhenDone(w);
+        w.Timer1Timer();
+        QVERIFY(state.Link.MeterConnected);
+        w.frmMain->ThTimer1.stop(); // the test ticks by hand
+        w.frmGraph->BitBtn3Click(); // the graph paused, the log running
+        meter.SetSilentPolls(5);
+        for (int tick = 0; tick < 5; ++tick) {
+            w.ThTimer1Timer();
+            QTest::qWait(50);
+        }
+        QVERIFY(!state.Link.MeterConnected);
+        QVERIFY(w.frmList->btnPause->isEnabled() && !w.frmList->btnRun->isEnabled());
+        QVERIFY(w.frmGraph->btnRun->isEnabled() && !w.frmGraph->btnPause->isEnabled());
+        w.ThTimer1Timer();
+        QVERIFY(QTest::qWaitFor([&] { return state.Link.MeterConnected; }, 2000));
+        QVERIFY(w.frmList->btnPause->isEnabled() && !w.frmList->btnRun->isEnabled());
+        QVERIFY(w.frmGraph->btnRun->isEnabled() && !w.frmGraph->btnPause->isEnabled());
     }
 };
 

@@ -18,7 +18,10 @@ class TestLinkTestWindow : public QObject {
         QStringListModel ports;
         ModelIdentification models{state};
         TfrmLinkTest window{state, meter, ports, models};
-        Rig() { window.Search().SetDelays({0, 300, 150, 0}); }
+        Rig() {
+            window.Search().SetDelays({0, 300, 150, 0});
+            window.Search().SetPortSource([this] { return state.ExtraPortNames; });
+        }
         bool WaitSearchDone() {
             return QTest::qWaitFor([&] { return window.Memo1->isVisible(); }, 5000);
         }
@@ -68,7 +71,7 @@ private slots:
         QSignalSpy status(&rig.window, &TfrmLinkTest::StatusText);
         // A listed port that is not there yet. (Not a closed pseudo-terminal: another
         // process may be given its number meanwhile.)
-        rig.ports.setStringList({QStringLiteral("/dev/brackwater-not-plugged-in")});
+        rig.state.ExtraPortNames = {QStringLiteral("/dev/brackwater-not-plugged-in")};
         rig.window.show();
         QVERIFY(rig.WaitSearchDone());
         QCOMPARE(status.last().at(0).toString(), QStringLiteral("No Connection"));
@@ -76,7 +79,7 @@ private slots:
 
         MeterEmulator meter(303);
         QVERIFY(meter.OpenPty());
-        rig.ports.setStringList({meter.DevicePath()});
+        rig.state.ExtraPortNames = {meter.DevicePath()};
         rig.window.Button2->click();
         QCOMPARE(status.last().at(0).toString(),
                  QStringLiteral("Thermometer is connected at ") + meter.DevicePath());

@@ -4,6 +4,7 @@
 #include "link/port_search.h"
 #include "meter_emulator.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestPortSearch : public QObject {
@@ -13,6 +14,7 @@ class TestPortSearch : public QObject {
         AppState state;
         MeterLink meter{state.Reading, state.Link};
         QStringListModel ports;
+        QStringList listed; // what the system lists at each search
         ModelIdentification models{state};
         PortSearch search{state, meter, ports,
                           [this](const QByteArray& r) { return models.IdentifyModel(r); }};
@@ -23,6 +25,7 @@ class TestPortSearch : public QObject {
         SearchHooks hooks;
         Rig() {
             search.SetDelays({0, 0, 150, 0});
+            search.SetPortSource([this] { return listed; });
             hooks.StopHeartbeat = [this] { ++heartbeatStops; };
             hooks.ApplyLastModel = [this] { ++lastModelApplied; };
             hooks.SetStatus = [this](const QString& s) { status.append(s); };
@@ -50,8 +53,8 @@ private slots:
         MeterEmulator second(301), third(300);
         QVERIFY(second.OpenPty());
         QVERIFY(third.OpenPty());
-        rig.ports.setStringList(
-            {QStringLiteral("/dev/brackwater-missing"), second.DevicePath(), third.DevicePath()});
+        rig.listed = {QStringLiteral("/dev/brackwater-missing"), second.DevicePath(),
+                      third.DevicePath()};
         rig.state.Settings.LastConnectedPort = 2;
         const PortSearch::Result r = rig.search.Run(rig.hooks);
         QVERIFY(r.Found);
@@ -87,7 +90,7 @@ private slots:
             if (got.contains('K'))
                 meter.Write(reply);
         });
-        rig.ports.setStringList({meter.Path()});
+        rig.listed = {meter.Path()};
         rig.state.Settings.LastModel = 302;
         const PortSearch::Result r = rig.search.Run(rig.hooks);
         QVERIFY(!r.Found);
@@ -128,8 +131,8 @@ private slots:
 
     void refusedPortsAreExplained() {
         Rig rig;
-        rig.ports.setStringList({QStringLiteral("/dev/brackwater-refused")});
-        rig.refused = rig.ports.stringList();
+        rig.listed = {QStringLiteral("/dev/brackwater-refused")};
+        rig.refused = rig.listed;
         const PortSearch::Result r = rig.search.Run(rig.hooks);
         QVERIFY(!r.Found);
         QCOMPARE(r.Lines.value(0), QStringLiteral("Can not find any THERMOMETER"));
@@ -138,6 +141,31 @@ private slots:
         QVERIFY(r.Lines.value(2).contains(QStringLiteral("administrator")) ||
                 r.Lines.value(2).contains(QStringLiteral("usermod")));
         QCOMPARE(rig.ports.rowCount(), 0);
+    }
+
+    // A port that could not be opened leaves the list only until the next search:
+    // a meter plugged in late, or unplugged during a search, is found by Retry.
+    void everySearchStartsFromAFreshList() {
+        Rig rig;
+        QTemporaryDir dir;
+        const QString stable = dir.filePath(QStringLiteral("meter"));
+        rig.listed = {stable};
+        MeterEmulator meter(302);
+        QVERIFY(!rig.search.Run(rig.hooks).Found); // not plugged in yet
+        QCOMPARE(rig.ports.rowCount(), 0);
+
+        meter.SetLinkPath(stable);
+        QVERIFY(meter.OpenPty());
+        QVERIFY(rig.search.Run(rig.hooks).Found);
+        QCOMPARE(rig.ports.stringList(), QStringList{stable});
+        QCOMPARE(rig.state.Reading.ModelCode, 302);
+
+        meter.Unplug();
+        QVERIFY(!rig.search.Run(rig.hooks).Found);
+        QCOMPARE(rig.ports.rowCount(), 0);
+        QVERIFY(meter.Replug()); // a new device behind the same link
+        QVERIFY(rig.search.Run(rig.hooks).Found);
+        QCOMPARE(rig.state.Settings.LastConnectedDevice, stable);
     }
 };
 

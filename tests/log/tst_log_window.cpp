@@ -35,14 +35,17 @@ private slots:
         QCOMPARE(list.MaskEdit1->displayText(), entry);
         QCOMPARE(list.Table->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(),
                  QStringLiteral("TIME"));
-        // Widths are the default column width times 1.4 and 0.6; the default is 64
-        // pixels unless the grid's font needs more for a timer text.
-        const int base = list.DefaultColumnWidth();
-        QVERIFY(base >= 64);
-        QCOMPARE(list.Grid1->columnWidth(1), int(base * 1.4));
-        QCOMPARE(list.Grid1->columnWidth(3), int(base * 0.6));
-        QVERIFY(list.Grid1->columnWidth(6) >=
-                QFontMetrics(list.Grid1->font()).horizontalAdvance(QStringLiteral("MM:SS")));
+        // Every column holds its widest text, and at the window's own size all nine
+        // show without scrolling sideways, on a 1024-pixel screen beside the panel.
+        for (int c = 1; c < LogTable::ColumnCount; ++c)
+            for (const QString& text : list.WidestTexts(c))
+                QVERIFY2(list.Grid1->columnWidth(c) >=
+                             QFontMetrics(list.Grid1->font()).horizontalAdvance(text),
+                         qPrintable(text));
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QCOMPARE(list.Grid1->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(list.frameGeometry().width() <= 1024 - 163);
         QVERIFY(list.Grid1->isColumnHidden(0)); // the row numbers show in the fixed column
     }
 

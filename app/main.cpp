@@ -1,5 +1,6 @@
 // Brackwater: companion program of the serial-linked thermocouple thermometer.
 #include "app/command_line.h"
+#include "app/help.h"
 #include "app/settings_store.h"
 #include "app/single_instance.h"
 #include "app/termination_signals.h"
@@ -33,8 +34,14 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const CommandLine cl = ParseCommandLine(arguments);
-    if (cl.Help || cl.Version) {
-        std::fputs(qPrintable(cl.Help ? CommandLineUsage() : VersionText()), stdout);
+    if (cl.Help) {
+        // A core application object only, to learn the program's own directory.
+        QCoreApplication core(argc, argv);
+        std::fputs(qPrintable(CommandLineUsage() + HelpPageNote()), stdout);
+        return 0;
+    }
+    if (cl.Version) {
+        std::fputs(qPrintable(VersionText()), stdout);
         return 0;
     }
     if (!cl.Error.isEmpty()) {

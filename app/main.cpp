@@ -8,6 +8,7 @@
 #include "meter_emulator.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
 #include <memory>
@@ -54,6 +55,10 @@ int main(int argc, char* argv[]) {
     Q_INIT_RESOURCE(brackwater);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brackwater"));
+    // The desktop file's name lets a Wayland desktop match windows to the menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral(BRACKWATER_APP_ID));
+    // Set before the tray form is created: it shows the same icon.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/brackwater.svg")));
     // From here on a termination request waits in a pipe until the event loop
     // runs and then ends the program through its shut-down.
     TerminationSignals termination;

@@ -5,18 +5,37 @@
 #include <QDir>
 #include <QFileInfo>
 
-QUrl HelpPageUrl(const QString& directory, const QString& anchor) {
-    const QString path = QDir(directory).filePath(QStringLiteral("BrackWater.htm"));
-    if (!QFileInfo(path).isFile())
-        return {};
-    QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-    if (!anchor.isEmpty())
-        url.setFragment(anchor);
-    return url;
+namespace {
+const QString PageName = QStringLiteral("BrackWater.htm");
+// Relative, so that an installation works under any prefix and can be moved.
+const QString InstalledDataDirectory = QStringLiteral("../share/brackwater");
+} // namespace
+
+QUrl HelpPageUrl(const QString& programDirectory, const QString& anchor) {
+    const QDir dir(programDirectory);
+    for (const QString& path :
+         {dir.filePath(PageName), dir.filePath(InstalledDataDirectory + u'/' + PageName)}) {
+        const QFileInfo page(path);
+        if (!page.isFile())
+            continue;
+        QUrl url = QUrl::fromLocalFile(QDir::cleanPath(page.absoluteFilePath()));
+        if (!anchor.isEmpty())
+            url.setFragment(anchor);
+        return url;
+    }
+    return {};
 }
 
 void OpenHelpTopic(const QString& anchor) {
     const QUrl url = HelpPageUrl(QCoreApplication::applicationDirPath(), anchor);
     if (!url.isEmpty())
         QDesktopServices::openUrl(url);
+}
+
+QString HelpPageNote() {
+    const QUrl url = HelpPageUrl(QCoreApplication::applicationDirPath());
+    if (url.isEmpty())
+        return QStringLiteral("Help page: missing (%1 is neither beside the program nor in %2)\n")
+            .arg(PageName, InstalledDataDirectory);
+    return QStringLiteral("Help page: %1\n").arg(url.toLocalFile());
 }

@@ -1,14 +1,19 @@
 #pragma once
-// The help page BrackWater.htm beside the program, opened in the desktop's
-// browser. Windows open their own section of it by its anchor.
+// The help page BrackWater.htm, opened in the desktop's browser. It lies beside
+// the program in a build folder and in ../share/brackwater when installed.
+// Windows open their own section of it by its anchor.
 
 #include <QString>
 #include <QUrl>
 
-// The page's address in the given directory, at the anchor if one is given;
-// empty when the page is not there.
-QUrl HelpPageUrl(const QString& directory, const QString& anchor = {});
+// The page's address for a program in the given directory, at the anchor if
+// one is given; empty when the page is in neither place.
+QUrl HelpPageUrl(const QString& programDirectory, const QString& anchor = {});
 
-// Opens the page beside the program at the anchor. A missing page or a desktop
-// without a browser is not reported: help is not worth an error box.
+// Opens the page at the anchor. A missing page or a desktop without a browser
+// is not reported: help is not worth an error box.
 void OpenHelpTopic(const QString& anchor = {});
+
+// One line naming the page the help action opens, or saying it is missing, so
+// an installation can be checked from a terminal. Needs the application object.
+QString HelpPageNote();

@@ -1,5 +1,6 @@
 // Brackwater: companion program of the serial-linked thermocouple thermometer.
 #include "app/command_line.h"
+#include "app/help.h"
 #include "app/settings_store.h"
 #include "app/single_instance.h"
 #include "app/termination_signals.h"
@@ -7,6 +8,7 @@
 #include "meter_emulator.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
 #include <memory>
@@ -33,8 +35,14 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const CommandLine cl = ParseCommandLine(arguments);
-    if (cl.Help || cl.Version) {
-        std::fputs(qPrintable(cl.Help ? CommandLineUsage() : VersionText()), stdout);
+    if (cl.Help) {
+        // A core application object only, to learn the program's own directory.
+        QCoreApplication core(argc, argv);
+        std::fputs(qPrintable(CommandLineUsage() + HelpPageNote()), stdout);
+        return 0;
+    }
+    if (cl.Version) {
+        std::fputs(qPrintable(VersionText()), stdout);
         return 0;
     }
     if (!cl.Error.isEmpty()) {
@@ -47,6 +55,10 @@ int main(int argc, char* argv[]) {
     Q_INIT_RESOURCE(brackwater);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brackwater"));
+    // The desktop file's name lets a Wayland desktop match windows to the menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral(BRACKWATER_APP_ID));
+    // Set before the tray form is created: it shows the same icon.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/brackwater.svg")));
     // From here on a termination request waits in a pipe until the event loop
     // runs and then ends the program through its shut-down.
     TerminationSignals termination;

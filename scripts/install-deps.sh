@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need on Debian 12 (uses sudo when not root).
+# Installs what building, running, testing and packaging need on Debian 12 (uses sudo when not root).
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev
           qt6-base-dev qt6-serialport-dev qt6-svg-dev libqcustomplot-dev libgl-dev
-          qt6-qpa-plugins fonts-dejavu-core xvfb)
+          qt6-qpa-plugins fonts-dejavu-core
+          desktop-file-utils appstream groff-base dpkg-dev file xvfb)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -9,21 +9,48 @@
 class TestHelp : public QObject {
     Q_OBJECT
 private slots:
-    void MissingPageGivesNoAddress() {
-        QTemporaryDir dir;
-        QVERIFY(HelpPageUrl(dir.path(), QStringLiteral("Hlp_Graph")).isEmpty());
+    // The program in <prefix>/bin: the page beside it (a build folder), else the
+    // installed one in <prefix>/share/brackwater.
+    void FindsThePage_data() {
+        QTest::addColumn<QString>("beside"); // "file", "folder" or "" for nothing
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QString>("found"); // relative to the prefix; empty for no address
+        QTest::newRow("nowhere") << "" << false << "";
+        QTest::newRow("build folder") << "file" << false << "bin/BrackWater.htm";
+        QTest::newRow("installed") << "" << true << "share/brackwater/BrackWater.htm";
+        QTest::newRow("beside first") << "file" << true << "bin/BrackWater.htm";
+        QTest::newRow("folder of that name")
+            << "folder" << true << "share/brackwater/BrackWater.htm";
     }
+    void FindsThePage() {
+        QFETCH(QString, beside);
+        QFETCH(bool, installed);
+        QTemporaryDir prefix(QDir::tempPath() + QStringLiteral("/help dir #1-XXXXXX"));
+        QDir dir(prefix.path());
+        QVERIFY(dir.mkpath(QStringLiteral("bin")));
+        QVERIFY(dir.mkpath(QStringLiteral("share/brackwater")));
+        const auto touch = [&](const QString& path) {
+            QFile page(dir.filePath(path));
+            return page.open(QIODevice::WriteOnly);
+        };
+        if (beside == QLatin1String("file"))
+            QVERIFY(touch(QStringLiteral("bin/BrackWater.htm")));
+        if (beside == QLatin1String("folder"))
+            QVERIFY(dir.mkpath(QStringLiteral("bin/BrackWater.htm")));
+        if (installed)
+            QVERIFY(touch(QStringLiteral("share/brackwater/BrackWater.htm")));
 
-    void AddressCarriesTheTopic() {
-        QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/help dir #1-XXXXXX"));
-        QFile page(dir.filePath(QStringLiteral("BrackWater.htm")));
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.close();
-        const QUrl url = HelpPageUrl(dir.path(), QStringLiteral("Hlp_RT_Graph"));
+        const QString program = dir.filePath(QStringLiteral("bin"));
+        const QUrl url = HelpPageUrl(program, QStringLiteral("Hlp_RT_Graph"));
+        QFETCH(QString, found);
+        if (found.isEmpty()) {
+            QVERIFY(url.isEmpty());
+            return;
+        }
         QVERIFY(url.isLocalFile());
-        QCOMPARE(url.toLocalFile(), QFileInfo(page).absoluteFilePath());
+        QCOMPARE(url.toLocalFile(), QFileInfo(dir.filePath(found)).absoluteFilePath());
         QCOMPARE(url.fragment(), QStringLiteral("Hlp_RT_Graph"));
-        QVERIFY(!HelpPageUrl(dir.path()).hasFragment());
+        QVERIFY(!HelpPageUrl(program).hasFragment());
     }
 
     void ShippedPageHasEveryTopic() {

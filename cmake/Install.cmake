@@ -1,0 +1,49 @@
+# Installation: the programs in bin/, the help page in share/brackwater/ (which the
+# program finds relative to its own directory), the desktop entry, the icon, the
+# AppStream metadata and the manual pages.
+include(GNUInstallDirs)
+
+set(BRACKWATER_APP_ID "org.brackwater.brackwater" CACHE STRING
+    "Application id (reverse domain name): desktop entry, metadata, Wayland app id")
+set(BRACKWATER_HOMEPAGE "https://brackwater.example.org" CACHE STRING
+    "Project home page; the metadata's screenshot lies under it")
+set(BRACKWATER_RELEASE_DATE "2026-12-07")
+
+file(RELATIVE_PATH data_from_bin "/${CMAKE_INSTALL_BINDIR}" "/${CMAKE_INSTALL_DATADIR}/brackwater")
+if(NOT data_from_bin STREQUAL "../share/brackwater")
+  message(FATAL_ERROR "The program looks for its help page in ../share/brackwater from its own "
+    "directory; CMAKE_INSTALL_BINDIR (${CMAKE_INSTALL_BINDIR}) and CMAKE_INSTALL_DATADIR "
+    "(${CMAKE_INSTALL_DATADIR}) do not give that layout.")
+endif()
+
+target_compile_definitions(brackwater PRIVATE BRACKWATER_APP_ID="${BRACKWATER_APP_ID}")
+
+set(generated ${CMAKE_CURRENT_BINARY_DIR}/packaging)
+configure_file(packaging/brackwater.desktop.in ${generated}/${BRACKWATER_APP_ID}.desktop @ONLY)
+configure_file(packaging/brackwater.metainfo.xml.in
+  ${generated}/${BRACKWATER_APP_ID}.metainfo.xml @ONLY)
+# Manual pages are installed compressed, as Debian's policy asks.
+foreach(page brackwater meter-emulator)
+  configure_file(packaging/${page}.1.in ${generated}/${page}.1 @ONLY)
+  execute_process(COMMAND gzip -9n -c ${generated}/${page}.1
+    OUTPUT_FILE ${generated}/${page}.1.gz COMMAND_ERROR_IS_FATAL ANY)
+  install(FILES ${generated}/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+
+install(TARGETS brackwater meter-emulator RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES resources/BrackWater.htm DESTINATION ${CMAKE_INSTALL_DATADIR}/brackwater)
+install(FILES ${generated}/${BRACKWATER_APP_ID}.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES resources/brackwater.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${generated}/${BRACKWATER_APP_ID}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+if(BRACKWATER_TESTS)
+  # Installs this build into a temporary prefix and checks what a user would get.
+  add_test(NAME install_layout
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/install/check_install.sh
+      ${CMAKE_BINARY_DIR} ${PROJECT_VERSION} ${BRACKWATER_APP_ID})
+  set_tests_properties(install_layout PROPERTIES
+    ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0;CMAKE=${CMAKE_COMMAND}" TIMEOUT 300)
+endif()

@@ -53,6 +53,13 @@ QString LogTable::Cell(int row, int column) const {
     return column == 0 ? QString::number(row) : rows_.Cell(row - 1, column - 1);
 }
 
+LogLineFormat::Fields LogTable::LineFields(int row) const {
+    LogLineFormat::Fields fields;
+    for (int c = 0; c < LogLineFormat::FieldCount; ++c)
+        fields[static_cast<size_t>(c)] = Cell(row, c + 1);
+    return fields;
+}
+
 void LogTable::AppendLogRow(const CurrentReading& reading, double now, const QString& dateFormat) {
     const QDateTime time = DateTimeFromDayCount(now);
     LogRowStore::Cells cells;

@@ -5,6 +5,7 @@
 // model shows them to the grid, and saving, printing and graphing read the same
 // cell texts through Cell().
 
+#include "log/log_line_format.h"
 #include "log/log_row_store.h"
 #include "meter/current_reading.h"
 
@@ -25,6 +26,8 @@ public:
     // empty table has RowCount() 2 and a wholly blank row 1.
     int RowCount() const { return rows_.Count() < 1 ? 2 : rows_.Count() + 1; }
     QString Cell(int row, int column) const;
+    // Columns 1 to 8 of a data row, as a log file line holds them.
+    LogLineFormat::Fields LineFields(int row) const;
 
     // One row from the current reading, taken at the given day count. dateFormat is
     // the date pattern of column 1; empty means the locale's short format.

@@ -1,14 +1,12 @@
 #include "app/handler_guard.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include <cstdio>
 
 namespace {
+// Without windows the message goes to standard error; the window program puts
+// its error box in place at start.
 void DefaultDisplay(const QString& message) {
-    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
-        QMessageBox::critical(nullptr, QCoreApplication::applicationName(), message);
-    else
-        qWarning("%s", qPrintable(message));
+    std::fprintf(stderr, "brackwater: %s\n", qPrintable(message));
 }
 
 ExceptionDisplay& ActiveDisplay() {

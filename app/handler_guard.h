@@ -18,7 +18,8 @@ public:
 // Runs one event handler; returns false when it ended by an exception.
 bool RunGuarded(const std::function<void()>& handler);
 
-// Shows an unexpected failure; tests replace the display to watch it.
+// Shows an unexpected failure: on standard error unless a display is set (the
+// window program's error box; tests watch it).
 void ShowException(const QString& message);
 using ExceptionDisplay = std::function<void(const QString& message)>;
 ExceptionDisplay SetExceptionDisplay(ExceptionDisplay display);

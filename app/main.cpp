@@ -1,10 +1,10 @@
 // Brackwater: companion program of the serial-linked thermocouple thermometer.
 #include "app/command_line.h"
-#include "app/help.h"
+#include "app/help_page.h"
 #include "app/settings_store.h"
 #include "app/single_instance.h"
-#include "app/termination_signals.h"
-#include "app/window_set.h"
+#include "platform/termination_signals.h"
+#include "app/ui/window_set.h"
 #include "meter_emulator.h"
 
 #include <QApplication>

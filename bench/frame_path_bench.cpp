@@ -1,7 +1,7 @@
 // Throughput of frame assembly plus decoding, and the latency from the meter's last
 // byte on a pseudo-terminal to the decoded reading. Prints one "name: value" per figure.
 #include "link/meter_link.h"
-#include "pty_device.h"
+#include "platform/pty_device.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 
 #include "app/app_state.h"
 #include "app/day_count.h"
-#include "graph/live_graph_window.h"
+#include "graph/ui/live_graph_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -5,7 +5,7 @@
 #include "app/app_state.h"
 #include "app/day_count.h"
 #include "log/log_table.h"
-#include "log/log_window.h"
+#include "log/ui/log_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -5,11 +5,11 @@
 
 #include "app/app_state.h"
 #include "app/day_count.h"
-#include "graph/live_graph_window.h"
-#include "graph/plot_chart.h"
+#include "graph/ui/live_graph_window.h"
+#include "graph/ui/plot_chart.h"
 #include "link/meter_link.h"
 #include "log/log_table.h"
-#include "log/log_window.h"
+#include "log/ui/log_window.h"
 #include "meter/heartbeat.h"
 #include "meter_emulator.h"
 

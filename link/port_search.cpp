@@ -2,13 +2,11 @@
 
 #include "app/delay.h"
 #include "app/handler_guard.h"
+#include "platform/device_access.h"
 
 #include <QFileInfo>
 #include <array>
 #include <cerrno>
-#include <grp.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 uint8_t IdentificationRequest = 'K'; // static storage: the write is asynchronous
@@ -24,13 +22,6 @@ bool Try(const std::function<void()>& call) {
     }
 }
 
-QString DeviceGroup(const QString& device) {
-    struct stat st {};
-    if (::stat(device.toLocal8Bit().constData(), &st) != 0)
-        return {};
-    const group* g = ::getgrgid(st.st_gid);
-    return g ? QString::fromLocal8Bit(g->gr_name) : QString();
-}
 } // namespace
 
 PortSearch::PortSearch(AppState& state, MeterLink& meter, QStringListModel& ports,
@@ -41,17 +32,6 @@ PortSearch::PortSearch(AppState& state, MeterLink& meter, QStringListModel& port
           TSerialPort::ListPortNames(list, state.ExtraPortNames);
           return list;
       }) {}
-
-bool PortSearch::DefaultPermissionDenied(const QString& device) {
-#ifdef Q_OS_UNIX
-    const QByteArray path = device.toLocal8Bit();
-    return ::access(path.constData(), F_OK) == 0 && ::access(path.constData(), R_OK | W_OK) != 0 &&
-           errno == EACCES;
-#else
-    Q_UNUSED(device);
-    return false;
-#endif
-}
 
 PortSearch::Result PortSearch::Run(const SearchHooks& hooks) {
     Result result;

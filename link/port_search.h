@@ -56,8 +56,6 @@ public:
     // listed (positions shift when the list changes between runs), else the stored position.
     int LastPortPosition() const;
 
-    static bool DefaultPermissionDenied(const QString& device);
-
 private:
     // Sends the identification request and checks the reply on the open port.
     bool AskModel(QByteArray& reply);

@@ -2,7 +2,7 @@
 // The meter's side of a pseudo-terminal for tests: write raw bytes to the
 // program's port and collect what the program sends.
 
-#include "pty_device.h"
+#include "platform/pty_device.h"
 
 #include <QByteArray>
 

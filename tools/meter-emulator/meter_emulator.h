@@ -4,7 +4,7 @@
 // temperatures drift with noise, and can misbehave on request (over range,
 // silence, garbage, split frames, a vanishing line) for tests and the demo.
 
-#include "pty_device.h"
+#include "platform/pty_device.h"
 
 #include <QElapsedTimer>
 #include <QObject>

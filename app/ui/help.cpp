@@ -1,0 +1,12 @@
+#include "app/ui/help.h"
+
+#include "app/help_page.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+
+void OpenHelpTopic(const QString& anchor) {
+    const QUrl url = HelpPageUrl(QCoreApplication::applicationDirPath(), anchor);
+    if (!url.isEmpty())
+        QDesktopServices::openUrl(url);
+}

@@ -1,0 +1,256 @@
+#include "app/ui/main_window.h"
+
+#include "app/delay.h"
+#include "app/handler_guard.h"
+#include "app/ui/help.h"
+#include "app/ui/hot_image.h"
+#include "app/ui/svg_picture.h"
+#include "app/window_placement.h"
+#include "brackwater_version.h"
+
+#include <QCloseEvent>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
+#include <cstdio>
+
+namespace {
+// Placement works on outer rectangles, frame included; Qt sizes the inside.
+void SetFrameRect(QWidget* window, const QRect& frame) {
+    const QSize border = window->frameGeometry().size() - window->geometry().size();
+    window->move(frame.topLeft());
+    window->resize(frame.size() - border);
+}
+} // namespace
+
+void TfrmMain::PlaceAndShow(QWidget* window, const QRect& frame) {
+    window->setWindowState(Qt::WindowNoState);
+    SetFrameRect(window, frame);
+    ShowNormal(window);
+    // A window's frame is known only once it is on screen.
+    if (window->frameGeometry() != frame)
+        SetFrameRect(window, frame);
+}
+
+TfrmMain::TfrmMain(AppState& state, std::unique_ptr<QSettings> store,
+                   const std::function<void()>& loadDigitImages, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      Meter(state.Reading, state.Link), ComboBoxDeviceName(new QComboBox(this)),
+      Image1(new SvgPicture(QStringLiteral("Image1"), QStringLiteral(":/main_menu.svg"),
+                            QRect(0, 0, 600, 400), this)),
+      Label1(new QLabel(QStringLiteral("V" BRACKWATER_VERSION), this)), state_(state),
+      store_(std::make_unique<SettingsStore>(std::move(store))) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Main Menu"));
+    setFixedSize(601, 428);
+
+    ComboBoxDeviceName->setObjectName(QStringLiteral("ComboBoxDeviceName"));
+    ComboBoxDeviceName->hide();
+    PortNames = new QStringListModel(ComboBoxDeviceName);
+    ComboBoxDeviceName->setModel(PortNames);
+
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
+    Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Label1->move(40, 86);
+    Label1->adjustSize();
+
+    Image2 = AddHotImage(QStringLiteral("Image2"), {80, 136, 89, 241},
+                         QStringLiteral("Open Control Window"));
+    Image4 = AddHotImage(QStringLiteral("Image4"), {144, 24, 193, 89},
+                         QStringLiteral("Open Graph Window"));
+    Image5 = AddHotImage(QStringLiteral("Image5"), {392, 224, 201, 81},
+                         QStringLiteral("Open Tabular Window"));
+    Image6 = AddHotImage(QStringLiteral("Image6"), {224, 192, 121, 169},
+                         QStringLiteral("Test linking with THERMOMETER"));
+    Image7 = AddHotImage(QStringLiteral("Image7"), {480, 8, 97, 121},
+                         QStringLiteral("On Line Help Information"));
+    Image8 = AddHotImage(QStringLiteral("Image8"), {472, 336, 113, 57},
+                         QStringLiteral("Exit BRACKWATER"));
+    Image9 = AddHotImage(QStringLiteral("Image9"), {376, 112, 89, 65},
+                         QStringLiteral("auto arrange Panel,Graph,Tabular"));
+    connect(Image2, &HotImage::Clicked, this, &TfrmMain::Image2Click);
+    connect(Image4, &HotImage::Clicked, this, &TfrmMain::Image4Click);
+    connect(Image5, &HotImage::Clicked, this, &TfrmMain::Image5Click);
+    connect(Image6, &HotImage::Clicked, this, &TfrmMain::Image6Click);
+    connect(Image7, &HotImage::Clicked, this, &TfrmMain::Image7Click);
+    connect(Image8, &HotImage::Clicked, this, &TfrmMain::Image8Click);
+    connect(Image9, &HotImage::Clicked, this, &TfrmMain::Image9Click);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setGeometry(0, 400, 601, 28);
+    hint_ = new QLabel(StatusBar1);
+    hint_->setFixedWidth(246);
+    StatusBar1->addWidget(hint_);
+    // The background clears the hint, except where the decoration picture Image3
+    // and the version text lie: they have no hover of their own.
+    connect(Image1, &SvgPicture::MouseMoved, this, [this](const QPoint& position) {
+        if (!Image3Rect.contains(position) && !Label1->geometry().contains(position))
+            hint_->clear();
+    });
+
+    lblComStatus = new QLabel(this);
+    lblComStatus->setObjectName(QStringLiteral("lblComStatus"));
+    lblComStatus->setGeometry(256, 404, 341, 20);
+    lblComStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lblComStatus->setIndent(4);
+    QFont statusFont(QStringLiteral("Arial"));
+    statusFont.setStyleHint(QFont::SansSerif);
+    lblComStatus->setFont(statusFont);
+    lblComStatus->setStyleSheet(QStringLiteral("QLabel { color: #d00000; }"));
+
+    connect(&Meter, &MeterLink::ConnectionAnnounced, this, [this] {
+        lblComStatus->setText(QStringLiteral("Thermometer is connected at ") +
+                              Meter.Comm1.DeviceName());
+    });
+
+    // The sampling heartbeat drives this timer; it starts once a port is chosen.
+    ThTimer1.setInterval(700);
+
+    FormCreate(loadDigitImages);
+}
+
+TfrmMain::~TfrmMain() = default;
+
+HotImage* TfrmMain::AddHotImage(const QString& name, const QRect& geometry, const QString& hint) {
+    auto* image = new HotImage(name, geometry, hint, this);
+    connect(image, &HotImage::Hovered, this, [this](const QString& text) { hint_->setText(text); });
+    return image;
+}
+
+void TfrmMain::FormCreate(const std::function<void()>& loadDigitImages) {
+    state_.Settings.LogDateFormat = LogDateFormatFor(QLocale::system());
+    store_->Read(state_.Settings);
+    settingsReadProblem_ = store_->ReadProblem();
+
+    if (loadDigitImages)
+        loadDigitImages();
+
+    move(CentredOn(Screen(), frameGeometry().size()));
+
+    QStringList ports;
+    TSerialPort::ListPortNames(ports, state_.ExtraPortNames);
+    PortNames->setStringList(ports);
+    ComboBoxDeviceName->setCurrentIndex(0);
+    Meter.Comm1.SetDeviceName(TSerialPort::NativeName(ComboBoxDeviceName->currentText()));
+}
+
+void TfrmMain::SetWorkingWindows(QWidget* panel, QWidget* graph, QWidget* list) {
+    panel_ = panel;
+    graph_ = graph;
+    list_ = list;
+}
+
+void TfrmMain::SetLiveRangeSource(std::function<VerticalRange()> source) {
+    liveRange_ = std::move(source);
+}
+
+QRect TfrmMain::Screen() const {
+    const QScreen* s = screen();
+    return s ? s->geometry() : QRect(0, 0, 800, 600);
+}
+
+void TfrmMain::ShowNormal(QWidget* window) {
+    window->setWindowState(window->windowState() &
+                           ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    window->show();
+    window->raise();
+    window->activateWindow();
+    window->repaint();
+}
+
+void TfrmMain::Image6Click() {
+    // A poll or a read may be under way; give it a moment before the search takes the port.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    WaitWhile([this] { return state_.Link.PortBusy; }, PortBusyWaitMs);
+    QGuiApplication::restoreOverrideCursor();
+    if (linkTest_)
+        linkTest_->exec();
+}
+
+void TfrmMain::Image2Click() {
+    if (!panel_->isVisible())
+        panel_->move(Screen().topLeft());
+    ShowNormal(panel_);
+}
+
+void TfrmMain::Image4Click() {
+    if (graph_->isVisible())
+        ShowNormal(graph_);
+    else
+        PlaceAndShow(graph_, PlaceGraph(Screen(), panel_->frameGeometry().width(),
+                                        graph_->frameGeometry().size()));
+}
+
+void TfrmMain::Image5Click() {
+    if (list_->isVisible())
+        ShowNormal(list_);
+    else
+        PlaceAndShow(list_, PlaceLog(Screen(), panel_->frameGeometry().width(),
+                                     list_->frameGeometry().size()));
+}
+
+void TfrmMain::Image7Click() {
+    OpenHelpTopic();
+}
+
+void TfrmMain::Image8Click() {
+    ShutDown();
+}
+
+void TfrmMain::Image9Click() {
+    panel_->setWindowState(Qt::WindowNoState);
+    panel_->move(Screen().topLeft());
+    ShowNormal(panel_);
+    const Arrangement a = ArrangeWorkingWindows(Screen(), panel_->frameGeometry().width());
+    PlaceAndShow(graph_, a.Graph);
+    PlaceAndShow(list_, a.Log);
+    hide();
+}
+
+void TfrmMain::ShutDown(ExitRequest request) {
+    if (shuttingDown_)
+        return;
+    shuttingDown_ = true;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+
+    // Port events still run during the wait, so the timer stops only after it.
+    WaitWhile([this] { return state_.Link.PortBusy; }, PortBusyWaitMs);
+    ThTimer1.stop();
+
+    QString problem;
+    try {
+        const SettingsVars& s = state_.Settings;
+        const VerticalRange range = liveRange_ ? liveRange_()
+                                               : VerticalRange{static_cast<double>(s.MinScale),
+                                                               static_cast<double>(s.MaxScale)};
+        problem = store_->Write(s, state_.Reading.ModelCode, range);
+    } catch (...) {
+    }
+    store_.reset();
+
+    try {
+        Meter.Comm1.SetActive(false);
+    } catch (...) {
+    }
+
+    emit TrayIconRemovalDue();
+    QGuiApplication::restoreOverrideCursor();
+    if (!problem.isEmpty()) {
+        if (request == ExitRequest::User)
+            ShowException(problem);
+        else
+            std::fprintf(stderr, "brackwater: %s\n", qPrintable(problem));
+    }
+    // exit, not quit: a modal window (the port search) must not be able to veto the end.
+    QCoreApplication::exit(0);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    ShutDown();
+    event->accept();
+}

@@ -1,0 +1,225 @@
+#include "graph/ui/live_graph_window.h"
+
+#include "app/day_count.h"
+#include "app/ui/help.h"
+#include "app/rate_entry.h"
+#include "app/ui/tool_strip.h"
+#include "graph/ui/plot_chart.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QToolBar>
+
+TfrmGraph::TfrmGraph(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+    // The pictures are compiled into the static library, which the linker would otherwise drop.
+    Q_INIT_RESOURCE(brackwater);
+    setWindowTitle(QStringLiteral("Real Time Graph"));
+    resize(532, 407);
+
+    ToolStrip tools(this);
+    tools.Bar->setFixedHeight(41);
+    btnPrint = tools.AddButton("print", "Print");
+    btnClear = tools.AddButton("clear", "clear and reset graph");
+    btnPause = tools.AddButton("pause", "Pause");
+    btnRun = tools.AddButton("run", "Run");
+    btnRun->setEnabled(false);
+    btnHelp = tools.AddButton("help", "HELP");
+    MaskEdit1 = tools.AddRateEntry(QFont(QStringLiteral("Arial")));
+
+    QMenu* printMenu = menuBar()->addMenu(QStringLiteral("&Print"));
+    mnuPrint = printMenu->addAction(QStringLiteral("&Print"));
+    QMenu* optionMenu = menuBar()->addMenu(QStringLiteral("&Option"));
+    QMenu* lineMenu = optionMenu->addMenu(QStringLiteral("&Line"));
+    mnuThin = lineMenu->addAction(QStringLiteral("&Thin"));
+    mnuThick = lineMenu->addAction(QStringLiteral("Thick"));
+    mnuThin->setCheckable(true);
+    mnuThick->setCheckable(true);
+    mnuThick->setChecked(true);
+    mnuMarkData = optionMenu->addAction(QStringLiteral("&Mark Data"));
+    mnuMarkData->setCheckable(true);
+    mnuMarkData->setStatusTip(QStringLiteral("mark data-points with a small circle"));
+    mnuMarkData->setToolTip(mnuMarkData->statusTip());
+    optionMenu->setToolTipsVisible(true);
+    // The range and title dialogs come with the graph options.
+    mnuRange = menuBar()->addAction(QStringLiteral("&Range"));
+    mnuRange->setEnabled(false);
+    mnutitle = menuBar()->addAction(QStringLiteral("&Title"));
+    mnutitle->setEnabled(false);
+    mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
+
+    PlotChart1 = new PlotChart(this);
+    setCentralWidget(PlotChart1);
+    // Until the chart is set up, its range is the stored one, so an early shut-down keeps it.
+    PlotChart1->SetManualMinY(state.Settings.MinScale);
+    PlotChart1->SetManualMaxY(state.Settings.MaxScale);
+
+    connect(btnPrint, &QAction::triggered, this, &TfrmGraph::BitBtn1Click);
+    connect(btnClear, &QAction::triggered, this, &TfrmGraph::BitBtn2Click);
+    connect(btnPause, &QAction::triggered, this, &TfrmGraph::BitBtn3Click);
+    connect(btnRun, &QAction::triggered, this, &TfrmGraph::btnRunClick);
+    connect(btnHelp, &QAction::triggered, this, &TfrmGraph::btnHelpClick);
+    connect(mnuHelp, &QAction::triggered, this, &TfrmGraph::btnHelpClick);
+    connect(mnuPrint, &QAction::triggered, this, &TfrmGraph::mnuPrintClick);
+    connect(mnuThin, &QAction::triggered, this, &TfrmGraph::mnuThinClick);
+    connect(mnuThick, &QAction::triggered, this, &TfrmGraph::mnuThickClick);
+    connect(mnuMarkData, &QAction::triggered, this, &TfrmGraph::mnuMarkDataClick);
+    connect(MaskEdit1, &QLineEdit::textChanged, this, &TfrmGraph::MaskEdit1Change);
+}
+
+void TfrmGraph::InitLiveGraph() {
+    SettingsVars& settings = state_.Settings;
+    const CurrentReading& reading = state_.Reading;
+    if (settings.GraphingRate == 0)
+        settings.GraphingRate = 2;
+    MaskEdit1->setText(RateEntryText(settings.GraphingRate));
+    MaskEdit1Change(); // also when the text did not change
+
+    PlotChart& chart = *PlotChart1;
+    chart.SetSubsets(reading.ChannelCount);
+    if (reading.ChannelCount == 2) {
+        chart.SetSubsetLabel(0, QStringLiteral("Main"));
+        chart.SetSubsetLabel(1, QStringLiteral("Second"));
+        chart.SetSubsetColor(1, Qt::red);
+    }
+    chart.SetPoints(PointCount);
+    chart.SetMainTitle(QStringLiteral("REAL TIME GRAPH"));
+    chart.SetSubTitle(reading.ModelText);
+    chart.SetYAxisLabel(QStringLiteral("Degree"));
+    chart.SetXAxisLabel(QStringLiteral("Time"));
+    chart.SetMarkDataPoints(false);
+    mnuMarkData->setChecked(false);
+
+    const double t0 = CurrentDayCount();
+    chart.SetManualScaleControlX(PlotChart::chManualMinAndMax);
+    chart.SetManualScaleControlY(PlotChart::chManualMinAndMax);
+    chart.SetManualMinX(t0);
+    chart.SetManualMaxX(t0 + xSpan_);
+    chart.SetCursorPromptTracking(true);
+    chart.SetManualMinY(settings.MinScale);
+    chart.SetManualMaxY(settings.MaxScale);
+    chart.SetAllowZooming(PlotChart::chNoZooming);
+    SetLineType(PlotChart::ThickSolid);
+    chart.ChartAction(PlotChart::chReinitAndReset);
+}
+
+void TfrmGraph::AddPoint(bool mainOverload, bool subOverload, float mainValue, double now,
+                         float subValue) {
+    PlotChart& chart = *PlotChart1;
+    if (nextPoint_ >= PointCount - 1) {
+        nextPoint_ -= DropCount;
+        chart.AppendBlankPoints(DropCount);
+    }
+    // A failed X write leaves the series' Y alone.
+    if (!mainOverload && chart.SetXDataD(0, nextPoint_, now))
+        chart.SetYData(0, nextPoint_, mainValue);
+    if (state_.Reading.IsTwoChannel() && !subOverload && chart.SetXDataD(1, nextPoint_, now))
+        chart.SetYData(1, nextPoint_, subValue);
+    ++nextPoint_;
+
+    if (now >= chart.ManualMaxX()) {
+        chart.SetManualMaxX(chart.ManualMaxX() + xSpan_);
+        const double first = FirstStoredTime();
+        if (first != 0.0)
+            chart.SetManualMinX(first);
+    }
+    chart.Redraw();
+}
+
+// The window starts at the second stored point; overloads leave blanks, so the
+// earliest time actually stored from there on stands in for it.
+double TfrmGraph::FirstStoredTime() const {
+    const PlotChart& chart = *PlotChart1;
+    for (int point = 1; point < nextPoint_; ++point)
+        for (int subset = 0; subset < chart.Subsets(); ++subset)
+            if (const double x = chart.XDataD(subset, point); x != 0.0)
+                return x;
+    return 0.0;
+}
+
+void TfrmGraph::ClearLiveGraph() {
+    PlotChart& chart = *PlotChart1;
+    for (int subset = 0; subset < chart.Subsets(); ++subset)
+        chart.SetYData(subset, -1, 0.0f);
+    nextPoint_ = 0;
+    const double t = CurrentDayCount();
+    chart.SetManualMinX(t);
+    chart.SetManualMaxX(t + xSpan_);
+    chart.Redraw();
+}
+
+double TfrmGraph::ManualMinY() const {
+    return PlotChart1->ManualMinY();
+}
+double TfrmGraph::ManualMaxY() const {
+    return PlotChart1->ManualMaxY();
+}
+
+void TfrmGraph::ShowRunning() {
+    btnPause->setEnabled(true);
+    btnRun->setEnabled(false);
+}
+
+void TfrmGraph::ShowPaused() {
+    btnPause->setEnabled(false);
+    btnRun->setEnabled(true);
+}
+
+void TfrmGraph::BitBtn1Click() {
+    PlotChart1->ChartAction(PlotChart::chPrintDialog);
+}
+
+void TfrmGraph::BitBtn2Click() {
+    ClearLiveGraph();
+}
+
+void TfrmGraph::BitBtn3Click() {
+    state_.Recording.GraphRunning = false;
+    ShowPaused();
+}
+
+void TfrmGraph::btnRunClick() {
+    state_.Recording.GraphRunning = true;
+    ShowRunning();
+}
+
+void TfrmGraph::btnHelpClick() {
+    OpenHelpTopic(QStringLiteral("Hlp_RT_Graph"));
+}
+
+void TfrmGraph::MaskEdit1Change() {
+    const RateEntry entry = ParseRateEntry(MaskEdit1->displayText());
+    state_.Settings.GraphingRate = entry.Rate;
+    if (entry.Rewrite)
+        MaskEdit1->setText(entry.Text);
+    // A rate of 0 samples at every tick, so its window still spans 100 ticks.
+    xSpan_ = std::max(entry.Rate, 1) * 100.0 / 86400.0;
+}
+
+void TfrmGraph::mnuPrintClick() {
+    PlotChart1->ChartAction(PlotChart::chPrintGraph);
+}
+
+void TfrmGraph::mnuThinClick() {
+    SetLineType(PlotChart::ThinSolid);
+    PlotChart1->Redraw();
+}
+
+void TfrmGraph::mnuThickClick() {
+    SetLineType(PlotChart::ThickSolid);
+    PlotChart1->Redraw();
+}
+
+void TfrmGraph::SetLineType(int lineType) {
+    for (int subset = 0; subset < PlotChart1->Subsets(); ++subset)
+        PlotChart1->SetSubsetLineType(subset, lineType);
+    mnuThin->setChecked(lineType == PlotChart::ThinSolid);
+    mnuThick->setChecked(lineType == PlotChart::ThickSolid);
+}
+
+void TfrmGraph::mnuMarkDataClick() {
+    PlotChart1->SetMarkDataPoints(!PlotChart1->MarkDataPoints());
+    mnuMarkData->setChecked(PlotChart1->MarkDataPoints());
+    PlotChart1->Redraw();
+}

@@ -1,0 +1,124 @@
+#include "link/ui/link_test_window.h"
+
+#include "meter/ui/digit_bitmaps.h"
+#include "platform/device_access.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+TfrmLinkTest::TfrmLinkTest(AppState& state, MeterLink& meter, QStringListModel& ports,
+                           ModelIdentification& models, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      state_(state), models_(models), search_(state, meter, ports, [this](const QByteArray& reply) {
+          return models_.IdentifyModel(reply);
+      }) {
+    setWindowTitle(QStringLiteral("Link Test"));
+    setObjectName(QStringLiteral("frmLinkTest"));
+    // Without a title bar the window draws its own edge.
+    setStyleSheet(
+        QStringLiteral("#frmLinkTest { background: #f4f5f7; border: 1px solid #7b8491; }"));
+
+    imgNoLink = new QLabel(this);
+    imgNoLink->setPixmap(LoadPicture(QStringLiteral(":/dialogs/no_link.svg")));
+    imgNoLink->setFixedSize(300, 100);
+    lblSearch = new QLabel(QStringLiteral("Searching Connected ThermoMeter"), this);
+    lblSearch->setStyleSheet(QStringLiteral("color: blue; font-weight: bold;"));
+    lblSearch->setAlignment(Qt::AlignCenter);
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setReadOnly(true);
+    Memo1->setMinimumHeight(60);
+    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button2 = new QPushButton(QStringLiteral("Retry"), this);
+    Button3 = new QPushButton(QStringLiteral("Help"), this);
+    Button1->setDefault(true); // Enter leaves with OK
+    Button2->setAutoDefault(false);
+    Button3->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    buttons->addWidget(Button3);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 14, 14, 12);
+    auto* title = new QLabel(QStringLiteral("Link Test"), this);
+    title->setStyleSheet(QStringLiteral("font-weight: bold; color: #2f3741; padding-bottom: 4px;"));
+    layout->addWidget(title);
+    layout->addWidget(imgNoLink, 0, Qt::AlignHCenter);
+    layout->addWidget(lblSearch, 1);
+    layout->addWidget(Memo1, 1);
+    layout->addLayout(buttons);
+    setFixedSize(340, 270);
+
+    imgNoLink->hide();
+    lblSearch->hide();
+    Memo1->hide();
+
+    connect(Button1, &QPushButton::clicked, this, &TfrmLinkTest::NoloButton11Click);
+    connect(Button2, &QPushButton::clicked, this, &TfrmLinkTest::btnReLinkClick);
+    connect(Button3, &QPushButton::clicked, this, &TfrmLinkTest::btnHelpClick);
+}
+
+void TfrmLinkTest::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (const QScreen* screen = this->screen())
+        move(screen->geometry().center() - rect().center());
+    // Search once the window is on screen, so the user sees it happen.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible() && !state_.SearchInProgress)
+            FormActivate();
+    });
+}
+
+void TfrmLinkTest::reject() {}
+
+void TfrmLinkTest::FormActivate() {
+    Memo1->clear();
+    SearchHooks hooks;
+    hooks.StopHeartbeat = [this] { emit StopHeartbeat(); };
+    hooks.ShowSearching = [this] {
+        imgNoLink->hide();
+        Memo1->hide();
+        lblSearch->show();
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        waitCursor_ = true;
+    };
+    hooks.ApplyLastModel = [this] { models_.ApplyLastModel(); };
+    hooks.SetStatus = [this](const QString& text) { emit StatusText(text); };
+    hooks.PermissionDenied = &DevicePermissionDenied;
+
+    const PortSearch::Result result = search_.Run(hooks);
+    imgNoLink->setVisible(!result.Found);
+    Memo1->setPlainText(result.Lines.join(QLatin1Char('\n')));
+    Memo1->show();
+    lblSearch->hide();
+    if (waitCursor_) {
+        QApplication::restoreOverrideCursor();
+        waitCursor_ = false;
+    }
+}
+
+void TfrmLinkTest::NoloButton11Click() {
+    if (!state_.SearchInProgress) {
+        emit StartRecording();
+        hide();
+        done(Accepted);
+    }
+    emit RefreshLogHeader();
+}
+
+void TfrmLinkTest::btnReLinkClick() {
+    if (!state_.SearchInProgress)
+        FormActivate();
+}
+
+void TfrmLinkTest::btnHelpClick() {
+    if (!state_.SearchInProgress)
+        emit HelpRequested(QStringLiteral("Hlp_Link_Test"));
+}

@@ -1,0 +1,40 @@
+#include "meter/ui/digit_bitmaps.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <stdexcept>
+
+// The pictures are compiled into the static library; referencing the resource
+// initialiser keeps the linker from dropping them. It must sit outside any namespace.
+static void InitResources() {
+    Q_INIT_RESOURCE(brackwater);
+}
+
+QPixmap LoadPicture(const QString& resource) {
+    InitResources();
+    QSvgRenderer renderer(resource);
+    if (!renderer.isValid())
+        throw std::runtime_error("Picture not found: " + resource.toStdString());
+    const QSize size = renderer.defaultSize();
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter, QRectF(QPointF(0, 0), size));
+    return pixmap;
+}
+
+DigitBitmaps::DigitBitmaps() {
+    for (int i = 0; i < PanelDisplay::MainImageCount; ++i)
+        MainDigitBitmaps[i] = LoadPicture(QStringLiteral(":/LCDM%1").arg(i));
+    for (int i = 0; i < PanelDisplay::SubImageCount; ++i)
+        SubDigitBitmaps[i] = LoadPicture(QStringLiteral(":/LCDS%1").arg(i));
+}
+
+const QPixmap& DigitBitmaps::Image(PanelElement element, int index) const {
+    if (PanelDisplay::IsMainDigit(element))
+        return MainDigitBitmaps.at(index);
+    return SubDigitBitmaps.at(index);
+}

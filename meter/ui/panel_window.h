@@ -1,0 +1,72 @@
+#pragma once
+// The panel: a picture of the meter whose display is built from small images
+// that follow the meter's own display, and whose keys send the meter's key
+// bytes. It renders PanelDisplay; the model set-up picks the key row, the
+// sensor banner, the channel labels and the T key's hint.
+
+#include "app/app_state.h"
+#include "link/meter_link.h"
+#include "meter/ui/digit_bitmaps.h"
+#include "meter/panel_display.h"
+
+#include <QLabel>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class PanelKey;
+
+class TfrmPanel : public QWidget {
+    Q_OBJECT
+public:
+    using MessageFunction = std::function<void(const QString& text)>;
+
+    // The digit images are loaded once by the main window and shared.
+    TfrmPanel(AppState& state, MeterLink& meter, const DigitBitmaps& digits,
+              QWidget* parent = nullptr);
+
+    // The red "No Link" on the display: shown while the meter is not linked.
+    void ShowNoLink(bool show);
+    bool NoLinkShown() const;
+    // Key row picture, sensor banner, T1/T2 captions and the T key's hint for a
+    // model; any code but 301..303 sets up model 300.
+    void SetupModel(int32_t modelCode);
+    // How "No Link" reaches the user; a message box unless replaced (tests).
+    void SetMessageFunction(MessageFunction show);
+
+    void btnCloseClick();
+    void btnRELClick();
+    void btnHOLDClick();
+    void btnMMAClick();
+    void btnMMADblClick();
+    void btnTTClick();
+    void btnCFClick();
+
+private:
+    QLabel* AddPicture(const QString& name, const QString& resource, QPoint position);
+    PanelKey* AddKey(const QString& name, const QRect& geometry, const QString& hint,
+                     void (TfrmPanel::*click)());
+    void BuildDisplay();
+    void Render(PanelElement element);
+    void SendCommand(uint8_t command);
+
+    AppState& state_;
+    MeterLink& meter_;
+    const DigitBitmaps& digits_;
+    MessageFunction showMessage_;
+    std::array<QLabel*, PanelDisplay::ElementCount> elements_{};
+
+    QLabel* Image1;
+    std::array<QLabel*, 4> imgSpec{}; // imgSpec300 .. imgSpec303
+    QLabel* imgtk;
+    QLabel* imgtkj;
+    QLabel* lblt1;
+    QLabel* lblt2;
+    QLabel* lblnolink;
+    PanelKey* btnClose;
+    PanelKey* btnREL;
+    PanelKey* btnHOLD;
+    PanelKey* btnMMA;
+    PanelKey* btnTT;
+    PanelKey* btnCF;
+};

@@ -1,0 +1,317 @@
+// The main menu window: creation, hover texts, the show and arrange actions, and
+// the shut-down order.
+#include "app/handler_guard.h"
+#include "app/ui/hot_image.h"
+#include "app/ui/main_window.h"
+#include "app/ui/svg_picture.h"
+#include "app/window_placement.h"
+#include "support/far_end.h"
+
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    int files_ = 0;
+    QString iniPath_;
+
+    std::unique_ptr<QSettings> Store(const QByteArray& content = {}) {
+        iniPath_ = dir_.filePath(QStringLiteral("m%1.ini").arg(++files_));
+        QFile file(iniPath_);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(content);
+        file.close();
+        return std::make_unique<QSettings>(iniPath_, QSettings::IniFormat);
+    }
+    SettingsVars Stored() const {
+        SettingsVars v;
+        SettingsStore(std::make_unique<QSettings>(iniPath_, QSettings::IniFormat)).Read(v);
+        return v;
+    }
+
+    struct Working {
+        QWidget panel, graph, list;
+        Working() {
+            panel.resize(163, 420);
+            graph.resize(532, 407);
+            list.resize(600, 380);
+        }
+    };
+
+private slots:
+    void initTestCase() { Q_INIT_RESOURCE(brackwater); }
+
+    void Creation() {
+        FarEnd far;
+        QVERIFY(far.Open());
+        AppState state;
+        state.ExtraPortNames = {far.Path()};
+        bool digitsLoaded = false;
+        const auto loadDigits = [&] {
+            // Settings come first, then the digit images.
+            QCOMPARE(state.Settings.GraphingRate, 4);
+            digitsLoaded = true;
+        };
+        TfrmMain w(state,
+                   Store("[General]\nGraphingRate=4\nListingRate=8\nMaxScale=500\nMinScale=-10\n"
+                         "ShowReso=0\nLastConnectedPort=1\nLastModel=302\n"),
+                   loadDigits);
+        QVERIFY(digitsLoaded);
+        QVERIFY(!state.Settings.SettingsMissing);
+        QCOMPARE(state.Settings.LastModel, 302);
+        QVERIFY(!state.Settings.LogDateFormat.isEmpty());
+        QCOMPARE(w.minimumSize(), w.maximumSize());
+        QVERIFY(w.Image1->IsValid());
+        QVERIFY(w.lblComStatus->text().isEmpty());
+
+        const int last = w.ComboBoxDeviceName->count() - 1;
+        QVERIFY(last >= 0);
+        QCOMPARE(w.ComboBoxDeviceName->itemText(last), far.Path());
+        QCOMPARE(w.ComboBoxDeviceName->currentIndex(), 0);
+        QCOMPARE(w.Meter.Comm1.DeviceName(),
+                 TSerialPort::NativeName(w.ComboBoxDeviceName->itemText(0)));
+        QVERIFY(!w.Meter.Comm1.Active());
+        QVERIFY(w.ComboBoxDeviceName->isHidden());
+        QVERIFY(!w.ThTimer1.isActive());
+        QCOMPARE(w.ThTimer1.interval(), 700);
+        QCOMPARE(w.frameGeometry().topLeft(),
+                 CentredOn(w.screen()->geometry(), w.frameGeometry().size()));
+    }
+
+    void HoverTexts_data() {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("panel") << "Image2"
+                               << "Open Control Window";
+        QTest::newRow("graph") << "Image4"
+                               << "Open Graph Window";
+        QTest::newRow("log") << "Image5"
+                             << "Open Tabular Window";
+        QTest::newRow("search") << "Image6"
+                                << "Test linking with THERMOMETER";
+        QTest::newRow("help") << "Image7"
+                              << "On Line Help Information";
+        QTest::newRow("exit") << "Image8"
+                              << "Exit BRACKWATER";
+        QTest::newRow("arrange") << "Image9"
+                                 << "auto arrange Panel,Graph,Tabular";
+    }
+    void HoverTexts() {
+        QFETCH(QString, region);
+        QFETCH(QString, text);
+        AppState state;
+        TfrmMain w(state, Store());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* hot = w.findChild<HotImage*>(region);
+        QVERIFY(hot);
+        QCOMPARE(hot->cursor().shape(), Qt::PointingHandCursor);
+        QMouseEvent over(QEvent::MouseMove, QPointF(5, 5), hot->mapToGlobal(QPointF(5, 5)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(hot, &over);
+        QCOMPARE(w.StatusText(), text);
+        const auto moveOverBackground = [&](QPointF at) {
+            QMouseEvent move(QEvent::MouseMove, at, w.Image1->mapToGlobal(at), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(w.Image1, &move);
+        };
+        // The decoration picture and the version text have no hover: the text stays.
+        moveOverBackground(QPointF(w.Image3Rect.center()));
+        QCOMPARE(w.StatusText(), text);
+        moveOverBackground(QPointF(w.Label1->geometry().center()));
+        QCOMPARE(w.StatusText(), text);
+        // Moving on over the bare background clears it.
+        moveOverBackground(QPointF(10, 300));
+        QCOMPARE(w.StatusText(), QString());
+    }
+
+    void ConnectionShownInStatusLine() {
+        FarEnd far;
+        QVERIFY(far.Open());
+        AppState state;
+        state.ExtraPortNames = {far.Path()};
+        TfrmMain w(state, Store());
+        emit w.Meter.ConnectionAnnounced();
+        QCOMPARE(w.lblComStatus->text(),
+                 QStringLiteral("Thermometer is connected at ") + w.Meter.Comm1.DeviceName());
+    }
+
+    void ShowingKeepsAMovedWindow() {
+        AppState state;
+        TfrmMain w(state, Store());
+        Working win;
+        w.SetWorkingWindows(&win.panel, &win.graph, &win.list);
+        const QRect screen = w.screen()->geometry();
+
+        win.panel.move(300, 200);
+        QTest::mouseClick(w.Image2, Qt::LeftButton);
+        QVERIFY(win.panel.isVisible());
+        QCOMPARE(win.panel.frameGeometry().topLeft(), screen.topLeft());
+        win.panel.move(40, 60);
+        QTest::mouseClick(w.Image2, Qt::LeftButton);
+        QCOMPARE(win.panel.pos(), QPoint(40, 60));
+
+        w.Image4Click();
+        QCOMPARE(win.graph.frameGeometry(),
+                 PlaceGraph(screen, win.panel.frameGeometry().width(), QSize(532, 407)));
+        w.Image5Click();
+        QCOMPARE(win.list.frameGeometry(),
+                 PlaceLog(screen, win.panel.frameGeometry().width(), QSize(600, 380)));
+        win.list.showMinimized();
+        win.list.move(10, 10);
+        w.Image5Click();
+        QVERIFY(!win.list.isMinimized());
+        QCOMPARE(win.list.pos(), QPoint(10, 10));
+    }
+
+    void Arrange() {
+        AppState state;
+        TfrmMain w(state, Store());
+        Working win;
+        w.SetWorkingWindows(&win.panel, &win.graph, &win.list);
+        w.show();
+        win.panel.move(200, 200);
+        win.graph.show();
+        win.graph.showMinimized();
+        QTest::mouseClick(w.Image9, Qt::LeftButton);
+        const QRect screen = w.screen()->geometry();
+        const Arrangement a = ArrangeWorkingWindows(screen, win.panel.frameGeometry().width());
+        QVERIFY(w.isHidden());
+        QVERIFY(win.panel.isVisible() && win.graph.isVisible() && win.list.isVisible());
+        QVERIFY(!win.graph.isMinimized());
+        QCOMPARE(win.panel.frameGeometry().topLeft(), screen.topLeft());
+        QCOMPARE(win.panel.size(), QSize(163, 420));
+        QCOMPARE(win.graph.frameGeometry(), a.Graph);
+        QCOMPARE(win.list.frameGeometry(), a.Log);
+    }
+
+    // PortBusy stuck: the wait gives up after about 2.6 s and everything after
+    // it still happens, in order.
+    void ShutDownWithPortBusyStuck() {
+        FarEnd far;
+        QVERIFY(far.Open());
+        AppState state;
+        state.ExtraPortNames = {far.Path()};
+        TfrmMain w(state, Store());
+        w.ComboBoxDeviceName->setCurrentIndex(w.ComboBoxDeviceName->count() - 1);
+        w.Meter.Comm1.SetDeviceName(far.Path());
+        w.Meter.Comm1.SetActive(true);
+        w.ThTimer1.start();
+        w.SetLiveRangeSource([] { return VerticalRange{0, 250.7}; });
+        state.Settings.GraphingRate = 6;
+        state.Reading.ModelCode = 301;
+        state.Link.PortBusy = true;
+
+        bool portClosedBeforeTray = false;
+        bool settingsWrittenBeforeTray = false;
+        connect(&w, &TfrmMain::TrayIconRemovalDue, this, [&] {
+            portClosedBeforeTray = !w.Meter.Comm1.Active();
+            settingsWrittenBeforeTray = Stored().GraphingRate == 6;
+        });
+        QElapsedTimer clock;
+        clock.start();
+        w.ShutDown();
+        const qint64 waited = clock.elapsed();
+        QVERIFY2(waited >= 2500 && waited < 8000, qPrintable(QString::number(waited)));
+        QVERIFY(!w.ThTimer1.isActive());
+        QVERIFY(portClosedBeforeTray);
+        QVERIFY(settingsWrittenBeforeTray);
+        const SettingsVars stored = Stored();
+        QVERIFY(!stored.SettingsMissing);
+        QCOMPARE(stored.MinScale, 0);
+        QCOMPARE(stored.MaxScale, 250);
+        QCOMPARE(stored.LastModel, 301);
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    }
+
+    // Events run during the wait; the timer is stopped and the settings written
+    // only once the port operation is over.
+    void ShutDownWaitsForThePort() {
+        AppState state;
+        TfrmMain w(state, Store());
+        w.ThTimer1.start();
+        state.Link.PortBusy = true;
+        bool timerRunningWhenPortFreed = false;
+        bool settingsWrittenWhenPortFreed = true;
+        QTimer::singleShot(200, this, [&] {
+            timerRunningWhenPortFreed = w.ThTimer1.isActive();
+            settingsWrittenWhenPortFreed = QFileInfo(iniPath_).size() > 0;
+            state.Link.PortBusy = false;
+        });
+        QElapsedTimer clock;
+        clock.start();
+        w.ShutDown();
+        QVERIFY(clock.elapsed() < 2000);
+        QVERIFY(timerRunningWhenPortFreed);
+        QVERIFY(!settingsWrittenWhenPortFreed);
+        QVERIFY(!w.ThTimer1.isActive());
+        const SettingsVars stored = Stored();
+        QVERIFY(!stored.SettingsMissing);
+        QCOMPARE(stored.MaxScale, 1370);
+        QCOMPARE(stored.MinScale, -200);
+    }
+
+    void ClosingEndsTheProgram() {
+        AppState state;
+        TfrmMain w(state, Store());
+        state.Settings.ListingRate = 9;
+        w.show();
+        QTimer::singleShot(0, &w, &QWidget::close);
+        QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(Stored().ListingRate, 9);
+        QVERIFY(!w.isVisible());
+    }
+
+    void ExitPictureEndsTheProgram() {
+        AppState state;
+        TfrmMain w(state, Store());
+        w.show();
+        QTimer::singleShot(0, this, [&] { QTest::mouseClick(w.Image8, Qt::LeftButton); });
+        QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!Stored().SettingsMissing);
+    }
+
+    // Settings that cannot be stored are reported with the file and the reason, in a
+    // box when a user ended the program and on standard error after a signal. (A
+    // folder that cannot be created stands in for a read-only one: tests may run as root.)
+    void SettingsThatCannotBeSavedAreReported() {
+        QFile blocker(dir_.filePath(QStringLiteral("not-a-folder")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString path = blocker.fileName() + QStringLiteral("/BRACKWATER.conf");
+        QStringList shown;
+        const ExceptionDisplay old =
+            SetExceptionDisplay([&](const QString& text) { shown.append(text); });
+        for (const auto request : {TfrmMain::ExitRequest::User, TfrmMain::ExitRequest::Signal}) {
+            AppState state;
+            TfrmMain w(state, std::make_unique<QSettings>(path, QSettings::IniFormat));
+            w.ShutDown(request);
+        }
+        SetExceptionDisplay(old);
+        QCOMPARE(shown.size(), 1); // the signal's exit wrote to standard error instead
+        QVERIFY2(shown[0].contains(QDir::toNativeSeparators(path)), qPrintable(shown[0]));
+        QVERIFY2(shown[0].contains(QStringLiteral("does not exist and cannot be created")),
+                 qPrintable(shown[0]));
+    }
+
+    // A settings file that cannot be read is named at creation and counts as missing.
+    void UnreadableSettingsAreNamed() {
+        const QString path = dir_.filePath(QStringLiteral("a-folder.conf"));
+        QVERIFY(QDir().mkpath(path));
+        AppState state;
+        TfrmMain w(state, std::make_unique<QSettings>(path, QSettings::IniFormat));
+        QVERIFY(state.Settings.SettingsMissing);
+        QVERIFY2(w.SettingsReadProblem().contains(QDir::toNativeSeparators(path)),
+                 qPrintable(w.SettingsReadProblem()));
+        QVERIFY(w.SettingsReadProblem().contains(QStringLiteral("folder, not a file")));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"

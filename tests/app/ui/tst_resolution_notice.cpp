@@ -1,0 +1,60 @@
+// The display-resolution notice: when it is due and what OK stores.
+#include "app/ui/resolution_notice.h"
+
+#include <QTest>
+
+class TestResolutionNotice : public QObject {
+    Q_OBJECT
+private slots:
+    void Due_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("showReso");
+        QTest::addColumn<bool>("due");
+        QTest::newRow("800 wide") << 800 << 1 << false;
+        QTest::newRow("799 wide") << 799 << 1 << true;
+        QTest::newRow("640 wide, turned off") << 640 << 0 << false;
+        QTest::newRow("640 wide, other non-zero") << 640 << 7 << true;
+    }
+    void Due() {
+        QFETCH(int, width);
+        QFETCH(int, showReso);
+        QFETCH(bool, due);
+        QCOMPARE(TfrmResolu::Due(width, showReso), due);
+    }
+
+    void Ok_data() {
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after");
+        QTest::newRow("ticked") << true << 1 << 0;
+        QTest::newRow("not ticked") << false << 5 << 1;
+    }
+    void Ok() {
+        QFETCH(bool, ticked);
+        QFETCH(int, before);
+        QFETCH(int, after);
+        SettingsVars settings;
+        settings.ShowReso = before;
+        TfrmResolu notice(settings);
+        notice.show();
+        QVERIFY(!notice.cbk1->isChecked());
+        if (ticked)
+            QTest::mouseClick(notice.cbk1, Qt::LeftButton, {}, notice.cbk1->rect().center());
+        QTest::mouseClick(notice.BitBtn1, Qt::LeftButton);
+        QCOMPARE(settings.ShowReso, after);
+        QVERIFY(notice.isHidden());
+    }
+
+    void ClosingLeavesTheSetting() {
+        SettingsVars settings;
+        settings.ShowReso = 3;
+        TfrmResolu notice(settings);
+        notice.show();
+        notice.cbk1->setChecked(true);
+        notice.close();
+        QCOMPARE(settings.ShowReso, 3);
+    }
+};
+
+QTEST_MAIN(TestResolutionNotice)
+#include "tst_resolution_notice.moc"

@@ -1,0 +1,96 @@
+// The port search window: its states, and buttons that wait for the search to end.
+#include "link/ui/link_test_window.h"
+#include "meter_emulator.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+class TestLinkTestWindow : public QObject {
+    Q_OBJECT
+
+    struct Rig {
+        AppState state;
+        MeterLink meter{state.Reading, state.Link};
+        QStringListModel ports;
+        ModelIdentification models{state};
+        TfrmLinkTest window{state, meter, ports, models};
+        Rig() {
+            window.Search().SetDelays({0, 300, 150, 0});
+            window.Search().SetPortSource([this] { return state.ExtraPortNames; });
+        }
+        bool WaitSearchDone() {
+            return QTest::qWaitFor([&] { return window.Memo1->isVisible(); }, 5000);
+        }
+    };
+
+private slots:
+    void buttonsWaitForTheSearch() {
+        Rig rig;
+        QSignalSpy start(&rig.window, &TfrmLinkTest::StartRecording);
+        QSignalSpy header(&rig.window, &TfrmLinkTest::RefreshLogHeader);
+        QSignalSpy help(&rig.window, &TfrmLinkTest::HelpRequested);
+        QSignalSpy stops(&rig.window, &TfrmLinkTest::StopHeartbeat);
+        bool searchingShown = false;
+        // Pressed while "Searching" is shown: only OK's header refresh happens.
+        QTimer::singleShot(150, &rig.window, [&] {
+            searchingShown = rig.window.lblSearch->isVisible() && !rig.window.Memo1->isVisible();
+            rig.window.Button2->click();
+            rig.window.Button3->click();
+            rig.window.Button1->click();
+        });
+        rig.window.show();
+        QVERIFY(rig.WaitSearchDone());
+        QVERIFY(searchingShown);
+        QCOMPARE(stops.count(), 1); // Retry did not start a second search
+        QCOMPARE(help.count(), 0);
+        QCOMPARE(start.count(), 0);
+        QCOMPARE(header.count(), 1);
+        QVERIFY(rig.window.isVisible());
+
+        // Not found: the picture and one line.
+        QVERIFY(rig.window.imgNoLink->isVisible());
+        QVERIFY(!rig.window.lblSearch->isVisible());
+        QCOMPARE(rig.window.Memo1->toPlainText(), QStringLiteral("Can not find any THERMOMETER"));
+        QCOMPARE(rig.state.Reading.ModelCode, 300); // LastModel 0 falls back to 300
+
+        rig.window.Button3->click();
+        QCOMPARE(help.count(), 1);
+        QCOMPARE(help.at(0).at(0).toString(), QStringLiteral("Hlp_Link_Test"));
+        rig.window.Button1->click();
+        QCOMPARE(start.count(), 1);
+        QCOMPARE(header.count(), 2);
+        QVERIFY(!rig.window.isVisible());
+    }
+
+    void retryFindsAMeterThatAppeared() {
+        Rig rig;
+        QSignalSpy status(&rig.window, &TfrmLinkTest::StatusText);
+        // A listed port that is not there yet. (Not a closed pseudo-terminal: another
+        // process may be given its number meanwhile.)
+        rig.state.ExtraPortNames = {QStringLiteral("/dev/brackwater-not-plugged-in")};
+        rig.window.show();
+        QVERIFY(rig.WaitSearchDone());
+        QCOMPARE(status.last().at(0).toString(), QStringLiteral("No Connection"));
+        QCOMPARE(rig.ports.rowCount(), 0);
+
+        MeterEmulator meter(303);
+        QVERIFY(meter.OpenPty());
+        rig.state.ExtraPortNames = {meter.DevicePath()};
+        rig.window.Button2->click();
+        QCOMPARE(status.last().at(0).toString(),
+                 QStringLiteral("Thermometer is connected at ") + meter.DevicePath());
+        QVERIFY(!rig.window.imgNoLink->isVisible());
+        QCOMPARE(rig.window.Memo1->toPlainText(),
+                 QStringLiteral("Serial Port :%1\nModel:Two channel, K J type thermometer.")
+                     .arg(meter.DevicePath()));
+        QCOMPARE(rig.state.Settings.LastModel, 303);
+        QVERIFY(rig.state.Link.MeterConnected);
+    }
+};
+
+QTEST_MAIN(TestLinkTestWindow)
+#include "tst_link_test_window.moc"

@@ -1,0 +1,141 @@
+// The log window's wiring: set-up, the rate entry as typed, Run, Pause and Clear,
+// the actions that are not there yet, and the newest row kept in view.
+
+#include "app/day_count.h"
+#include "log/log_table.h"
+#include "log/ui/log_window.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTest>
+
+class LogWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initLogTable_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("0 becomes 2") << 0 << 2 << "  00 : 02  ";
+        QTest::newRow("10 s") << 10 << 10 << "  00 : 10  ";
+        QTest::newRow("3660 s reads back as 3600") << 3660 << 3600 << "  60 : 00  ";
+    }
+    void initLogTable() {
+        QFETCH(int, stored);
+        QFETCH(int, rate);
+        QFETCH(QString, entry);
+        AppState state;
+        state.Settings.ListingRate = stored;
+        TfrmList list(state);
+        QVERIFY(list.Table->Cell(0, 1).isEmpty());
+        list.InitLogTable();
+        QCOMPARE(state.Settings.ListingRate, rate);
+        QCOMPARE(list.MaskEdit1->displayText(), entry);
+        QCOMPARE(list.Table->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("TIME"));
+        // Every column holds its widest text, and at the window's own size all nine
+        // show without scrolling sideways, on a 1024-pixel screen beside the panel.
+        for (int c = 1; c < LogTable::ColumnCount; ++c)
+            for (const QString& text : list.WidestTexts(c))
+                QVERIFY2(list.Grid1->columnWidth(c) >=
+                             QFontMetrics(list.Grid1->font()).horizontalAdvance(text),
+                         qPrintable(text));
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QCOMPARE(list.Grid1->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(list.frameGeometry().width() <= 1024 - 163);
+        QVERIFY(list.Grid1->isColumnHidden(0)); // the row numbers show in the fixed column
+    }
+
+    void rateEntryTyped_data() {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("rate");
+        QTest::newRow("75 minutes") << 2 << "75"
+                                    << "  60 : 02  " << 3602;
+        QTest::newRow("99 seconds") << 7 << "99"
+                                    << "  00 : 60  " << 60;
+        QTest::newRow("1 min 30 s") << 2 << "0130"
+                                    << "  01 : 30  " << 90;
+        QTest::newRow("0 accepted") << 7 << "00"
+                                    << "  00 : 00  " << 0;
+    }
+    void rateEntryTyped() {
+        QFETCH(int, position);
+        QFETCH(QString, typed);
+        QFETCH(QString, entry);
+        QFETCH(int, rate);
+        AppState state;
+        TfrmList list(state);
+        list.InitLogTable();
+        list.MaskEdit1->setCursorPosition(position);
+        QTest::keyClicks(list.MaskEdit1, typed);
+        QCOMPARE(list.MaskEdit1->displayText(), entry);
+        QCOMPARE(state.Settings.ListingRate, rate);
+    }
+
+    void runPauseAndClear() {
+        AppState state;
+        TfrmList list(state);
+        QVERIFY(list.btnPause->isEnabled());
+        QVERIFY(!list.btnRun->isEnabled());
+        list.btnRun->setEnabled(true);
+        list.btnRun->trigger();
+        QVERIFY(state.Recording.ListRunning);
+        QVERIFY(list.btnPause->isEnabled() && !list.btnRun->isEnabled());
+        list.mnuPause->trigger();
+        QVERIFY(!state.Recording.ListRunning);
+        QVERIFY(!list.btnPause->isEnabled() && list.btnRun->isEnabled());
+        QVERIFY(list.Run1->isEnabled() && list.mnuPause->isEnabled());
+        list.Run1->trigger();
+        QVERIFY(state.Recording.ListRunning);
+        list.ShowPaused(); // link lost: the buttons change, the recording does not
+        QVERIFY(state.Recording.ListRunning);
+        QVERIFY(!list.btnPause->isEnabled() && list.btnRun->isEnabled());
+
+        state.Reading.ModelCode = 301;
+        QVERIFY(list.Row1Empty());
+        list.AppendLogRow(CurrentDayCount());
+        list.AppendLogRow(CurrentDayCount());
+        QVERIFY(!list.Row1Empty());
+        QCOMPARE(list.Table->RowCount(), 3);
+        list.btnClear->trigger();
+        QVERIFY(list.Row1Empty());
+        QCOMPARE(list.Table->RowCount(), 2);
+        QVERIFY(state.Recording.ListRunning);
+    }
+
+    void pendingActionsAreDisabled() {
+        AppState state;
+        TfrmList list(state);
+        for (QAction* action :
+             {list.btnOpen, list.btnSave, list.btnPrint, list.btnToGraph, list.mnuOpen,
+              list.mnuSave, list.SaveAs1, list.mnuPrint, list.mnuToGraph})
+            QVERIFY2(!action->isEnabled(), qPrintable(action->text()));
+        QCOMPARE(list.btnSave->toolTip(), QStringLiteral("Save to File"));
+        QCOMPARE(list.mnuSave->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    }
+
+    void newestRowInView() {
+        AppState state;
+        state.Reading.ModelCode = 303;
+        TfrmList list(state);
+        list.InitLogTable();
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        const double t0 = CurrentDayCount();
+        for (int i = 0; i < 300; ++i)
+            list.AppendLogRow(t0 + i / 86400.0);
+        QCoreApplication::processEvents();
+        const QModelIndex last = list.Table->index(299, 1);
+        QVERIFY(list.Grid1->viewport()->rect().contains(list.Grid1->visualRect(last)));
+        QCOMPARE(list.Grid1->verticalHeader()->model()->headerData(299, Qt::Vertical).toString(),
+                 QStringLiteral("300"));
+    }
+};
+
+QTEST_MAIN(LogWindowTest)
+#include "tst_log_window.moc"

@@ -1,11 +1,13 @@
 // Brackwater: companion program of the serial-linked thermocouple thermometer.
 #include "app/command_line.h"
+#include "app/handler_guard.h"
 #include "app/help_page.h"
+#include "app/recording_session.h"
 #include "app/settings_store.h"
 #include "app/single_instance.h"
-#include "platform/termination_signals.h"
 #include "app/ui/window_set.h"
 #include "meter_emulator.h"
+#include "platform/termination_signals.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -73,8 +75,7 @@ int main(int argc, char* argv[]) {
     // Working windows only hide when closed; the program ends through ShutDown alone.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    AppState state;
-    state.ExtraPortNames = cl.Ports;
+    QStringList ports = cl.Ports;
     std::unique_ptr<MeterEmulator> demo;
     if (cl.Demo) {
         demo = std::make_unique<MeterEmulator>(cl.DemoModel);
@@ -84,10 +85,15 @@ int main(int argc, char* argv[]) {
                                   QStringLiteral("The simulated meter could not start: ") + error);
             return 1;
         }
-        state.ExtraPortNames.prepend(demo->DevicePath());
+        ports.prepend(demo->DevicePath());
     }
 
-    WindowSet windows(state, SettingsStore::OpenPlatformStore());
+    // Failures inside event handlers are shown in the standard error box.
+    SetExceptionDisplay([](const QString& message) {
+        QMessageBox::critical(nullptr, QCoreApplication::applicationName(), message);
+    });
+    RecordingSession session(SettingsStore::OpenPlatformStore(), ports);
+    WindowSet windows(session);
     termination.disconnect();
     QObject::connect(&termination, &TerminationSignals::Received, windows.frmMain.get(),
                      [&windows] { windows.frmMain->ShutDown(TfrmMain::ExitRequest::Signal); });

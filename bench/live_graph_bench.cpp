@@ -1,12 +1,13 @@
 // Live graph: AddPoint with its redraw, with 4,999 points stored in two series,
 // against the same with 100 points stored (offscreen, window at its design size).
 
-#include "app/app_state.h"
 #include "app/day_count.h"
+#include "app/recording_session.h"
 #include "graph/ui/live_graph_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -28,11 +29,13 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    AppState state;
-    state.Reading.ModelCode = 303;
-    state.Reading.ChannelCount = 2;
-    state.Settings.GraphingRate = 1;
-    TfrmGraph graph(state);
+    QTemporaryDir scratch;
+    RecordingSession session(std::make_unique<QSettings>(scratch.filePath(QStringLiteral("b.ini")),
+                                                         QSettings::IniFormat),
+                             {});
+    session.Models().IdentifyModel("303\x13");
+    session.SetGraphingRate(1);
+    TfrmGraph graph(session);
     graph.InitLiveGraph();
     graph.show();
     QCoreApplication::processEvents();

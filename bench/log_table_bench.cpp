@@ -2,13 +2,14 @@
 // per row at 2,000,000 rows against the rows' own text size, then the same with
 // the log window's grid showing the table (offscreen).
 
-#include "app/app_state.h"
 #include "app/day_count.h"
+#include "app/recording_session.h"
 #include "log/log_table.h"
 #include "log/ui/log_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <unistd.h>
 
@@ -43,6 +44,19 @@ template <typename Append> double NsPerAppend(CurrentReading& r, int from, Appen
         append(i);
     }
     return double(clock.nsecsElapsed()) / Timed;
+}
+
+// The meter's frame for the reading Vary makes: degrees C, main T1, second T2.
+Frame FrameOf(const CurrentReading& r) {
+    const auto digits = [](double value) {
+        const int n = int(std::lround(std::abs(value) * 10));
+        return std::array<uint8_t, 2>{uint8_t((n / 1000 % 10) << 4 | (n / 100 % 10)),
+                                      uint8_t((n / 10 % 10) << 4 | (n % 10))};
+    };
+    const auto main = digits(r.MainValue), sub = digits(r.SubValue);
+    const uint8_t status = 0x80 | (r.ModeText.isEmpty() ? 0 : 0x20);
+    const uint8_t flags = (2 << 6) | (r.SubValue < 0 ? 0x10 : 0);
+    return {0x02, status, flags, main[0], main[1], sub[0], sub[1], 0x03};
 }
 
 void Print(const char* name, double value) {
@@ -84,31 +98,33 @@ int main(int argc, char* argv[]) {
         Print("text_bytes_per_row", text / ((table.RowCount() - 2) / 997 + 1) + 2);
     }
 
-    // The window: the grid follows every append and keeps the newest row in view.
-    AppState state;
-    state.Reading = r;
-    state.Settings.LogDateFormat = DateFormat;
-    TfrmList list(state);
-    list.Table->SetLocale(QLocale::c());
+    // The window: the grid follows every append and keeps the newest row in view. The
+    // rows come from the recording core, which decodes the meter's frames.
+    QTemporaryDir scratch;
+    RecordingSession session(std::make_unique<QSettings>(scratch.filePath(QStringLiteral("b.ini")),
+                                                         QSettings::IniFormat),
+                             {});
+    session.Models().IdentifyModel("303\x13");
+    session.Log().SetLocale(QLocale::c());
+    TfrmList list(session);
     list.InitLogTable();
     list.show();
     const auto append = [&](int i) {
-        state.Reading = r;
-        list.AppendLogRow(Start + i / 86400.0);
+        session.Meter().Assembler.Feed(FrameOf(r).data(), int(Frame().size()));
+        session.AppendLogRow(Start + i / 86400.0);
         QCoreApplication::processEvents();
     };
     for (int i = 0; i < Timed; ++i)
         append(i);
-    Print("window_append_ns_at_1k", NsPerAppend(state.Reading, Timed, append));
+    Print("window_append_ns_at_1k", NsPerAppend(r, Timed, append));
     const long before = ResidentBytes();
     for (int i = 2 * Timed; i < Many; ++i) {
         Vary(r, i);
-        state.Reading = r;
-        list.Table->AppendLogRow(state.Reading, Start + i / 86400.0, DateFormat);
+        session.Log().AppendLogRow(r, Start + i / 86400.0, DateFormat);
     }
     const long after = ResidentBytes();
     QCoreApplication::processEvents();
-    Print("window_append_ns_at_2m", NsPerAppend(state.Reading, Many, append));
+    Print("window_append_ns_at_2m", NsPerAppend(r, Many, append));
     Print("window_bytes_per_row_2m", double(after - before) / (Many - 2 * Timed));
     return 0;
 }

@@ -3,19 +3,19 @@
 // a second into each. --prefill N first records N simulated seconds as fast as the
 // meter answers (to look at a filled log and graph); --seconds S sets the measured span.
 
-#include "app/app_state.h"
 #include "app/day_count.h"
+#include "app/recording_session.h"
 #include "graph/ui/live_graph_window.h"
 #include "graph/ui/plot_chart.h"
-#include "link/meter_link.h"
 #include "log/log_table.h"
 #include "log/ui/log_window.h"
-#include "meter/heartbeat.h"
 #include "meter_emulator.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cmath>
 #include <cstdio>
@@ -43,53 +43,50 @@ int main(int argc, char* argv[]) {
     MeterEmulator meter(303);
     if (!meter.OpenPty())
         return 1;
-    AppState state;
-    state.Reading.ModelCode = 303;
-    state.Reading.ChannelCount = 2;
-    state.Reading.ModelText = QStringLiteral("Two channel, K type thermometer.");
-    state.Settings.ListingRate = 1;
-    state.Settings.GraphingRate = 1;
-    state.Settings.MinScale = 0;
-    state.Settings.MaxScale = 100;
-    state.Settings.LogDateFormat = QStringLiteral("d/M/yyyy");
-    MeterLink link(state.Reading, state.Link);
-    link.Comm1.SetDeviceName(meter.DevicePath());
-    link.Comm1.SetActive(true);
-
-    TfrmList list(state);
-    TfrmGraph graph(state);
-    list.InitLogTable();
-    graph.InitLiveGraph();
-    list.btnRunClick();
-    graph.btnRunClick();
-    list.setGeometry(10, 40, 600, 560);
-    graph.setGeometry(630, 40, 640, 560);
-    list.show();
-    graph.show();
+    QTemporaryDir scratch;
+    const QString ini = scratch.filePath(QStringLiteral("bench.ini"));
+    {
+        QSettings settings(ini, QSettings::IniFormat);
+        for (const auto& [key, value] : {std::pair{"GraphingRate", 1},
+                                         {"ListingRate", 1},
+                                         {"MaxScale", 100},
+                                         {"MinScale", 0},
+                                         {"ShowReso", 0},
+                                         {"LastConnectedPort", 0},
+                                         {"LastModel", 303}})
+            settings.setValue(QLatin1String(key), value);
+    }
 
     // Simulated seconds while prefilling, then the wall clock, the monotonic count running on.
     bool simulated = true;
     double simNow = CurrentDayCount() - prefill / 86400.0;
     int64_t simMs = 0;
     QElapsedTimer real;
-    Heartbeat beat(
-        state, link.Comm1,
-        {[&] { return graph.NextPoint(); },
-         [&](bool mo, bool so, float m, double t, float s) { graph.AddPoint(mo, so, m, t, s); },
-         [&] { return list.Row1Empty(); }, [&](double t) { list.AppendLogRow(t); },
-         [&] {
-             list.ShowPaused();
-             graph.ShowPaused();
-         }},
-        {[&] { return simulated ? simNow : CurrentDayCount(); },
-         [&] { return simulated ? simMs : simMs + real.elapsed(); }});
+    RecordingSession session(std::make_unique<QSettings>(ini, QSettings::IniFormat),
+                             {meter.DevicePath()},
+                             {[&] { return simulated ? simNow : CurrentDayCount(); },
+                              [&] { return simulated ? simMs : simMs + int64_t(real.elapsed()); }});
+    session.Search().SetPortSource([&] { return QStringList{meter.DevicePath()}; });
+    session.Search().SetDelays({0, 0, 300, 100});
+    if (!session.RunSearch().Found)
+        return 1;
 
-    int interval = Heartbeat::InitialInterval;
+    TfrmList list(session);
+    TfrmGraph graph(session);
+    session.StartRecording();
+    session.InitLogTable();
+    session.ThTimer1.stop(); // prefilling ticks by hand
+    list.setGeometry(10, 40, 600, 560);
+    graph.setGeometry(630, 40, 640, 560);
+    list.show();
+    graph.show();
+
     if (prefill > 0) {
         // The graph's time window starts where the simulated seconds do.
         graph.PlotChart1->SetManualMinX(simNow);
         graph.PlotChart1->SetManualMaxX(simNow + graph.XSpan());
         meter.SetDrift(false);
+        const LinkState& link = session.State().Link;
         for (int i = 0; i <= prefill; ++i) {
             // A probe warming up in a bath, the second channel cooling slowly.
             const double s = i;
@@ -99,23 +96,17 @@ int main(int argc, char* argv[]) {
                                         0.8 * std::sin(s / 25.0));
             simNow += 1 / 86400.0;
             simMs += 1000;
-            interval = beat.Tick(interval);
+            session.ThTimer1Timer();
             QElapsedTimer wait;
             wait.start();
-            while (!state.Link.FrameSeen && wait.elapsed() < 1000)
+            while (!link.FrameSeen && wait.elapsed() < 1000)
                 QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
         }
         meter.SetDrift(true);
     }
     simulated = false;
     real.start();
-
-    QTimer ThTimer1;
-    ThTimer1.setTimerType(Qt::PreciseTimer);
-    ThTimer1.setInterval(interval);
-    QObject::connect(&ThTimer1, &QTimer::timeout,
-                     [&] { ThTimer1.setInterval(beat.Tick(ThTimer1.interval())); });
-    ThTimer1.start();
+    session.ThTimer1.start();
 
     const int rowsBefore = list.Table->RowCount();
     const double cpuBefore = CpuSeconds();

@@ -32,24 +32,22 @@ void TfrmMain::PlaceAndShow(QWidget* window, const QRect& frame) {
         SetFrameRect(window, frame);
 }
 
-TfrmMain::TfrmMain(AppState& state, std::unique_ptr<QSettings> store,
-                   const std::function<void()>& loadDigitImages, QWidget* parent)
+TfrmMain::TfrmMain(RecordingSession& session, const std::function<void()>& loadDigitImages,
+                   QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      Meter(state.Reading, state.Link), ComboBoxDeviceName(new QComboBox(this)),
+      ComboBoxDeviceName(new QComboBox(this)),
       Image1(new SvgPicture(QStringLiteral("Image1"), QStringLiteral(":/main_menu.svg"),
                             QRect(0, 0, 600, 400), this)),
-      Label1(new QLabel(QStringLiteral("V" BRACKWATER_VERSION), this)), state_(state),
-      store_(std::make_unique<SettingsStore>(std::move(store))) {
+      Label1(new QLabel(QStringLiteral("V" BRACKWATER_VERSION), this)), session_(session) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Main Menu"));
     setFixedSize(601, 428);
 
     ComboBoxDeviceName->setObjectName(QStringLiteral("ComboBoxDeviceName"));
     ComboBoxDeviceName->hide();
-    PortNames = new QStringListModel(ComboBoxDeviceName);
-    ComboBoxDeviceName->setModel(PortNames);
+    ComboBoxDeviceName->setModel(&session.PortNames());
 
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
@@ -103,13 +101,7 @@ TfrmMain::TfrmMain(AppState& state, std::unique_ptr<QSettings> store,
     lblComStatus->setFont(statusFont);
     lblComStatus->setStyleSheet(QStringLiteral("QLabel { color: #d00000; }"));
 
-    connect(&Meter, &MeterLink::ConnectionAnnounced, this, [this] {
-        lblComStatus->setText(QStringLiteral("Thermometer is connected at ") +
-                              Meter.Comm1.DeviceName());
-    });
-
-    // The sampling heartbeat drives this timer; it starts once a port is chosen.
-    ThTimer1.setInterval(700);
+    connect(&session, &RecordingSession::StatusText, lblComStatus, &QLabel::setText);
 
     FormCreate(loadDigitImages);
 }
@@ -122,31 +114,19 @@ HotImage* TfrmMain::AddHotImage(const QString& name, const QRect& geometry, cons
     return image;
 }
 
+// The settings and the port list were read by the recording core, created before
+// this window; what is left is the window's own part.
 void TfrmMain::FormCreate(const std::function<void()>& loadDigitImages) {
-    state_.Settings.LogDateFormat = LogDateFormatFor(QLocale::system());
-    store_->Read(state_.Settings);
-    settingsReadProblem_ = store_->ReadProblem();
-
     if (loadDigitImages)
         loadDigitImages();
-
     move(CentredOn(Screen(), frameGeometry().size()));
-
-    QStringList ports;
-    TSerialPort::ListPortNames(ports, state_.ExtraPortNames);
-    PortNames->setStringList(ports);
     ComboBoxDeviceName->setCurrentIndex(0);
-    Meter.Comm1.SetDeviceName(TSerialPort::NativeName(ComboBoxDeviceName->currentText()));
 }
 
 void TfrmMain::SetWorkingWindows(QWidget* panel, QWidget* graph, QWidget* list) {
     panel_ = panel;
     graph_ = graph;
     list_ = list;
-}
-
-void TfrmMain::SetLiveRangeSource(std::function<VerticalRange()> source) {
-    liveRange_ = std::move(source);
 }
 
 QRect TfrmMain::Screen() const {
@@ -166,7 +146,7 @@ void TfrmMain::ShowNormal(QWidget* window) {
 void TfrmMain::Image6Click() {
     // A poll or a read may be under way; give it a moment before the search takes the port.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    WaitWhile([this] { return state_.Link.PortBusy; }, PortBusyWaitMs);
+    WaitWhile([this] { return session_.State().Link.PortBusy; }, PortBusyWaitMs);
     QGuiApplication::restoreOverrideCursor();
     if (linkTest_)
         linkTest_->exec();
@@ -217,27 +197,7 @@ void TfrmMain::ShutDown(ExitRequest request) {
         return;
     shuttingDown_ = true;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-
-    // Port events still run during the wait, so the timer stops only after it.
-    WaitWhile([this] { return state_.Link.PortBusy; }, PortBusyWaitMs);
-    ThTimer1.stop();
-
-    QString problem;
-    try {
-        const SettingsVars& s = state_.Settings;
-        const VerticalRange range = liveRange_ ? liveRange_()
-                                               : VerticalRange{static_cast<double>(s.MinScale),
-                                                               static_cast<double>(s.MaxScale)};
-        problem = store_->Write(s, state_.Reading.ModelCode, range);
-    } catch (...) {
-    }
-    store_.reset();
-
-    try {
-        Meter.Comm1.SetActive(false);
-    } catch (...) {
-    }
-
+    const QString problem = session_.ShutDown();
     emit TrayIconRemovalDue();
     QGuiApplication::restoreOverrideCursor();
     if (!problem.isEmpty()) {

@@ -7,9 +7,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-TfrmResolu::TfrmResolu(SettingsVars& settings, QWidget* parent)
+TfrmResolu::TfrmResolu(RecordingSession& session, QWidget* parent)
     : QDialog(parent), Memo1(new QLabel(this)), cbk1(new QCheckBox(this)),
-      BitBtn1(new QPushButton(this)), settings_(settings) {
+      BitBtn1(new QPushButton(this)), session_(session) {
     setWindowTitle(QStringLiteral("BRACKWATER"));
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -46,6 +46,6 @@ bool TfrmResolu::Due(int screenWidth, int32_t showReso) {
 }
 
 void TfrmResolu::BitBtn1Click() {
-    settings_.ShowReso = cbk1->isChecked() ? 0 : 1;
+    session_.SetShowReso(cbk1->isChecked() ? 0 : 1);
     hide();
 }

@@ -2,7 +2,7 @@
 // The notice that the program is laid out for screens of 800 x 600 or more. It
 // can be turned off for later starts; the choice is kept in ShowReso.
 
-#include "app/app_state.h"
+#include "app/recording_session.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -12,7 +12,7 @@
 class TfrmResolu : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmResolu(SettingsVars& settings, QWidget* parent = nullptr);
+    explicit TfrmResolu(RecordingSession& session, QWidget* parent = nullptr);
 
     // Whether the start-up shows the notice on a screen this wide.
     static bool Due(int screenWidth, int32_t showReso);
@@ -24,5 +24,5 @@ public:
     void BitBtn1Click();
 
 private:
-    SettingsVars& settings_;
+    RecordingSession& session_;
 };

@@ -1,50 +1,38 @@
 #pragma once
 // Every window of the program, created once at start, hidden, in a fixed order,
-// and kept until the program ends; the windows meet each other here. It also runs
-// the one-second heartbeat and the start sequence.
+// and kept until the program ends, all observing one recording core. This is
+// where the windows are connected to each other, and where the start sequence
+// runs a second after start-up.
 
-#include "app/app_state.h"
+#include "app/recording_session.h"
 #include "app/ui/main_window.h"
 #include "app/ui/resolution_notice.h"
 #include "app/ui/tray_form.h"
 #include "graph/ui/live_graph_window.h"
 #include "link/ui/link_test_window.h"
-#include "link/model_identification.h"
 #include "log/ui/log_window.h"
-#include "meter/heartbeat.h"
 #include "meter/ui/panel_window.h"
 
-#include <QSettings>
 #include <memory>
 
 class WindowSet {
 public:
-    WindowSet(AppState& state, std::unique_ptr<QSettings> store);
+    explicit WindowSet(RecordingSession& session);
     ~WindowSet();
 
-    // The start sequence, a second after start-up: the main menu, then the port
-    // search on a first run or the last port and model otherwise.
+    // The start sequence: the main menu, then the port search on a first run or
+    // the last port and model otherwise, then the resolution notice if due.
     void Timer1Timer();
-    // The heartbeat tick of the main window's ThTimer1.
-    void ThTimer1Timer();
-    // OK of the port search window: polling and recording start.
-    void StartRecording();
 
     std::unique_ptr<TForm1> Form1;
     std::unique_ptr<DigitBitmaps> Digits; // loaded by the main window's creation
     std::unique_ptr<TfrmMain> frmMain;
-    std::unique_ptr<ModelIdentification> Models;
     std::unique_ptr<TfrmPanel> frmPanel;
     std::unique_ptr<TfrmList> frmList;
     std::unique_ptr<TfrmGraph> frmGraph;
     std::unique_ptr<TfrmResolu> frmResolu;
     std::unique_ptr<TfrmLinkTest> frmLinkTest;
-    std::unique_ptr<Heartbeat> Beat;
 
 private:
-    void LinkLost();
-    // The Run and Pause buttons of the log and the live graph follow the recording flags.
-    void ShowRecordingState();
-
-    AppState& state_;
+    RecordingSession& session_;
 };

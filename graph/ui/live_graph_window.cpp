@@ -2,7 +2,7 @@
 
 #include "app/day_count.h"
 #include "app/ui/help.h"
-#include "app/rate_entry.h"
+#include "app/ui/recording_controls.h"
 #include "app/ui/tool_strip.h"
 #include "graph/ui/plot_chart.h"
 
@@ -12,7 +12,8 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-TfrmGraph::TfrmGraph(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+TfrmGraph::TfrmGraph(RecordingSession& session, QWidget* parent)
+    : QMainWindow(parent), session_(session) {
     // The pictures are compiled into the static library, which the linker would otherwise drop.
     Q_INIT_RESOURCE(brackwater);
     setWindowTitle(QStringLiteral("Real Time Graph"));
@@ -22,11 +23,12 @@ TfrmGraph::TfrmGraph(AppState& state, QWidget* parent) : QMainWindow(parent), st
     tools.Bar->setFixedHeight(41);
     btnPrint = tools.AddButton("print", "Print");
     btnClear = tools.AddButton("clear", "clear and reset graph");
-    btnPause = tools.AddButton("pause", "Pause");
-    btnRun = tools.AddButton("run", "Run");
-    btnRun->setEnabled(false);
+    Controls = new RecordingControls(session, RecordingControls::Recorder::LiveGraph, tools);
+    btnPause = Controls->btnPause;
+    btnRun = Controls->btnRun;
     btnHelp = tools.AddButton("help", "HELP");
-    MaskEdit1 = tools.AddRateEntry(QFont(QStringLiteral("Arial")));
+    Controls->AddRateEntry(tools, QFont(QStringLiteral("Arial")));
+    MaskEdit1 = Controls->MaskEdit1;
 
     QMenu* printMenu = menuBar()->addMenu(QStringLiteral("&Print"));
     mnuPrint = printMenu->addAction(QStringLiteral("&Print"));
@@ -52,29 +54,34 @@ TfrmGraph::TfrmGraph(AppState& state, QWidget* parent) : QMainWindow(parent), st
     PlotChart1 = new PlotChart(this);
     setCentralWidget(PlotChart1);
     // Until the chart is set up, its range is the stored one, so an early shut-down keeps it.
-    PlotChart1->SetManualMinY(state.Settings.MinScale);
-    PlotChart1->SetManualMaxY(state.Settings.MaxScale);
+    PlotChart1->SetManualMinY(session.Settings().MinScale);
+    PlotChart1->SetManualMaxY(session.Settings().MaxScale);
 
     connect(btnPrint, &QAction::triggered, this, &TfrmGraph::BitBtn1Click);
     connect(btnClear, &QAction::triggered, this, &TfrmGraph::BitBtn2Click);
-    connect(btnPause, &QAction::triggered, this, &TfrmGraph::BitBtn3Click);
-    connect(btnRun, &QAction::triggered, this, &TfrmGraph::btnRunClick);
     connect(btnHelp, &QAction::triggered, this, &TfrmGraph::btnHelpClick);
     connect(mnuHelp, &QAction::triggered, this, &TfrmGraph::btnHelpClick);
     connect(mnuPrint, &QAction::triggered, this, &TfrmGraph::mnuPrintClick);
     connect(mnuThin, &QAction::triggered, this, &TfrmGraph::mnuThinClick);
     connect(mnuThick, &QAction::triggered, this, &TfrmGraph::mnuThickClick);
     connect(mnuMarkData, &QAction::triggered, this, &TfrmGraph::mnuMarkDataClick);
-    connect(MaskEdit1, &QLineEdit::textChanged, this, &TfrmGraph::MaskEdit1Change);
+    // A rate of 0 samples at every tick, so its window still spans 100 ticks.
+    connect(Controls, &RecordingControls::RateChanged, this,
+            [this](int32_t rate) { xSpan_ = std::max(rate, 1) * 100.0 / 86400.0; });
+    connect(&session, &RecordingSession::LiveGraphReset, this, &TfrmGraph::SetUpChart);
+    connect(&session, &RecordingSession::PointDue, this, [this](const GraphSample& sample) {
+        AddPoint(sample.MainOff, sample.SubOff, sample.MainValue, sample.Time, sample.SubValue);
+    });
 }
 
 void TfrmGraph::InitLiveGraph() {
-    SettingsVars& settings = state_.Settings;
-    const CurrentReading& reading = state_.Reading;
-    if (settings.GraphingRate == 0)
-        settings.GraphingRate = 2;
-    MaskEdit1->setText(RateEntryText(settings.GraphingRate));
-    MaskEdit1Change(); // also when the text did not change
+    session_.InitLiveGraph();
+}
+
+void TfrmGraph::SetUpChart() {
+    const SettingsVars& settings = session_.Settings();
+    const CurrentReading& reading = session_.Reading();
+    Controls->ShowRate();
 
     PlotChart& chart = *PlotChart1;
     chart.SetSubsets(reading.ChannelCount);
@@ -114,7 +121,7 @@ void TfrmGraph::AddPoint(bool mainOverload, bool subOverload, float mainValue, d
     // A failed X write leaves the series' Y alone.
     if (!mainOverload && chart.SetXDataD(0, nextPoint_, now))
         chart.SetYData(0, nextPoint_, mainValue);
-    if (state_.Reading.IsTwoChannel() && !subOverload && chart.SetXDataD(1, nextPoint_, now))
+    if (session_.Reading().IsTwoChannel() && !subOverload && chart.SetXDataD(1, nextPoint_, now))
         chart.SetYData(1, nextPoint_, subValue);
     ++nextPoint_;
 
@@ -143,6 +150,7 @@ void TfrmGraph::ClearLiveGraph() {
     for (int subset = 0; subset < chart.Subsets(); ++subset)
         chart.SetYData(subset, -1, 0.0f);
     nextPoint_ = 0;
+    session_.LiveGraphCleared();
     const double t = CurrentDayCount();
     chart.SetManualMinX(t);
     chart.SetManualMaxX(t + xSpan_);
@@ -156,16 +164,6 @@ double TfrmGraph::ManualMaxY() const {
     return PlotChart1->ManualMaxY();
 }
 
-void TfrmGraph::ShowRunning() {
-    btnPause->setEnabled(true);
-    btnRun->setEnabled(false);
-}
-
-void TfrmGraph::ShowPaused() {
-    btnPause->setEnabled(false);
-    btnRun->setEnabled(true);
-}
-
 void TfrmGraph::BitBtn1Click() {
     PlotChart1->ChartAction(PlotChart::chPrintDialog);
 }
@@ -175,13 +173,11 @@ void TfrmGraph::BitBtn2Click() {
 }
 
 void TfrmGraph::BitBtn3Click() {
-    state_.Recording.GraphRunning = false;
-    ShowPaused();
+    Controls->Pause();
 }
 
 void TfrmGraph::btnRunClick() {
-    state_.Recording.GraphRunning = true;
-    ShowRunning();
+    Controls->Run();
 }
 
 void TfrmGraph::btnHelpClick() {
@@ -189,12 +185,7 @@ void TfrmGraph::btnHelpClick() {
 }
 
 void TfrmGraph::MaskEdit1Change() {
-    const RateEntry entry = ParseRateEntry(MaskEdit1->displayText());
-    state_.Settings.GraphingRate = entry.Rate;
-    if (entry.Rewrite)
-        MaskEdit1->setText(entry.Text);
-    // A rate of 0 samples at every tick, so its window still spans 100 ticks.
-    xSpan_ = std::max(entry.Rate, 1) * 100.0 / 86400.0;
+    Controls->MaskEdit1Change();
 }
 
 void TfrmGraph::mnuPrintClick() {

@@ -4,11 +4,12 @@
 // points per series, dropping the oldest 100 when full, and widens its time window
 // by the time of 100 samples whenever the newest point reaches the right edge.
 
-#include "app/app_state.h"
+#include "app/recording_session.h"
 
 #include <QMainWindow>
 
 class PlotChart;
+class RecordingControls;
 class QAction;
 class QLineEdit;
 
@@ -18,7 +19,7 @@ public:
     static constexpr int PointCount = 5000;
     static constexpr int DropCount = 100;
 
-    explicit TfrmGraph(AppState& state, QWidget* parent = nullptr);
+    explicit TfrmGraph(RecordingSession& session, QWidget* parent = nullptr);
 
     // Sets the chart up for the current model and settings; stored points stay.
     void InitLiveGraph();
@@ -34,11 +35,7 @@ public:
     double ManualMinY() const;
     double ManualMaxY() const;
 
-    // The tool buttons of recording, set at link loss and return, at start-up and
-    // by the port search without touching GraphRunning.
-    void ShowRunning();
-    void ShowPaused();
-
+    RecordingControls* Controls; // Pause, Run and the rate entry
     PlotChart* PlotChart1;
     QLineEdit* MaskEdit1;
     QAction* btnPrint;
@@ -67,10 +64,12 @@ public slots:
     void mnuMarkDataClick();
 
 private:
+    // The chart's set-up for the model and settings, when the core resets the graph.
+    void SetUpChart();
     void SetLineType(int lineType);
     double FirstStoredTime() const;
 
-    AppState& state_;
+    RecordingSession& session_;
     int nextPoint_ = 0;
     double xSpan_ = 0;
 };

@@ -1,7 +1,7 @@
 #include "link/ui/link_test_window.h"
 
+#include "app/ui/help.h"
 #include "meter/ui/digit_bitmaps.h"
-#include "platform/device_access.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -12,12 +12,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-TfrmLinkTest::TfrmLinkTest(AppState& state, MeterLink& meter, QStringListModel& ports,
-                           ModelIdentification& models, QWidget* parent)
+TfrmLinkTest::TfrmLinkTest(RecordingSession& session, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      state_(state), models_(models), search_(state, meter, ports, [this](const QByteArray& reply) {
-          return models_.IdentifyModel(reply);
-      }) {
+      session_(session) {
     setWindowTitle(QStringLiteral("Link Test"));
     setObjectName(QStringLiteral("frmLinkTest"));
     // Without a title bar the window draws its own edge.
@@ -63,6 +60,8 @@ TfrmLinkTest::TfrmLinkTest(AppState& state, MeterLink& meter, QStringListModel& 
     connect(Button1, &QPushButton::clicked, this, &TfrmLinkTest::NoloButton11Click);
     connect(Button2, &QPushButton::clicked, this, &TfrmLinkTest::btnReLinkClick);
     connect(Button3, &QPushButton::clicked, this, &TfrmLinkTest::btnHelpClick);
+    connect(this, &TfrmLinkTest::HelpRequested, this,
+            [](const QString& topic) { OpenHelpTopic(topic); });
 }
 
 void TfrmLinkTest::showEvent(QShowEvent* event) {
@@ -71,7 +70,7 @@ void TfrmLinkTest::showEvent(QShowEvent* event) {
         move(screen->geometry().center() - rect().center());
     // Search once the window is on screen, so the user sees it happen.
     QTimer::singleShot(0, this, [this] {
-        if (isVisible() && !state_.SearchInProgress)
+        if (isVisible() && !session_.State().SearchInProgress)
             FormActivate();
     });
 }
@@ -80,20 +79,13 @@ void TfrmLinkTest::reject() {}
 
 void TfrmLinkTest::FormActivate() {
     Memo1->clear();
-    SearchHooks hooks;
-    hooks.StopHeartbeat = [this] { emit StopHeartbeat(); };
-    hooks.ShowSearching = [this] {
+    const PortSearch::Result result = session_.RunSearch([this] {
         imgNoLink->hide();
         Memo1->hide();
         lblSearch->show();
         QApplication::setOverrideCursor(Qt::WaitCursor);
         waitCursor_ = true;
-    };
-    hooks.ApplyLastModel = [this] { models_.ApplyLastModel(); };
-    hooks.SetStatus = [this](const QString& text) { emit StatusText(text); };
-    hooks.PermissionDenied = &DevicePermissionDenied;
-
-    const PortSearch::Result result = search_.Run(hooks);
+    });
     imgNoLink->setVisible(!result.Found);
     Memo1->setPlainText(result.Lines.join(QLatin1Char('\n')));
     Memo1->show();
@@ -105,20 +97,20 @@ void TfrmLinkTest::FormActivate() {
 }
 
 void TfrmLinkTest::NoloButton11Click() {
-    if (!state_.SearchInProgress) {
-        emit StartRecording();
+    if (!session_.State().SearchInProgress) {
+        session_.StartRecording();
         hide();
         done(Accepted);
     }
-    emit RefreshLogHeader();
+    session_.InitLogTable();
 }
 
 void TfrmLinkTest::btnReLinkClick() {
-    if (!state_.SearchInProgress)
+    if (!session_.State().SearchInProgress)
         FormActivate();
 }
 
 void TfrmLinkTest::btnHelpClick() {
-    if (!state_.SearchInProgress)
+    if (!session_.State().SearchInProgress)
         emit HelpRequested(QStringLiteral("Hlp_Link_Test"));
 }

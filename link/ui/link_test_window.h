@@ -3,8 +3,7 @@
 // model found or that no meter answered, and starts recording when the user
 // leaves it with OK. It has no title bar, so OK is the only way out.
 
-#include "link/model_identification.h"
-#include "link/port_search.h"
+#include "app/recording_session.h"
 
 #include <QDialog>
 
@@ -15,10 +14,7 @@ class QPushButton;
 class TfrmLinkTest : public QDialog {
     Q_OBJECT
 public:
-    TfrmLinkTest(AppState& state, MeterLink& meter, QStringListModel& ports,
-                 ModelIdentification& models, QWidget* parent = nullptr);
-
-    PortSearch& Search() { return search_; }
+    explicit TfrmLinkTest(RecordingSession& session, QWidget* parent = nullptr);
 
     void FormActivate();      // the search
     void NoloButton11Click(); // OK
@@ -33,12 +29,7 @@ public:
     QPushButton* Button3;
 
 signals:
-    void StopHeartbeat();
-    void StatusText(const QString& text);
-    // OK outside a search: start polling and recording.
-    void StartRecording();
-    // OK, also during a search: the log refreshes its header.
-    void RefreshLogHeader();
+    // Help outside a search; the window opens the help page's topic.
     void HelpRequested(const QString& topic);
 
 protected:
@@ -46,8 +37,6 @@ protected:
     void reject() override; // Escape does not leave the window
 
 private:
-    AppState& state_;
-    ModelIdentification& models_;
-    PortSearch search_;
+    RecordingSession& session_;
     bool waitCursor_ = false;
 };

@@ -1,7 +1,7 @@
 #include "log/ui/log_window.h"
 
 #include "app/ui/help.h"
-#include "app/rate_entry.h"
+#include "app/ui/recording_controls.h"
 #include "app/ui/tool_strip.h"
 #include "log/log_table.h"
 
@@ -53,8 +53,8 @@ private:
 };
 } // namespace
 
-TfrmList::TfrmList(AppState& state, QWidget* parent)
-    : QMainWindow(parent), Table(new LogTable(this)), Grid1(new QTableView(this)), state_(state) {
+TfrmList::TfrmList(RecordingSession& session, QWidget* parent)
+    : QMainWindow(parent), Table(&session.Log()), Grid1(new QTableView(this)), session_(session) {
     // The pictures are compiled into the static library, which the linker would otherwise drop.
     Q_INIT_RESOURCE(brackwater);
     setWindowTitle(QStringLiteral("Tabular"));
@@ -64,12 +64,13 @@ TfrmList::TfrmList(AppState& state, QWidget* parent)
     btnSave = tools.AddButton("save", "Save to File");
     btnPrint = tools.AddButton("print", "Print");
     btnClear = tools.AddButton("clear", "Clear Tabular");
-    btnPause = tools.AddButton("pause", "Pause");
-    btnRun = tools.AddButton("run", "Run");
-    btnRun->setEnabled(false);
+    Controls = new RecordingControls(session, RecordingControls::Recorder::Log, tools);
+    btnPause = Controls->btnPause;
+    btnRun = Controls->btnRun;
     btnToGraph = tools.AddButton("to-graph", "Output Data to Graph");
     btnHelp = tools.AddButton("help", "HELP");
-    MaskEdit1 = tools.AddRateEntry(font());
+    Controls->AddRateEntry(tools, font());
+    MaskEdit1 = Controls->MaskEdit1;
 
     QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     mnuNew = fileMenu->addAction(QStringLiteral("&New"));
@@ -118,18 +119,16 @@ TfrmList::TfrmList(AppState& state, QWidget* parent)
 
     connect(btnClear, &QAction::triggered, this, &TfrmList::BitBtn4Click);
     connect(mnuNew, &QAction::triggered, this, &TfrmList::BitBtn4Click);
-    connect(btnPause, &QAction::triggered, this, &TfrmList::BitBtn5Click);
     connect(mnuPause, &QAction::triggered, this, &TfrmList::BitBtn5Click);
-    connect(btnRun, &QAction::triggered, this, &TfrmList::btnRunClick);
     connect(Run1, &QAction::triggered, this, &TfrmList::btnRunClick);
     connect(btnHelp, &QAction::triggered, this, &TfrmList::btnHelpClick);
     connect(mnuHelp, &QAction::triggered, this, &TfrmList::btnHelpClick);
-    connect(MaskEdit1, &QLineEdit::textChanged, this, &TfrmList::MaskEdit1Change);
-}
-
-void TfrmList::AppendLogRow(double now) {
-    Table->AppendLogRow(state_.Reading, now, state_.Settings.LogDateFormat);
-    Grid1->scrollToBottom();
+    // The newest row stays in view.
+    connect(&session, &RecordingSession::RowAppended, Grid1, &QTableView::scrollToBottom);
+    connect(&session, &RecordingSession::LogTableInitialized, this, [this] {
+        Controls->ShowRate();
+        SizeColumns();
+    });
 }
 
 bool TfrmList::Row1Empty() const {
@@ -137,13 +136,7 @@ bool TfrmList::Row1Empty() const {
 }
 
 void TfrmList::InitLogTable() {
-    SettingsVars& settings = state_.Settings;
-    if (settings.ListingRate == 0)
-        settings.ListingRate = 2;
-    MaskEdit1->setText(RateEntryText(settings.ListingRate));
-    MaskEdit1Change(); // also when the text did not change
-    Table->WriteHeader();
-    SizeColumns();
+    session_.InitLogTable();
 }
 
 void TfrmList::SizeColumns() {
@@ -159,9 +152,9 @@ QStringList TfrmList::WidestTexts(int column) const {
     case 0:
         return {QStringLiteral("NO"), QStringLiteral("8888888")};
     case 1: {
-        const QString format = state_.Settings.LogDateFormat.isEmpty()
+        const QString format = session_.Settings().LogDateFormat.isEmpty()
                                    ? locale.dateFormat(QLocale::ShortFormat)
-                                   : state_.Settings.LogDateFormat;
+                                   : session_.Settings().LogDateFormat;
         return {QStringLiteral("DATE"), QDate(2026, 12, 28).toString(format)};
     }
     case 2:
@@ -198,28 +191,16 @@ int TfrmList::TableWidth() const {
     return width;
 }
 
-void TfrmList::ShowRunning() {
-    btnPause->setEnabled(true);
-    btnRun->setEnabled(false);
-}
-
-void TfrmList::ShowPaused() {
-    btnPause->setEnabled(false);
-    btnRun->setEnabled(true);
-}
-
 void TfrmList::BitBtn4Click() {
-    Table->Clear();
+    session_.BitBtn4Click();
 }
 
 void TfrmList::BitBtn5Click() {
-    state_.Recording.ListRunning = false;
-    ShowPaused();
+    Controls->Pause();
 }
 
 void TfrmList::btnRunClick() {
-    state_.Recording.ListRunning = true;
-    ShowRunning();
+    Controls->Run();
 }
 
 void TfrmList::btnHelpClick() {
@@ -227,8 +208,5 @@ void TfrmList::btnHelpClick() {
 }
 
 void TfrmList::MaskEdit1Change() {
-    const RateEntry entry = ParseRateEntry(MaskEdit1->displayText());
-    state_.Settings.ListingRate = entry.Rate;
-    if (entry.Rewrite)
-        MaskEdit1->setText(entry.Text);
+    Controls->MaskEdit1Change();
 }

@@ -1,13 +1,14 @@
 #pragma once
-// The tabular log window: the table of readings recorded at the listing rate,
-// the rate entry, and Run, Pause and Clear. Closing it only hides it; the table
-// and the recording go on.
+// The tabular log window: it shows the recording core's table of readings taken
+// at the listing rate, with the rate entry, Run, Pause and Clear. Closing it only
+// hides it; the table and the recording go on.
 
-#include "app/app_state.h"
+#include "app/recording_session.h"
 
 #include <QMainWindow>
 
 class LogTable;
+class RecordingControls;
 class QAction;
 class QLineEdit;
 class QTableView;
@@ -15,10 +16,8 @@ class QTableView;
 class TfrmList : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TfrmList(AppState& state, QWidget* parent = nullptr);
+    explicit TfrmList(RecordingSession& session, QWidget* parent = nullptr);
 
-    // One row from the current reading, taken at the day count now; the newest row stays in view.
-    void AppendLogRow(double now);
     // Column 1 of row 1 is empty: nothing recorded yet.
     bool Row1Empty() const;
     // Header row, column widths, and the listing rate shown in the entry.
@@ -31,12 +30,8 @@ public:
     // The grid's width with every column whole, frame and scroll bar included.
     int TableWidth() const;
 
-    // The tool buttons of recording, set at link loss and return, at start-up and
-    // by the port search without touching ListRunning.
-    void ShowRunning();
-    void ShowPaused();
-
-    LogTable* Table;
+    RecordingControls* Controls; // Pause, Run and the rate entry
+    LogTable* Table;             // the core's table, shown here
     QTableView* Grid1;
     QLineEdit* MaskEdit1;
     QAction* btnOpen;
@@ -67,5 +62,5 @@ public slots:
 private:
     void SizeColumns();
 
-    AppState& state_;
+    RecordingSession& session_;
 };

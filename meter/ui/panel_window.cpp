@@ -60,11 +60,11 @@ void DefaultMessage(QWidget* parent, const QString& text) {
 }
 } // namespace
 
-TfrmPanel::TfrmPanel(AppState& state, MeterLink& meter, const DigitBitmaps& digits, QWidget* parent)
+TfrmPanel::TfrmPanel(RecordingSession& session, const DigitBitmaps& digits, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint),
-      state_(state), meter_(meter), digits_(digits),
+      session_(session), digits_(digits),
       showMessage_([this](const QString& text) { DefaultMessage(this, text); }) {
     setObjectName(QStringLiteral("frmPanel"));
     setWindowTitle(QStringLiteral("PANEL"));
@@ -134,9 +134,11 @@ TfrmPanel::TfrmPanel(AppState& state, MeterLink& meter, const DigitBitmaps& digi
     btnCF = AddKey(QStringLiteral("btnCF"), QRect(84, 270, 51, 34), QStringLiteral("Change degree"),
                    &TfrmPanel::btnCFClick);
 
-    SetupModel(state_.Reading.ModelCode);
-    connect(&meter_.Display, &PanelDisplay::Changed, this, &TfrmPanel::Render);
-    connect(&meter_, &MeterLink::ConnectionAnnounced, this, [this] { ShowNoLink(false); });
+    SetupModel(session.Reading().ModelCode);
+    connect(&session.Meter().Display, &PanelDisplay::Changed, this, &TfrmPanel::Render);
+    connect(&session, &RecordingSession::LinkShown, this,
+            [this](bool linked) { ShowNoLink(!linked); });
+    connect(&session, &RecordingSession::ModelIdentified, this, &TfrmPanel::SetupModel);
 }
 
 QLabel* TfrmPanel::AddPicture(const QString& name, const QString& resource, QPoint position) {
@@ -175,7 +177,7 @@ void TfrmPanel::BuildDisplay() {
 
 void TfrmPanel::Render(PanelElement element) {
     QLabel* label = elements_[static_cast<int>(element)];
-    const PanelDisplay& display = meter_.Display;
+    const PanelDisplay& display = session_.Display();
     if (PanelDisplay::IsDigit(element))
         label->setPixmap(digits_.Image(element, display.Image(element)));
     label->setVisible(display.Visible(element));
@@ -205,7 +207,7 @@ void TfrmPanel::SetMessageFunction(MessageFunction show) {
 void TfrmPanel::SendCommand(uint8_t command) {
     // A write that fails (the port closed underneath) ends here without a message.
     RunGuarded([&] {
-        if (!SendPanelCommand(state_.Link, meter_.Comm1, command))
+        if (!session_.SendPanelCommand(command))
             showMessage_(QStringLiteral("No Link"));
     });
 }

@@ -4,10 +4,9 @@
 // bytes. It renders PanelDisplay; the model set-up picks the key row, the
 // sensor banner, the channel labels and the T key's hint.
 
-#include "app/app_state.h"
-#include "link/meter_link.h"
-#include "meter/ui/digit_bitmaps.h"
+#include "app/recording_session.h"
 #include "meter/panel_display.h"
+#include "meter/ui/digit_bitmaps.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -22,8 +21,7 @@ public:
     using MessageFunction = std::function<void(const QString& text)>;
 
     // The digit images are loaded once by the main window and shared.
-    TfrmPanel(AppState& state, MeterLink& meter, const DigitBitmaps& digits,
-              QWidget* parent = nullptr);
+    TfrmPanel(RecordingSession& session, const DigitBitmaps& digits, QWidget* parent = nullptr);
 
     // The red "No Link" on the display: shown while the meter is not linked.
     void ShowNoLink(bool show);
@@ -50,8 +48,7 @@ private:
     void Render(PanelElement element);
     void SendCommand(uint8_t command);
 
-    AppState& state_;
-    MeterLink& meter_;
+    RecordingSession& session_;
     const DigitBitmaps& digits_;
     MessageFunction showMessage_;
     std::array<QLabel*, PanelDisplay::ElementCount> elements_{};

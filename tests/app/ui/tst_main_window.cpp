@@ -6,6 +6,7 @@
 #include "app/ui/svg_picture.h"
 #include "app/window_placement.h"
 #include "support/far_end.h"
+#include "support/scratch_settings.h"
 
 #include <QMouseEvent>
 #include <QScreen>
@@ -15,23 +16,12 @@
 class TestMainWindow : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
-    int files_ = 0;
-    QString iniPath_;
+    ScratchSettings settings_;
 
     std::unique_ptr<QSettings> Store(const QByteArray& content = {}) {
-        iniPath_ = dir_.filePath(QStringLiteral("m%1.ini").arg(++files_));
-        QFile file(iniPath_);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(content);
-        file.close();
-        return std::make_unique<QSettings>(iniPath_, QSettings::IniFormat);
+        return settings_.Store(content);
     }
-    SettingsVars Stored() const {
-        SettingsVars v;
-        SettingsStore(std::make_unique<QSettings>(iniPath_, QSettings::IniFormat)).Read(v);
-        return v;
-    }
+    SettingsVars Stored() const { return settings_.Stored(); }
 
     struct Working {
         QWidget panel, graph, list;
@@ -48,22 +38,21 @@ private slots:
     void Creation() {
         FarEnd far;
         QVERIFY(far.Open());
-        AppState state;
-        state.ExtraPortNames = {far.Path()};
+        RecordingSession session(
+            Store("[General]\nGraphingRate=4\nListingRate=8\nMaxScale=500\nMinScale=-10\n"
+                  "ShowReso=0\nLastConnectedPort=1\nLastModel=302\n"),
+            {far.Path()});
         bool digitsLoaded = false;
         const auto loadDigits = [&] {
             // Settings come first, then the digit images.
-            QCOMPARE(state.Settings.GraphingRate, 4);
+            QCOMPARE(session.Settings().GraphingRate, 4);
             digitsLoaded = true;
         };
-        TfrmMain w(state,
-                   Store("[General]\nGraphingRate=4\nListingRate=8\nMaxScale=500\nMinScale=-10\n"
-                         "ShowReso=0\nLastConnectedPort=1\nLastModel=302\n"),
-                   loadDigits);
+        TfrmMain w(session, loadDigits);
         QVERIFY(digitsLoaded);
-        QVERIFY(!state.Settings.SettingsMissing);
-        QCOMPARE(state.Settings.LastModel, 302);
-        QVERIFY(!state.Settings.LogDateFormat.isEmpty());
+        QVERIFY(!session.Settings().SettingsMissing);
+        QCOMPARE(session.Settings().LastModel, 302);
+        QVERIFY(!session.Settings().LogDateFormat.isEmpty());
         QCOMPARE(w.minimumSize(), w.maximumSize());
         QVERIFY(w.Image1->IsValid());
         QVERIFY(w.lblComStatus->text().isEmpty());
@@ -72,12 +61,12 @@ private slots:
         QVERIFY(last >= 0);
         QCOMPARE(w.ComboBoxDeviceName->itemText(last), far.Path());
         QCOMPARE(w.ComboBoxDeviceName->currentIndex(), 0);
-        QCOMPARE(w.Meter.Comm1.DeviceName(),
+        QCOMPARE(session.Comm1().DeviceName(),
                  TSerialPort::NativeName(w.ComboBoxDeviceName->itemText(0)));
-        QVERIFY(!w.Meter.Comm1.Active());
+        QVERIFY(!session.Comm1().Active());
         QVERIFY(w.ComboBoxDeviceName->isHidden());
-        QVERIFY(!w.ThTimer1.isActive());
-        QCOMPARE(w.ThTimer1.interval(), 700);
+        QVERIFY(!session.ThTimer1.isActive());
+        QCOMPARE(session.ThTimer1.interval(), 700);
         QCOMPARE(w.frameGeometry().topLeft(),
                  CentredOn(w.screen()->geometry(), w.frameGeometry().size()));
     }
@@ -103,8 +92,8 @@ private slots:
     void HoverTexts() {
         QFETCH(QString, region);
         QFETCH(QString, text);
-        AppState state;
-        TfrmMain w(state, Store());
+        RecordingSession session(Store(), {});
+        TfrmMain w(session);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         auto* hot = w.findChild<HotImage*>(region);
@@ -132,17 +121,16 @@ private slots:
     void ConnectionShownInStatusLine() {
         FarEnd far;
         QVERIFY(far.Open());
-        AppState state;
-        state.ExtraPortNames = {far.Path()};
-        TfrmMain w(state, Store());
-        emit w.Meter.ConnectionAnnounced();
+        RecordingSession session(Store(), {far.Path()});
+        TfrmMain w(session);
+        emit session.Meter().ConnectionAnnounced();
         QCOMPARE(w.lblComStatus->text(),
-                 QStringLiteral("Thermometer is connected at ") + w.Meter.Comm1.DeviceName());
+                 QStringLiteral("Thermometer is connected at ") + session.Comm1().DeviceName());
     }
 
     void ShowingKeepsAMovedWindow() {
-        AppState state;
-        TfrmMain w(state, Store());
+        RecordingSession session(Store(), {});
+        TfrmMain w(session);
         Working win;
         w.SetWorkingWindows(&win.panel, &win.graph, &win.list);
         const QRect screen = w.screen()->geometry();
@@ -169,8 +157,8 @@ private slots:
     }
 
     void Arrange() {
-        AppState state;
-        TfrmMain w(state, Store());
+        RecordingSession session(Store(), {});
+        TfrmMain w(session);
         Working win;
         w.SetWorkingWindows(&win.panel, &win.graph, &win.list);
         w.show();
@@ -194,22 +182,21 @@ private slots:
     void ShutDownWithPortBusyStuck() {
         FarEnd far;
         QVERIFY(far.Open());
-        AppState state;
-        state.ExtraPortNames = {far.Path()};
-        TfrmMain w(state, Store());
+        RecordingSession session(Store(), {far.Path()});
+        TfrmMain w(session);
         w.ComboBoxDeviceName->setCurrentIndex(w.ComboBoxDeviceName->count() - 1);
-        w.Meter.Comm1.SetDeviceName(far.Path());
-        w.Meter.Comm1.SetActive(true);
-        w.ThTimer1.start();
-        w.SetLiveRangeSource([] { return VerticalRange{0, 250.7}; });
-        state.Settings.GraphingRate = 6;
-        state.Reading.ModelCode = 301;
-        state.Link.PortBusy = true;
+        session.Comm1().SetDeviceName(far.Path());
+        session.Comm1().SetActive(true);
+        session.ThTimer1.start(60000); // running, but no tick clears PortBusy meanwhile
+        session.SetLiveRange({0, 250.7});
+        session.SetGraphingRate(6);
+        session.Models().IdentifyModel("301\x13");
+        session.Meter().Assembler.Link().PortBusy = true;
 
         bool portClosedBeforeTray = false;
         bool settingsWrittenBeforeTray = false;
         connect(&w, &TfrmMain::TrayIconRemovalDue, this, [&] {
-            portClosedBeforeTray = !w.Meter.Comm1.Active();
+            portClosedBeforeTray = !session.Comm1().Active();
             settingsWrittenBeforeTray = Stored().GraphingRate == 6;
         });
         QElapsedTimer clock;
@@ -217,7 +204,7 @@ private slots:
         w.ShutDown();
         const qint64 waited = clock.elapsed();
         QVERIFY2(waited >= 2500 && waited < 8000, qPrintable(QString::number(waited)));
-        QVERIFY(!w.ThTimer1.isActive());
+        QVERIFY(!session.ThTimer1.isActive());
         QVERIFY(portClosedBeforeTray);
         QVERIFY(settingsWrittenBeforeTray);
         const SettingsVars stored = Stored();
@@ -231,16 +218,16 @@ private slots:
     // Events run during the wait; the timer is stopped and the settings written
     // only once the port operation is over.
     void ShutDownWaitsForThePort() {
-        AppState state;
-        TfrmMain w(state, Store());
-        w.ThTimer1.start();
-        state.Link.PortBusy = true;
+        RecordingSession session(Store(), {});
+        TfrmMain w(session);
+        session.ThTimer1.start();
+        session.Meter().Assembler.Link().PortBusy = true;
         bool timerRunningWhenPortFreed = false;
         bool settingsWrittenWhenPortFreed = true;
         QTimer::singleShot(200, this, [&] {
-            timerRunningWhenPortFreed = w.ThTimer1.isActive();
-            settingsWrittenWhenPortFreed = QFileInfo(iniPath_).size() > 0;
-            state.Link.PortBusy = false;
+            timerRunningWhenPortFreed = session.ThTimer1.isActive();
+            settingsWrittenWhenPortFreed = QFileInfo(settings_.Path()).size() > 0;
+            session.Meter().Assembler.Link().PortBusy = false;
         });
         QElapsedTimer clock;
         clock.start();
@@ -248,7 +235,7 @@ private slots:
         QVERIFY(clock.elapsed() < 2000);
         QVERIFY(timerRunningWhenPortFreed);
         QVERIFY(!settingsWrittenWhenPortFreed);
-        QVERIFY(!w.ThTimer1.isActive());
+        QVERIFY(!session.ThTimer1.isActive());
         const SettingsVars stored = Stored();
         QVERIFY(!stored.SettingsMissing);
         QCOMPARE(stored.MaxScale, 1370);
@@ -256,9 +243,9 @@ private slots:
     }
 
     void ClosingEndsTheProgram() {
-        AppState state;
-        TfrmMain w(state, Store());
-        state.Settings.ListingRate = 9;
+        RecordingSession session(Store(), {});
+        TfrmMain w(session);
+        session.SetListingRate(9);
         w.show();
         QTimer::singleShot(0, &w, &QWidget::close);
         QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
@@ -268,8 +255,8 @@ private slots:
     }
 
     void ExitPictureEndsTheProgram() {
-        AppState state;
-        TfrmMain w(state, Store());
+        RecordingSession session(Store(), {});
+        TfrmMain w(session);
         w.show();
         QTimer::singleShot(0, this, [&] { QTest::mouseClick(w.Image8, Qt::LeftButton); });
         QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
@@ -281,7 +268,7 @@ private slots:
     // box when a user ended the program and on standard error after a signal. (A
     // folder that cannot be created stands in for a read-only one: tests may run as root.)
     void SettingsThatCannotBeSavedAreReported() {
-        QFile blocker(dir_.filePath(QStringLiteral("not-a-folder")));
+        QFile blocker(settings_.FilePath(QStringLiteral("not-a-folder")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         const QString path = blocker.fileName() + QStringLiteral("/BRACKWATER.conf");
@@ -289,8 +276,8 @@ private slots:
         const ExceptionDisplay old =
             SetExceptionDisplay([&](const QString& text) { shown.append(text); });
         for (const auto request : {TfrmMain::ExitRequest::User, TfrmMain::ExitRequest::Signal}) {
-            AppState state;
-            TfrmMain w(state, std::make_unique<QSettings>(path, QSettings::IniFormat));
+            RecordingSession session(std::make_unique<QSettings>(path, QSettings::IniFormat), {});
+            TfrmMain w(session);
             w.ShutDown(request);
         }
         SetExceptionDisplay(old);
@@ -298,18 +285,6 @@ private slots:
         QVERIFY2(shown[0].contains(QDir::toNativeSeparators(path)), qPrintable(shown[0]));
         QVERIFY2(shown[0].contains(QStringLiteral("does not exist and cannot be created")),
                  qPrintable(shown[0]));
-    }
-
-    // A settings file that cannot be read is named at creation and counts as missing.
-    void UnreadableSettingsAreNamed() {
-        const QString path = dir_.filePath(QStringLiteral("a-folder.conf"));
-        QVERIFY(QDir().mkpath(path));
-        AppState state;
-        TfrmMain w(state, std::make_unique<QSettings>(path, QSettings::IniFormat));
-        QVERIFY(state.Settings.SettingsMissing);
-        QVERIFY2(w.SettingsReadProblem().contains(QDir::toNativeSeparators(path)),
-                 qPrintable(w.SettingsReadProblem()));
-        QVERIFY(w.SettingsReadProblem().contains(QStringLiteral("folder, not a file")));
     }
 };
 

@@ -1,5 +1,6 @@
 // The display-resolution notice: when it is due and what OK stores.
 #include "app/ui/resolution_notice.h"
+#include "support/scratch_settings.h"
 
 #include <QTest>
 
@@ -33,26 +34,28 @@ private slots:
         QFETCH(bool, ticked);
         QFETCH(int, before);
         QFETCH(int, after);
-        SettingsVars settings;
-        settings.ShowReso = before;
-        TfrmResolu notice(settings);
+        ScratchSettings scratch;
+        RecordingSession session(scratch.Store(), {});
+        session.SetShowReso(before);
+        TfrmResolu notice(session);
         notice.show();
         QVERIFY(!notice.cbk1->isChecked());
         if (ticked)
             QTest::mouseClick(notice.cbk1, Qt::LeftButton, {}, notice.cbk1->rect().center());
         QTest::mouseClick(notice.BitBtn1, Qt::LeftButton);
-        QCOMPARE(settings.ShowReso, after);
+        QCOMPARE(session.Settings().ShowReso, after);
         QVERIFY(notice.isHidden());
     }
 
     void ClosingLeavesTheSetting() {
-        SettingsVars settings;
-        settings.ShowReso = 3;
-        TfrmResolu notice(settings);
+        ScratchSettings scratch;
+        RecordingSession session(scratch.Store(), {});
+        session.SetShowReso(3);
+        TfrmResolu notice(session);
         notice.show();
         notice.cbk1->setChecked(true);
         notice.close();
-        QCOMPARE(settings.ShowReso, 3);
+        QCOMPARE(session.Settings().ShowReso, 3);
     }
 };
 

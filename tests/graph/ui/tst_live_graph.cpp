@@ -4,6 +4,7 @@
 #include "app/day_count.h"
 #include "graph/ui/live_graph_window.h"
 #include "graph/ui/plot_chart.h"
+#include "support/scratch_settings.h"
 
 #include <QImage>
 #include <QLineEdit>
@@ -11,16 +12,20 @@
 
 namespace {
 constexpr double Second = 1.0 / 86400.0;
-
-void SetModel(AppState& state, int model) {
-    state.Reading.ModelCode = model;
-    state.Reading.ChannelCount = (model == 301 || model == 303) ? 2 : 1;
-    state.Reading.ModelText = QStringLiteral("Model %1").arg(model);
-}
 } // namespace
 
 class LiveGraphTest : public QObject {
     Q_OBJECT
+    ScratchSettings settings_;
+
+    // A recording core for the graph, with a meter of this model identified.
+    std::unique_ptr<RecordingSession> Session(int model, const QByteArray& settings = {}) {
+        auto session = std::make_unique<RecordingSession>(settings_.Store(settings), QStringList{});
+        if (model)
+            IdentifyModel(*session, model);
+        return session;
+    }
+
 private slots:
     void initLiveGraph_data() {
         QTest::addColumn<int>("stored");
@@ -35,22 +40,18 @@ private slots:
         QFETCH(int, stored);
         QFETCH(int, rate);
         QFETCH(QString, entry);
-        AppState state;
-        SetModel(state, 303);
-        state.Settings.GraphingRate = stored;
-        state.Settings.MinScale = -50;
-        state.Settings.MaxScale = 400;
-        TfrmGraph graph(state);
+        auto session = Session(303, RangeSettings(-50, 400, stored));
+        TfrmGraph graph(*session);
         const double before = CurrentDayCount();
         graph.InitLiveGraph();
-        QCOMPARE(state.Settings.GraphingRate, rate);
+        QCOMPARE(session->Settings().GraphingRate, rate);
         QCOMPARE(graph.MaskEdit1->displayText(), entry);
         // A rate of 0 samples every tick, so its window spans 100 ticks as a rate of 1 does.
         QCOMPARE(graph.XSpan(), std::max(rate, 1) * 100 * Second);
         const PlotChart& chart = *graph.PlotChart1;
         QCOMPARE(chart.Subsets(), 2);
         QCOMPARE(chart.Points(), 5000);
-        QCOMPARE(chart.SubTitle(), QStringLiteral("Model 303"));
+        QCOMPARE(chart.SubTitle(), QStringLiteral("Two channel, K J type thermometer."));
         QVERIFY(chart.ManualMinX() >= before && chart.ManualMinX() <= CurrentDayCount());
         QCOMPARE(chart.ManualMaxX(), chart.ManualMinX() + graph.XSpan());
         QCOMPARE(graph.ManualMinY(), -50.0);
@@ -61,9 +62,8 @@ private slots:
 
     // At 4,999 stored points the oldest 100 drop before the next one is written.
     void dropsOldest100At4999() {
-        AppState state;
-        SetModel(state, 301);
-        TfrmGraph graph(state);
+        auto session = Session(301);
+        TfrmGraph graph(*session);
         graph.InitLiveGraph();
         const double t0 = CurrentDayCount();
         for (int i = 0; i < 4999; ++i)
@@ -101,11 +101,10 @@ private slots:
         QFETCH(bool, subOverload);
         QFETCH(bool, mainWritten);
         QFETCH(bool, subWritten);
-        AppState state;
-        SetModel(state, 303);
-        TfrmGraph graph(state);
+        auto session = Session(303);
+        TfrmGraph graph(*session);
         graph.InitLiveGraph(); // two series, whatever model follows
-        SetModel(state, model);
+        IdentifyModel(*session, model);
         const double t = CurrentDayCount();
         graph.AddPoint(mainOverload, subOverload, 21.5f, t, 30.5f);
         const PlotChart& chart = *graph.PlotChart1;
@@ -117,10 +116,8 @@ private slots:
     }
 
     void timeWindowWidens() {
-        AppState state;
-        SetModel(state, 301);
-        state.Settings.GraphingRate = 1;
-        TfrmGraph graph(state);
+        auto session = Session(301, RangeSettings(-200, 1370, 1));
+        TfrmGraph graph(*session);
         graph.InitLiveGraph();
         PlotChart& chart = *graph.PlotChart1;
         const double min0 = chart.ManualMinX(), max0 = chart.ManualMaxX();
@@ -137,9 +134,8 @@ private slots:
     // With the main channel over range at the second point, the window still starts
     // at a stored time rather than at day 0.
     void widensFromAStoredTimeDespiteOverloads() {
-        AppState state;
-        SetModel(state, 300);
-        TfrmGraph graph(state);
+        auto session = Session(300);
+        TfrmGraph graph(*session);
         graph.InitLiveGraph();
         PlotChart& chart = *graph.PlotChart1;
         const double t0 = chart.ManualMinX();
@@ -151,10 +147,9 @@ private slots:
     }
 
     void clearLiveGraph() {
-        AppState state;
-        SetModel(state, 303);
-        state.Recording.GraphRunning = true;
-        TfrmGraph graph(state);
+        auto session = Session(303);
+        session->SetGraphRunning(true);
+        TfrmGraph graph(*session);
         graph.InitLiveGraph();
         const double t0 = CurrentDayCount() - 1.0;
         for (int i = 0; i < 10; ++i)
@@ -169,45 +164,44 @@ private slots:
         }
         QVERIFY(chart.ManualMinX() > t0 + 0.5);
         QCOMPARE(chart.ManualMaxX(), chart.ManualMinX() + graph.XSpan());
-        QVERIFY(state.Recording.GraphRunning);
+        QVERIFY(session->State().Recording.GraphRunning);
     }
 
+    // The buttons always show the core's recording state, whoever changed it.
     void runAndPause() {
-        AppState state;
-        TfrmGraph graph(state);
-        QVERIFY(graph.btnPause->isEnabled());
-        QVERIFY(!graph.btnRun->isEnabled());
-        graph.btnPause->trigger();
-        QVERIFY(!state.Recording.GraphRunning);
+        auto session = Session(0);
+        TfrmGraph graph(*session);
         QVERIFY(!graph.btnPause->isEnabled());
         QVERIFY(graph.btnRun->isEnabled());
         graph.btnRun->trigger();
-        QVERIFY(state.Recording.GraphRunning);
+        QVERIFY(session->State().Recording.GraphRunning);
         QVERIFY(graph.btnPause->isEnabled());
         QVERIFY(!graph.btnRun->isEnabled());
-        graph.ShowPaused(); // link lost: the buttons change, the recording does not
-        QVERIFY(state.Recording.GraphRunning);
+        graph.btnPause->trigger();
+        QVERIFY(!session->State().Recording.GraphRunning);
+        QVERIFY(!graph.btnPause->isEnabled());
         QVERIFY(graph.btnRun->isEnabled());
+        session->StartRecording(); // OK of the port search
+        QVERIFY(graph.btnPause->isEnabled() && !graph.btnRun->isEnabled());
         QVERIFY(!graph.mnuRange->isEnabled());
         QVERIFY(!graph.mnutitle->isEnabled());
     }
 
     void rateEntryTyped() {
-        AppState state;
-        TfrmGraph graph(state);
+        auto session = Session(0);
+        TfrmGraph graph(*session);
         graph.InitLiveGraph();
         graph.MaskEdit1->setFocus();
         graph.MaskEdit1->setCursorPosition(2);
         QTest::keyClicks(graph.MaskEdit1, QStringLiteral("75"));
         QCOMPARE(graph.MaskEdit1->displayText(), QStringLiteral("  60 : 02  "));
-        QCOMPARE(state.Settings.GraphingRate, 3602);
+        QCOMPARE(session->Settings().GraphingRate, 3602);
         QCOMPARE(graph.XSpan(), 3602 * 100 * Second);
     }
 
     void linesAndMarks() {
-        AppState state;
-        SetModel(state, 301);
-        TfrmGraph graph(state);
+        auto session = Session(301);
+        TfrmGraph graph(*session);
         graph.InitLiveGraph();
         QVERIFY(graph.mnuThick->isChecked());
         graph.mnuThin->trigger();
@@ -231,11 +225,8 @@ private slots:
     }
     void printedPageShowsTheGraph() {
         QFETCH(int, dpi);
-        AppState state;
-        SetModel(state, 303);
-        state.Settings.MinScale = 0;
-        state.Settings.MaxScale = 100;
-        TfrmGraph graph(state);
+        auto session = Session(303, RangeSettings(0, 100));
+        TfrmGraph graph(*session);
         graph.InitLiveGraph();
         const double t0 = graph.PlotChart1->ManualMinX();
         for (int i = 0; i < 50; ++i)

@@ -1,6 +1,7 @@
 // The port search window: its states, and buttons that wait for the search to end.
 #include "link/ui/link_test_window.h"
 #include "meter_emulator.h"
+#include "support/scratch_settings.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -13,14 +14,15 @@ class TestLinkTestWindow : public QObject {
     Q_OBJECT
 
     struct Rig {
-        AppState state;
-        MeterLink meter{state.Reading, state.Link};
-        QStringListModel ports;
-        ModelIdentification models{state};
-        TfrmLinkTest window{state, meter, ports, models};
+        ScratchSettings settings;
+        RecordingSession session{settings.Store(), {}};
+        QStringList listed; // the ports the system lists at each search
+        TfrmLinkTest window{session};
+        const AppState& state = session.State();
+        QStringListModel& ports = session.PortNames();
         Rig() {
-            window.Search().SetDelays({0, 300, 150, 0});
-            window.Search().SetPortSource([this] { return state.ExtraPortNames; });
+            session.Search().SetDelays({0, 300, 150, 0});
+            session.Search().SetPortSource([this] { return listed; });
         }
         bool WaitSearchDone() {
             return QTest::qWaitFor([&] { return window.Memo1->isVisible(); }, 5000);
@@ -30,10 +32,10 @@ class TestLinkTestWindow : public QObject {
 private slots:
     void buttonsWaitForTheSearch() {
         Rig rig;
-        QSignalSpy start(&rig.window, &TfrmLinkTest::StartRecording);
-        QSignalSpy header(&rig.window, &TfrmLinkTest::RefreshLogHeader);
+        QSignalSpy start(&rig.session, &RecordingSession::ListRunningChanged);
+        QSignalSpy header(&rig.session, &RecordingSession::LogTableInitialized);
         QSignalSpy help(&rig.window, &TfrmLinkTest::HelpRequested);
-        QSignalSpy stops(&rig.window, &TfrmLinkTest::StopHeartbeat);
+        QSignalSpy searches(&rig.session, &RecordingSession::StatusText); // one per search
         bool searchingShown = false;
         // Pressed while "Searching" is shown: only OK's header refresh happens.
         QTimer::singleShot(150, &rig.window, [&] {
@@ -45,7 +47,7 @@ private slots:
         rig.window.show();
         QVERIFY(rig.WaitSearchDone());
         QVERIFY(searchingShown);
-        QCOMPARE(stops.count(), 1); // Retry did not start a second search
+        QCOMPARE(searches.count(), 1); // Retry did not start a second search
         QCOMPARE(help.count(), 0);
         QCOMPARE(start.count(), 0);
         QCOMPARE(header.count(), 1);
@@ -68,10 +70,10 @@ private slots:
 
     void retryFindsAMeterThatAppeared() {
         Rig rig;
-        QSignalSpy status(&rig.window, &TfrmLinkTest::StatusText);
+        QSignalSpy status(&rig.session, &RecordingSession::StatusText);
         // A listed port that is not there yet. (Not a closed pseudo-terminal: another
         // process may be given its number meanwhile.)
-        rig.state.ExtraPortNames = {QStringLiteral("/dev/brackwater-not-plugged-in")};
+        rig.listed = {QStringLiteral("/dev/brackwater-not-plugged-in")};
         rig.window.show();
         QVERIFY(rig.WaitSearchDone());
         QCOMPARE(status.last().at(0).toString(), QStringLiteral("No Connection"));
@@ -79,7 +81,7 @@ private slots:
 
         MeterEmulator meter(303);
         QVERIFY(meter.OpenPty());
-        rig.state.ExtraPortNames = {meter.DevicePath()};
+        rig.listed = {meter.DevicePath()};
         rig.window.Button2->click();
         QCOMPARE(status.last().at(0).toString(),
                  QStringLiteral("Thermometer is connected at ") + meter.DevicePath());

@@ -4,6 +4,7 @@
 #include "app/day_count.h"
 #include "log/log_table.h"
 #include "log/ui/log_window.h"
+#include "support/scratch_settings.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -13,6 +14,15 @@
 
 class LogWindowTest : public QObject {
     Q_OBJECT
+    ScratchSettings settings_;
+
+    std::unique_ptr<RecordingSession> Session(int model = 0) {
+        auto session = std::make_unique<RecordingSession>(settings_.Store(), QStringList{});
+        if (model)
+            IdentifyModel(*session, model);
+        return session;
+    }
+
 private slots:
     void initLogTable_data() {
         QTest::addColumn<int>("stored");
@@ -26,12 +36,12 @@ private slots:
         QFETCH(int, stored);
         QFETCH(int, rate);
         QFETCH(QString, entry);
-        AppState state;
-        state.Settings.ListingRate = stored;
-        TfrmList list(state);
+        auto session = Session();
+        session->SetListingRate(stored);
+        TfrmList list(*session);
         QVERIFY(list.Table->Cell(0, 1).isEmpty());
         list.InitLogTable();
-        QCOMPARE(state.Settings.ListingRate, rate);
+        QCOMPARE(session->Settings().ListingRate, rate);
         QCOMPARE(list.MaskEdit1->displayText(), entry);
         QCOMPARE(list.Table->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(),
                  QStringLiteral("TIME"));
@@ -68,49 +78,47 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, entry);
         QFETCH(int, rate);
-        AppState state;
-        TfrmList list(state);
+        auto session = Session();
+        TfrmList list(*session);
         list.InitLogTable();
         list.MaskEdit1->setCursorPosition(position);
         QTest::keyClicks(list.MaskEdit1, typed);
         QCOMPARE(list.MaskEdit1->displayText(), entry);
-        QCOMPARE(state.Settings.ListingRate, rate);
+        QCOMPARE(session->Settings().ListingRate, rate);
     }
 
     void runPauseAndClear() {
-        AppState state;
-        TfrmList list(state);
-        QVERIFY(list.btnPause->isEnabled());
-        QVERIFY(!list.btnRun->isEnabled());
-        list.btnRun->setEnabled(true);
+        auto session = Session();
+        TfrmList list(*session);
+        const auto& recording = session->State().Recording;
+        QVERIFY(!list.btnPause->isEnabled());
+        QVERIFY(list.btnRun->isEnabled());
         list.btnRun->trigger();
-        QVERIFY(state.Recording.ListRunning);
+        QVERIFY(recording.ListRunning);
         QVERIFY(list.btnPause->isEnabled() && !list.btnRun->isEnabled());
         list.mnuPause->trigger();
-        QVERIFY(!state.Recording.ListRunning);
+        QVERIFY(!recording.ListRunning);
         QVERIFY(!list.btnPause->isEnabled() && list.btnRun->isEnabled());
         QVERIFY(list.Run1->isEnabled() && list.mnuPause->isEnabled());
         list.Run1->trigger();
-        QVERIFY(state.Recording.ListRunning);
-        list.ShowPaused(); // link lost: the buttons change, the recording does not
-        QVERIFY(state.Recording.ListRunning);
-        QVERIFY(!list.btnPause->isEnabled() && list.btnRun->isEnabled());
+        QVERIFY(recording.ListRunning);
+        QVERIFY(list.btnPause->isEnabled() && !list.btnRun->isEnabled());
 
-        state.Reading.ModelCode = 301;
+        IdentifyModel(*session, 301);
         QVERIFY(list.Row1Empty());
-        list.AppendLogRow(CurrentDayCount());
-        list.AppendLogRow(CurrentDayCount());
+        session->AppendLogRow(CurrentDayCount());
+        session->AppendLogRow(CurrentDayCount());
         QVERIFY(!list.Row1Empty());
         QCOMPARE(list.Table->RowCount(), 3);
         list.btnClear->trigger();
         QVERIFY(list.Row1Empty());
         QCOMPARE(list.Table->RowCount(), 2);
-        QVERIFY(state.Recording.ListRunning);
+        QVERIFY(recording.ListRunning);
     }
 
     void pendingActionsAreDisabled() {
-        AppState state;
-        TfrmList list(state);
+        auto session = Session();
+        TfrmList list(*session);
         for (QAction* action :
              {list.btnOpen, list.btnSave, list.btnPrint, list.btnToGraph, list.mnuOpen,
               list.mnuSave, list.SaveAs1, list.mnuPrint, list.mnuToGraph})
@@ -120,15 +128,14 @@ private slots:
     }
 
     void newestRowInView() {
-        AppState state;
-        state.Reading.ModelCode = 303;
-        TfrmList list(state);
+        auto session = Session(303);
+        TfrmList list(*session);
         list.InitLogTable();
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         const double t0 = CurrentDayCount();
         for (int i = 0; i < 300; ++i)
-            list.AppendLogRow(t0 + i / 86400.0);
+            session->AppendLogRow(t0 + i / 86400.0);
         QCoreApplication::processEvents();
         const QModelIndex last = list.Table->index(299, 1);
         QVERIFY(list.Grid1->viewport()->rect().contains(list.Grid1->visualRect(last)));

@@ -6,6 +6,7 @@
 #include "meter/ui/panel_key.h"
 #include "meter/ui/panel_window.h"
 #include "meter_emulator.h"
+#include "support/scratch_settings.h"
 
 #include <QDir>
 #include <QLabel>
@@ -44,10 +45,9 @@ private:
     void Press(const QString& name, bool doubleClick = false);
     QByteArray KeyBytes() const;
 
-    std::unique_ptr<AppState> state;
+    ScratchSettings settings;
     std::unique_ptr<MeterEmulator> emulator;
-    std::unique_ptr<MeterLink> meter;
-    std::unique_ptr<ModelIdentification> models;
+    std::unique_ptr<RecordingSession> session;
     std::unique_ptr<DigitBitmaps> digitImages;
     std::unique_ptr<TfrmPanel> panel;
     QStringList messages;
@@ -56,16 +56,12 @@ private:
 };
 
 void TestPanelWindow::init() {
-    state = std::make_unique<AppState>();
     emulator = std::make_unique<MeterEmulator>(303);
     emulator->SetDrift(false);
     QVERIFY(emulator->OpenPty());
-    meter = std::make_unique<MeterLink>(state->Reading, state->Link);
-    models = std::make_unique<ModelIdentification>(*state);
+    session = std::make_unique<RecordingSession>(settings.Store(), QStringList{});
     digitImages = std::make_unique<DigitBitmaps>();
-    panel = std::make_unique<TfrmPanel>(*state, *meter, *digitImages);
-    connect(models.get(), &ModelIdentification::ModelIdentified, panel.get(),
-            &TfrmPanel::SetupModel);
+    panel = std::make_unique<TfrmPanel>(*session, *digitImages);
     messages.clear();
     panel->SetMessageFunction([this](const QString& text) { messages << text; });
     exceptions.clear();
@@ -76,33 +72,33 @@ void TestPanelWindow::init() {
 
 void TestPanelWindow::cleanup() {
     panel.reset();
-    models.reset();
-    meter.reset();
+    session.reset();
     emulator.reset();
-    state.reset();
     SetExceptionDisplay(oldDisplay);
 }
 
 // Opens the program's port on the meter, identifies it as the port search does,
 // and waits for the first frame.
 void TestPanelWindow::Connect() {
-    meter->Comm1.SetDeviceName(emulator->DevicePath());
-    meter->DetachRxChar();
-    meter->Comm1.SetActive(true);
-    meter->Comm1.WriteData(&IdentifyByte, 1, false);
-    QVERIFY(QTest::qWaitFor([&] { return meter->Comm1.BytesWaiting() >= 4; }, 3000));
-    QByteArray reply(int(meter->Comm1.BytesWaiting()), '\0');
-    meter->Comm1.ReadData(reply.data(), int(reply.size()), false);
-    QVERIFY(models->IdentifyModel(reply));
-    meter->AttachRxChar();
+    TSerialPort& port = session->Comm1();
+    port.SetDeviceName(emulator->DevicePath());
+    session->Meter().DetachRxChar();
+    port.SetActive(true);
+    port.WriteData(&IdentifyByte, 1, false);
+    QVERIFY(QTest::qWaitFor([&] { return port.BytesWaiting() >= 4; }, 3000));
+    QByteArray reply(int(port.BytesWaiting()), '\0');
+    port.ReadData(reply.data(), int(reply.size()), false);
+    QVERIFY(session->Models().IdentifyModel(reply));
+    session->Meter().AttachRxChar();
     Poll();
-    QVERIFY(state->Link.MeterConnected);
+    QVERIFY(session->State().Link.MeterConnected);
 }
 
 void TestPanelWindow::Poll() {
-    state->Link.FrameSeen = false;
-    meter->Comm1.WriteData(&PollByte, 1, false);
-    QVERIFY(QTest::qWaitFor([&] { return state->Link.FrameSeen; }, 3000));
+    const quint64 frames = session->Meter().Assembler.FramesAccepted();
+    session->Comm1().WriteData(&PollByte, 1, false);
+    QVERIFY(QTest::qWaitFor([&] { return session->Meter().Assembler.FramesAccepted() > frames; },
+                            3000));
 }
 
 // Through the window, as the platform delivers a person's clicks: a double click
@@ -222,8 +218,8 @@ void TestPanelWindow::keysReachTheMeterInClickOrder() {
 }
 
 void TestPanelWindow::noLinkKeysOnlySaySo() {
-    meter->Comm1.SetDeviceName(emulator->DevicePath());
-    meter->Comm1.SetActive(true); // the port is open, but no frame has come
+    session->Comm1().SetDeviceName(emulator->DevicePath());
+    session->Comm1().SetActive(true); // the port is open, but no frame has come
     const QStringList keys = {"btnREL", "btnHOLD", "btnMMA", "btnTT", "btnCF"};
     for (const QString& key : keys)
         Press(key);
@@ -240,7 +236,7 @@ void TestPanelWindow::noLinkKeysOnlySaySo() {
 void TestPanelWindow::closedPortEndsSilently() {
     Connect();
     emulator->ClearReceived();
-    meter->Comm1.SetActive(false);
+    session->Comm1().SetActive(false);
     for (const char* key : {"btnREL", "btnHOLD", "btnMMA", "btnTT", "btnCF"})
         Press(QLatin1String(key));
     QTest::qWait(200);
@@ -268,10 +264,14 @@ void TestPanelWindow::modelSetUp() {
     QFETCH(QString, banner);
     QFETCH(bool, channelLabels);
     QFETCH(QString, hint);
+    // A core whose settings name the last model, and the panel on it.
+    panel.reset();
+    session = std::make_unique<RecordingSession>(
+        settings.Store(CompleteSettings(lastModel, QStringLiteral("/dev/ttyUSB0"))), QStringList{});
+    panel = std::make_unique<TfrmPanel>(*session, *digitImages);
     // Start from a different model, so that every element has to change.
-    models->IdentifyModel(model == 303 ? QByteArray("300\x13") : QByteArray("303\x13"));
-    state->Settings.LastModel = lastModel;
-    models->ApplyLastModel();
+    IdentifyModel(*session, model == 303 ? 300 : 303);
+    session->Models().ApplyLastModel();
     for (int m = 300; m <= 303; ++m) {
         const QString name = QStringLiteral("imgSpec%1").arg(m);
         QCOMPARE(!panel->findChild<QLabel*>(name)->isHidden(), m == model);
@@ -301,7 +301,7 @@ void TestPanelWindow::faceFollowsTheMeter() {
     QVERIFY(Element("lblnolink")->isHidden()); // the first frame announces the link
 
     // 23.5, 123.5, 223.5, 323.5 degrees: a blank leading digit only on the first.
-    const PanelDisplay& display = meter->Display;
+    const PanelDisplay& display = session->Display();
     const std::array<int, 4> expected = {model == 300 ? int(PanelDisplay::Blank) : model - 300, 2,
                                          3, 5};
     const DigitBitmaps digits;

@@ -1,0 +1,6 @@
+#include "app/log_categories.h"
+
+// Messages are written at info level, which these categories leave off by default.
+Q_LOGGING_CATEGORY(lcLink, "brackwater.link", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcSearch, "brackwater.search", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcSettings, "brackwater.settings", QtWarningMsg)

@@ -1,0 +1,180 @@
+#include "app/recording_session.h"
+
+#include "app/delay.h"
+#include "app/handler_guard.h"
+#include "app/log_categories.h"
+#include "link/panel_commands.h"
+#include "platform/device_access.h"
+
+RecordingSession::RecordingSession(std::unique_ptr<QSettings> store, const QStringList& extraPorts,
+                                   Heartbeat::Clock clock, QObject* parent)
+    : QObject(parent), store_(std::make_unique<SettingsStore>(std::move(store))),
+      meter_(state_.Reading, state_.Link), models_(state_),
+      search_(state_, meter_, portNames_,
+              [this](const QByteArray& reply) { return models_.IdentifyModel(reply); }) {
+    state_.ExtraPortNames = extraPorts;
+    state_.Settings.LogDateFormat = LogDateFormatFor(QLocale::system());
+    store_->Read(state_.Settings);
+    settingsReadProblem_ = store_->ReadProblem();
+    liveRange_ = {double(state_.Settings.MinScale), double(state_.Settings.MaxScale)};
+
+    QStringList ports;
+    TSerialPort::ListPortNames(ports, state_.ExtraPortNames);
+    portNames_.setStringList(ports);
+    meter_.Comm1.SetDeviceName(TSerialPort::NativeName(ports.value(0)));
+
+    connect(&models_, &ModelIdentification::ModelIdentified, this,
+            &RecordingSession::ModelIdentified);
+    connect(&meter_, &MeterLink::ConnectionAnnounced, this, &RecordingSession::ConnectionAnnounced);
+
+    Heartbeat::Targets targets;
+    targets.GraphNextPoint = [this] { return liveGraphHasPoints_ ? 1 : 0; };
+    targets.AddPoint = [this](bool mainOff, bool subOff, float mainValue, double now,
+                              float subValue) {
+        liveGraphHasPoints_ = true;
+        emit PointDue({mainOff, subOff, mainValue, now, subValue});
+    };
+    targets.LogRow1Empty = [this] { return log_.Cell(1, 1).isEmpty(); };
+    targets.AppendLogRow = [this](double now) { AppendLogRow(now); };
+    targets.LinkLost = [this] { LinkLost(); };
+    beat_ = std::make_unique<Heartbeat>(state_, meter_.Comm1, targets, std::move(clock));
+    ThTimer1.setTimerType(Qt::PreciseTimer);
+    ThTimer1.setInterval(Heartbeat::InitialInterval);
+    connect(&ThTimer1, &QTimer::timeout, this, [this] { RunGuarded([this] { ThTimer1Timer(); }); });
+}
+
+RecordingSession::~RecordingSession() = default;
+
+bool RecordingSession::NeedsSearch() const {
+    return state_.Settings.SettingsMissing || state_.Settings.LastConnectedDevice.isEmpty();
+}
+
+void RecordingSession::Reconnect() {
+    DelayWithMessages(400);
+    try {
+        meter_.Comm1.SetActive(false);
+    } catch (const std::exception& e) {
+        qCInfo(lcLink) << "closing before the reconnect failed:" << e.what();
+    }
+    state_.Link.MeterConnected = false;
+    models_.ApplyLastModel();
+    InitLogTable();
+    emit StatusText(QStringLiteral("No Connection"));
+    InitLiveGraph();
+    SetListRunning(false);
+    SetGraphRunning(false);
+    // Without the last port the heartbeat stays off until the user runs a search.
+    if (search_.ReopenLastPort())
+        ThTimer1.start();
+}
+
+PortSearch::Result RecordingSession::RunSearch(const std::function<void()>& showSearching) {
+    SearchHooks hooks;
+    hooks.StopHeartbeat = [this] { ThTimer1.stop(); };
+    hooks.ShowSearching = showSearching;
+    hooks.ApplyLastModel = [this] { models_.ApplyLastModel(); };
+    hooks.SetStatus = [this](const QString& text) { emit StatusText(text); };
+    hooks.PermissionDenied = &DevicePermissionDenied;
+    return search_.Run(hooks);
+}
+
+void RecordingSession::StartRecording() {
+    ThTimer1.start();
+    emit LinkShown(state_.Link.MeterConnected);
+    InitLiveGraph();
+    SetGraphRunning(true);
+    SetListRunning(true);
+}
+
+void RecordingSession::ThTimer1Timer() {
+    ThTimer1.setInterval(beat_->Tick(ThTimer1.interval()));
+}
+
+void RecordingSession::LinkLost() {
+    qCInfo(lcLink) << "link lost: no frames from" << meter_.Comm1.DeviceName() << "for 5 ticks";
+    emit StatusText(QStringLiteral("No Connection"));
+    emit LinkShown(false);
+}
+
+void RecordingSession::ConnectionAnnounced() {
+    const QString device = meter_.Comm1.DeviceName();
+    qCInfo(lcLink) << "link up: frames from" << device;
+    // The device that answers is the one to reopen at the next start.
+    search_.NoteAnsweringPort();
+    emit StatusText(QStringLiteral("Thermometer is connected at ") + device);
+    emit LinkShown(true);
+    emit LinkUp(device);
+}
+
+void RecordingSession::InitLogTable() {
+    if (state_.Settings.ListingRate == 0)
+        SetListingRate(2);
+    log_.WriteHeader();
+    emit LogTableInitialized();
+}
+
+void RecordingSession::InitLiveGraph() {
+    if (state_.Settings.GraphingRate == 0)
+        SetGraphingRate(2);
+    emit LiveGraphReset();
+}
+
+void RecordingSession::AppendLogRow(double now) {
+    log_.AppendLogRow(state_.Reading, now, state_.Settings.LogDateFormat);
+    emit RowAppended(log_.RowCount() - 1);
+}
+
+void RecordingSession::BitBtn4Click() {
+    log_.Clear();
+}
+
+void RecordingSession::SetListRunning(bool running) {
+    state_.Recording.ListRunning = running;
+    emit ListRunningChanged(running);
+}
+
+void RecordingSession::SetGraphRunning(bool running) {
+    state_.Recording.GraphRunning = running;
+    emit GraphRunningChanged(running);
+}
+
+void RecordingSession::SetListingRate(int32_t rate) {
+    state_.Settings.ListingRate = rate;
+}
+
+void RecordingSession::SetGraphingRate(int32_t rate) {
+    state_.Settings.GraphingRate = rate;
+}
+
+bool RecordingSession::SendPanelCommand(uint8_t command) {
+    return ::SendPanelCommand(state_.Link, meter_.Comm1, command);
+}
+
+QString RecordingSession::ShutDown(bool storeSettings) {
+    if (shutDown_)
+        return {};
+    shutDown_ = true;
+    // Port events still run during the wait, so the timer stops only after it.
+    WaitWhile([this] { return state_.Link.PortBusy; }, PortBusyWaitMs);
+    ThTimer1.stop();
+
+    QString problem;
+    if (storeSettings) {
+        try {
+            problem = store_->Write(state_.Settings, state_.Reading.ModelCode, liveRange_);
+        } catch (const std::exception& e) {
+            problem = QStringLiteral("The settings could not be saved: %1.")
+                          .arg(QString::fromLocal8Bit(e.what()));
+        }
+        if (!problem.isEmpty())
+            qCInfo(lcSettings) << problem;
+    }
+    store_.reset();
+
+    try {
+        meter_.Comm1.SetActive(false);
+    } catch (const std::exception& e) {
+        qCInfo(lcLink) << "closing the port at shut-down failed:" << e.what();
+    }
+    return problem;
+}

@@ -1,0 +1,135 @@
+#pragma once
+// The recording core. It owns the serial port and the link to the meter, the port
+// list and the search, the model, the one-second heartbeat that polls and samples,
+// the settings, and the log table of recorded rows. It records with or without
+// windows: windows render its state and send it the user's actions, and learn of
+// every change through its signals. A test builds a fresh one.
+
+#include "app/app_state.h"
+#include "app/settings_store.h"
+#include "link/meter_link.h"
+#include "link/model_identification.h"
+#include "link/port_search.h"
+#include "log/log_table.h"
+#include "meter/heartbeat.h"
+
+#include <QSettings>
+#include <QStringListModel>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+// One sample for the live graph, taken at a heartbeat tick. A channel whose
+// display shows no number (over range, dashes) gives no point.
+struct GraphSample {
+    bool MainOff = false;
+    bool SubOff = false;
+    float MainValue = 0;
+    double Time = 0; // day count
+    float SubValue = 0;
+};
+
+class RecordingSession : public QObject {
+    Q_OBJECT
+public:
+    // Reads the settings from the store and lists the ports (the system's, then the
+    // extra devices of the command line and the demo); the port stays closed.
+    RecordingSession(std::unique_ptr<QSettings> store, const QStringList& extraPorts,
+                     Heartbeat::Clock clock = Heartbeat::Clock::System(),
+                     QObject* parent = nullptr);
+    ~RecordingSession() override;
+
+    // Program-wide state: read freely, changed only through the session.
+    const AppState& State() const { return state_; }
+    const CurrentReading& Reading() const { return state_.Reading; }
+    const SettingsVars& Settings() const { return state_.Settings; }
+    // The settings store could not be read: which file and why, else empty.
+    QString SettingsReadProblem() const { return settingsReadProblem_; }
+
+    MeterLink& Meter() { return meter_; }
+    TSerialPort& Comm1() { return meter_.Comm1; }
+    const PanelDisplay& Display() const { return meter_.Display; }
+    QStringListModel& PortNames() { return portNames_; }
+    ModelIdentification& Models() { return models_; }
+    PortSearch& Search() { return search_; }
+    LogTable& Log() { return log_; }
+    const LogTable& Log() const { return log_; }
+    QTimer ThTimer1; // the heartbeat's timer; runs while the program polls the meter
+
+    // --- start-up
+    // No meter has answered a search yet (or the settings were missing): the start
+    // searches instead of reopening a port by position.
+    bool NeedsSearch() const;
+    // The start without a search: the last model, the last port reopened, polling
+    // if it opened, recording paused.
+    void Reconnect();
+
+    // --- the port search
+    // Runs the search; showSearching is called once the "searching" state begins.
+    PortSearch::Result RunSearch(const std::function<void()>& showSearching = {});
+    // OK after a search: polling and recording start.
+    void StartRecording();
+    void StartHeartbeat() { ThTimer1.start(); }
+
+    // --- the heartbeat
+    void ThTimer1Timer();
+
+    // --- the log and the live graph
+    void InitLogTable();
+    void InitLiveGraph();
+    void AppendLogRow(double now);
+    void BitBtn4Click(); // Clear: the table back to one blank row
+    void SetListRunning(bool running);
+    void SetGraphRunning(bool running);
+    void SetListingRate(int32_t rate);
+    void SetGraphingRate(int32_t rate);
+    // The live graph was cleared: its next sample is taken at the next tick.
+    void LiveGraphCleared() { liveGraphHasPoints_ = false; }
+    // The live graph's vertical range, stored as MinScale and MaxScale at shut-down.
+    void SetLiveRange(const VerticalRange& range) { liveRange_ = range; }
+    VerticalRange LiveRange() const { return liveRange_; }
+    void SetShowReso(int32_t showReso) { state_.Settings.ShowReso = showReso; }
+
+    // --- the panel's keys
+    // Sends one key byte while the meter is linked; false (nothing sent) without a link.
+    bool SendPanelCommand(uint8_t command);
+
+    // --- the end
+    // Waits briefly for a port operation in progress, stops the heartbeat, stores
+    // the settings (unless told not to) and closes the port. Returns a message
+    // naming the settings file and the reason when they could not be stored.
+    QString ShutDown(bool storeSettings = true);
+
+signals:
+    void StatusText(const QString& text);
+    // The first frame after the link was down, from this device.
+    void LinkUp(const QString& device);
+    // Whether the panel shows the meter linked (its "No Link" hidden).
+    void LinkShown(bool linked);
+    void ModelIdentified(int32_t modelCode);
+    void ListRunningChanged(bool running);
+    void GraphRunningChanged(bool running);
+    // The header and the listing rate are set up; the log window shows them.
+    void LogTableInitialized();
+    // The live graph is set up for the model and the graphing rate.
+    void LiveGraphReset();
+    void RowAppended(int row);
+    void PointDue(const GraphSample& sample);
+
+private:
+    void LinkLost();
+    void ConnectionAnnounced();
+
+    AppState state_;
+    std::unique_ptr<SettingsStore> store_;
+    QString settingsReadProblem_;
+    MeterLink meter_;
+    QStringListModel portNames_;
+    ModelIdentification models_;
+    PortSearch search_;
+    LogTable log_;
+    std::unique_ptr<Heartbeat> beat_;
+    VerticalRange liveRange_;
+    bool liveGraphHasPoints_ = false;
+    bool shutDown_ = false;
+};

@@ -1,0 +1,235 @@
+// The recording core without any window, against the simulated meter on a
+// pseudo-terminal: the start without a search, rows and points at their rates,
+// the link lost and back, and the shut-down that stores the settings. Ticks run on
+// a fake clock, one simulated second each, as fast as the meter answers.
+#include "app/day_count.h"
+#include "app/recording_session.h"
+#include "meter_emulator.h"
+#include "support/scratch_settings.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTest>
+
+class TestRecordingSession : public QObject {
+    Q_OBJECT
+    ScratchSettings settings_;
+
+    // A fake clock: each Second() advances it by one second and ticks once.
+    struct Ticking {
+        double now = CurrentDayCount();
+        int64_t ms = 0;
+        Heartbeat::Clock Clock() {
+            return {[this] { return now; }, [this] { return ms; }};
+        }
+        void Second(RecordingSession& session) {
+            now += 1.0 / 86400.0;
+            ms += 1000;
+            session.ThTimer1Timer();
+        }
+    };
+
+private slots:
+    void needsSearch_data() {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<bool>("search");
+        QTest::newRow("first run") << QByteArray() << true;
+        QTest::newRow("never found a meter") << CompleteSettings(300, {}) << true;
+        QTest::newRow("found one") << CompleteSettings(301, "/dev/ttyUSB0") << false;
+    }
+    void needsSearch() {
+        QFETCH(QByteArray, settings);
+        RecordingSession session(settings_.Store(settings), {});
+        QTEST(session.NeedsSearch(), "search");
+    }
+
+    void reconnectPathReopensTheLastPortPaused() {
+        MeterEmulator meter(303);
+        QVERIFY(meter.OpenPty());
+        RecordingSession session(settings_.Store(CompleteSettings(303, meter.DevicePath())),
+                                 {meter.DevicePath()});
+        session.SetListRunning(true);
+        QSignalSpy status(&session, &RecordingSession::StatusText);
+        QSignalSpy listRunning(&session, &RecordingSession::ListRunningChanged);
+        QSignalSpy graphRunning(&session, &RecordingSession::GraphRunningChanged);
+        QSignalSpy linkUp(&session, &RecordingSession::LinkUp);
+        session.Reconnect();
+        QCOMPARE(session.Reading().ModelCode, 303);
+        QCOMPARE(session.Comm1().DeviceName(), meter.DevicePath());
+        QVERIFY(session.Comm1().Active());
+        QVERIFY(session.ThTimer1.isActive());
+        QCOMPARE(status.value(0).value(0).toString(), QStringLiteral("No Connection"));
+        QCOMPARE(listRunning.value(0).value(0).toBool(), false);
+        QCOMPARE(graphRunning.value(0).value(0).toBool(), false);
+        QCOMPARE(session.Log().Cell(0, 2), QStringLiteral("TIME"));
+        QCOMPARE(session.Settings().ListingRate, 1);
+        // The heartbeat polls; the first frame announces the link.
+        QVERIFY(linkUp.wait(4000));
+        QCOMPARE(linkUp.value(0).value(0).toString(), meter.DevicePath());
+        QCOMPARE(status.last().value(0).toString(),
+                 QStringLiteral("Thermometer is connected at ") + meter.DevicePath());
+        QVERIFY(session.Log().Cell(1, 1).isEmpty()); // paused: nothing recorded
+    }
+
+    void reconnectPathWithoutTheLastPort() {
+        RecordingSession session(
+            settings_.Store(CompleteSettings(302, QStringLiteral("/dev/brackwater-gone"), 3)), {});
+        session.Reconnect();
+        QCOMPARE(session.Reading().ModelCode, 302);
+        QVERIFY(!session.Comm1().Active());
+        QVERIFY(!session.ThTimer1.isActive()); // no polling until a search
+    }
+
+    // The reconnect path opened the meter by its position (its stored name is gone):
+    // once it sends frames, its name is the one stored.
+    void storedDeviceFollowsTheMeter() {
+        MeterEmulator meter(301);
+        QVERIFY(meter.OpenPty());
+        QStringList listed; // the system's own ports come first
+        TSerialPort::ListPortNames(listed, {meter.DevicePath()});
+        const int position = int(listed.indexOf(meter.DevicePath()));
+        RecordingSession session(
+            settings_.Store(CompleteSettings(301, QStringLiteral("/dev/old-name"), position)),
+            {meter.DevicePath()});
+        session.Reconnect();
+        QVERIFY(QTest::qWaitFor([&] { return session.State().Link.MeterConnected; }, 4000));
+        QCOMPARE(session.Settings().LastConnectedDevice, meter.DevicePath());
+        QCOMPARE(session.Settings().LastConnectedPort, position);
+    }
+
+    // Rows at the listing rate, points at the graphing rate, from the meter's frames;
+    // five silent seconds lose the link, and recording resumes by itself after it.
+    void recordsAtTheRatesAndSurvivesSilence() {
+        MeterEmulator meter(303);
+        QVERIFY(meter.OpenPty());
+        meter.SetDrift(false);
+        meter.SetTemperature(0, 23.5);
+        meter.SetTemperature(1, 48.0);
+        Ticking clock;
+        RecordingSession session(settings_.Store(RangeSettings(0, 100, 2, 3)), {meter.DevicePath()},
+                                 clock.Clock());
+        session.Log().SetLocale(QLocale::c());
+        session.Search().SetDelays({0, 0, 150, 0});
+        QVERIFY(session.RunSearch().Found);
+        session.StartRecording();
+        session.ThTimer1.stop(); // the test ticks by hand
+        QSignalSpy points(&session, &RecordingSession::PointDue);
+        QSignalSpy rows(&session, &RecordingSession::RowAppended);
+        QSignalSpy shown(&session, &RecordingSession::LinkShown);
+        const auto second = [&](bool answered) {
+            clock.Second(session);
+            if (answered)
+                QVERIFY(QTest::qWaitFor([&] { return session.State().Link.FrameSeen; }, 2000));
+            else
+                QTest::qWait(30);
+        };
+
+        second(true); // the first frame; nothing is sampled before it
+        for (int i = 0; i < 30; ++i)
+            second(true);
+        // A row at the first sampling tick and every third after it; points every second.
+        QCOMPARE(rows.count(), 10);
+        QCOMPARE(points.count(), 15);
+        QCOMPARE(rows.last().value(0).toInt(), 10);
+        const LogTable& log = session.Log();
+        QCOMPARE(log.Cell(1, 3), QStringLiteral("23.5"));
+        QCOMPARE(log.Cell(10, 5), QStringLiteral("48.0"));
+        QCOMPARE(log.Cell(10, 6), QStringLiteral("C"));
+        const auto sample = points.last().value(0).value<GraphSample>();
+        QCOMPARE(sample.MainValue, 23.5f);
+        QCOMPARE(sample.SubValue, 48.0f);
+        QVERIFY(!sample.MainOff && !sample.SubOff);
+        QCOMPARE(sample.Time, clock.now - 1.0 / 86400.0); // points at every second tick
+
+        meter.SetSilentPolls(6);
+        for (int i = 0; i < 6; ++i)
+            second(false);
+        QVERIFY(!session.State().Link.MeterConnected);
+        QCOMPARE(shown.last().value(0).toBool(), false);
+        QVERIFY(session.State().Recording.ListRunning && session.State().Recording.GraphRunning);
+        const int rowsBefore = int(rows.count());
+
+        // The first answer reconnects; the nine ticks after it sample, every third one a row.
+        meter.SetTemperature(0, 30.0);
+        for (int i = 0; i < 10; ++i)
+            second(true);
+        QVERIFY(session.State().Link.MeterConnected);
+        QCOMPARE(shown.last().value(0).toBool(), true);
+        QCOMPARE(rows.count(), rowsBefore + 3);
+        QCOMPARE(log.Cell(log.RowCount() - 1, 3), QStringLiteral("30.0"));
+        QCOMPARE(meter.PollCount(), quint64(47));
+    }
+
+    // A cleared live graph takes its next point at the very next tick, as an empty
+    // log takes its next row.
+    void clearedLogAndGraphSampleAtOnce() {
+        MeterEmulator meter(300);
+        QVERIFY(meter.OpenPty());
+        Ticking clock;
+        RecordingSession session(settings_.Store(RangeSettings(0, 100, 10, 10)),
+                                 {meter.DevicePath()}, clock.Clock());
+        session.Search().SetDelays({0, 0, 150, 0});
+        QVERIFY(session.RunSearch().Found);
+        session.StartRecording();
+        session.ThTimer1.stop();
+        QSignalSpy points(&session, &RecordingSession::PointDue);
+        QSignalSpy rows(&session, &RecordingSession::RowAppended);
+        const auto second = [&] {
+            clock.Second(session);
+            QVERIFY(QTest::qWaitFor([&] { return session.State().Link.FrameSeen; }, 2000));
+        };
+        second();
+        second();
+        second();
+        QCOMPARE(points.count(), 1);
+        QCOMPARE(rows.count(), 1);
+        session.LiveGraphCleared();
+        session.BitBtn4Click();
+        second();
+        QCOMPARE(points.count(), 2);
+        QCOMPARE(rows.count(), 2);
+        QCOMPARE(rows.last().value(0).toInt(), 1);
+    }
+
+    void shutDownStoresTheSettings() {
+        MeterEmulator meter(301);
+        QVERIFY(meter.OpenPty());
+        RecordingSession session(settings_.Store(), {meter.DevicePath()});
+        session.Search().SetDelays({0, 0, 150, 0});
+        QVERIFY(session.RunSearch().Found);
+        session.StartRecording();
+        session.SetListingRate(7);
+        session.SetLiveRange({-20.9, 250.7});
+        QCOMPARE(session.ShutDown(), QString());
+        QVERIFY(!session.ThTimer1.isActive());
+        QVERIFY(!session.Comm1().Active());
+        const SettingsVars stored = settings_.Stored();
+        QVERIFY(!stored.SettingsMissing);
+        QCOMPARE(stored.ListingRate, 7);
+        QCOMPARE(stored.GraphingRate, 2);
+        QCOMPARE(stored.MinScale, -20);
+        QCOMPARE(stored.MaxScale, 250);
+        QCOMPARE(stored.LastModel, 301);
+        QCOMPARE(stored.LastConnectedDevice, meter.DevicePath());
+
+        // Told not to (the headless recorder), it leaves the store alone.
+        RecordingSession other(settings_.Store(), {});
+        other.SetListingRate(9);
+        QCOMPARE(other.ShutDown(false), QString());
+        QVERIFY(settings_.Stored().SettingsMissing);
+    }
+
+    // A settings file that cannot be read counts as missing and says which and why.
+    void unreadableSettingsAreNamed() {
+        const QString path = settings_.FilePath(QStringLiteral("a-folder.conf"));
+        QVERIFY(QDir().mkpath(path));
+        RecordingSession session(std::make_unique<QSettings>(path, QSettings::IniFormat), {});
+        QVERIFY(session.Settings().SettingsMissing);
+        QVERIFY2(session.SettingsReadProblem().contains(QDir::toNativeSeparators(path)),
+                 qPrintable(session.SettingsReadProblem()));
+        QVERIFY(session.SettingsReadProblem().contains(QStringLiteral("folder, not a file")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecordingSession)
+#include "tst_recording_session.moc"

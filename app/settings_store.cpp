@@ -1,5 +1,7 @@
 #include "app/settings_store.h"
 
+#include "app/log_categories.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QVariant>
@@ -103,6 +105,8 @@ void SettingsStore::Read(SettingsVars& vars) {
     vars.SettingsMissing = false;
     for (const auto& [key, variable] : order) {
         if (!ReadInt32(*settings_, *key, *variable)) {
+            qCInfo(lcSettings) << "no usable" << *key << "in" << settings_->fileName()
+                               << "- the start searches, range and notice take their defaults";
             vars.SettingsMissing = true;
             vars.MaxScale = 1370;
             vars.MinScale = -200;

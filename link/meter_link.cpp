@@ -1,11 +1,15 @@
 #include "link/meter_link.h"
 
+#include "app/log_categories.h"
 #include "link/frame_reception.h"
 
 MeterLink::MeterLink(CurrentReading& reading, LinkState& link, QObject* parent)
     : QObject(parent), Decoder(reading, Display), Assembler(link, Decoder) {
-    // Every port failure ends the running handler silently.
-    Comm1.SetOnError([](TSerialPort*, const ESerialError&, TSerialAction& action) {
+    // Every port failure ends the running handler silently; the reason goes to the
+    // link's diagnostics.
+    Comm1.SetOnError([](TSerialPort* sender, const ESerialError& error, TSerialAction& action) {
+        qCInfo(lcLink) << sender->DeviceName() << "failed:" << error.Message() << "(error"
+                       << error.ErrorCode << ")";
         action = TSerialAction::saAbort;
     });
     connect(&Assembler, &FrameAssembler::ConnectionAnnounced, this,

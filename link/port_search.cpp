@@ -2,6 +2,7 @@
 
 #include "app/delay.h"
 #include "app/handler_guard.h"
+#include "app/log_categories.h"
 #include "platform/device_access.h"
 
 #include <QFileInfo>
@@ -12,12 +13,14 @@ namespace {
 uint8_t IdentificationRequest = 'K'; // static storage: the write is asynchronous
 constexpr int ReplySize = 4;
 
-// Runs one port call; any failure is ignored, as the search just goes on.
+// Runs one port call; a failure is ignored, as the search just goes on. The port
+// reports its reason on the link's diagnostics as it fails.
 bool Try(const std::function<void()>& call) {
     try {
         call();
         return true;
-    } catch (...) {
+    } catch (const std::exception& e) {
+        qCInfo(lcSearch) << "port call failed, search goes on:" << e.what();
         return false;
     }
 }
@@ -47,7 +50,7 @@ PortSearch::Result PortSearch::Run(const SearchHooks& hooks) {
 
     // Ports deleted by an earlier search, or plugged in since, get their chance again.
     ports_.setStringList(portSource_());
-    QStringList refused;
+    QStringList refused, busy;
     const int count = ports_.rowCount();
     int position = 0;
     for (int i = 0; i < count; ++i) {
@@ -58,14 +61,21 @@ PortSearch::Result PortSearch::Run(const SearchHooks& hooks) {
             meter_.Comm1.SetActive(true);
         });
         if (!opened || !meter_.Comm1.Active()) {
-            // A port that cannot be opened leaves the list for the rest of the run.
+            // A port that cannot be opened leaves the list until the next search.
+            qCInfo(lcSearch) << device << "could not be opened";
             if (hooks.PermissionDenied && hooks.PermissionDenied(device))
                 refused.append(device);
+            else if (meter_.Comm1.LastErrorCode() == EACCES ||
+                     meter_.Comm1.LastErrorCode() == EBUSY)
+                busy.append(device);
             ports_.removeRows(position, 1);
             continue;
         }
         QByteArray reply;
-        if (AskModel(reply)) {
+        const bool identified = AskModel(reply);
+        qCInfo(lcSearch) << device << "answered" << reply.toHex(' ')
+                         << (identified ? "(a meter)" : "(no meter)");
+        if (identified) {
             state_.Link.MeterConnected = true;
             state_.SearchInProgress = false;
             break;
@@ -97,6 +107,8 @@ PortSearch::Result PortSearch::Run(const SearchHooks& hooks) {
         result.Lines << QStringLiteral("Can not find any THERMOMETER");
         ReopenLastPort();
     }
+    for (const QString& device : busy)
+        result.Lines << QStringLiteral("%1 is in use by another program.").arg(device);
     for (const QString& device : refused) {
         const QString group = DeviceGroup(device);
         result.Lines

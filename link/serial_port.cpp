@@ -1,6 +1,7 @@
 #include "link/serial_port.h"
 
 #include "app/handler_guard.h"
+#include "app/log_categories.h"
 
 #include <QSerialPortInfo>
 #include <QTimer>
@@ -81,6 +82,7 @@ QString TSerialPort::NativeName(const QString& listedName) {
 }
 
 void TSerialPort::RaiseError(const QString& text, int errorCode) {
+    lastErrorCode_ = errorCode;
     ESerialError error(text, errorCode);
     TSerialAction action = TSerialAction::saFail;
     if (onError_)
@@ -120,6 +122,7 @@ void TSerialPort::Open() {
     port_.setPortName(deviceName_);
     if (!port_.open(QIODevice::ReadWrite))
         RaisePortError();
+    qCInfo(lcLink) << "opened" << deviceName_;
     // Flow control is off: the meter's link has no handshake lines, and a
     // pseudo-terminal does not even offer them.
     const bool configured =
@@ -139,8 +142,10 @@ void TSerialPort::Open() {
 }
 
 void TSerialPort::Close() {
-    if (port_.isOpen())
+    if (port_.isOpen()) {
         port_.close();
+        qCInfo(lcLink) << "closed" << deviceName_;
+    }
     rxQueued_ = false;
 }
 
@@ -204,6 +209,7 @@ void TSerialPort::PortError(QSerialPort::SerialPortError error) {
     // stays open; close it once, from the event loop, and report it once.
     vanishing_ = true;
     const QString text = port_.errorString();
+    qCInfo(lcLink) << deviceName_ << "went away:" << text;
     QTimer::singleShot(0, this, [this, text, error] {
         if (!vanishing_)
             return; // reopened meanwhile

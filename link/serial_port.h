@@ -41,6 +41,8 @@ public:
     void SetDeviceName(const QString& name);
 
     bool Active() const { return port_.isOpen(); }
+    // The system's error number of the last failure reported through OnError.
+    int LastErrorCode() const { return lastErrorCode_; }
     void SetActive(bool active);
 
     uint32_t BytesWaiting();
@@ -63,6 +65,7 @@ private:
     QString deviceName_;
     RxCharHandler onRxChar_;
     ErrorHandler onError_;
+    int lastErrorCode_ = 0;
     bool vanishing_ = false; // the device is gone; its close is queued
     bool rxQueued_ = false;
 };

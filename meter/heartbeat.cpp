@@ -1,6 +1,7 @@
 #include "meter/heartbeat.h"
 
 #include "app/day_count.h"
+#include "app/log_categories.h"
 #include "link/serial_port.h"
 
 #include <QElapsedTimer>
@@ -29,8 +30,9 @@ int Heartbeat::Tick(int interval) {
     if (port_.Active()) {
         try {
             port_.WriteData(&PollByte, 1, false);
-        } catch (...) {
+        } catch (const std::exception& e) {
             // A lost device shows as missing frames and, in time, as the lost link.
+            qCInfo(lcLink) << "poll not sent:" << e.what();
         }
     }
     link.PortBusy = false;

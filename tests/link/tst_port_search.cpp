@@ -143,6 +143,21 @@ private slots:
         QCOMPARE(rig.ports.rowCount(), 0);
     }
 
+    // A meter's port held by another program is named as busy, not passed over in silence.
+    void busyPortIsExplained() {
+        Rig rig;
+        MeterEmulator meter(301);
+        QVERIFY(meter.OpenPty());
+        TSerialPort other;
+        other.SetDeviceName(meter.DevicePath());
+        other.SetActive(true);
+        rig.listed = {meter.DevicePath()};
+        const PortSearch::Result r = rig.search.Run(rig.hooks);
+        QVERIFY(!r.Found);
+        QVERIFY2(r.Lines.contains(meter.DevicePath() + " is in use by another program."),
+                 qPrintable(r.Lines.join('|')));
+    }
+
     // A port that could not be opened leaves the list only until the next search:
     // a meter plugged in late, or unplugged during a search, is found by Retry.
     void everySearchStartsFromAFreshList() {

@@ -28,19 +28,40 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     CommandLine cl;
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments[i];
-        if (arg == QLatin1String("--port") || arg.startsWith(QLatin1String("--port="))) {
-            QString device = arg.mid(7);
-            if (arg.size() == 6) {
-                if (i + 1 >= arguments.size()) {
-                    cl.Error = QStringLiteral("--port needs a device path");
-                    return cl;
-                }
-                device = arguments[++i];
+        // An option's value follows it, as the next argument or after "=".
+        const auto value = [&](const char* name, QString& out) {
+            const QString option = QLatin1String(name);
+            if (arg.startsWith(option + QLatin1Char('='))) {
+                out = arg.mid(option.size() + 1);
+                return true;
             }
+            if (arg != option)
+                return false;
+            if (i + 1 >= arguments.size())
+                cl.Error = QStringLiteral("%1 needs a value").arg(option);
+            else
+                out = arguments[++i];
+            return true;
+        };
+        QString text;
+        if (value("--port", text)) {
             // A bare name would be taken as a name under /dev; keep what the user meant.
-            if (device.contains(QLatin1Char('/')))
-                device = QFileInfo(device).absoluteFilePath();
-            cl.Ports.append(device);
+            if (text.contains(QLatin1Char('/')))
+                text = QFileInfo(text).absoluteFilePath();
+            if (!text.isEmpty())
+                cl.Ports.append(text);
+        } else if (value("--record", text)) {
+            if (text.isEmpty() && cl.Error.isEmpty())
+                cl.Error = QStringLiteral("--record needs a file name");
+            else if (!text.isEmpty())
+                cl.Record = QFileInfo(text).absoluteFilePath();
+        } else if (value("--every", text)) {
+            bool ok = false;
+            cl.Every = text.toInt(&ok);
+            if (cl.Error.isEmpty() && (!ok || cl.Every < 1 || text.trimmed() != text))
+                cl.Error = QStringLiteral("--every takes a whole number of seconds, 1 or more "
+                                          "(not \"%1\")")
+                               .arg(text);
         } else if (arg == QLatin1String("--demo")) {
             cl.Demo = true;
             if (i + 1 < arguments.size() && !arguments[i + 1].startsWith(QLatin1Char('-'))) {
@@ -60,21 +81,29 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                 ++i;
         } else {
             cl.Error = QStringLiteral("unknown option: %1").arg(arg);
-            return cl;
         }
+        if (!cl.Error.isEmpty())
+            return cl;
     }
+    if (cl.Every > 0 && cl.Record.isEmpty())
+        cl.Error = QStringLiteral("--every goes with --record FILE");
     return cl;
 }
 
 QString CommandLineUsage() {
     return QStringLiteral(
         "Usage: brackwater [--port DEVICE]... [--demo [MODEL]]\n"
-        "  --port DEVICE   add a serial device to the port list (repeatable), for ports\n"
-        "                  the system does not list, such as pseudo-terminals\n"
-        "  --demo [MODEL]  run a built-in simulated meter (300, 301, 302 or 303;\n"
-        "                  default 303) and add its device to the port list\n"
-        "  --help          show this help\n"
-        "  --version       show the program's version\n");
+        "       brackwater --record FILE [--every SECONDS] [--port DEVICE]... [--demo [MODEL]]\n"
+        "  --port DEVICE    add a serial device to the port list (repeatable), for ports\n"
+        "                   the system does not list, such as pseudo-terminals\n"
+        "  --demo [MODEL]   run a built-in simulated meter (300, 301, 302 or 303;\n"
+        "                   default 303) and add its device to the port list\n"
+        "  --record FILE    record without windows: find the meter and append one row\n"
+        "                   every SECONDS to FILE (tab-separated, or comma-separated\n"
+        "                   when the name ends in csv), until interrupted\n"
+        "  --every SECONDS  the recording's interval (default: the stored listing rate)\n"
+        "  --help           show this help\n"
+        "  --version        show the program's version\n");
 }
 
 QString VersionText() {

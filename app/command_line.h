@@ -9,6 +9,8 @@ struct CommandLine {
     QStringList Ports; // --port DEVICE, repeatable: added to the port list
     bool Demo = false; // --demo [MODEL]: a simulated meter on a pseudo-terminal
     int DemoModel = 303;
+    QString Record; // --record FILE: record without windows into this file (absolute path)
+    int Every = 0;  // --every SECONDS; 0: the stored listing rate
     bool Help = false;
     bool Version = false;
     QString Error; // set when the arguments cannot be understood

@@ -1,6 +1,7 @@
 // Brackwater: companion program of the serial-linked thermocouple thermometer.
 #include "app/command_line.h"
 #include "app/handler_guard.h"
+#include "app/headless_recorder.h"
 #include "app/help_page.h"
 #include "app/recording_session.h"
 #include "app/settings_store.h"
@@ -28,6 +29,18 @@ void ShowAlreadyRunning() {
     box.exec();
 }
 
+// The built-in simulated meter of --demo, on a pseudo-terminal whose device is put
+// first in the port list; nullptr and the reason when it cannot start.
+std::unique_ptr<MeterEmulator> StartDemo(const CommandLine& cl, QStringList& ports,
+                                         QString& error) {
+    if (!cl.Demo)
+        return nullptr;
+    auto demo = std::make_unique<MeterEmulator>(cl.DemoModel);
+    if (!demo->OpenPty(&error))
+        return nullptr;
+    ports.prepend(demo->DevicePath());
+    return demo;
+}
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -53,6 +66,22 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
+    QStringList ports = cl.Ports;
+    QString demoError;
+    if (!cl.Record.isEmpty()) {
+        // Recording without windows: no display, no window code, no single-instance
+        // lock (two recorders may record two meters side by side).
+        QCoreApplication core(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Brackwater"));
+        const auto demo = StartDemo(cl, ports, demoError);
+        if (cl.Demo && !demo) {
+            std::fprintf(stderr, "brackwater: the simulated meter could not start: %s\n",
+                         qPrintable(demoError));
+            return 1;
+        }
+        return RunHeadlessRecorder(cl.Record, cl.Every, ports);
+    }
+
     // The pictures are compiled into the static core library; nothing else pulls them in.
     Q_INIT_RESOURCE(brackwater);
     QApplication app(argc, argv);
@@ -75,17 +104,11 @@ int main(int argc, char* argv[]) {
     // Working windows only hide when closed; the program ends through ShutDown alone.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    QStringList ports = cl.Ports;
-    std::unique_ptr<MeterEmulator> demo;
-    if (cl.Demo) {
-        demo = std::make_unique<MeterEmulator>(cl.DemoModel);
-        QString error;
-        if (!demo->OpenPty(&error)) {
-            QMessageBox::critical(nullptr, QCoreApplication::applicationName(),
-                                  QStringLiteral("The simulated meter could not start: ") + error);
-            return 1;
-        }
-        ports.prepend(demo->DevicePath());
+    const auto demo = StartDemo(cl, ports, demoError);
+    if (cl.Demo && !demo) {
+        QMessageBox::critical(nullptr, QCoreApplication::applicationName(),
+                              QStringLiteral("The simulated meter could not start: ") + demoError);
+        return 1;
     }
 
     // Failures inside event handlers are shown in the standard error box.

@@ -41,6 +41,8 @@ public:
     // Where a search gets its port list; by default the system's serial ports
     // followed by the devices of the command line and the demo.
     void SetPortSource(std::function<QStringList()> source) { portSource_ = std::move(source); }
+    // The ports a search would try now.
+    QStringList ListedPorts() const { return portSource_(); }
     const SearchDelays& Delays() const { return delays_; }
 
     // Runs the whole search; SearchInProgress is set while it runs.

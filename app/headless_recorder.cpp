@@ -1,0 +1,136 @@
+#include "app/headless_recorder.h"
+
+#include "app/settings_store.h"
+#include "log/log_line_format.h"
+#include "platform/termination_signals.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+#include <cstdio>
+
+HeadlessRecorder::HeadlessRecorder(RecordingSession& session, QFile& file, int every)
+    : session_(session), file_(file), every_(every),
+      separator_(LogLineFormat::SaveSeparator(file.fileName())) {
+    // No one watches a "searching" label here; the reply and reopen waits stay.
+    session_.Search().SetDelays({0, 0, 500, 500});
+    searchAgain_.setSingleShot(true);
+    searchAgain_.setInterval(SearchAgainMs);
+    connect(&searchAgain_, &QTimer::timeout, this, &HeadlessRecorder::Search);
+    progress_.setInterval(ProgressMs);
+    connect(&progress_, &QTimer::timeout, this,
+            [this] { Say(QStringLiteral("%1 rows written so far").arg(rows_)); });
+
+    connect(&session_, &RecordingSession::RowAppended, this, &HeadlessRecorder::WriteRow);
+    connect(&session_, &RecordingSession::LinkShown, this, [this](bool linked) {
+        if (!linked)
+            Say(QStringLiteral("link lost: no frames from %1 for 5 s; waiting for the meter")
+                    .arg(session_.Comm1().DeviceName()));
+    });
+    connect(&session_, &RecordingSession::LinkUp, this,
+            [](const QString& device) { Say(QStringLiteral("link back: %1").arg(device)); });
+}
+
+void HeadlessRecorder::Say(const QString& line) {
+    std::fprintf(stderr, "brackwater: %s\n", qPrintable(line));
+    std::fflush(stderr);
+}
+
+void HeadlessRecorder::Start() {
+    Say(QStringLiteral("recording to %1, a row every %2 s")
+            .arg(QDir::toNativeSeparators(file_.fileName()))
+            .arg(every_));
+    QTimer::singleShot(0, this, &HeadlessRecorder::Search);
+}
+
+void HeadlessRecorder::Search() {
+    const QStringList tried = session_.Search().ListedPorts();
+    const PortSearch::Result result = session_.RunSearch();
+    if (!result.Found) {
+        if (!saidNotFound_) {
+            saidNotFound_ = true;
+            Say(QStringLiteral("no meter answered on %1; searching again every %2 s")
+                    .arg(tried.isEmpty() ? QStringLiteral("(no serial ports)")
+                                         : tried.join(QStringLiteral(", ")))
+                    .arg(SearchAgainMs / 1000));
+            for (const QString& line : result.Lines.mid(1))
+                Say(line);
+        }
+        searchAgain_.start();
+        return;
+    }
+    Say(QStringLiteral("meter found: model %1 (%2) at %3")
+            .arg(session_.Reading().ModelCode)
+            .arg(session_.Reading().ModelText, session_.Comm1().DeviceName()));
+    session_.SetListingRate(every_);
+    session_.SetListRunning(true);
+    session_.StartHeartbeat();
+    progress_.start();
+}
+
+void HeadlessRecorder::WriteRow(int row) {
+    const QByteArray line = LogLineFormat::Line(session_.Log().LineFields(row), separator_);
+    // Written through to the system at once: a kill after this loses nothing.
+    if (file_.write(line) != line.size() || !file_.flush()) {
+        Say(QStringLiteral("writing %1 failed: %2; %3 rows were written")
+                .arg(QDir::toNativeSeparators(file_.fileName()), file_.errorString())
+                .arg(rows_));
+        emit Failed();
+        return;
+    }
+    ++rows_;
+}
+
+void HeadlessRecorder::Stop() {
+    searchAgain_.stop();
+    progress_.stop();
+    session_.ShutDown(false);
+    file_.flush();
+    Say(QStringLiteral("stopped: %1 rows written to %2")
+            .arg(rows_)
+            .arg(QDir::toNativeSeparators(file_.fileName())));
+}
+
+namespace {
+void Refuse(const QString& fileName, const QString& reason) {
+    std::fprintf(stderr, "brackwater: cannot record to %s: %s\n",
+                 qPrintable(QDir::toNativeSeparators(fileName)), qPrintable(reason));
+}
+} // namespace
+
+int RunHeadlessRecorder(const QString& fileName, int every, const QStringList& ports) {
+    const QFileInfo info(fileName);
+    if (!info.absoluteDir().exists()) {
+        Refuse(fileName, QStringLiteral("the folder %1 does not exist")
+                             .arg(QDir::toNativeSeparators(info.absolutePath())));
+        return 2;
+    }
+    if (info.isDir()) {
+        Refuse(fileName, QStringLiteral("it is a folder"));
+        return 2;
+    }
+    // Appended to, never truncated: an earlier recording in the file stays.
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        Refuse(fileName, file.errorString());
+        return 2;
+    }
+
+    RecordingSession session(SettingsStore::OpenPlatformStore(), ports);
+    if (!session.SettingsReadProblem().isEmpty())
+        std::fprintf(stderr, "brackwater: %s\n", qPrintable(session.SettingsReadProblem()));
+    if (every <= 0)
+        every = std::max(session.Settings().ListingRate, 1);
+
+    HeadlessRecorder recorder(session, file, every);
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::Received, &recorder,
+                     [] { QCoreApplication::exit(0); });
+    QObject::connect(&recorder, &HeadlessRecorder::Failed, &recorder,
+                     [] { QCoreApplication::exit(1); });
+    recorder.Start();
+    const int code = QCoreApplication::exec();
+    recorder.Stop();
+    return code;
+}

@@ -1,0 +1,166 @@
+// The headless recorder as a user runs it: the real program, no display, the
+// built-in simulated meter. Rows are appended as the log file format has them,
+// an earlier file is kept, a termination ends it cleanly, a kill loses no row it
+// took, and bad input is refused before any search.
+#include <QCoreApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+
+class TestHeadlessRecorder : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+
+    void Start(QProcess& p, const QStringList& args) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                   dir_.path()); // no settings: rate from --every
+        p.setProcessEnvironment(env);
+        p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../brackwater"), args);
+    }
+
+    static QList<QByteArray> Lines(const QString& path) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        QList<QByteArray> lines = file.readAll().split('\n');
+        if (!lines.isEmpty() && lines.last().isEmpty())
+            lines.removeLast();
+        return lines;
+    }
+
+    // A recorded row: eight fields, each ended by a tab, the line by CR (LF split off).
+    static bool IsRow(const QByteArray& line) {
+        static const QRegularExpression shape(
+            QStringLiteral("^[^\\t]+\\t\\d\\d:\\d\\d:\\d\\d\\t-?\\d+\\.\\d\\t[CF]\\t"
+                           "-?\\d+\\.\\d\\t[CF]\\t[KJ]\\t[^\\t]*\\t\\r$"));
+        return shape.match(QString::fromUtf8(line)).hasMatch();
+    }
+
+private slots:
+    void recordsUntilTerminated() {
+        const QString path = dir_.filePath(QStringLiteral("run.tsv"));
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("an earlier recording\r\n");
+        earlier.close();
+
+        QProcess p;
+        Start(p, {QStringLiteral("--record"), path, QStringLiteral("--demo"), QStringLiteral("301"),
+                  QStringLiteral("--every"), QStringLiteral("1")});
+        QVERIFY(p.waitForStarted(10000));
+        QVERIFY(QTest::qWaitFor([&] { return Lines(path).size() >= 5; }, 20000));
+        ::kill(static_cast<pid_t>(p.processId()), SIGTERM);
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+
+        const QList<QByteArray> lines = Lines(path);
+        QCOMPARE(lines.value(0), QByteArray("an earlier recording\r"));
+        QTime previous;
+        for (const QByteArray& line : lines.mid(1)) {
+            QVERIFY2(IsRow(line), line.constData());
+            // One row a second: each a second after the one before (a tick may come late).
+            const QTime time = QTime::fromString(QString::fromUtf8(line.split('\t').value(1)),
+                                                 QStringLiteral("HH:mm:ss"));
+            if (previous.isValid())
+                QVERIFY2(previous.secsTo(time) == 1 || previous.secsTo(time) == 2,
+                         line.constData());
+            previous = time;
+        }
+        const QByteArray err = p.readAllStandardError();
+        QVERIFY2(err.contains("meter found: model 301"), err.constData());
+        QVERIFY2(
+            err.contains(QStringLiteral("stopped: %1 rows written").arg(lines.size() - 1).toUtf8()),
+            err.constData());
+    }
+
+    void killLosesNoRowTaken() {
+        const QString path = dir_.filePath(QStringLiteral("killed.csv"));
+        QProcess p;
+        Start(p, {QStringLiteral("--record"), path, QStringLiteral("--demo"),
+                  QStringLiteral("--every"), QStringLiteral("1")});
+        QVERIFY(p.waitForStarted(10000));
+        QVERIFY(QTest::qWaitFor([&] { return Lines(path).size() >= 3; }, 20000));
+        const int seen = int(Lines(path).size());
+        p.kill();
+        QVERIFY(p.waitForFinished(10000));
+        const QList<QByteArray> lines = Lines(path);
+        QVERIFY(lines.size() >= seen);
+        for (QByteArray line : lines) {
+            QCOMPARE(line.count(','), 8); // comma-separated by the name, every line whole
+            QVERIFY(line.endsWith(",\r"));
+            QVERIFY(IsRow(line.replace(',', '\t')));
+        }
+    }
+
+    // Two recorders may run side by side; on the same meter the second says the
+    // port is busy, once, and keeps trying.
+    void secondRecorderOnTheSamePortSaysBusy() {
+        QProcess meter;
+        meter.start(QCoreApplication::applicationDirPath() +
+                        QStringLiteral("/../tools/meter-emulator/meter-emulator"),
+                    {QStringLiteral("--model"), QStringLiteral("300")});
+        QVERIFY(meter.waitForReadyRead(10000));
+        const QString device = QString::fromUtf8(meter.readLine()).trimmed();
+        QVERIFY2(device.startsWith(QLatin1Char('/')), qPrintable(device));
+
+        QProcess first, second;
+        Start(first, {QStringLiteral("--record"), dir_.filePath(QStringLiteral("a.tsv")),
+                      QStringLiteral("--port"), device});
+        QVERIFY(QTest::qWaitFor(
+            [&] { return first.readAllStandardError().contains("meter found"); }, 20000));
+        Start(second, {QStringLiteral("--record"), dir_.filePath(QStringLiteral("b.tsv")),
+                       QStringLiteral("--port"), device});
+        QByteArray said;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                said += second.readAllStandardError();
+                return said.contains("is in use by another program");
+            },
+            20000));
+        QCOMPARE(second.state(), QProcess::Running);
+        QCOMPARE(said.count("no meter answered"), 1);
+        for (QProcess* p : {&first, &second, &meter}) {
+            p->terminate();
+            QVERIFY(p->waitForFinished(10000));
+        }
+    }
+
+    void badInputIsRefusedAtOnce_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        const QString missing = dir_.filePath(QStringLiteral("no-such-folder/out.tsv"));
+        QTest::newRow("missing folder") << QStringList{"--record", missing} << "does not exist";
+        QTest::newRow("a folder") << QStringList{"--record", dir_.path()} << "it is a folder";
+        QTest::newRow("every 0") << QStringList{"--record", "x.tsv", "--every", "0"}
+                                 << "--every takes a whole number";
+        QTest::newRow("every -3") << QStringList{"--record", "x.tsv", "--every", "-3"}
+                                  << "--every takes a whole number";
+        QTest::newRow("every 1.5")
+            << QStringList{"--record", "x.tsv", "--every", "1.5"} << "--every takes a whole number";
+        QTest::newRow("unknown model")
+            << QStringList{"--record", "x.tsv", "--demo", "304"} << "--demo takes a model";
+        QTest::newRow("every alone") << QStringList{"--every", "5"} << "--every goes with --record";
+    }
+    void badInputIsRefusedAtOnce() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        QProcess p;
+        Start(p, args);
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), 2);
+        const QList<QByteArray> err = p.readAllStandardError().split('\n');
+        QVERIFY2(err.value(0).startsWith("brackwater: ") && err.value(0).contains(message.toUtf8()),
+                 err.value(0).constData());
+        QVERIFY(!err.join('\n').contains("meter found"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHeadlessRecorder)
+#include "tst_headless_recorder.moc"

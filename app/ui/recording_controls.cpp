@@ -12,7 +12,7 @@ RecordingControls::RecordingControls(RecordingSession& session, Recorder recorde
     btnPause = strip.AddButton("pause", "Pause");
     btnRun = strip.AddButton("run", "Run");
     connect(btnPause, &QAction::triggered, this, &RecordingControls::Pause);
-    connect(btnRun, &QAction::triggered, this, &RecordingControls::Run);
+    connect(btnRun, &QAction::triggered, this, &RecordingControls::btnRunClick);
     if (recorder_ == Recorder::Log) {
         connect(&session, &RecordingSession::ListRunningChanged, this,
                 &RecordingControls::ShowRunning);
@@ -36,7 +36,7 @@ void RecordingControls::Pause() {
         session_.SetGraphRunning(false);
 }
 
-void RecordingControls::Run() {
+void RecordingControls::btnRunClick() {
     if (recorder_ == Recorder::Log)
         session_.SetListRunning(true);
     else

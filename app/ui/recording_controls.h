@@ -23,7 +23,7 @@ public:
     void AddRateEntry(ToolStrip& strip, const QFont& font);
 
     void Pause();
-    void Run();
+    void btnRunClick();
     // The entry's text changed: the rate follows, unreadable fields are corrected.
     void MaskEdit1Change();
     // The stored rate written into the entry, then read back as if typed (a rate

@@ -176,16 +176,8 @@ void TfrmGraph::BitBtn3Click() {
     Controls->Pause();
 }
 
-void TfrmGraph::btnRunClick() {
-    Controls->Run();
-}
-
 void TfrmGraph::btnHelpClick() {
     OpenHelpTopic(QStringLiteral("Hlp_RT_Graph"));
-}
-
-void TfrmGraph::MaskEdit1Change() {
-    Controls->MaskEdit1Change();
 }
 
 void TfrmGraph::mnuPrintClick() {

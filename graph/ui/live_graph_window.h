@@ -55,9 +55,7 @@ public slots:
     void BitBtn1Click(); // print with the print dialog
     void BitBtn2Click(); // clear
     void BitBtn3Click(); // pause
-    void btnRunClick();
     void btnHelpClick();
-    void MaskEdit1Change();
     void mnuPrintClick(); // print at once
     void mnuThinClick();
     void mnuThickClick();

@@ -120,7 +120,7 @@ TfrmList::TfrmList(RecordingSession& session, QWidget* parent)
     connect(btnClear, &QAction::triggered, this, &TfrmList::BitBtn4Click);
     connect(mnuNew, &QAction::triggered, this, &TfrmList::BitBtn4Click);
     connect(mnuPause, &QAction::triggered, this, &TfrmList::BitBtn5Click);
-    connect(Run1, &QAction::triggered, this, &TfrmList::btnRunClick);
+    connect(Run1, &QAction::triggered, Controls, &RecordingControls::btnRunClick);
     connect(btnHelp, &QAction::triggered, this, &TfrmList::btnHelpClick);
     connect(mnuHelp, &QAction::triggered, this, &TfrmList::btnHelpClick);
     // The newest row stays in view.
@@ -199,14 +199,6 @@ void TfrmList::BitBtn5Click() {
     Controls->Pause();
 }
 
-void TfrmList::btnRunClick() {
-    Controls->Run();
-}
-
 void TfrmList::btnHelpClick() {
     OpenHelpTopic(QStringLiteral("Hlp_Tabular1"));
-}
-
-void TfrmList::MaskEdit1Change() {
-    Controls->MaskEdit1Change();
 }

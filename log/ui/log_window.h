@@ -55,9 +55,7 @@ public:
 public slots:
     void BitBtn4Click(); // clear
     void BitBtn5Click(); // pause
-    void btnRunClick();
     void btnHelpClick();
-    void MaskEdit1Change();
 
 private:
     void SizeColumns();

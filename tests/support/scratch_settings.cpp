@@ -13,6 +13,13 @@ std::unique_ptr<QSettings> ScratchSettings::Store(const QByteArray& content) {
     return std::make_unique<QSettings>(path_, QSettings::IniFormat);
 }
 
+std::unique_ptr<RecordingSession> ScratchSettings::Session(int model, const QByteArray& settings) {
+    auto session = std::make_unique<RecordingSession>(Store(settings), QStringList{});
+    if (model)
+        IdentifyModel(*session, model);
+    return session;
+}
+
 SettingsVars ScratchSettings::Stored() const {
     SettingsVars vars;
     SettingsStore(std::make_unique<QSettings>(path_, QSettings::IniFormat)).Read(vars);

@@ -9,10 +9,15 @@
 #include <QTemporaryDir>
 #include <memory>
 
+class RecordingSession;
+
 class ScratchSettings {
 public:
     // A new file holding content (nothing: a first run).
     std::unique_ptr<QSettings> Store(const QByteArray& content = {});
+    // A recording core on a new file holding settings, with a meter of the model
+    // identified (0: none).
+    std::unique_ptr<RecordingSession> Session(int model = 0, const QByteArray& settings = {});
     // The last file made, as the program would read it at the next start.
     SettingsVars Stored() const;
     QString Path() const { return path_; }
@@ -28,7 +33,6 @@ private:
 // notice allowed, and the meter's model, list position and device.
 QByteArray CompleteSettings(int lastModel, const QString& device, int lastPort = 0);
 
-class RecordingSession;
 // Sets the core up for a model as the meter's identification reply would.
 void IdentifyModel(RecordingSession& session, int model);
 // Complete settings with the given live graph range and rates.

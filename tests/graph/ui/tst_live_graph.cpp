@@ -18,14 +18,6 @@ class LiveGraphTest : public QObject {
     Q_OBJECT
     ScratchSettings settings_;
 
-    // A recording core for the graph, with a meter of this model identified.
-    std::unique_ptr<RecordingSession> Session(int model, const QByteArray& settings = {}) {
-        auto session = std::make_unique<RecordingSession>(settings_.Store(settings), QStringList{});
-        if (model)
-            IdentifyModel(*session, model);
-        return session;
-    }
-
 private slots:
     void initLiveGraph_data() {
         QTest::addColumn<int>("stored");
@@ -40,7 +32,7 @@ private slots:
         QFETCH(int, stored);
         QFETCH(int, rate);
         QFETCH(QString, entry);
-        auto session = Session(303, RangeSettings(-50, 400, stored));
+        auto session = settings_.Session(303, RangeSettings(-50, 400, stored));
         TfrmGraph graph(*session);
         const double before = CurrentDayCount();
         graph.InitLiveGraph();
@@ -62,7 +54,7 @@ private slots:
 
     // At 4,999 stored points the oldest 100 drop before the next one is written.
     void dropsOldest100At4999() {
-        auto session = Session(301);
+        auto session = settings_.Session(301);
         TfrmGraph graph(*session);
         graph.InitLiveGraph();
         const double t0 = CurrentDayCount();
@@ -101,7 +93,7 @@ private slots:
         QFETCH(bool, subOverload);
         QFETCH(bool, mainWritten);
         QFETCH(bool, subWritten);
-        auto session = Session(303);
+        auto session = settings_.Session(303);
         TfrmGraph graph(*session);
         graph.InitLiveGraph(); // two series, whatever model follows
         IdentifyModel(*session, model);
@@ -116,7 +108,7 @@ private slots:
     }
 
     void timeWindowWidens() {
-        auto session = Session(301, RangeSettings(-200, 1370, 1));
+        auto session = settings_.Session(301, RangeSettings(-200, 1370, 1));
         TfrmGraph graph(*session);
         graph.InitLiveGraph();
         PlotChart& chart = *graph.PlotChart1;
@@ -134,7 +126,7 @@ private slots:
     // With the main channel over range at the second point, the window still starts
     // at a stored time rather than at day 0.
     void widensFromAStoredTimeDespiteOverloads() {
-        auto session = Session(300);
+        auto session = settings_.Session(300);
         TfrmGraph graph(*session);
         graph.InitLiveGraph();
         PlotChart& chart = *graph.PlotChart1;
@@ -147,7 +139,7 @@ private slots:
     }
 
     void clearLiveGraph() {
-        auto session = Session(303);
+        auto session = settings_.Session(303);
         session->SetGraphRunning(true);
         TfrmGraph graph(*session);
         graph.InitLiveGraph();
@@ -169,7 +161,7 @@ private slots:
 
     // The buttons always show the core's recording state, whoever changed it.
     void runAndPause() {
-        auto session = Session(0);
+        auto session = settings_.Session(0);
         TfrmGraph graph(*session);
         QVERIFY(!graph.btnPause->isEnabled());
         QVERIFY(graph.btnRun->isEnabled());
@@ -188,7 +180,7 @@ private slots:
     }
 
     void rateEntryTyped() {
-        auto session = Session(0);
+        auto session = settings_.Session(0);
         TfrmGraph graph(*session);
         graph.InitLiveGraph();
         graph.MaskEdit1->setFocus();
@@ -200,7 +192,7 @@ private slots:
     }
 
     void linesAndMarks() {
-        auto session = Session(301);
+        auto session = settings_.Session(301);
         TfrmGraph graph(*session);
         graph.InitLiveGraph();
         QVERIFY(graph.mnuThick->isChecked());
@@ -225,7 +217,7 @@ private slots:
     }
     void printedPageShowsTheGraph() {
         QFETCH(int, dpi);
-        auto session = Session(303, RangeSettings(0, 100));
+        auto session = settings_.Session(303, RangeSettings(0, 100));
         TfrmGraph graph(*session);
         graph.InitLiveGraph();
         const double t0 = graph.PlotChart1->ManualMinX();

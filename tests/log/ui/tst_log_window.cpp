@@ -16,13 +16,6 @@ class LogWindowTest : public QObject {
     Q_OBJECT
     ScratchSettings settings_;
 
-    std::unique_ptr<RecordingSession> Session(int model = 0) {
-        auto session = std::make_unique<RecordingSession>(settings_.Store(), QStringList{});
-        if (model)
-            IdentifyModel(*session, model);
-        return session;
-    }
-
 private slots:
     void initLogTable_data() {
         QTest::addColumn<int>("stored");
@@ -36,7 +29,7 @@ private slots:
         QFETCH(int, stored);
         QFETCH(int, rate);
         QFETCH(QString, entry);
-        auto session = Session();
+        auto session = settings_.Session();
         session->SetListingRate(stored);
         TfrmList list(*session);
         QVERIFY(list.Table->Cell(0, 1).isEmpty());
@@ -78,7 +71,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, entry);
         QFETCH(int, rate);
-        auto session = Session();
+        auto session = settings_.Session();
         TfrmList list(*session);
         list.InitLogTable();
         list.MaskEdit1->setCursorPosition(position);
@@ -88,7 +81,7 @@ private slots:
     }
 
     void runPauseAndClear() {
-        auto session = Session();
+        auto session = settings_.Session();
         TfrmList list(*session);
         const auto& recording = session->State().Recording;
         QVERIFY(!list.btnPause->isEnabled());
@@ -117,7 +110,7 @@ private slots:
     }
 
     void pendingActionsAreDisabled() {
-        auto session = Session();
+        auto session = settings_.Session();
         TfrmList list(*session);
         for (QAction* action :
              {list.btnOpen, list.btnSave, list.btnPrint, list.btnToGraph, list.mnuOpen,
@@ -128,7 +121,7 @@ private slots:
     }
 
     void newestRowInView() {
-        auto session = Session(303);
+        auto session = settings_.Session(303);
         TfrmList list(*session);
         list.InitLogTable();
         list.show();

@@ -37,7 +37,8 @@ void FrameDecoder::DecodeFrame(const Frame& frame) {
     if (frame == lastFrame_)
         return;
     // Order matters: the digit decoders use the flags and unit of this same frame.
-    if (frame[1] != lastBytes_[1]) {
+    const bool statusChanged = frame[1] != lastBytes_[1];
+    if (statusChanged) {
         DecodeStatus(frame);
         lastBytes_[1] = frame[1];
     }
@@ -53,7 +54,8 @@ void FrameDecoder::DecodeFrame(const Frame& frame) {
         lastBytes_[3] = frame[3];
         lastBytes_[4] = frame[4];
     }
-    if (flagsChanged || frame[5] != lastBytes_[5] || frame[6] != lastBytes_[6]) {
+    // The second display's unit follows the status byte (-40 reads the same in C and F).
+    if (statusChanged || flagsChanged || frame[5] != lastBytes_[5] || frame[6] != lastBytes_[6]) {
         DecodeSubDisplay(frame);
         lastBytes_[5] = frame[5];
         lastBytes_[6] = frame[6];

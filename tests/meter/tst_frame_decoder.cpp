@@ -159,6 +159,19 @@ private slots:
 
     // Sign, point and overload sit in the flags byte alone: a change there decodes
     // both displays again although their digit bytes stay the same.
+    // At -40 degrees C and F read the same: the unit byte alone changes the second
+    // display's unit, in the record and on the panel.
+    void unitAloneReachesTheSecondDisplay() {
+        reading.ModelCode = 301;
+        decoder->DecodeFrame(MakeFrame(0x80, 0x16, 0x04, 0x00, 0x04, 0x00));
+        QCOMPARE(reading.SubUnitText, QStringLiteral("C"));
+        QVERIFY(display.Visible(PanelElement::imgdC));
+        decoder->DecodeFrame(MakeFrame(0x00, 0x16, 0x04, 0x00, 0x04, 0x00));
+        QCOMPARE(reading.SubUnitText, QStringLiteral("F"));
+        QCOMPARE(reading.SubValue, -40.0);
+        QVERIFY(display.Visible(PanelElement::imgdF) && !display.Visible(PanelElement::imgdC));
+    }
+
     void flagsAloneDecodeTheDisplaysAgain_data() {
         QTest::addColumn<int>("before");
         QTest::addColumn<int>("after");

@@ -18,6 +18,10 @@ WindowSet::WindowSet(AppState& state, std::unique_ptr<QSettings> store) : state_
     frmGraph = std::make_unique<TfrmGraph>(state);
     frmResolu = std::make_unique<TfrmResolu>(state.Settings);
     frmLinkTest = std::make_unique<TfrmLinkTest>(state, meter, *frmMain->PortNames, *Models);
+    frmScope = std::make_unique<TfrmScope>();
+    frmPrintProgress = std::make_unique<TfrmPrintProgress>();
+    frmOpenProgress = std::make_unique<TfrmOpenProgress>();
+    frmList->SetFileDialogs(frmScope.get(), frmPrintProgress.get(), frmOpenProgress.get());
 
     frmMain->SetWorkingWindows(frmPanel.get(), frmGraph.get(), frmList.get());
     frmMain->SetLinkTestWindow(frmLinkTest.get());

@@ -11,6 +11,9 @@
 #include "link/link_test_window.h"
 #include "link/model_identification.h"
 #include "log/log_window.h"
+#include "log/ui/open_progress_dialog.h"
+#include "log/ui/print_progress_dialog.h"
+#include "log/ui/scope_dialog.h"
 #include "meter/heartbeat.h"
 #include "meter/panel_window.h"
 
@@ -39,6 +42,9 @@ public:
     std::unique_ptr<TfrmGraph> frmGraph;
     std::unique_ptr<TfrmResolu> frmResolu;
     std::unique_ptr<TfrmLinkTest> frmLinkTest;
+    std::unique_ptr<TfrmScope> frmScope;
+    std::unique_ptr<TfrmPrintProgress> frmPrintProgress;
+    std::unique_ptr<TfrmOpenProgress> frmOpenProgress;
     std::unique_ptr<Heartbeat> Beat;
 
 private:

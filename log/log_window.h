@@ -4,13 +4,18 @@
 // and the recording go on.
 
 #include "app/app_state.h"
+#include "log/ui/log_file_dialogs.h"
 
 #include <QMainWindow>
+#include <functional>
 
 class LogTable;
 class QAction;
 class QLineEdit;
 class QTableView;
+class TfrmOpenProgress;
+class TfrmPrintProgress;
+class TfrmScope;
 
 class TfrmList : public QMainWindow {
     Q_OBJECT
@@ -36,6 +41,17 @@ public:
     void ShowRunning();
     void ShowPaused();
 
+    // The range and progress dialogs that saving, opening and printing use.
+    void SetFileDialogs(TfrmScope* scope, TfrmPrintProgress* printProgress,
+                        TfrmOpenProgress* openProgress);
+    // The file-name choice, the message box and whether a printer is installed;
+    // tests replace them.
+    using FileNameFunction = std::function<QString(const FileRequest& request)>;
+    using MessageFunction = std::function<void(const QString& text)>;
+    void SetFileNameFunction(FileNameFunction ask);
+    void SetMessageFunction(MessageFunction show);
+    void SetPrinterCheck(std::function<bool()> printerInstalled);
+
     LogTable* Table;
     QTableView* Grid1;
     QLineEdit* MaskEdit1;
@@ -56,6 +72,7 @@ public:
     QAction* mnuPause;
     QAction* mnuToGraph;
     QAction* mnuHelp;
+    QAction* mnuExportCsv;
 
 public slots:
     void BitBtn4Click(); // clear
@@ -63,9 +80,24 @@ public slots:
     void btnRunClick();
     void btnHelpClick();
     void MaskEdit1Change();
+    void btnSaveClick();
+    void btnOpenClick();
+    void btnPrintClick();
+    void mnuExportCsvClick();
 
 private:
     void SizeColumns();
+    // Shows the range dialog with the table's rows; true when it closed with OK.
+    bool AskRange(const QString& caption);
+    // Where printing goes when no printer is installed; empty when the user cancels.
+    QString ChoosePdfFile();
+
+    TfrmScope* frmScope_ = nullptr;
+    TfrmPrintProgress* frmPrintProgress_ = nullptr;
+    TfrmOpenProgress* frmOpenProgress_ = nullptr;
+    FileNameFunction askFileName_;
+    MessageFunction showMessage_;
+    std::function<bool()> printerInstalled_;
 
     AppState& state_;
 };

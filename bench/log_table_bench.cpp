@@ -1,6 +1,8 @@
 // Log table: time per appended row at 1,000 and at 2,000,000 rows, resident memory
 // per row at 2,000,000 rows against the rows' own text size, then the same with
-// the log window's grid showing the table (offscreen).
+// the log window's grid showing the table (offscreen): an append with the repaint
+// it causes, against a plain grid with the default cell painter showing the same
+// table, as the log window had it before.
 
 #include "app/app_state.h"
 #include "app/day_count.h"
@@ -9,6 +11,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QHeaderView>
+#include <QTableView>
 #include <cstdio>
 #include <unistd.h>
 
@@ -45,8 +49,12 @@ template <typename Append> double NsPerAppend(CurrentReading& r, int from, Appen
     return double(clock.nsecsElapsed()) / Timed;
 }
 
-void Print(const char* name, double value) {
-    std::printf("%s: %.1f\n", name, value);
+void Print(const char* name, double value, const char* format = "%s: %.1f\n") {
+    std::printf(format, name, value);
+}
+
+void PrintMs(const char* name, double ns) {
+    Print(name, ns / 1e6, "%s: %.3f\n");
 }
 } // namespace
 
@@ -92,14 +100,33 @@ int main(int argc, char* argv[]) {
     list.Table->SetLocale(QLocale::c());
     list.InitLogTable();
     list.show();
+    // The grid as it was: a plain table view with the default cell painter, same font and size.
+    LogTable plainTable;
+    plainTable.SetLocale(QLocale::c());
+    QTableView plain;
+    plain.setModel(&plainTable);
+    plain.setFont(list.Grid1->font());
+    plain.verticalHeader()->setDefaultSectionSize(
+        list.Grid1->verticalHeader()->defaultSectionSize());
+    plain.setGeometry(list.Grid1->geometry());
+    plain.show();
+
     const auto append = [&](int i) {
         state.Reading = r;
         list.AppendLogRow(Start + i / 86400.0);
         QCoreApplication::processEvents();
     };
-    for (int i = 0; i < Timed; ++i)
+    const auto appendPlain = [&](int i) {
+        plainTable.AppendLogRow(r, Start + i / 86400.0, DateFormat);
+        plain.scrollToBottom();
+        QCoreApplication::processEvents();
+    };
+    for (int i = 0; i < Timed; ++i) {
         append(i);
-    Print("window_append_ns_at_1k", NsPerAppend(state.Reading, Timed, append));
+        appendPlain(i);
+    }
+    PrintMs("window_append_paint_ms_at_1k", NsPerAppend(state.Reading, Timed, append));
+    PrintMs("plain_grid_append_paint_ms_at_1k", NsPerAppend(r, Timed, appendPlain));
     const long before = ResidentBytes();
     for (int i = 2 * Timed; i < Many; ++i) {
         Vary(r, i);
@@ -107,8 +134,13 @@ int main(int argc, char* argv[]) {
         list.Table->AppendLogRow(state.Reading, Start + i / 86400.0, DateFormat);
     }
     const long after = ResidentBytes();
+    for (int i = 2 * Timed; i < Many; ++i) {
+        Vary(r, i);
+        plainTable.AppendLogRow(r, Start + i / 86400.0, DateFormat);
+    }
     QCoreApplication::processEvents();
-    Print("window_append_ns_at_2m", NsPerAppend(state.Reading, Many, append));
+    PrintMs("window_append_paint_ms_at_2m", NsPerAppend(state.Reading, Many, append));
+    PrintMs("plain_grid_append_paint_ms_at_2m", NsPerAppend(r, Many, appendPlain));
     Print("window_bytes_per_row_2m", double(after - before) / (Many - 2 * Timed));
     return 0;
 }

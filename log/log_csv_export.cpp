@@ -4,7 +4,6 @@
 
 #include <QDate>
 #include <QSaveFile>
-#include <cstdio>
 
 namespace LogCsvExport {
 const QByteArray HeaderLine = "time,t1,t1_unit,t2,t2_unit,type,annunciators\r\n";
@@ -86,10 +85,17 @@ private:
         }
         int h = 0, m = 0, s = 0;
         if (!isoDate_.isEmpty() && ParseTime(time, h, m, s)) {
-            char clock[10];
-            std::snprintf(clock, sizeof clock, "T%02d:%02d:%02d", h, m, s);
+            const auto twoDigits = [&out](int v) {
+                out += char('0' + v / 10);
+                out += char('0' + v % 10);
+            };
             out += isoDate_;
-            out += clock;
+            out += 'T';
+            twoDigits(h);
+            out += ':';
+            twoDigits(m);
+            out += ':';
+            twoDigits(s);
         } else if (!date.empty() || !time.empty()) {
             AppendField(out, date.toByteArray() + ' ' + time.toByteArray());
         }

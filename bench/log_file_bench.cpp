@@ -12,6 +12,7 @@
 #include "log/log_print_layout.h"
 #include "log/log_table.h"
 #include "log/ui/log_page_printer.h"
+#include "resident_memory.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,7 +22,6 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstring>
-#include <unistd.h>
 
 namespace {
 constexpr int Rows = 1000000;
@@ -29,16 +29,6 @@ constexpr int MonthRows = 2600000;
 constexpr int PrintRows = 10000;
 const double Start = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 49, 11)));
 const QString DateFormat = QStringLiteral("d/M/yyyy");
-
-long ResidentBytes() {
-    long pages = 0, resident = 0;
-    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
-            resident = 0;
-        std::fclose(f);
-    }
-    return resident * sysconf(_SC_PAGESIZE);
-}
 
 void Print(const char* name, double value) {
     std::printf("%s: %.3f\n", name, value);

@@ -8,29 +8,19 @@
 #include "app/day_count.h"
 #include "log/log_table.h"
 #include "log/log_window.h"
+#include "resident_memory.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QTableView>
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 constexpr int Many = 2000000;
 constexpr int Timed = 1000;
 const double Start = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 49, 11)));
 const QString DateFormat = QStringLiteral("d/M/yyyy");
-
-long ResidentBytes() {
-    long pages = 0, resident = 0;
-    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
-            resident = 0;
-        std::fclose(f);
-    }
-    return resident * sysconf(_SC_PAGESIZE);
-}
 
 // A two-channel reading that changes from row to row as a real one does.
 void Vary(CurrentReading& r, int i) {

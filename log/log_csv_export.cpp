@@ -1,5 +1,6 @@
 #include "log/log_csv_export.h"
 
+#include "log/log_line_format.h"
 #include "log/log_table.h"
 
 #include <QDate>
@@ -16,17 +17,10 @@ void AppendField(QByteArray& out, QByteArrayView field) {
     bool quote = false;
     for (const char c : field)
         quote = quote || c == ',' || c == '"' || c == '\r' || c == '\n';
-    if (!quote) {
+    if (quote)
+        LogLineFormat::AppendQuoted(out, field);
+    else
         out.append(field);
-        return;
-    }
-    out += '"';
-    for (const char c : field) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
 }
 
 // Hours, minutes and seconds with any one separator between them, as column 2 holds them.

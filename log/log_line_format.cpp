@@ -49,6 +49,7 @@ bool NeedsQuotes(QByteArrayView field, char separator) {
             return true;
     return false;
 }
+} // namespace
 
 void AppendQuoted(QByteArray& out, QByteArrayView field) {
     out += '"';
@@ -59,7 +60,6 @@ void AppendQuoted(QByteArray& out, QByteArrayView field) {
     }
     out += '"';
 }
-} // namespace
 
 void AppendRawLine(QByteArray& out, const RawFields& fields, char separator) {
     qsizetype length = 2;

@@ -42,6 +42,8 @@ void AppendLine(QByteArray& out, const Fields& fields, QChar separator);
 QByteArray Line(const Fields& fields, QChar separator);
 // The same from texts already in the file's encoding.
 void AppendRawLine(QByteArray& out, const RawFields& fields, char separator);
+// A field in double quotes, inner quotes doubled (RFC 4180).
+void AppendQuoted(QByteArray& out, QByteArrayView field);
 
 // Whether a line (its line end removed) lets the reading go on: one without any
 // separator, an empty line included, ends it.

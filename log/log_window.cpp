@@ -9,7 +9,6 @@
 #include "log/log_file_reader.h"
 #include "log/log_file_writer.h"
 #include "log/log_line_format.h"
-#include "log/log_row_range.h"
 #include "log/log_table.h"
 #include "log/ui/log_grid.h"
 #include "log/ui/log_page_printer.h"
@@ -316,29 +315,32 @@ void TfrmList::SetPrinterCheck(std::function<bool()> printerInstalled) {
     printerInstalled_ = std::move(printerInstalled);
 }
 
-bool TfrmList::AskRange(const QString& caption) {
+std::optional<RowRange> TfrmList::AskRange(const QString& caption, LogRowRange::Rule rule) {
     frmScope_->setWindowTitle(caption);
     frmScope_->edtSelFrom->setText(QStringLiteral("1"));
     frmScope_->edtSelTo->setText(QString::number(Table->RowCount() - 1));
-    return frmScope_->exec() == QDialog::Accepted;
+    if (frmScope_->exec() != QDialog::Accepted)
+        return std::nullopt;
+    const std::optional<RowRange> range =
+        LogRowRange::Resolve(rule, frmScope_->radAll->isChecked(), frmScope_->edtSelFrom->text(),
+                             frmScope_->edtSelTo->text(), Table->RowCount() - 1);
+    if (!range)
+        showMessage_(QStringLiteral("invalid integer"));
+    return range;
 }
 
 void TfrmList::btnSaveClick() {
-    FileRequest request;
-    request.Saving = true;
-    request.Caption = QStringLiteral("Save As");
-    request.Filters = LogFileFilters::Save(QLocale().decimalPoint());
-    request.DefaultSuffix = QStringLiteral("dat");
-    const QString fileName = askFileName_(request);
-    if (fileName.isEmpty() || !AskRange(QStringLiteral("Save File")))
+    const QString fileName =
+        askFileName_({.Saving = true,
+                      .Caption = QStringLiteral("Save As"),
+                      .Filters = LogFileFilters::Save(QLocale().decimalPoint()),
+                      .DefaultSuffix = QStringLiteral("dat")});
+    if (fileName.isEmpty())
         return;
-    const std::optional<RowRange> range = LogRowRange::Resolve(
-        LogRowRange::Rule::Save, frmScope_->radAll->isChecked(), frmScope_->edtSelFrom->text(),
-        frmScope_->edtSelTo->text(), Table->RowCount() - 1);
-    if (!range) {
-        showMessage_(QStringLiteral("invalid integer"));
+    const std::optional<RowRange> range =
+        AskRange(QStringLiteral("Save File"), LogRowRange::Rule::Save);
+    if (!range)
         return;
-    }
     LogFileWriter::Result result;
     {
         FileOperation operation(*this, frmPrintProgress_);
@@ -352,10 +354,11 @@ void TfrmList::btnSaveClick() {
 }
 
 void TfrmList::btnOpenClick() {
-    FileRequest request;
-    request.Caption = QStringLiteral("Open");
-    request.Filters = LogFileFilters::Open(QLocale().decimalPoint());
-    const QString fileName = askFileName_(request);
+    const QString fileName =
+        askFileName_({.Saving = false,
+                      .Caption = QStringLiteral("Open"),
+                      .Filters = LogFileFilters::Open(QLocale().decimalPoint()),
+                      .DefaultSuffix = {}});
     if (fileName.isEmpty())
         return;
     // Nothing changes before the file is known to be readable.
@@ -384,25 +387,16 @@ void TfrmList::btnOpenClick() {
 }
 
 QString TfrmList::ChoosePdfFile() {
-    FileRequest request;
-    request.Saving = true;
-    request.Caption = QStringLiteral("No printer is installed: print to a PDF file");
-    request.Filters = QStringList{QStringLiteral("PDF file (*.pdf)")};
-    request.DefaultSuffix = QStringLiteral("pdf");
-    return askFileName_(request);
+    return askFileName_({.Saving = true,
+                         .Caption = QStringLiteral("No printer is installed: print to a PDF file"),
+                         .Filters = {QStringLiteral("PDF file (*.pdf)")},
+                         .DefaultSuffix = QStringLiteral("pdf")});
 }
 
 void TfrmList::btnPrintClick() {
-    if (!AskRange(QStringLiteral("Print Range")))
-        return;
-    const std::optional<RowRange> range = LogRowRange::Resolve(
-        LogRowRange::Rule::Print, frmScope_->radAll->isChecked(), frmScope_->edtSelFrom->text(),
-        frmScope_->edtSelTo->text(), Table->RowCount() - 1);
-    if (!range) {
-        showMessage_(QStringLiteral("invalid integer"));
-        return;
-    }
-    if (range->Empty())
+    const std::optional<RowRange> range =
+        AskRange(QStringLiteral("Print Range"), LogRowRange::Rule::Print);
+    if (!range || range->Empty())
         return;
     QPrinter printer(QPrinter::HighResolution);
     QString target = printer.printerName();
@@ -433,12 +427,10 @@ void TfrmList::btnPrintClick() {
 }
 
 void TfrmList::mnuExportCsvClick() {
-    FileRequest request;
-    request.Saving = true;
-    request.Caption = QStringLiteral("Export CSV");
-    request.Filters = QStringList{QStringLiteral("CSV file (*.csv *.CSV)")};
-    request.DefaultSuffix = QStringLiteral("csv");
-    const QString fileName = askFileName_(request);
+    const QString fileName = askFileName_({.Saving = true,
+                                           .Caption = QStringLiteral("Export CSV"),
+                                           .Filters = {QStringLiteral("CSV file (*.csv *.CSV)")},
+                                           .DefaultSuffix = QStringLiteral("csv")});
     if (fileName.isEmpty())
         return;
     LogCsvExport::Result result;

@@ -4,10 +4,12 @@
 // and the recording go on.
 
 #include "app/app_state.h"
+#include "log/log_row_range.h"
 #include "log/ui/log_file_dialogs.h"
 
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 
 class LogTable;
 class QAction;
@@ -87,8 +89,9 @@ public slots:
 
 private:
     void SizeColumns();
-    // Shows the range dialog with the table's rows; true when it closed with OK.
-    bool AskRange(const QString& caption);
+    // Shows the range dialog with the table's rows and turns the choice into rows by
+    // the rule; none when the dialog was cancelled or "invalid integer" was shown.
+    std::optional<RowRange> AskRange(const QString& caption, LogRowRange::Rule rule);
     // Where printing goes when no printer is installed; empty when the user cancels.
     QString ChoosePdfFile();
 

@@ -1,7 +1,7 @@
 #pragma once
 // The tabular log window: the table of readings recorded at the listing rate,
-// the rate entry, and Run, Pause and Clear. Closing it only hides it; the table
-// and the recording go on.
+// the rate entry, Run, Pause and Clear, and the table's files: open, save, print
+// and export. Closing it only hides it; the table and the recording go on.
 
 #include "app/app_state.h"
 #include "log/log_row_range.h"

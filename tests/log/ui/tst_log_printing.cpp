@@ -1,6 +1,7 @@
 // Printed pages as drawn: recorded from a paint device of a given resolution, so
-// the ruling's scale, the header on every page and the rows per page can be
-// checked; and a real PDF through the log window's Print with no printer installed.
+// the ruling's scale (the same inches at any resolution), the header on every page
+// and the rows per page can be checked; and a real PDF through the log window's
+// Print with no printer installed.
 
 #include "app/day_count.h"
 #include "log/log_print_layout.h"
@@ -159,9 +160,14 @@ private slots:
             QCOMPARE(page.rects[0].first, layout.Frame());
             QCOMPARE(page.rects[0].second, layout.FramePenWidth());
             QCOMPARE(double(page.rects[0].first.width()) / dpi, 7.25);
+            QCOMPARE(double(page.rects[0].first.height()) / dpi, 8.75);
             QCOMPARE(page.lines.size(), 59);
-            for (const auto& [line, width] : page.lines)
+            int firstRowLine = 0;
+            for (const auto& [line, width] : page.lines) {
                 QCOMPARE(width, layout.RulePenWidth());
+                firstRowLine += line.dy() == 0 && line.y1() * 100 == dpi * 95; // 0.95 inch down
+            }
+            QCOMPARE(firstRowLine, 1);
             // The header on every page, nothing above the annunciators.
             const int headerBaseline = layout.HeaderY() + headAscent;
             QCOMPARE(TextAt(page, layout.HeaderX(0), headerBaseline), QStringLiteral("NO"));

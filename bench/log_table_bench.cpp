@@ -1,33 +1,27 @@
 // Log table: time per appended row at 1,000 and at 2,000,000 rows, resident memory
 // per row at 2,000,000 rows against the rows' own text size, then the same with
-// the log window's grid showing the table (offscreen).
+// the log window's grid showing the table (offscreen): an append with the repaint
+// it causes, against a plain grid with the default cell painter showing the same
+// table, as the log window had it before.
 
 #include "app/day_count.h"
 #include "app/recording_session.h"
 #include "log/log_table.h"
 #include "log/ui/log_window.h"
+#include "resident_memory.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QHeaderView>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 constexpr int Many = 2000000;
 constexpr int Timed = 1000;
 const double Start = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 49, 11)));
 const QString DateFormat = QStringLiteral("d/M/yyyy");
-
-long ResidentBytes() {
-    long pages = 0, resident = 0;
-    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
-            resident = 0;
-        std::fclose(f);
-    }
-    return resident * sysconf(_SC_PAGESIZE);
-}
 
 // A two-channel reading that changes from row to row as a real one does.
 void Vary(CurrentReading& r, int i) {
@@ -59,8 +53,12 @@ Frame FrameOf(const CurrentReading& r) {
     return {0x02, status, flags, main[0], main[1], sub[0], sub[1], 0x03};
 }
 
-void Print(const char* name, double value) {
-    std::printf("%s: %.1f\n", name, value);
+void Print(const char* name, double value, const char* format = "%s: %.1f\n") {
+    std::printf(format, name, value);
+}
+
+void PrintMs(const char* name, double ns) {
+    Print(name, ns / 1e6, "%s: %.3f\n");
 }
 } // namespace
 
@@ -109,22 +107,46 @@ int main(int argc, char* argv[]) {
     TfrmList list(session);
     list.InitLogTable();
     list.show();
+    // The grid as it was: a plain table view with the default cell painter, same font and size.
+    LogTable plainTable;
+    plainTable.SetLocale(QLocale::c());
+    QTableView plain;
+    plain.setModel(&plainTable);
+    plain.setFont(list.Grid1->font());
+    plain.verticalHeader()->setDefaultSectionSize(
+        list.Grid1->verticalHeader()->defaultSectionSize());
+    plain.setGeometry(list.Grid1->geometry());
+    plain.show();
+
     const auto append = [&](int i) {
         session.Meter().Assembler.Feed(FrameOf(r).data(), int(Frame().size()));
         session.AppendLogRow(Start + i / 86400.0);
         QCoreApplication::processEvents();
     };
-    for (int i = 0; i < Timed; ++i)
+    const auto appendPlain = [&](int i) {
+        plainTable.AppendLogRow(r, Start + i / 86400.0, DateFormat);
+        plain.scrollToBottom();
+        QCoreApplication::processEvents();
+    };
+    for (int i = 0; i < Timed; ++i) {
         append(i);
-    Print("window_append_ns_at_1k", NsPerAppend(r, Timed, append));
+        appendPlain(i);
+    }
+    PrintMs("window_append_paint_ms_at_1k", NsPerAppend(r, Timed, append));
+    PrintMs("plain_grid_append_paint_ms_at_1k", NsPerAppend(r, Timed, appendPlain));
     const long before = ResidentBytes();
     for (int i = 2 * Timed; i < Many; ++i) {
         Vary(r, i);
-        session.Log().AppendLogRow(r, Start + i / 86400.0, DateFormat);
+        list.Table->AppendLogRow(r, Start + i / 86400.0, DateFormat);
     }
     const long after = ResidentBytes();
+    for (int i = 2 * Timed; i < Many; ++i) {
+        Vary(r, i);
+        plainTable.AppendLogRow(r, Start + i / 86400.0, DateFormat);
+    }
     QCoreApplication::processEvents();
-    Print("window_append_ns_at_2m", NsPerAppend(r, Many, append));
+    PrintMs("window_append_paint_ms_at_2m", NsPerAppend(r, Many, append));
+    PrintMs("plain_grid_append_paint_ms_at_2m", NsPerAppend(r, Many, appendPlain));
     Print("window_bytes_per_row_2m", double(after - before) / (Many - 2 * Timed));
     return 0;
 }

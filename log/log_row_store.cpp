@@ -1,5 +1,7 @@
 #include "log/log_row_store.h"
 
+#include <utility>
+
 namespace {
 void PutLength(std::vector<char>& bytes, uint32_t length) {
     while (length >= 0x80) {
@@ -20,7 +22,19 @@ uint32_t TakeLength(const char*& p) {
 }
 } // namespace
 
-void LogRowStore::Append(const Cells& cells) {
+LogRowStore::LogRowStore(LogRowStore&& other) noexcept
+    : chunks_(std::move(other.chunks_)), count_(std::exchange(other.count_, 0)) {
+    other.chunks_.clear();
+}
+
+LogRowStore& LogRowStore::operator=(LogRowStore&& other) noexcept {
+    chunks_ = std::move(other.chunks_);
+    other.chunks_.clear();
+    count_ = std::exchange(other.count_, 0);
+    return *this;
+}
+
+LogRowStore::Chunk& LogRowStore::ChunkForAppend() {
     if (count_ % ChunkRows == 0) {
         // The full chunk gives back its spare capacity before the next one starts.
         if (!chunks_.empty())
@@ -29,14 +43,32 @@ void LogRowStore::Append(const Cells& cells) {
         chunks_.back()->offsets.reserve(ChunkRows);
         chunks_.back()->bytes.reserve(ChunkRows * TypicalRowBytes);
     }
-    Chunk& chunk = *chunks_.back();
+    return *chunks_.back();
+}
+
+void LogRowStore::Append(const Cells& cells) {
+    std::array<QByteArray, CellCount> utf8;
+    RawCells raw;
+    for (int k = 0; k < CellCount; ++k) {
+        utf8[k] = cells[k].toUtf8();
+        raw[k] = utf8[k];
+    }
+    AppendRaw(raw);
+}
+
+void LogRowStore::AppendRaw(const RawCells& cells) {
+    Chunk& chunk = ChunkForAppend();
     chunk.offsets.push_back(static_cast<uint32_t>(chunk.bytes.size()));
-    for (const QString& cell : cells) {
-        const QByteArray utf8 = cell.toUtf8();
-        PutLength(chunk.bytes, static_cast<uint32_t>(utf8.size()));
-        chunk.bytes.insert(chunk.bytes.end(), utf8.begin(), utf8.end());
+    for (const QByteArrayView cell : cells) {
+        PutLength(chunk.bytes, static_cast<uint32_t>(cell.size()));
+        chunk.bytes.insert(chunk.bytes.end(), cell.begin(), cell.end());
     }
     ++count_;
+}
+
+void LogRowStore::AppendRows(const LogRowStore& other) {
+    for (int row = 0; row < other.Count(); ++row)
+        AppendRaw(other.RawRow(row));
 }
 
 QString LogRowStore::Cell(int row, int cell) const {
@@ -48,6 +80,20 @@ QString LogRowStore::Cell(int row, int cell) const {
         p += TakeLength(p);
     const uint32_t length = TakeLength(p);
     return QString::fromUtf8(p, static_cast<qsizetype>(length));
+}
+
+LogRowStore::RawCells LogRowStore::RawRow(int row) const {
+    RawCells cells;
+    if (row < 0 || row >= count_)
+        return cells;
+    const Chunk& chunk = *chunks_[static_cast<size_t>(row >> ChunkShift)];
+    const char* p = chunk.bytes.data() + chunk.offsets[static_cast<size_t>(row & (ChunkRows - 1))];
+    for (QByteArrayView& cell : cells) {
+        const uint32_t length = TakeLength(p);
+        cell = QByteArrayView(p, static_cast<qsizetype>(length));
+        p += length;
+    }
+    return cells;
 }
 
 void LogRowStore::Clear() {

@@ -4,6 +4,7 @@
 // fixed number of rows. Appending never moves earlier rows, so it costs the same
 // at any table length, and a row costs little more than its own text.
 
+#include <QByteArrayView>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -14,11 +15,24 @@ class LogRowStore {
 public:
     static constexpr int CellCount = 8; // table columns 1 to 8
     using Cells = std::array<QString, CellCount>;
+    // Cell texts as UTF-8 bytes, valid until the store changes.
+    using RawCells = std::array<QByteArrayView, CellCount>;
+
+    LogRowStore() = default;
+    // A store moved from is empty.
+    LogRowStore(LogRowStore&& other) noexcept;
+    LogRowStore& operator=(LogRowStore&& other) noexcept;
 
     int Count() const { return count_; }
     void Append(const Cells& cells);
+    // The same from UTF-8 bytes: what loading a file uses, without a QString per cell.
+    void AppendRaw(const RawCells& cells);
+    // Appends every row of other, in order.
+    void AppendRows(const LogRowStore& other);
     // Cell k (0 to 7) of row i (0-based).
     QString Cell(int row, int cell) const;
+    // All cells of row i (0-based) as bytes; empty views beyond the last row.
+    RawCells RawRow(int row) const;
     void Clear();
 
 private:
@@ -30,6 +44,9 @@ private:
         std::vector<uint32_t> offsets; // start of each row in bytes
         std::vector<char> bytes;
     };
+
+    // The chunk that takes the next row, started when the last one is full.
+    Chunk& ChunkForAppend();
 
     std::vector<std::unique_ptr<Chunk>> chunks_;
     int count_ = 0;

@@ -95,6 +95,13 @@ void LogTable::Clear() {
     endResetModel();
 }
 
+void LogTable::LoadRows(LogRowStore&& rows) {
+    beginResetModel();
+    rows.AppendRows(rows_);
+    rows_ = std::move(rows);
+    endResetModel();
+}
+
 void LogTable::WriteHeader() {
     static const char* const texts[ColumnCount - 1] = {"NO", "DATE", "TIME", "T1",
                                                        "T2", "T3",   "T4",   "UNIT"};

@@ -34,6 +34,13 @@ public:
     void AppendLogRow(const CurrentReading& reading, double now, const QString& dateFormat);
     // Back to one blank data row; the header stays.
     void Clear();
+    // Replaces the data rows with loaded ones in one go; rows recorded since the
+    // last Clear() follow them, so none is lost.
+    void LoadRows(LogRowStore&& rows);
+    // The data rows themselves: row r of the table is row r - 1 here.
+    const LogRowStore& Rows() const { return rows_; }
+    // The locale of the values and the time format of column 2.
+    const QLocale& Locale() const { return locale_; }
     void WriteHeader();
 
     // Fixed-point with one decimal and the locale's separator, as the log shows values.

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and runs each for a bounded time (seconds, default 45).
+# A target's seeds are fuzz/corpus-<target> when that folder exists, else fuzz/corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-45}
@@ -8,6 +9,10 @@ cmake --build build-fuzz
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 for target in build-fuzz/fuzz/*_fuzz; do
-  echo "fuzzing $(basename "$target") for ${seconds}s"
-  "$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 "$work" fuzz/corpus
+  name=$(basename "$target")
+  seeds=fuzz/corpus
+  [ -d "fuzz/corpus-$name" ] && seeds="fuzz/corpus-$name"
+  mkdir -p "$work/$name"
+  echo "fuzzing $name for ${seconds}s"
+  "$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 "$work/$name" "$seeds"
 done

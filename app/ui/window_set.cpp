@@ -14,6 +14,10 @@ WindowSet::WindowSet(RecordingSession& session) : session_(session) {
     frmGraph = std::make_unique<TfrmGraph>(session);
     frmResolu = std::make_unique<TfrmResolu>(session);
     frmLinkTest = std::make_unique<TfrmLinkTest>(session);
+    frmScope = std::make_unique<TfrmScope>();
+    frmPrintProgress = std::make_unique<TfrmPrintProgress>();
+    frmOpenProgress = std::make_unique<TfrmOpenProgress>();
+    frmList->SetFileDialogs(frmScope.get(), frmPrintProgress.get(), frmOpenProgress.get());
 
     frmMain->SetWorkingWindows(frmPanel.get(), frmGraph.get(), frmList.get());
     frmMain->SetLinkTestWindow(frmLinkTest.get());

@@ -11,6 +11,9 @@
 #include "graph/ui/live_graph_window.h"
 #include "link/ui/link_test_window.h"
 #include "log/ui/log_window.h"
+#include "log/ui/open_progress_dialog.h"
+#include "log/ui/print_progress_dialog.h"
+#include "log/ui/scope_dialog.h"
 #include "meter/ui/panel_window.h"
 
 #include <memory>
@@ -32,6 +35,9 @@ public:
     std::unique_ptr<TfrmGraph> frmGraph;
     std::unique_ptr<TfrmResolu> frmResolu;
     std::unique_ptr<TfrmLinkTest> frmLinkTest;
+    std::unique_ptr<TfrmScope> frmScope;
+    std::unique_ptr<TfrmPrintProgress> frmPrintProgress;
+    std::unique_ptr<TfrmOpenProgress> frmOpenProgress;
 
 private:
     RecordingSession& session_;

@@ -1,9 +1,20 @@
 #include "log/ui/log_window.h"
 
+#include "app/handler_guard.h"
 #include "app/ui/help.h"
 #include "app/ui/recording_controls.h"
 #include "app/ui/tool_strip.h"
+#include "log/log_csv_export.h"
+#include "log/log_file_filters.h"
+#include "log/log_file_reader.h"
+#include "log/log_file_writer.h"
+#include "log/log_line_format.h"
 #include "log/log_table.h"
+#include "log/ui/log_grid.h"
+#include "log/ui/log_page_printer.h"
+#include "log/ui/open_progress_dialog.h"
+#include "log/ui/print_progress_dialog.h"
+#include "log/ui/scope_dialog.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -12,7 +23,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QRadioButton>
 #include <QStyleOptionHeader>
 #include <QTableView>
 #include <QToolBar>
@@ -51,10 +66,41 @@ private:
     QAbstractButton* corner_;
     const LogTable& table_;
 };
+
+// While a file operation runs, its progress dialog lets events in: the file
+// actions and Clear wait until it has ended, so it neither starts twice nor sees
+// the table emptied under it. The dialog is hidden however the operation ends.
+class FileOperation {
+public:
+    FileOperation(TfrmList& list, ProgressDialog* dialog)
+        : actions_{list.btnOpen,  list.mnuOpen,  list.btnSave,      list.mnuSave,  list.SaveAs1,
+                   list.btnPrint, list.mnuPrint, list.mnuExportCsv, list.btnClear, list.mnuNew},
+          dialog_(dialog) {
+        for (QAction* action : actions_)
+            action->setEnabled(false);
+    }
+    ~FileOperation() {
+        dialog_->Finish();
+        for (QAction* action : actions_)
+            action->setEnabled(true);
+    }
+    FileOperation(const FileOperation&) = delete;
+    FileOperation& operator=(const FileOperation&) = delete;
+
+private:
+    std::array<QAction*, 10> actions_;
+    ProgressDialog* dialog_;
+};
+
+void DefaultMessage(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok,
+                    parent);
+    box.exec();
+}
 } // namespace
 
 TfrmList::TfrmList(RecordingSession& session, QWidget* parent)
-    : QMainWindow(parent), Table(&session.Log()), Grid1(new QTableView(this)), session_(session) {
+    : QMainWindow(parent), Table(&session.Log()), Grid1(new LogGrid(this)), session_(session) {
     // The pictures are compiled into the static library, which the linker would otherwise drop.
     Q_INIT_RESOURCE(brackwater);
     setWindowTitle(QStringLiteral("Tabular"));
@@ -84,9 +130,8 @@ TfrmList::TfrmList(RecordingSession& session, QWidget* parent)
     mnuPause = runMenu->addAction(QStringLiteral("&Pause"));
     mnuToGraph = menuBar()->addAction(QStringLiteral("&Output To Graph"));
     mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
-    // Files, printing and the log graph come with their own work.
-    for (QAction* pending :
-         {btnOpen, btnSave, btnPrint, btnToGraph, mnuOpen, mnuSave, SaveAs1, mnuPrint, mnuToGraph})
+    // The log graph comes with its own work.
+    for (QAction* pending : {btnToGraph, mnuToGraph})
         pending->setEnabled(false);
 
     QFont gridFont(QStringLiteral("MS Sans Serif"));
@@ -129,6 +174,24 @@ TfrmList::TfrmList(RecordingSession& session, QWidget* parent)
         Controls->ShowRate();
         SizeColumns();
     });
+
+    // Files and printing.
+    mnuExportCsv = new QAction(QStringLiteral("&Export CSV..."), this);
+    mnuExportCsv->setStatusTip(QStringLiteral("Save the table for spreadsheets and scripts"));
+    fileMenu->insertAction(mnuPrint, mnuExportCsv);
+    askFileName_ = [this](const FileRequest& request) { return AskFileName(this, request); };
+    showMessage_ = [this](const QString& text) { DefaultMessage(this, text); };
+    printerInstalled_ = [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); };
+    const auto guarded = [this](void (TfrmList::*handler)()) {
+        return [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); };
+    };
+    for (QAction* save : {btnSave, mnuSave, SaveAs1})
+        connect(save, &QAction::triggered, this, guarded(&TfrmList::btnSaveClick));
+    for (QAction* open : {btnOpen, mnuOpen})
+        connect(open, &QAction::triggered, this, guarded(&TfrmList::btnOpenClick));
+    for (QAction* print : {btnPrint, mnuPrint})
+        connect(print, &QAction::triggered, this, guarded(&TfrmList::btnPrintClick));
+    connect(mnuExportCsv, &QAction::triggered, this, guarded(&TfrmList::mnuExportCsvClick));
 }
 
 bool TfrmList::Row1Empty() const {
@@ -201,4 +264,153 @@ void TfrmList::BitBtn5Click() {
 
 void TfrmList::btnHelpClick() {
     OpenHelpTopic(QStringLiteral("Hlp_Tabular1"));
+}
+
+void TfrmList::SetFileDialogs(TfrmScope* scope, TfrmPrintProgress* printProgress,
+                              TfrmOpenProgress* openProgress) {
+    frmScope_ = scope;
+    frmPrintProgress_ = printProgress;
+    frmOpenProgress_ = openProgress;
+}
+
+void TfrmList::SetFileNameFunction(FileNameFunction ask) {
+    askFileName_ = std::move(ask);
+}
+
+void TfrmList::SetMessageFunction(MessageFunction show) {
+    showMessage_ = std::move(show);
+}
+
+void TfrmList::SetPrinterCheck(std::function<bool()> printerInstalled) {
+    printerInstalled_ = std::move(printerInstalled);
+}
+
+std::optional<RowRange> TfrmList::AskRange(const QString& caption, LogRowRange::Rule rule) {
+    frmScope_->setWindowTitle(caption);
+    frmScope_->edtSelFrom->setText(QStringLiteral("1"));
+    frmScope_->edtSelTo->setText(QString::number(Table->RowCount() - 1));
+    if (frmScope_->exec() != QDialog::Accepted)
+        return std::nullopt;
+    const std::optional<RowRange> range =
+        LogRowRange::Resolve(rule, frmScope_->radAll->isChecked(), frmScope_->edtSelFrom->text(),
+                             frmScope_->edtSelTo->text(), Table->RowCount() - 1);
+    if (!range)
+        showMessage_(QStringLiteral("invalid integer"));
+    return range;
+}
+
+void TfrmList::btnSaveClick() {
+    const QString fileName =
+        askFileName_({.Saving = true,
+                      .Caption = QStringLiteral("Save As"),
+                      .Filters = LogFileFilters::Save(QLocale().decimalPoint()),
+                      .DefaultSuffix = QStringLiteral("dat")});
+    if (fileName.isEmpty())
+        return;
+    const std::optional<RowRange> range =
+        AskRange(QStringLiteral("Save File"), LogRowRange::Rule::Save);
+    if (!range)
+        return;
+    LogFileWriter::Result result;
+    {
+        FileOperation operation(*this, frmPrintProgress_);
+        frmPrintProgress_->Start(QStringLiteral("Saving Progress"), QStringLiteral("savint....."),
+                                 range->Count());
+        result = LogFileWriter::Save(fileName, *Table, *range,
+                                     [this](int rows) { return frmPrintProgress_->Step(rows); });
+    }
+    if (!result.Error.isEmpty())
+        showMessage_(result.Error);
+}
+
+void TfrmList::btnOpenClick() {
+    const QString fileName =
+        askFileName_({.Saving = false,
+                      .Caption = QStringLiteral("Open"),
+                      .Filters = LogFileFilters::Open(QLocale().decimalPoint()),
+                      .DefaultSuffix = {}});
+    if (fileName.isEmpty())
+        return;
+    // Nothing changes before the file is known to be readable.
+    LogFileReader reader(LogLineFormat::OpenSeparator(fileName));
+    if (!reader.Open(fileName)) {
+        showMessage_(reader.ErrorText());
+        return;
+    }
+    BitBtn5Click();
+    BitBtn4Click();
+    {
+        FileOperation operation(*this, frmOpenProgress_);
+        frmOpenProgress_->Start();
+        reader.ReadAll([this](int rows) { return frmOpenProgress_->Step(rows); });
+        Table->LoadRows(reader.TakeRows());
+    }
+    if (!reader.ErrorText().isEmpty())
+        showMessage_(reader.ErrorText());
+    else if (reader.LongLine() > 0)
+        showMessage_(QStringLiteral("Reading \"%1\" stopped at line %2, which is longer than %3 "
+                                    "KiB. The %4 rows before it were loaded.")
+                         .arg(fileName)
+                         .arg(reader.LongLine())
+                         .arg(LogFileReader::MaxLineBytes / 1024)
+                         .arg(Table->RowCount() - 1));
+}
+
+QString TfrmList::ChoosePdfFile() {
+    return askFileName_({.Saving = true,
+                         .Caption = QStringLiteral("No printer is installed: print to a PDF file"),
+                         .Filters = {QStringLiteral("PDF file (*.pdf)")},
+                         .DefaultSuffix = QStringLiteral("pdf")});
+}
+
+void TfrmList::btnPrintClick() {
+    const std::optional<RowRange> range =
+        AskRange(QStringLiteral("Print Range"), LogRowRange::Rule::Print);
+    if (!range || range->Empty())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    QString target = printer.printerName();
+    if (!printerInstalled_()) {
+        target = ChoosePdfFile();
+        if (target.isEmpty())
+            return;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(target);
+        printer.setResolution(600);
+    }
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setDocName(windowTitle());
+    FileOperation operation(*this, frmPrintProgress_);
+    frmPrintProgress_->Start(QStringLiteral("Print Progress"), QStringLiteral("printing....."),
+                             range->Count());
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        frmPrintProgress_->Finish();
+        showMessage_(QStringLiteral("The log could not be printed: \"%1\" could not be opened.")
+                         .arg(target));
+        return;
+    }
+    LogPagePrinter::Print(
+        painter, *Table, *range, [&printer] { return printer.newPage(); },
+        [this](int rows) { return frmPrintProgress_->Step(rows); });
+    painter.end();
+}
+
+void TfrmList::mnuExportCsvClick() {
+    const QString fileName = askFileName_({.Saving = true,
+                                           .Caption = QStringLiteral("Export CSV"),
+                                           .Filters = {QStringLiteral("CSV file (*.csv *.CSV)")},
+                                           .DefaultSuffix = QStringLiteral("csv")});
+    if (fileName.isEmpty())
+        return;
+    LogCsvExport::Result result;
+    {
+        FileOperation operation(*this, frmPrintProgress_);
+        frmPrintProgress_->Start(QStringLiteral("Export Progress"),
+                                 QStringLiteral("exporting....."), Table->Rows().Count());
+        result = LogCsvExport::Save(fileName, *Table, session_.Settings().LogDateFormat,
+                                    [this](int rows) { return frmPrintProgress_->Step(rows); });
+    }
+    if (!result.Error.isEmpty())
+        showMessage_(result.Error);
 }

@@ -1,17 +1,25 @@
 #pragma once
 // The tabular log window: it shows the recording core's table of readings taken
-// at the listing rate, with the rate entry, Run, Pause and Clear. Closing it only
-// hides it; the table and the recording go on.
+// at the listing rate, with the rate entry, Run, Pause and Clear, and the table's
+// files: open, save, print and export. Closing it only hides it; the table and the
+// recording go on.
 
 #include "app/recording_session.h"
+#include "log/log_row_range.h"
+#include "log/ui/log_file_dialogs.h"
 
 #include <QMainWindow>
+#include <functional>
+#include <optional>
 
 class LogTable;
 class RecordingControls;
 class QAction;
 class QLineEdit;
 class QTableView;
+class TfrmOpenProgress;
+class TfrmPrintProgress;
+class TfrmScope;
 
 class TfrmList : public QMainWindow {
     Q_OBJECT
@@ -29,6 +37,17 @@ public:
     QStringList WidestTexts(int column) const;
     // The grid's width with every column whole, frame and scroll bar included.
     int TableWidth() const;
+
+    // The range and progress dialogs that saving, opening and printing use.
+    void SetFileDialogs(TfrmScope* scope, TfrmPrintProgress* printProgress,
+                        TfrmOpenProgress* openProgress);
+    // The file-name choice, the message box and whether a printer is installed;
+    // tests replace them.
+    using FileNameFunction = std::function<QString(const FileRequest& request)>;
+    using MessageFunction = std::function<void(const QString& text)>;
+    void SetFileNameFunction(FileNameFunction ask);
+    void SetMessageFunction(MessageFunction show);
+    void SetPrinterCheck(std::function<bool()> printerInstalled);
 
     RecordingControls* Controls; // Pause, Run and the rate entry
     LogTable* Table;             // the core's table, shown here
@@ -51,14 +70,31 @@ public:
     QAction* mnuPause;
     QAction* mnuToGraph;
     QAction* mnuHelp;
+    QAction* mnuExportCsv;
 
 public slots:
     void BitBtn4Click(); // clear
     void BitBtn5Click(); // pause
     void btnHelpClick();
+    void btnSaveClick();
+    void btnOpenClick();
+    void btnPrintClick();
+    void mnuExportCsvClick();
 
 private:
     void SizeColumns();
+    // Shows the range dialog with the table's rows and turns the choice into rows by
+    // the rule; none when the dialog was cancelled or "invalid integer" was shown.
+    std::optional<RowRange> AskRange(const QString& caption, LogRowRange::Rule rule);
+    // Where printing goes when no printer is installed; empty when the user cancels.
+    QString ChoosePdfFile();
+
+    TfrmScope* frmScope_ = nullptr;
+    TfrmPrintProgress* frmPrintProgress_ = nullptr;
+    TfrmOpenProgress* frmOpenProgress_ = nullptr;
+    FileNameFunction askFileName_;
+    MessageFunction showMessage_;
+    std::function<bool()> printerInstalled_;
 
     RecordingSession& session_;
 };

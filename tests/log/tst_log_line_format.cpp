@@ -1,4 +1,5 @@
-// Log file lines: the worked example byte for byte, and the two separator rules.
+// Log file lines: the worked example byte for byte, the two separator rules, quoting
+// of fields that would not read back as themselves, and splitting lines into fields.
 #include "log/log_line_format.h"
 
 #include <QTest>
@@ -46,6 +47,72 @@ private slots:
     void openSeparator() {
         QFETCH(QString, fileName);
         QTEST(LogLineFormat::OpenSeparator(fileName), "separator");
+    }
+
+    // Only fields that would otherwise read back differently are quoted.
+    void quoting_data() {
+        QTest::addColumn<QChar>("separator");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("decimal comma in csv") << QChar(',') << "23,5" << QByteArray("\"23,5\",");
+        QTest::newRow("decimal comma in tab file") << QChar('\t') << "23,5" << QByteArray("23,5\t");
+        QTest::newRow("tab in tab file") << QChar('\t') << "a\tb" << QByteArray("\"a\tb\"\t");
+        QTest::newRow("leading quote") << QChar(',') << "\"x" << QByteArray("\"\"\"x\",");
+        QTest::newRow("inner quote left alone") << QChar(',') << "5\"" << QByteArray("5\",");
+        QTest::newRow("annunciators") << QChar(',') << " HOLD" << QByteArray(" HOLD,");
+        QTest::newRow("byte-order mark") << QChar(',') << QString(QChar(0xFEFF)) + "a"
+                                         << QByteArray("\"\xEF\xBB\xBF"
+                                                       "a\",");
+    }
+    void quoting() {
+        QFETCH(QChar, separator);
+        QFETCH(QString, field);
+        QFETCH(QByteArray, written);
+        const QByteArray line = LogLineFormat::Line({field}, separator);
+        QCOMPARE(line.left(written.size()), written);
+        // Written and split again, the field is itself.
+        LogLineFormat::RawFields fields;
+        QByteArray scratch;
+        const int count = LogLineFormat::SplitLine(QByteArrayView(line).chopped(2),
+                                                   separator.toLatin1(), fields, scratch);
+        QCOMPARE(count, LogLineFormat::FieldCount);
+        QCOMPARE(fields[0].toByteArray(), field.toUtf8());
+    }
+
+    void splitLine_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QStringList>("fields");
+        QTest::newRow("as saved") << QByteArray("a,b,c,d,e,f,g,h,")
+                                  << QStringList{"a", "b", "c", "d", "e", "f", "g", "h"};
+        QTest::newRow("empty table's line")
+            << QByteArray(",,,,,,,,") << QStringList{"", "", "", "", "", "", "", ""};
+        QTest::newRow("spreadsheet: no trailing separator")
+            << QByteArray("a,b,c") << QStringList{"a", "b", "c"};
+        QTest::newRow("ten fields") << QByteArray("1,2,3,4,5,6,7,8,9,10,")
+                                    << QStringList{"1", "2", "3", "4", "5", "6", "7", "8"};
+        QTest::newRow("eight without trailing")
+            << QByteArray("1,2,3,4,5,6,7,8") << QStringList{"1", "2", "3", "4", "5", "6", "7", "8"};
+        QTest::newRow("unquoted decimal comma splits")
+            << QByteArray("6/12/2026,10:49:11,23,5,C,")
+            << QStringList{"6/12/2026", "10:49:11", "23", "5", "C"};
+        QTest::newRow("quoted") << QByteArray("\"23,5\",C,\"say \"\"hi\"\"\",")
+                                << QStringList{"23,5", "C", "say \"hi\""};
+        QTest::newRow("quoted empty") << QByteArray("\"\",x,") << QStringList{"", "x"};
+        QTest::newRow("text after closing quote")
+            << QByteArray("\"ab\"cd,e,") << QStringList{"abcd", "e"};
+        QTest::newRow("unclosed quote") << QByteArray("x,\"ab,cd") << QStringList{"x", "ab,cd"};
+        QTest::newRow("spaces kept") << QByteArray(" a , b ,") << QStringList{" a ", " b "};
+    }
+    void splitLine() {
+        QFETCH(QByteArray, line);
+        QFETCH(QStringList, fields);
+        LogLineFormat::RawFields raw;
+        QByteArray scratch;
+        const int count = LogLineFormat::SplitLine(line, ',', raw, scratch);
+        QStringList got;
+        for (int k = 0; k < count; ++k)
+            got << QString::fromUtf8(raw[k]);
+        QCOMPARE(got, fields);
     }
 };
 

@@ -224,6 +224,26 @@ private slots:
         store.Clear();
         QCOMPARE(store.Count(), 0);
     }
+
+    // Loading replaces the rows with one reset; rows recorded while the file was read follow.
+    void loadRows() {
+        LogTable table;
+        table.SetLocale(QLocale::c());
+        table.AppendLogRow(Reading(301), SampleTime, QStringLiteral("d/M/yyyy"));
+        LogRowStore loaded;
+        loaded.AppendRaw({"a", "b", "c", "d", "e", "f", "g", "h"});
+        loaded.AppendRaw({"1", "", "", "", "", "", "", ""});
+        QSignalSpy resets(&table, &QAbstractItemModel::modelReset);
+        table.LoadRows(std::move(loaded));
+        QCOMPARE(resets.size(), 1);
+        QCOMPARE(loaded.Count(), 0);
+        QCOMPARE(table.RowCount(), 4);
+        QCOMPARE(RowTexts(table, 1), (QStringList{"1", "a", "b", "c", "d", "e", "f", "g", "h"}));
+        QCOMPARE(RowTexts(table, 2).mid(0, 3), (QStringList{"2", "1", ""}));
+        QCOMPARE(RowTexts(table, 3).mid(3, 1), QStringList{"23.5"});
+        QCOMPARE(table.Rows().RawRow(2)[2], QByteArrayView("23.5"));
+        QVERIFY(table.Rows().RawRow(3)[0].isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(LogTableTest)

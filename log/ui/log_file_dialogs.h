@@ -1,0 +1,18 @@
+#pragma once
+// The file dialogs of the log window: which file to open, or under which name to
+// save, with the file types offered and the extension added to a bare name.
+// Saving asks before replacing an existing file.
+
+#include <QStringList>
+
+class QWidget;
+
+struct FileRequest {
+    bool Saving = false; // else opening an existing file
+    QString Caption;
+    QStringList Filters; // Qt name filters; the text before the last parenthesis is shown
+    QString DefaultSuffix;
+};
+
+// The chosen file's path, or empty when the user cancelled.
+QString AskFileName(QWidget* parent, const FileRequest& request);

@@ -1,0 +1,21 @@
+#pragma once
+// The progress dialog of opening a log file: "listing ..." and the number of
+// lines read so far, with Cancel.
+
+#include "log/ui/progress_dialog.h"
+
+class QLabel;
+
+class TfrmOpenProgress : public ProgressDialog {
+    Q_OBJECT
+public:
+    explicit TfrmOpenProgress(QWidget* parent = nullptr);
+
+    // The count at "0"; shows the dialog.
+    void Start();
+    // The count of lines read; false once Cancel was pressed.
+    bool Step(int count);
+
+    QLabel* Label1;
+    QLabel* lblCount;
+};

@@ -1,0 +1,36 @@
+#include "log/ui/print_progress_dialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TfrmPrintProgress::TfrmPrintProgress(QWidget* parent)
+    : ProgressDialog(parent), Label1(new QLabel(this)), ProgressBar1(new QProgressBar(this)) {
+    setObjectName(QStringLiteral("frmPrintProgress"));
+    setWindowTitle(QStringLiteral("Print Progress"));
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setMinimumWidth(280);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(ProgressBar1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BitBtn1);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TfrmPrintProgress::Start(const QString& caption, const QString& text, int steps) {
+    setWindowTitle(caption);
+    Label1->setText(text);
+    ProgressBar1->setRange(0, steps);
+    ProgressBar1->setValue(0);
+    Begin();
+}
+
+bool TfrmPrintProgress::Step(int position) {
+    return Poll([this, position] { ProgressBar1->setValue(position); });
+}

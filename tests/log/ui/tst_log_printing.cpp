@@ -1,0 +1,262 @@
+// Printed pages as drawn: recorded from a paint device of a given resolution, so
+// the ruling's scale (the same inches at any resolution), the header on every page
+// and the rows per page can be checked; and a real PDF through the log window's
+// Print with no printer installed.
+
+#include "app/day_count.h"
+#include "log/log_print_layout.h"
+#include "log/log_table.h"
+#include "log/ui/log_page_printer.h"
+#include "log/ui/log_window.h"
+#include "log/ui/open_progress_dialog.h"
+#include "log/ui/print_progress_dialog.h"
+#include "log/ui/scope_dialog.h"
+#include "support/scratch_settings.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+struct Page {
+    QList<QPair<QLine, int>> lines; // with the pen width
+    QList<QPair<QRect, int>> rects;
+    QList<QPair<QPoint, QString>> texts; // baseline start
+    QList<int> textPoints;               // the font's point size
+};
+
+class RecordingEngine : public QPaintEngine {
+public:
+    RecordingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState& state) override {
+        if (state.state() & QPaintEngine::DirtyPen)
+            pen_ = state.pen();
+        if (state.state() & QPaintEngine::DirtyFont)
+            font_ = state.font();
+    }
+    void drawLines(const QLine* lines, int count) override {
+        for (int i = 0; i < count; ++i)
+            pages.back().lines << qMakePair(lines[i], pen_.width());
+    }
+    void drawRects(const QRect* rects, int count) override {
+        for (int i = 0; i < count; ++i)
+            pages.back().rects << qMakePair(rects[i], pen_.width());
+    }
+    void drawTextItem(const QPointF& p, const QTextItem& item) override {
+        pages.back().texts << qMakePair(p.toPoint(), item.text());
+        pages.back().textPoints << font_.pointSize();
+    }
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    Type type() const override { return QPaintEngine::User; }
+
+    QList<Page> pages{Page()};
+
+private:
+    QPen pen_;
+    QFont font_;
+};
+
+// A letter-size page at the given resolution.
+class RecordingDevice : public QPaintDevice {
+public:
+    explicit RecordingDevice(int dpi) : dpi_(dpi) {}
+    QPaintEngine* paintEngine() const override { return &engine; }
+    mutable RecordingEngine engine;
+
+protected:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+        case PdmWidth:
+            return dpi_ * 85 / 10;
+        case PdmHeight:
+            return dpi_ * 11;
+        case PdmWidthMM:
+            return 216;
+        case PdmHeightMM:
+            return 279;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return dpi_;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        default:
+            return QPaintDevice::metric(metric);
+        }
+    }
+
+private:
+    int dpi_;
+};
+
+void Fill(LogTable& table, int rows) {
+    table.SetLocale(QLocale::c());
+    table.WriteHeader();
+    CurrentReading r;
+    r.ModelCode = 303;
+    r.ChannelCount = 2;
+    const double start = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
+    for (int i = 0; i < rows; ++i) {
+        r.MainValue = 20 + i / 10.0;
+        table.AppendLogRow(r, start + i / 86400.0, QStringLiteral("d/M/yyyy"));
+    }
+}
+
+QString TextAt(const Page& page, int x, int y) {
+    for (const auto& [point, text] : page.texts)
+        if (point.x() == x && point.y() == y)
+            return text;
+    return QStringLiteral("<none>");
+}
+} // namespace
+
+class TestLogPrinting : public QObject {
+    Q_OBJECT
+private slots:
+    void pages_data() {
+        QTest::addColumn<int>("dpi");
+        QTest::newRow("300 dpi") << 300;
+        QTest::newRow("600 dpi") << 600;
+        QTest::newRow("1200 dpi") << 1200;
+    }
+    void pages() {
+        QFETCH(int, dpi);
+        LogTable table;
+        Fill(table, 60);
+        RecordingDevice device(dpi);
+        QPainter painter(&device);
+        int progress = 0;
+        const int pages = LogPagePrinter::Print(
+            painter, table, {5, 55},
+            [&] {
+                device.engine.pages << Page();
+                return true;
+            },
+            [&](int rows) { return ++progress == rows; });
+        painter.end();
+        QCOMPARE(pages, 2);
+        QCOMPARE(device.engine.pages.size(), 2);
+        QCOMPARE(progress, 51);
+
+        const LogPrintLayout layout(dpi);
+        const int rowAscent = QFontMetrics(LogPagePrinter::RowFont(), &device).ascent();
+        const int headAscent = QFontMetrics(LogPagePrinter::HeaderFont(), &device).ascent();
+        for (int p = 0; p < 2; ++p) {
+            const Page& page = device.engine.pages[p];
+            // The ruling at the device's scale: a 7.25-inch frame, 59 thin lines.
+            QCOMPARE(page.rects.size(), 1);
+            QCOMPARE(page.rects[0].first, layout.Frame());
+            QCOMPARE(page.rects[0].second, layout.FramePenWidth());
+            QCOMPARE(double(page.rects[0].first.width()) / dpi, 7.25);
+            QCOMPARE(double(page.rects[0].first.height()) / dpi, 8.75);
+            QCOMPARE(page.lines.size(), 59);
+            int firstRowLine = 0;
+            for (const auto& [line, width] : page.lines) {
+                QCOMPARE(width, layout.RulePenWidth());
+                firstRowLine += line.dy() == 0 && line.y1() * 100 == dpi * 95; // 0.95 inch down
+            }
+            QCOMPARE(firstRowLine, 1);
+            // The header on every page, nothing above the annunciators.
+            const int headerBaseline = layout.HeaderY() + headAscent;
+            QCOMPARE(TextAt(page, layout.HeaderX(0), headerBaseline), QStringLiteral("NO"));
+            QCOMPARE(TextAt(page, layout.HeaderX(7), headerBaseline), QStringLiteral("UNIT"));
+            QCOMPARE(TextAt(page, layout.HeaderX(8), headerBaseline), QStringLiteral("<none>"));
+            QCOMPARE(page.textPoints.front(), 12);
+            QCOMPARE(page.textPoints.back(), 8);
+        }
+        // Rows 5 to 54 on page 1, row 55 alone at the top of page 2, with the table's numbers.
+        const Page& first = device.engine.pages[0];
+        const Page& second = device.engine.pages[1];
+        QCOMPARE(TextAt(first, layout.RowX(0), layout.RowY(0) + rowAscent), QStringLiteral("5"));
+        QCOMPARE(TextAt(first, layout.RowX(0), layout.RowY(49) + rowAscent), QStringLiteral("54"));
+        QCOMPARE(TextAt(second, layout.RowX(0), layout.RowY(0) + rowAscent), QStringLiteral("55"));
+        QCOMPARE(TextAt(second, layout.RowX(3), layout.RowY(0) + rowAscent), table.Cell(55, 3));
+        QCOMPARE(TextAt(second, layout.RowX(0), layout.RowY(1) + rowAscent),
+                 QStringLiteral("<none>"));
+    }
+
+    void cancelEndsAfterTheRow() {
+        LogTable table;
+        Fill(table, 200);
+        RecordingDevice device(600);
+        QPainter painter(&device);
+        int newPages = 0;
+        const int pages = LogPagePrinter::Print(
+            painter, table, {1, 200}, [&] { return ++newPages, true; },
+            [](int rows) { return rows < 120; });
+        QCOMPARE(pages, 3);
+        QCOMPARE(newPages, 2);
+    }
+
+    // Print in the window with no printer installed: a PDF file, one page per 50 rows.
+    void printsToPdf() {
+        QTemporaryDir dir;
+        ScratchSettings settings;
+        auto session = settings.Session();
+        TfrmList list(*session);
+        TfrmScope scope;
+        TfrmPrintProgress progress;
+        TfrmOpenProgress openProgress;
+        list.SetFileDialogs(&scope, &progress, &openProgress);
+        list.SetPrinterCheck([] { return false; });
+        QStringList captions;
+        const QString pdf = dir.filePath(QStringLiteral("log.pdf"));
+        list.SetFileNameFunction([&](const FileRequest& request) {
+            captions << request.Caption;
+            return pdf;
+        });
+        QStringList messages;
+        list.SetMessageFunction([&](const QString& text) { messages << text; });
+        Fill(*list.Table, 51);
+
+        QTimer::singleShot(0, &scope, [&] { scope.BitBtn1->click(); });
+        list.btnPrint->trigger();
+        QCOMPARE(scope.windowTitle(), QStringLiteral("Print Range"));
+        QCOMPARE(scope.edtSelTo->text(), QStringLiteral("51"));
+        QCOMPARE(captions.size(), 1);
+        QVERIFY(messages.isEmpty());
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        QCOMPARE(QString::fromLatin1(bytes).count(
+                     QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))),
+                 2);
+        QVERIFY(!progress.isVisible());
+
+        // Rows past the table print nothing: no file is asked for.
+        file.remove();
+        QTimer::singleShot(0, &scope, [&] {
+            scope.radNo->setChecked(true);
+            scope.edtSelFrom->setText(QStringLiteral("60"));
+            scope.edtSelTo->setText(QStringLiteral("70"));
+            scope.BitBtn1->click();
+        });
+        list.mnuPrint->trigger();
+        QCOMPARE(captions.size(), 1);
+        QVERIFY(!QFile::exists(pdf));
+
+        QTimer::singleShot(0, &scope, [&] {
+            scope.edtSelFrom->setText(QStringLiteral("one"));
+            scope.BitBtn1->click();
+        });
+        list.mnuPrint->trigger();
+        QCOMPARE(messages, QStringList{"invalid integer"});
+    }
+};
+
+QTEST_MAIN(TestLogPrinting)
+#include "tst_log_printing.moc"

@@ -1,0 +1,99 @@
+#include "graph/ui/series_plottable.h"
+
+#include <cmath>
+
+namespace {
+constexpr double DaysTo1970 = 25569.0;
+constexpr double MarkSize = 5.0;
+// Far outside any screen, yet small enough for the painter's fixed-point paths.
+constexpr double PixelLimit = 1e6;
+} // namespace
+
+SeriesPlottable::SeriesPlottable(QCPAxis* keyAxis, QCPAxis* valueAxis, const ChartData& data,
+                                 int subset)
+    : QCPAbstractPlottable(keyAxis, valueAxis), data_(data), subset_(subset) {
+    setSelectable(QCP::stNone);
+}
+
+double SeriesPlottable::KeyFromDays(double days) {
+    return (days - DaysTo1970) * 86400.0;
+}
+
+double SeriesPlottable::DaysFromKey(double key) {
+    return key / 86400.0 + DaysTo1970;
+}
+
+double SeriesPlottable::selectTest(const QPointF&, bool, QVariant*) const {
+    return -1;
+}
+
+QCPRange SeriesPlottable::getKeyRange(bool& foundRange, QCP::SignDomain) const {
+    ChartData::Extent extent{};
+    foundRange = data_.XExtent(extent);
+    return foundRange ? QCPRange(KeyFromDays(extent.lower), KeyFromDays(extent.upper)) : QCPRange();
+}
+
+QCPRange SeriesPlottable::getValueRange(bool& foundRange, QCP::SignDomain, const QCPRange&) const {
+    ChartData::Extent extent{};
+    foundRange = data_.YExtent(extent);
+    return foundRange ? QCPRange(extent.lower, extent.upper) : QCPRange();
+}
+
+QPointF SeriesPlottable::Pixel(const ChartData::Point& p) const {
+    const double x = mKeyAxis->coordToPixel(KeyFromDays(p.x));
+    const double y = mValueAxis->coordToPixel(p.y);
+    return {std::clamp(x, -PixelLimit, PixelLimit), std::clamp(y, -PixelLimit, PixelLimit)};
+}
+
+void SeriesPlottable::draw(QCPPainter* painter) {
+    if (!mKeyAxis || !mValueAxis || subset_ >= data_.Subsets())
+        return;
+    const QCPRange keys = mKeyAxis->range();
+    const ChartData::Extent view{DaysFromKey(keys.lower), DaysFromKey(keys.upper)};
+    const int columns = std::max(1, mKeyAxis->axisRect()->width());
+    data_.Outline(subset_, view, columns, points_);
+
+    applyDefaultAntialiasingHint(painter);
+    painter->setPen(mPen);
+    painter->setBrush(Qt::NoBrush);
+    // The line is drawn in pieces between its breaks.
+    pixels_.clear();
+    const auto flush = [&] {
+        if (pixels_.size() > 1)
+            painter->drawPolyline(pixels_.constData(), static_cast<int>(pixels_.size()));
+        else if (pixels_.size() == 1)
+            painter->drawPoint(pixels_.front());
+        pixels_.clear();
+    };
+    for (const ChartData::Point& p : points_) {
+        if (std::isnan(p.y))
+            flush();
+        else
+            pixels_.append(Pixel(p));
+    }
+    flush();
+
+    marksHidden_ = false;
+    if (!marks_)
+        return;
+    if (!data_.PointsInView(subset_, view, MarkLimit, points_)) {
+        marksHidden_ = true;
+        return;
+    }
+    applyScattersAntialiasingHint(painter);
+    const QCPScatterStyle style(QCPScatterStyle::ssCircle, MarkSize);
+    style.applyTo(painter, mPen);
+    for (const ChartData::Point& p : points_)
+        style.drawShape(painter, Pixel(p));
+}
+
+void SeriesPlottable::drawLegendIcon(QCPPainter* painter, const QRectF& rect) const {
+    applyDefaultAntialiasingHint(painter);
+    painter->setPen(mPen);
+    painter->drawLine(QLineF(rect.left(), rect.center().y(), rect.right(), rect.center().y()));
+    if (marks_) {
+        const QCPScatterStyle style(QCPScatterStyle::ssCircle, MarkSize);
+        style.applyTo(painter, mPen);
+        style.drawShape(painter, rect.center());
+    }
+}

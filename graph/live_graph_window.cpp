@@ -1,10 +1,14 @@
 #include "graph/live_graph_window.h"
 
 #include "app/day_count.h"
+#include "app/handler_guard.h"
 #include "app/help.h"
 #include "app/rate_entry.h"
 #include "app/tool_strip.h"
 #include "graph/plot_chart.h"
+#include "graph/scale_entry.h"
+#include "graph/ui/edit_title_dialog.h"
+#include "graph/ui/setup_scale_dialog.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -30,6 +34,7 @@ TfrmGraph::TfrmGraph(AppState& state, QWidget* parent) : QMainWindow(parent), st
 
     QMenu* printMenu = menuBar()->addMenu(QStringLiteral("&Print"));
     mnuPrint = printMenu->addAction(QStringLiteral("&Print"));
+    mnuExportImage = printMenu->addAction(QStringLiteral("Export &Image..."));
     QMenu* optionMenu = menuBar()->addMenu(QStringLiteral("&Option"));
     QMenu* lineMenu = optionMenu->addMenu(QStringLiteral("&Line"));
     mnuThin = lineMenu->addAction(QStringLiteral("&Thin"));
@@ -42,11 +47,8 @@ TfrmGraph::TfrmGraph(AppState& state, QWidget* parent) : QMainWindow(parent), st
     mnuMarkData->setStatusTip(QStringLiteral("mark data-points with a small circle"));
     mnuMarkData->setToolTip(mnuMarkData->statusTip());
     optionMenu->setToolTipsVisible(true);
-    // The range and title dialogs come with the graph options.
     mnuRange = menuBar()->addAction(QStringLiteral("&Range"));
-    mnuRange->setEnabled(false);
     mnutitle = menuBar()->addAction(QStringLiteral("&Title"));
-    mnutitle->setEnabled(false);
     mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
 
     PlotChart1 = new PlotChart(this);
@@ -66,6 +68,10 @@ TfrmGraph::TfrmGraph(AppState& state, QWidget* parent) : QMainWindow(parent), st
     connect(mnuThick, &QAction::triggered, this, &TfrmGraph::mnuThickClick);
     connect(mnuMarkData, &QAction::triggered, this, &TfrmGraph::mnuMarkDataClick);
     connect(MaskEdit1, &QLineEdit::textChanged, this, &TfrmGraph::MaskEdit1Change);
+    connect(mnuRange, &QAction::triggered, this,
+            [this] { RunGuarded([this] { mnuRangeClick(); }); });
+    connect(mnutitle, &QAction::triggered, this, &TfrmGraph::mnutitleClick);
+    connect(mnuExportImage, &QAction::triggered, this, &TfrmGraph::mnuExportImageClick);
 }
 
 void TfrmGraph::InitLiveGraph() {
@@ -222,4 +228,30 @@ void TfrmGraph::mnuMarkDataClick() {
     PlotChart1->SetMarkDataPoints(!PlotChart1->MarkDataPoints());
     mnuMarkData->setChecked(PlotChart1->MarkDataPoints());
     PlotChart1->Redraw();
+}
+
+void TfrmGraph::SetDialogs(TfrmEditTitle* editTitle, TfrmSetupScale* setupScale) {
+    editTitle_ = editTitle;
+    setupScale_ = setupScale;
+}
+
+void TfrmGraph::mnuRangeClick() {
+    PlotChart& chart = *PlotChart1;
+    if (!setupScale_->Ask(ScaleEntry::LiveText(chart.ManualMaxY()),
+                          ScaleEntry::LiveText(chart.ManualMinY())))
+        return;
+    chart.SetManualMaxY(
+        ScaleEntry::LiveValue(setupScale_->edtMaxScale->text(), QStringLiteral("maximum")));
+    chart.SetManualMinY(
+        ScaleEntry::LiveValue(setupScale_->edtMinScale->text(), QStringLiteral("minimum")));
+    chart.ChartAction(PlotChart::chReinitAndReset);
+    chart.ChartAction(PlotChart::chReinitAndReset);
+}
+
+void TfrmGraph::mnutitleClick() {
+    editTitle_->EditTitlesOf(*PlotChart1);
+}
+
+void TfrmGraph::mnuExportImageClick() {
+    PlotChart1->ExportImageAs();
 }

@@ -11,6 +11,8 @@
 class PlotChart;
 class QAction;
 class QLineEdit;
+class TfrmEditTitle;
+class TfrmSetupScale;
 
 class TfrmGraph : public QMainWindow {
     Q_OBJECT
@@ -39,6 +41,9 @@ public:
     void ShowRunning();
     void ShowPaused();
 
+    // The title and range dialogs shared with the log graph.
+    void SetDialogs(TfrmEditTitle* editTitle, TfrmSetupScale* setupScale);
+
     PlotChart* PlotChart1;
     QLineEdit* MaskEdit1;
     QAction* btnPrint;
@@ -47,6 +52,7 @@ public:
     QAction* btnRun;
     QAction* btnHelp;
     QAction* mnuPrint;
+    QAction* mnuExportImage;
     QAction* mnuThin;
     QAction* mnuThick;
     QAction* mnuMarkData;
@@ -65,12 +71,19 @@ public slots:
     void mnuThinClick();
     void mnuThickClick();
     void mnuMarkDataClick();
+    // Live range: fractions, in the order entered; a failing minimum leaves the
+    // maximum already set, with no redraw.
+    void mnuRangeClick();
+    void mnutitleClick();
+    void mnuExportImageClick();
 
 private:
     void SetLineType(int lineType);
     double FirstStoredTime() const;
 
     AppState& state_;
+    TfrmEditTitle* editTitle_ = nullptr;
+    TfrmSetupScale* setupScale_ = nullptr;
     int nextPoint_ = 0;
     double xSpan_ = 0;
 };

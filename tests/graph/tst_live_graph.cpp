@@ -188,8 +188,8 @@ private slots:
         graph.ShowPaused(); // link lost: the buttons change, the recording does not
         QVERIFY(state.Recording.GraphRunning);
         QVERIFY(graph.btnRun->isEnabled());
-        QVERIFY(!graph.mnuRange->isEnabled());
-        QVERIFY(!graph.mnutitle->isEnabled());
+        QVERIFY(graph.mnuRange->isEnabled());
+        QVERIFY(graph.mnutitle->isEnabled());
     }
 
     void rateEntryTyped() {

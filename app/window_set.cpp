@@ -17,7 +17,19 @@ WindowSet::WindowSet(AppState& state, std::unique_ptr<QSettings> store) : state_
     frmList = std::make_unique<TfrmList>(state);
     frmGraph = std::make_unique<TfrmGraph>(state);
     frmResolu = std::make_unique<TfrmResolu>(state.Settings);
+    frmSetupScale = std::make_unique<TfrmSetupScale>();
     frmLinkTest = std::make_unique<TfrmLinkTest>(state, meter, *frmMain->PortNames, *Models);
+    frmGraphList = std::make_unique<TfrmGraphList>(state);
+    frmEditTitle = std::make_unique<TfrmEditTitle>();
+    frmGraphProgress = std::make_unique<StandInProgressDialog>();
+
+    GraphingProgress = std::make_unique<DialogGraphProgress>(*frmGraphProgress);
+    frmGraphList->SetProgress(GraphingProgress.get());
+    frmGraphList->SetDialogs(frmEditTitle.get(), frmSetupScale.get());
+    frmGraph->SetDialogs(frmEditTitle.get(), frmSetupScale.get());
+    QObject::connect(frmList.get(), &TfrmList::GraphRequested, frmGraphList.get(), [this] {
+        RunGuarded([this] { frmGraphList->BuildLogGraph(*frmList->Table); });
+    });
 
     frmMain->SetWorkingWindows(frmPanel.get(), frmGraph.get(), frmList.get());
     frmMain->SetLinkTestWindow(frmLinkTest.get());

@@ -8,6 +8,11 @@
 #include "app/resolution_notice.h"
 #include "app/tray_form.h"
 #include "graph/live_graph_window.h"
+#include "graph/ui/dialog_graph_progress.h"
+#include "graph/ui/edit_title_dialog.h"
+#include "graph/ui/log_graph_window.h"
+#include "graph/ui/setup_scale_dialog.h"
+#include "graph/ui/stand_in_progress_dialog.h"
 #include "link/link_test_window.h"
 #include "link/model_identification.h"
 #include "log/log_window.h"
@@ -38,7 +43,12 @@ public:
     std::unique_ptr<TfrmList> frmList;
     std::unique_ptr<TfrmGraph> frmGraph;
     std::unique_ptr<TfrmResolu> frmResolu;
+    std::unique_ptr<TfrmSetupScale> frmSetupScale;
     std::unique_ptr<TfrmLinkTest> frmLinkTest;
+    std::unique_ptr<TfrmGraphList> frmGraphList;
+    std::unique_ptr<TfrmEditTitle> frmEditTitle;
+    std::unique_ptr<StandInProgressDialog> frmGraphProgress;
+    std::unique_ptr<DialogGraphProgress> GraphingProgress;
     std::unique_ptr<Heartbeat> Beat;
 
 private:

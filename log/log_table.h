@@ -21,6 +21,9 @@ public:
 
     // The locale whose decimal and time separators the rows use; the user's own by default.
     void SetLocale(const QLocale& locale);
+    const QLocale& Locale() const { return locale_; }
+    // The pattern of the time column: hours, minutes and seconds with the locale's separator.
+    const QString& TimeFormat() const { return timeFormat_; }
 
     // Grid terms: row 0 is the header, rows 1 to RowCount() - 1 are data rows. An
     // empty table has RowCount() 2 and a wholly blank row 1.

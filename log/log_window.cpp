@@ -84,8 +84,7 @@ TfrmList::TfrmList(AppState& state, QWidget* parent)
     mnuToGraph = menuBar()->addAction(QStringLiteral("&Output To Graph"));
     mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
     // Files, printing and the log graph come with their own work.
-    for (QAction* pending :
-         {btnOpen, btnSave, btnPrint, btnToGraph, mnuOpen, mnuSave, SaveAs1, mnuPrint, mnuToGraph})
+    for (QAction* pending : {btnOpen, btnSave, btnPrint, mnuOpen, mnuSave, SaveAs1, mnuPrint})
         pending->setEnabled(false);
 
     QFont gridFont(QStringLiteral("MS Sans Serif"));
@@ -125,6 +124,8 @@ TfrmList::TfrmList(AppState& state, QWidget* parent)
     connect(btnHelp, &QAction::triggered, this, &TfrmList::btnHelpClick);
     connect(mnuHelp, &QAction::triggered, this, &TfrmList::btnHelpClick);
     connect(MaskEdit1, &QLineEdit::textChanged, this, &TfrmList::MaskEdit1Change);
+    connect(btnToGraph, &QAction::triggered, this, &TfrmList::BitBtn7Click);
+    connect(mnuToGraph, &QAction::triggered, this, &TfrmList::BitBtn7Click);
 }
 
 void TfrmList::AppendLogRow(double now) {
@@ -224,6 +225,10 @@ void TfrmList::btnRunClick() {
 
 void TfrmList::btnHelpClick() {
     OpenHelpTopic(QStringLiteral("Hlp_Tabular1"));
+}
+
+void TfrmList::BitBtn7Click() {
+    emit GraphRequested();
 }
 
 void TfrmList::MaskEdit1Change() {

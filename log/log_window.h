@@ -63,6 +63,11 @@ public slots:
     void btnRunClick();
     void btnHelpClick();
     void MaskEdit1Change();
+    void BitBtn7Click(); // output to graph
+
+signals:
+    // The log graph window is to draw the table.
+    void GraphRequested();
 
 private:
     void SizeColumns();

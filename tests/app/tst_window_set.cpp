@@ -1,6 +1,8 @@
 // The whole window set against the simulated meter: the start sequence on a first
 // and a later run, the port search, and recording once the user presses OK.
+#include "answer_dialog.h"
 #include "app/window_set.h"
+#include "graph/plot_chart.h"
 #include "log/log_table.h"
 #include "meter_emulator.h"
 
@@ -202,6 +204,45 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return state.Link.MeterConnected; }, 2000));
         QVERIFY(w.frmList->btnPause->isEnabled() && !w.frmList->btnRun->isEnabled());
         QVERIFY(w.frmGraph->btnRun->isEnabled() && !w.frmGraph->btnPause->isEnabled());
+    }
+
+    // Output To Graph draws the log as recorded so far. At exit the live graph's
+    // range, set by its dialog, is stored cut to whole degrees; the log graph's never.
+    // Last: once the program has ended, no event loop of this process runs again.
+    void logGraphAndRangesAtExit() {
+        MeterEmulator meter(301);
+        QVERIFY(meter.OpenPty());
+        AppState state;
+        state.ExtraPortNames = {meter.DevicePath()};
+        WindowSet w(state, Store(QStringLiteral("ranges.ini")));
+        ShortDelays(w);
+        PressOkWhenDone(w);
+        w.Timer1Timer();
+        QVERIFY(QTest::qWaitFor([&] { return !w.frmList->Row1Empty(); }, 4000));
+
+        w.frmList->mnuToGraph->trigger();
+        QVERIFY(w.frmGraphList->isVisible());
+        QVERIFY(!w.frmGraphProgress->isVisible());
+        const PlotChart& logChart = *w.frmGraphList->PlotChart1;
+        QCOMPARE(logChart.Subsets(), 2);
+        QVERIFY(logChart.Points() >= 1 && logChart.XDataD(0, 0) != 0.0);
+
+        AnswerDialog<TfrmSetupScale>(*w.frmSetupScale, [](TfrmSetupScale& d) {
+            d.edtMaxScale->setText(QStringLiteral("99.7"));
+            d.edtMinScale->setText(QStringLiteral("10.2"));
+        });
+        w.frmGraph->mnuRange->trigger();
+        AnswerDialog<TfrmSetupScale>(*w.frmSetupScale, [](TfrmSetupScale& d) {
+            d.edtMaxScale->setText(QStringLiteral("500"));
+            d.edtMinScale->setText(QStringLiteral("400"));
+        });
+        w.frmGraphList->mnuRange->trigger();
+        QCOMPARE(logChart.ManualMaxY(), 500.0);
+
+        w.frmMain->ShutDown();
+        const QSettings stored(dir_.filePath(QStringLiteral("ranges.ini")), QSettings::IniFormat);
+        QCOMPARE(stored.value(QStringLiteral("MaxScale")).toInt(), 99);
+        QCOMPARE(stored.value(QStringLiteral("MinScale")).toInt(), 10);
     }
 };
 

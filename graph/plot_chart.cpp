@@ -35,6 +35,17 @@ constexpr double ThinWidth = 1.0;
 constexpr double ThickWidth = 2.5;
 constexpr int ScrollSteps = 10000;
 
+// What drawing onto the series' own picture needs of the plot's inner parts,
+// reached as pointers to their members from derived classes.
+struct LayerAccess : QCPLayer {
+    static QWeakPointer<QCPAbstractPaintBuffer> QCPLayer::*Buffer() {
+        return &LayerAccess::mPaintBuffer;
+    }
+};
+struct PlotAccess : QCustomPlot {
+    static bool (QCustomPlot::*Invalidated())() { return &PlotAccess::hasInvalidatedPaintBuffers; }
+};
+
 const QColor DefaultColors[] = {QColor(0, 0, 160), QColor(255, 0, 0), QColor(0, 128, 0),
                                 QColor(128, 0, 128)};
 
@@ -127,7 +138,10 @@ PlotChart::PlotChart(QWidget* parent)
             [this](QMouseEvent* event) { pressPosition_ = event->pos(); });
     connect(plot_, &QCustomPlot::mouseRelease, this, &PlotChart::MouseReleased);
     connect(plot_, &QCustomPlot::mouseWheel, this, &PlotChart::Wheel);
-    connect(plot_, &QCustomPlot::afterReplot, this, &PlotChart::NoteMarks);
+    connect(plot_, &QCustomPlot::afterReplot, this, [this] {
+        NotePainted();
+        NoteMarks();
+    });
     connect(scroll_, &QScrollBar::valueChanged, this, [this](int value) {
         const Ranges full = FullRanges();
         const double span = KeyFromDays(full.upperX) - KeyFromDays(full.lowerX);
@@ -145,6 +159,7 @@ void PlotChart::SetSubsets(int count) {
         looks_.pop_back();
         data_.SetSubsets(Subsets() - 1);
     }
+    reshaped_ = true;
     while (Subsets() < count) {
         const int subset = Subsets();
         data_.SetSubsets(subset + 1);
@@ -158,25 +173,40 @@ void PlotChart::SetSubsets(int count) {
 }
 
 void PlotChart::SetPoints(int count) {
+    reshaped_ = true;
     data_.SetPoints(count);
 }
 
 bool PlotChart::SetXDataD(int subset, int point, double x) {
     if (point == -1 && x == 0.0 && subset >= 0 && subset < Subsets()) {
         data_.Clear(subset);
+        reshaped_ = true;
         ClearMeasurement();
         return true;
     }
-    return data_.SetX(subset, point, x);
+    if (!data_.SetX(subset, point, x))
+        return false;
+    NoteWritten(subset, point);
+    return true;
 }
 
 bool PlotChart::SetYData(int subset, int point, float y) {
     if (point == -1 && y == 0.0f)
         return SetXDataD(subset, -1, 0.0);
-    return data_.SetY(subset, point, y);
+    if (!data_.SetY(subset, point, y))
+        return false;
+    NoteWritten(subset, point);
+    return true;
+}
+
+void PlotChart::NoteWritten(int subset, int point) {
+    Look& look = looks_[static_cast<size_t>(subset)];
+    look.changedFirst = std::min(look.changedFirst, point);
+    look.changedLast = std::max(look.changedLast, point);
 }
 
 void PlotChart::AppendBlankPoints(int n) {
+    reshaped_ = true;
     data_.DropOldest(n);
 }
 
@@ -323,14 +353,62 @@ bool PlotChart::ApplyRanges() {
 }
 
 void PlotChart::Replot(bool full) {
-    lastFull_ = full;
     if (full) {
         fullReplotDue_ = false;
-        plot_->replot();
-    } else {
-        seriesLayer_->replot();
-        NoteMarks();
+        lastRedraw_ = RedrawKind::Full;
+        plot_->replot(); // notes the painting through afterReplot
+        return;
     }
+    if (DrawAppended())
+        return;
+    lastRedraw_ = RedrawKind::Series;
+    seriesLayer_->replot();
+    NotePainted();
+    NoteMarks();
+}
+
+bool PlotChart::DrawAppended() {
+    // Marks would need their density checked again; a blank picture needs everything.
+    if (reshaped_ || markDataPoints_ || (plot_->*PlotAccess::Invalidated())())
+        return false;
+    for (const Look& look : looks_)
+        if (look.changedLast >= 0 && look.changedFirst < look.paintedEnd)
+            return false;
+    const QSharedPointer<QCPAbstractPaintBuffer> buffer =
+        (seriesLayer_->*LayerAccess::Buffer()).toStrongRef();
+    if (!buffer)
+        return false;
+    QRectF dirty;
+    QCPPainter* painter = buffer->startPainting();
+    for (Look& look : looks_) {
+        if (look.changedLast < 0)
+            continue;
+        dirty |= look.plottable->DrawAppended(painter, look.changedFirst, look.changedLast);
+        look.paintedEnd = look.changedLast + 1;
+        look.changedFirst = std::numeric_limits<int>::max();
+        look.changedLast = -1;
+    }
+    delete painter;
+    buffer->donePainting();
+    // Only the pixels of the new points are blended onto the screen again.
+    if (!dirty.isNull())
+        plot_->update(dirty.toAlignedRect());
+    lastRedraw_ = RedrawKind::Appended;
+    return true;
+}
+
+// Everything written so far is in the series' picture.
+void PlotChart::NotePainted() {
+    for (int s = 0; s < Subsets(); ++s) {
+        Look& look = looks_[static_cast<size_t>(s)];
+        int end = Points();
+        while (end > 0 && data_.X(s, end - 1) == 0.0)
+            --end;
+        look.paintedEnd = end;
+        look.changedFirst = std::numeric_limits<int>::max();
+        look.changedLast = -1;
+    }
+    reshaped_ = false;
 }
 
 void PlotChart::NoteMarks() {

@@ -14,6 +14,7 @@
 #include <QColor>
 #include <QString>
 #include <QWidget>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -63,7 +64,10 @@ public:
     // Appends n blank points to every series and drops the oldest n.
     void AppendBlankPoints(int n);
     // The points themselves, for writing many at once; a redraw shows the changes.
-    ChartData& Data() { return data_; }
+    ChartData& Data() {
+        reshaped_ = true;
+        return data_;
+    }
     const ChartData& Data() const { return data_; }
 
     void SetSubsetLabel(int subset, const QString& label);
@@ -101,8 +105,10 @@ public:
     void ChartAction(Action action);
     // After every change of data or looks.
     void Redraw();
-    // How the last picture was made: the whole chart, or only its series over the rest.
-    bool LastRedrawWasFull() const { return lastFull_; }
+    // How the last picture was made: the whole chart; only its series over the rest;
+    // or only the points added since, drawn onto the series' picture.
+    enum class RedrawKind { Full, Series, Appended };
+    RedrawKind LastRedraw() const { return lastRedraw_; }
 
     // The read-out shown for a position in the chart's pixels: date, time and value.
     QString CursorPromptAt(const QPointF& position) const;
@@ -149,6 +155,11 @@ private:
         QColor color;
         int lineType = ThinSolid;
         SeriesPlottable* plottable = nullptr;
+        // Points from paintedEnd on were blanks when the series were last painted;
+        // points changedFirst to changedLast were written since.
+        int paintedEnd = 0;
+        int changedFirst = std::numeric_limits<int>::max();
+        int changedLast = -1;
     };
     struct Ranges {
         double lowerX, upperX, lowerY, upperY;
@@ -159,6 +170,11 @@ private:
     Ranges FullRanges() const;
     bool ApplyRanges();
     void Replot(bool full);
+    // Draws only the points written since the series were painted, when that is all
+    // that changed and they follow the painted ones; false when it cannot.
+    bool DrawAppended();
+    void NotePainted();
+    void NoteWritten(int subset, int point);
     void NoteMarks();
     void Zoom(const QRect& rect);
     void UndoZoom();
@@ -187,7 +203,8 @@ private:
     bool scrolling_ = false;
     bool zoomed_ = false;
     bool fullReplotDue_ = true;
-    bool lastFull_ = true;
+    RedrawKind lastRedraw_ = RedrawKind::Full;
+    bool reshaped_ = true; // points moved, cleared or written in bulk since the last painting
     bool marksHidden_ = false;
     bool measureMode_ = false;
     QPoint pressPosition_;

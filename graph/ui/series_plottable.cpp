@@ -55,32 +55,11 @@ void SeriesPlottable::draw(QCPPainter* painter) {
     const int columns = std::max(1, mKeyAxis->axisRect()->width());
     data_.Outline(subset_, view, columns, points_);
 
-    applyDefaultAntialiasingHint(painter);
-    painter->setBrush(Qt::NoBrush);
-    // On screen a wide line is drawn as four smoothed one-pixel lines a little apart:
-    // it looks the same and costs a seventh of stroking the wide pen over thousands of
-    // points. Printing and export get the true wide pen.
-    const bool ring = mPen.widthF() > 1.5 && !painter->modes().testFlag(QCPPainter::pmVectorized);
-    QPen pen = mPen;
-    if (ring)
-        pen.setWidthF(1.0);
-    painter->setPen(pen);
+    const bool ring = SetLinePen(painter);
     // The line is drawn in pieces between its breaks.
     pixels_.clear();
     const auto flush = [&] {
-        if (pixels_.size() == 1) {
-            painter->drawPoint(pixels_.front());
-        } else if (pixels_.size() > 1 && !ring) {
-            painter->drawPolyline(pixels_.constData(), static_cast<int>(pixels_.size()));
-        } else if (pixels_.size() > 1) {
-            const double d = RingOffset;
-            for (const QPointF offset :
-                 {QPointF(0, -d), QPointF(0, d), QPointF(-d, 0), QPointF(d, 0)}) {
-                painter->translate(offset);
-                painter->drawPolyline(pixels_.constData(), static_cast<int>(pixels_.size()));
-                painter->translate(-offset);
-            }
-        }
+        Stroke(painter, pixels_.constData(), static_cast<int>(pixels_.size()), ring);
         pixels_.clear();
     };
     for (const ChartData::Point& p : points_) {
@@ -103,6 +82,62 @@ void SeriesPlottable::draw(QCPPainter* painter) {
     style.applyTo(painter, mPen);
     for (const ChartData::Point& p : points_)
         style.drawShape(painter, Pixel(p));
+}
+
+bool SeriesPlottable::SetLinePen(QCPPainter* painter) const {
+    applyDefaultAntialiasingHint(painter);
+    painter->setBrush(Qt::NoBrush);
+    // On screen a wide line is drawn as four smoothed one-pixel lines a little apart:
+    // it looks the same and costs a seventh of stroking the wide pen over thousands of
+    // points. Printing and export get the true wide pen.
+    const bool ring = mPen.widthF() > 1.5 && !painter->modes().testFlag(QCPPainter::pmVectorized);
+    QPen pen = mPen;
+    if (ring)
+        pen.setWidthF(1.0);
+    painter->setPen(pen);
+    return ring;
+}
+
+void SeriesPlottable::Stroke(QCPPainter* painter, const QPointF* points, int count, bool ring) {
+    if (count == 1) {
+        painter->drawPoint(points[0]);
+    } else if (count > 1 && !ring) {
+        painter->drawPolyline(points, count);
+    } else if (count > 1) {
+        const double d = RingOffset;
+        for (const QPointF offset :
+             {QPointF(0, -d), QPointF(0, d), QPointF(-d, 0), QPointF(d, 0)}) {
+            painter->translate(offset);
+            painter->drawPolyline(points, count);
+            painter->translate(-offset);
+        }
+    }
+}
+
+QRectF SeriesPlottable::DrawAppended(QCPPainter* painter, int first, int last) {
+    QRectF dirty;
+    if (!mKeyAxis || !mValueAxis || subset_ >= data_.Subsets())
+        return dirty;
+    painter->save();
+    painter->setClipRect(clipRect());
+    const bool ring = SetLinePen(painter);
+    for (int i = std::max(first, 0); i <= last; ++i) {
+        const double x = data_.X(subset_, i);
+        if (x == 0.0)
+            continue;
+        QPointF line[2];
+        int count = 0;
+        // Joined to the point before unless that one is a blank, as the whole line is.
+        if (const double before = i > 0 ? data_.X(subset_, i - 1) : 0.0; before != 0.0)
+            line[count++] = Pixel({before, double(data_.Y(subset_, i - 1))});
+        line[count++] = Pixel({x, double(data_.Y(subset_, i))});
+        Stroke(painter, line, count, ring);
+        for (int k = 0; k < count; ++k)
+            dirty |= QRectF(line[k], QSizeF(1, 1));
+    }
+    painter->restore();
+    const double margin = mPen.widthF() + 2;
+    return dirty.isNull() ? dirty : dirty.adjusted(-margin, -margin, margin, margin);
 }
 
 void SeriesPlottable::drawLegendIcon(QCPPainter* painter, const QRectF& rect) const {

@@ -22,6 +22,10 @@ public:
     // Marks were asked for but left out at the last drawing, as too many points were in view.
     bool MarksHidden() const { return marksHidden_; }
 
+    // Draws points first to last onto a picture that already holds the line up to
+    // first, joined to the points before them, and returns the pixels touched.
+    QRectF DrawAppended(QCPPainter* painter, int first, int last);
+
     double selectTest(const QPointF& pos, bool onlySelectable,
                       QVariant* details = nullptr) const override;
     QCPRange getKeyRange(bool& foundRange,
@@ -40,6 +44,9 @@ protected:
 
 private:
     QPointF Pixel(const ChartData::Point& p) const;
+    // The pen for the line; true when a wide one is to be drawn as four thin strokes.
+    bool SetLinePen(QCPPainter* painter) const;
+    static void Stroke(QCPPainter* painter, const QPointF* points, int count, bool ring);
 
     const ChartData& data_;
     int subset_;

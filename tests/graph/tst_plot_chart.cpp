@@ -11,6 +11,7 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <qcustomplot.h>
 
 namespace {
@@ -137,33 +138,73 @@ private slots:
         QVERIFY(!blueAt(t0 + 15 * Second));
     }
 
-    // New points repaint only the series; titles, ranges and marks repaint everything.
+    // New points at the end are drawn alone onto the series' picture; other writes
+    // repaint the series, and titles, ranges and marks everything. The picture made
+    // point by point is the one a full redraw makes.
     void redrawRepaintsOnlyWhatChanged() {
+        using Kind = PlotChart::RedrawKind;
         PlotChart chart;
         chart.resize(600, 400);
-        chart.SetSubsets(1);
+        chart.SetSubsets(2);
         chart.SetPoints(100);
+        chart.SetSubsetLineType(0, PlotChart::ThickSolid);
         chart.SetManualScaleControlX(PlotChart::chManualMinAndMax);
         chart.SetManualScaleControlY(PlotChart::chManualMinAndMax);
         chart.SetManualMinX(46362.5);
         chart.SetManualMaxX(46362.5 + 100 * Second);
+        chart.SetManualMaxY(100);
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
         chart.ChartAction(PlotChart::chReinitAndReset);
-        chart.SetXDataD(0, 0, 46362.5 + Second);
-        chart.SetYData(0, 0, 0.5f);
+        for (int i = 0; i < 60; ++i) {
+            if (i % 17 != 5) // a blank now and then breaks the line
+                chart.SetXDataD(0, i, 46362.5 + (i + 1) * Second);
+            chart.SetYData(0, i, float(50 + 30 * std::sin(i / 6.0)));
+            chart.SetXDataD(1, i, 46362.5 + (i + 1) * Second);
+            chart.SetYData(1, i, float(i));
+            chart.Redraw();
+            QCOMPARE(chart.LastRedraw(), Kind::Appended);
+        }
+        QCoreApplication::processEvents();
+        const QImage appended = chart.grab().toImage();
+        chart.ChartAction(PlotChart::chReinitAndReset);
+        QCOMPARE(chart.LastRedraw(), Kind::Full);
+        const QImage full = chart.grab().toImage();
+        int drawn = 0, differing = 0;
+        for (int y = 0; y < full.height(); ++y)
+            for (int x = 0; x < full.width(); ++x) {
+                const QColor a = appended.pixelColor(x, y), b = full.pixelColor(x, y);
+                drawn += b != QColor(Qt::white);
+                differing += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                                 std::abs(a.blue() - b.blue()) >
+                             200;
+            }
+        QVERIFY2(differing * 50 < drawn,
+                 qPrintable(QStringLiteral("%1 of %2").arg(differing).arg(drawn)));
+
+        chart.SetYData(0, 3, 1.0f); // behind the end
         chart.Redraw();
-        QVERIFY(!chart.LastRedrawWasFull());
+        QCOMPARE(chart.LastRedraw(), Kind::Series);
+        chart.AppendBlankPoints(10);
+        chart.Redraw();
+        QCOMPARE(chart.LastRedraw(), Kind::Series);
         chart.SetMainTitle(QStringLiteral("New"));
         chart.Redraw();
-        QVERIFY(chart.LastRedrawWasFull());
+        QCOMPARE(chart.LastRedraw(), Kind::Full);
         chart.SetManualMaxX(46362.5 + 200 * Second);
         chart.Redraw();
-        QVERIFY(chart.LastRedrawWasFull());
+        QCOMPARE(chart.LastRedraw(), Kind::Full);
         chart.SetMarkDataPoints(true);
         chart.Redraw();
-        QVERIFY(chart.LastRedrawWasFull());
-        chart.SetXDataD(0, 1, 46362.5 + 2 * Second);
+        QCOMPARE(chart.LastRedraw(), Kind::Full);
+        chart.SetXDataD(0, 60, 46362.5 + 61 * Second);
         chart.Redraw();
-        QVERIFY(!chart.LastRedrawWasFull());
+        QCOMPARE(chart.LastRedraw(), Kind::Series); // marks are counted again
+        chart.SetMarkDataPoints(false);
+        chart.Redraw();
+        chart.SetXDataD(0, 61, 46362.5 + 62 * Second);
+        chart.Redraw();
+        QCOMPARE(chart.LastRedraw(), Kind::Appended);
     }
 
     // Above a few thousand points in view the marks stay off while Mark Data stays on.

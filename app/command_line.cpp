@@ -5,6 +5,8 @@
 #include <QFileInfo>
 
 namespace {
+constexpr int MaxDemoHistory = 31 * 86400;
+
 // Options the Qt application object reads itself; the first group takes a value.
 bool IsQtOption(const QString& arg, bool& takesValue) {
     static const QStringList withValue{
@@ -51,6 +53,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                 }
                 cl.DemoModel = model;
             }
+        } else if (arg == QLatin1String("--demo-history")) {
+            bool ok = false;
+            cl.DemoHistory = i + 1 < arguments.size() ? arguments[++i].toInt(&ok) : 0;
+            if (!ok || cl.DemoHistory < 1 || cl.DemoHistory > MaxDemoHistory) {
+                cl.Error = QStringLiteral("--demo-history takes a number of seconds from 1 to %1")
+                               .arg(MaxDemoHistory);
+                return cl;
+            }
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             cl.Help = true;
         } else if (arg == QLatin1String("--version")) {
@@ -63,16 +73,21 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             return cl;
         }
     }
+    if (cl.DemoHistory > 0 && !cl.Demo)
+        cl.Error = QStringLiteral("--demo-history needs --demo");
     return cl;
 }
 
 QString CommandLineUsage() {
     return QStringLiteral(
-        "Usage: brackwater [--port DEVICE]... [--demo [MODEL]]\n"
+        "Usage: brackwater [--port DEVICE]... [--demo [MODEL]] [--demo-history SECONDS]\n"
         "  --port DEVICE   add a serial device to the port list (repeatable), for ports\n"
         "                  the system does not list, such as pseudo-terminals\n"
         "  --demo [MODEL]  run a built-in simulated meter (300, 301, 302 or 303;\n"
         "                  default 303) and add its device to the port list\n"
+        "  --demo-history SECONDS\n"
+        "                  with --demo: start the log and the live graph with that\n"
+        "                  much of the simulated meter's past (up to 31 days)\n"
         "  --help          show this help\n"
         "  --version       show the program's version\n");
 }

@@ -9,6 +9,9 @@ struct CommandLine {
     QStringList Ports; // --port DEVICE, repeatable: added to the port list
     bool Demo = false; // --demo [MODEL]: a simulated meter on a pseudo-terminal
     int DemoModel = 303;
+    // --demo-history SECONDS: with --demo, the log and the live graph start with
+    // that much of the simulated meter's past, as if recording had run all along.
+    int DemoHistory = 0;
     bool Help = false;
     bool Version = false;
     QString Error; // set when the arguments cannot be understood

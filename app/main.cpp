@@ -4,6 +4,7 @@
 #include "app/settings_store.h"
 #include "app/single_instance.h"
 #include "app/termination_signals.h"
+#include "app/ui/demo_history.h"
 #include "app/window_set.h"
 #include "meter_emulator.h"
 
@@ -88,6 +89,15 @@ int main(int argc, char* argv[]) {
     }
 
     WindowSet windows(state, SettingsStore::OpenPlatformStore());
+    if (cl.DemoHistory > 0)
+        // After the window set's own handler has set the graph up for the model found.
+        QObject::connect(
+            windows.frmLinkTest.get(), &TfrmLinkTest::StartRecording, windows.frmList.get(),
+            [&] {
+                FillDemoHistory(state, *windows.frmList, *windows.frmGraph, cl.DemoHistory,
+                                demo->Temperature(0), demo->Temperature(1));
+            },
+            Qt::SingleShotConnection);
     termination.disconnect();
     QObject::connect(&termination, &TerminationSignals::Received, windows.frmMain.get(),
                      [&windows] { windows.frmMain->ShutDown(TfrmMain::ExitRequest::Signal); });

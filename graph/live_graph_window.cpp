@@ -7,6 +7,7 @@
 #include "app/tool_strip.h"
 #include "graph/plot_chart.h"
 #include "graph/scale_entry.h"
+#include "graph/ui/chart_status.h"
 #include "graph/ui/edit_title_dialog.h"
 #include "graph/ui/setup_scale_dialog.h"
 
@@ -72,6 +73,8 @@ TfrmGraph::TfrmGraph(AppState& state, QWidget* parent) : QMainWindow(parent), st
             [this] { RunGuarded([this] { mnuRangeClick(); }); });
     connect(mnutitle, &QAction::triggered, this, &TfrmGraph::mnutitleClick);
     connect(mnuExportImage, &QAction::triggered, this, &TfrmGraph::mnuExportImageClick);
+    new ChartStatus(PlotChart1, statusBar(),
+                    QStringLiteral("Ctrl+click two points to measure between them."));
 }
 
 void TfrmGraph::InitLiveGraph() {

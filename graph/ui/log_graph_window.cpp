@@ -7,6 +7,7 @@
 #include "graph/log_graph_build.h"
 #include "graph/plot_chart.h"
 #include "graph/scale_entry.h"
+#include "graph/ui/chart_status.h"
 #include "graph/ui/edit_title_dialog.h"
 #include "graph/ui/setup_scale_dialog.h"
 
@@ -25,9 +26,6 @@ public:
     bool Step(int) override { return false; }
     void Finish() override {}
 };
-
-const QString IdleHint = QStringLiteral("Drag a frame to zoom in; Ctrl+click two points to "
-                                        "measure between them.");
 } // namespace
 
 TfrmGraphList::TfrmGraphList(AppState& state, QWidget* parent)
@@ -77,7 +75,9 @@ TfrmGraphList::TfrmGraphList(AppState& state, QWidget* parent)
 
     PlotChart1 = new PlotChart(this);
     setCentralWidget(PlotChart1);
-    statusBar()->showMessage(IdleHint);
+    new ChartStatus(PlotChart1, statusBar(),
+                    QStringLiteral("Drag a frame to zoom in; Ctrl+click two points to measure "
+                                   "between them."));
 
     connect(btnPrint, &QAction::triggered, this, &TfrmGraphList::btnPrintClick);
     connect(mnuPrint, &QAction::triggered, this, &TfrmGraphList::mnuPrintClick);
@@ -94,11 +94,6 @@ TfrmGraphList::TfrmGraphList(AppState& state, QWidget* parent)
     connect(mnuRange, &QAction::triggered, this,
             [this] { RunGuarded([this] { mnuRangeClick(); }); });
     connect(mnuTitle, &QAction::triggered, this, &TfrmGraphList::mnuTitleClick);
-    connect(PlotChart1, &PlotChart::MarksHiddenChanged, this, &TfrmGraphList::ShowStatus);
-    connect(PlotChart1, &PlotChart::MeasurementChanged, this, [this](const QString& text) {
-        measurement_ = text;
-        ShowStatus();
-    });
 }
 
 void TfrmGraphList::SetDialogs(TfrmEditTitle* editTitle, TfrmSetupScale* setupScale) {
@@ -240,12 +235,4 @@ void TfrmGraphList::mnuExportImageClick() {
 
 void TfrmGraphList::mnuMeasureClick() {
     PlotChart1->SetMeasureMode(mnuMeasure->isChecked());
-}
-
-void TfrmGraphList::ShowStatus() {
-    QString text = measurement_;
-    text.replace(QLatin1Char('\n'), QStringLiteral("    "));
-    if (text.isEmpty() && PlotChart1->MarksHidden())
-        text = QStringLiteral("Marks are hidden at this density: zoom in to see them.");
-    statusBar()->showMessage(text.isEmpty() ? IdleHint : text);
 }

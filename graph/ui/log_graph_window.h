@@ -63,12 +63,10 @@ public slots:
 
 private:
     void SetLineType(int lineType);
-    void ShowStatus();
 
     AppState& state_;
     TfrmEditTitle* editTitle_ = nullptr;
     TfrmSetupScale* setupScale_ = nullptr;
     GraphProgress* progress_ = nullptr;
     bool building_ = false;
-    QString measurement_;
 };

@@ -276,10 +276,12 @@ int ChartData::Outline(int subset, Extent view, int columns, std::vector<Point>&
         visible += run.count;
         out.push_back(run.first);
         if (run.count > 2) {
-            // Lowest and highest at the column's first X, nearer one first.
+            // Lowest and highest at the column's middle, so that every column of
+            // pixels gets its own upright stroke; the nearer one first.
+            const double middle = view.lower + (run.column + 0.5) * width / columns;
             const bool lowFirst = run.first.y - run.minY < run.maxY - run.first.y;
-            out.push_back({run.first.x, lowFirst ? run.minY : run.maxY});
-            out.push_back({run.first.x, lowFirst ? run.maxY : run.minY});
+            out.push_back({middle, lowFirst ? run.minY : run.maxY});
+            out.push_back({middle, lowFirst ? run.maxY : run.minY});
         }
         if (run.count > 1)
             out.push_back(run.last);

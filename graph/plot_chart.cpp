@@ -96,10 +96,9 @@ PlotChart::PlotChart(QWidget* parent)
     QCPLayoutGrid* grid = plot_->plotLayout();
     mainTitleElement_ = new QCPTextElement(plot_, QString(), titleFont);
     subTitleElement_ = new QCPTextElement(plot_, QString(), subTitleFont);
+    // Rows 0 and 1 hold the titles while they are not empty.
     grid->insertRow(0);
-    grid->addElement(0, 0, mainTitleElement_);
     grid->insertRow(1);
-    grid->addElement(1, 0, subTitleElement_);
     // The legend stands centred above the plot, its entries side by side.
     plot_->axisRect()->insetLayout()->take(plot_->legend);
     auto* legendRow = new QCPLayoutGrid;
@@ -281,14 +280,20 @@ void PlotChart::ResetImage() {
 // Takes over titles, labels and series looks; true when anything shown changed.
 bool PlotChart::ApplyLooks() {
     bool changed = false;
-    const auto setText = [&](QCPTextElement* element, const QString& text) {
-        if (element->text() != text) {
-            element->setText(text);
-            changed = true;
-        }
+    QCPLayoutGrid* grid = plot_->plotLayout();
+    const auto setText = [&](QCPTextElement* element, int row, const QString& text) {
+        if (element->text() == text)
+            return;
+        element->setText(text);
+        // An empty title leaves its row, so no blank line stands above the plot.
+        if (text.isEmpty() && grid->hasElement(row, 0))
+            grid->take(element);
+        else if (!text.isEmpty() && !grid->hasElement(row, 0))
+            grid->addElement(row, 0, element);
+        changed = true;
     };
-    setText(mainTitleElement_, mainTitle_);
-    setText(subTitleElement_, subTitle_);
+    setText(mainTitleElement_, 0, mainTitle_);
+    setText(subTitleElement_, 1, subTitle_);
     if (plot_->xAxis->label() != xAxisLabel_ || plot_->yAxis->label() != yAxisLabel_) {
         plot_->xAxis->setLabel(xAxisLabel_);
         plot_->yAxis->setLabel(yAxisLabel_);

@@ -78,7 +78,7 @@ at 330 330
 x mouseup 1
 sleep 1
 shot log-graph-zoomed
-x key alt+u
+x windowfocus --sync "$graph" key alt+u
 sleep 1
 x keydown ctrl
 at 150 280
@@ -89,12 +89,12 @@ x keyup ctrl
 at 560 120
 sleep 1
 shot log-graph-two-points
-x key alt+r
+x windowfocus --sync "$graph" key alt+r
 sleep 1
 shot range-dialog
 x key Escape
 sleep 1
-x key alt+t
+x windowfocus --sync "$graph" key alt+t
 sleep 1
 shot title-dialog
 x key Escape

@@ -42,8 +42,10 @@ std::vector<Point> ReferenceOutline(const ChartData& data, int s, ChartData::Ext
             out.push_back(run.first);
             if (run.count > 2) {
                 const bool lowFirst = run.first.y - run.minY < run.maxY - run.first.y;
-                out.push_back({run.first.x, lowFirst ? run.minY : run.maxY});
-                out.push_back({run.first.x, lowFirst ? run.maxY : run.minY});
+                const double middle =
+                    view.lower + (run.column + 0.5) * (view.upper - view.lower) / columns;
+                out.push_back({middle, lowFirst ? run.minY : run.maxY});
+                out.push_back({middle, lowFirst ? run.maxY : run.minY});
             }
             if (run.count > 1)
                 out.push_back(run.last);

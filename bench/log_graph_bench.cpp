@@ -84,12 +84,6 @@ double BareReplotMs(int n) {
     return MedianReplotMs(plot);
 }
 
-class NoProgress : public GraphProgress {
-public:
-    void Start(const QString&, const QString&, int) override {}
-    bool Step(int) override { return false; }
-    void Finish() override {}
-};
 } // namespace
 
 int main(int argc, char* argv[]) {

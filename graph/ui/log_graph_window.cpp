@@ -18,16 +18,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-namespace {
-// Without a progress display the build runs straight through.
-class NoProgress : public GraphProgress {
-public:
-    void Start(const QString&, const QString&, int) override {}
-    bool Step(int) override { return false; }
-    void Finish() override {}
-};
-} // namespace
-
 TfrmGraphList::TfrmGraphList(AppState& state, QWidget* parent)
     : QMainWindow(parent), state_(state) {
     // The pictures are compiled into the static library, which the linker would otherwise drop.

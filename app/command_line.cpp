@@ -5,6 +5,8 @@
 #include <QFileInfo>
 
 namespace {
+constexpr int MaxDemoHistory = 31 * 86400;
+
 // Options the Qt application object reads itself; the first group takes a value.
 bool IsQtOption(const QString& arg, bool& takesValue) {
     static const QStringList withValue{
@@ -72,6 +74,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                 }
                 cl.DemoModel = model;
             }
+        } else if (value("--demo-history", text)) {
+            bool ok = false;
+            cl.DemoHistory = text.toInt(&ok);
+            if (cl.Error.isEmpty() &&
+                (!ok || cl.DemoHistory < 1 || cl.DemoHistory > MaxDemoHistory))
+                cl.Error = QStringLiteral("--demo-history takes a number of seconds from 1 to %1")
+                               .arg(MaxDemoHistory);
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             cl.Help = true;
         } else if (arg == QLatin1String("--version")) {
@@ -87,17 +96,22 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     }
     if (cl.Every > 0 && cl.Record.isEmpty())
         cl.Error = QStringLiteral("--every goes with --record FILE");
+    else if (cl.DemoHistory > 0 && (!cl.Demo || !cl.Record.isEmpty()))
+        cl.Error = QStringLiteral("--demo-history goes with --demo, in the window program");
     return cl;
 }
 
 QString CommandLineUsage() {
     return QStringLiteral(
-        "Usage: brackwater [--port DEVICE]... [--demo [MODEL]]\n"
+        "Usage: brackwater [--port DEVICE]... [--demo [MODEL]] [--demo-history SECONDS]\n"
         "       brackwater --record FILE [--every SECONDS] [--port DEVICE]... [--demo [MODEL]]\n"
         "  --port DEVICE    add a serial device to the port list (repeatable), for ports\n"
         "                   the system does not list, such as pseudo-terminals\n"
         "  --demo [MODEL]   run a built-in simulated meter (300, 301, 302 or 303;\n"
         "                   default 303) and add its device to the port list\n"
+        "  --demo-history SECONDS\n"
+        "                   with --demo: start the log and the live graph with that\n"
+        "                   much of the simulated meter's past (up to 31 days)\n"
         "  --record FILE    record without windows: find the meter and append one row\n"
         "                   every SECONDS to FILE (tab-separated, or comma-separated\n"
         "                   when the name ends in csv), until interrupted\n"

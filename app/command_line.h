@@ -11,6 +11,9 @@ struct CommandLine {
     int DemoModel = 303;
     QString Record; // --record FILE: record without windows into this file (absolute path)
     int Every = 0;  // --every SECONDS; 0: the stored listing rate
+    // --demo-history SECONDS: with --demo, the log and the live graph start with
+    // that much of the simulated meter's past, as if recording had run all along.
+    int DemoHistory = 0;
     bool Help = false;
     bool Version = false;
     QString Error; // set when the arguments cannot be understood

@@ -8,8 +8,12 @@ constexpr qint64 DayZero = 2415019; // 30 December 1899 as a Julian day
 } // namespace
 
 double DayCountFromDateTime(const QDateTime& dateTime) {
-    return static_cast<double>(dateTime.date().toJulianDay() - DayZero) +
-           dateTime.time().msecsSinceStartOfDay() / MsPerDay;
+    return DayCount(dateTime.date(), dateTime.time());
+}
+
+double DayCount(QDate date, QTime time) {
+    return static_cast<double>(date.toJulianDay() - DayZero) +
+           time.msecsSinceStartOfDay() / MsPerDay;
 }
 
 QDateTime DateTimeFromDayCount(double days) {

@@ -5,6 +5,7 @@
 #include <QDateTime>
 
 double DayCountFromDateTime(const QDateTime& dateTime);
+double DayCount(QDate date, QTime time);
 // Rounded to the millisecond, so a count read back formats as the second it was taken in.
 QDateTime DateTimeFromDayCount(double days);
 // The current local date and time.

@@ -6,6 +6,7 @@
 #include "app/recording_session.h"
 #include "app/settings_store.h"
 #include "app/single_instance.h"
+#include "app/ui/demo_history.h"
 #include "app/ui/window_set.h"
 #include "meter_emulator.h"
 #include "platform/termination_signals.h"
@@ -117,6 +118,19 @@ int main(int argc, char* argv[]) {
     });
     RecordingSession session(SettingsStore::OpenPlatformStore(), ports);
     WindowSet windows(session);
+    if (cl.DemoHistory > 0) {
+        // Once, when the log first records: the graph is set up for the model by then.
+        auto filled = std::make_shared<bool>(false);
+        QObject::connect(&session, &RecordingSession::ListRunningChanged, windows.frmList.get(),
+                         [&, filled](bool running) {
+                             if (!running || *filled)
+                                 return;
+                             *filled = true;
+                             FillDemoHistory(session, *windows.frmList, *windows.frmGraph,
+                                             cl.DemoHistory, demo->Temperature(0),
+                                             demo->Temperature(1));
+                         });
+    }
     termination.disconnect();
     QObject::connect(&termination, &TerminationSignals::Received, windows.frmMain.get(),
                      [&windows] { windows.frmMain->ShutDown(TfrmMain::ExitRequest::Signal); });

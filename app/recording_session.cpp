@@ -116,6 +116,8 @@ void RecordingSession::InitLogTable() {
 void RecordingSession::InitLiveGraph() {
     if (state_.Settings.GraphingRate == 0)
         SetGraphingRate(2);
+    // The graph starts again from the range read at start-up.
+    liveRange_ = {double(state_.Settings.MinScale), double(state_.Settings.MaxScale)};
     emit LiveGraphReset();
 }
 

@@ -89,6 +89,8 @@ public:
     void SetLiveRange(const VerticalRange& range) { liveRange_ = range; }
     VerticalRange LiveRange() const { return liveRange_; }
     void SetShowReso(int32_t showReso) { state_.Settings.ShowReso = showReso; }
+    // The date pattern of log rows; the locale's short date, widened, by default.
+    void SetLogDateFormat(const QString& format) { state_.Settings.LogDateFormat = format; }
 
     // --- the panel's keys
     // Sends one key byte while the meter is linked; false (nothing sent) without a link.

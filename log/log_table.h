@@ -21,6 +21,9 @@ public:
 
     // The locale whose decimal and time separators the rows use; the user's own by default.
     void SetLocale(const QLocale& locale);
+    const QLocale& Locale() const { return locale_; }
+    // The pattern of the time column: hours, minutes and seconds with the locale's separator.
+    const QString& TimeFormat() const { return timeFormat_; }
 
     // Grid terms: row 0 is the header, rows 1 to RowCount() - 1 are data rows. An
     // empty table has RowCount() 2 and a wholly blank row 1.
@@ -39,8 +42,6 @@ public:
     void LoadRows(LogRowStore&& rows);
     // The data rows themselves: row r of the table is row r - 1 here.
     const LogRowStore& Rows() const { return rows_; }
-    // The locale of the values and the time format of column 2.
-    const QLocale& Locale() const { return locale_; }
     void WriteHeader();
 
     // Fixed-point with one decimal and the locale's separator, as the log shows values.

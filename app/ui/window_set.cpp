@@ -13,11 +13,22 @@ WindowSet::WindowSet(RecordingSession& session) : session_(session) {
     frmList = std::make_unique<TfrmList>(session);
     frmGraph = std::make_unique<TfrmGraph>(session);
     frmResolu = std::make_unique<TfrmResolu>(session);
+    frmSetupScale = std::make_unique<TfrmSetupScale>();
     frmLinkTest = std::make_unique<TfrmLinkTest>(session);
+    frmGraphList = std::make_unique<TfrmGraphList>(session);
+    frmEditTitle = std::make_unique<TfrmEditTitle>();
     frmScope = std::make_unique<TfrmScope>();
     frmPrintProgress = std::make_unique<TfrmPrintProgress>();
     frmOpenProgress = std::make_unique<TfrmOpenProgress>();
+
     frmList->SetFileDialogs(frmScope.get(), frmPrintProgress.get(), frmOpenProgress.get());
+    GraphingProgress = std::make_unique<DialogGraphProgress>(*frmPrintProgress);
+    frmGraphList->SetProgress(GraphingProgress.get());
+    frmGraphList->SetDialogs(frmEditTitle.get(), frmSetupScale.get());
+    frmGraph->SetDialogs(frmEditTitle.get(), frmSetupScale.get());
+    QObject::connect(frmList.get(), &TfrmList::GraphRequested, frmGraphList.get(), [this] {
+        RunGuarded([this] { frmGraphList->BuildLogGraph(*frmList->Table); });
+    });
 
     frmMain->SetWorkingWindows(frmPanel.get(), frmGraph.get(), frmList.get());
     frmMain->SetLinkTestWindow(frmLinkTest.get());

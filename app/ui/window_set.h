@@ -8,7 +8,11 @@
 #include "app/ui/main_window.h"
 #include "app/ui/resolution_notice.h"
 #include "app/ui/tray_form.h"
+#include "graph/ui/dialog_graph_progress.h"
+#include "graph/ui/edit_title_dialog.h"
 #include "graph/ui/live_graph_window.h"
+#include "graph/ui/log_graph_window.h"
+#include "graph/ui/setup_scale_dialog.h"
 #include "link/ui/link_test_window.h"
 #include "log/ui/log_window.h"
 #include "log/ui/open_progress_dialog.h"
@@ -34,10 +38,14 @@ public:
     std::unique_ptr<TfrmList> frmList;
     std::unique_ptr<TfrmGraph> frmGraph;
     std::unique_ptr<TfrmResolu> frmResolu;
+    std::unique_ptr<TfrmSetupScale> frmSetupScale;
     std::unique_ptr<TfrmLinkTest> frmLinkTest;
+    std::unique_ptr<TfrmGraphList> frmGraphList;
+    std::unique_ptr<TfrmEditTitle> frmEditTitle;
     std::unique_ptr<TfrmScope> frmScope;
     std::unique_ptr<TfrmPrintProgress> frmPrintProgress;
     std::unique_ptr<TfrmOpenProgress> frmOpenProgress;
+    std::unique_ptr<DialogGraphProgress> GraphingProgress; // the log graph's use of the dialog
 
 private:
     RecordingSession& session_;

@@ -1,10 +1,15 @@
 #include "graph/ui/live_graph_window.h"
 
 #include "app/day_count.h"
+#include "app/handler_guard.h"
 #include "app/ui/help.h"
 #include "app/ui/recording_controls.h"
 #include "app/ui/tool_strip.h"
+#include "graph/scale_entry.h"
+#include "graph/ui/chart_status.h"
+#include "graph/ui/edit_title_dialog.h"
 #include "graph/ui/plot_chart.h"
+#include "graph/ui/setup_scale_dialog.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -32,6 +37,7 @@ TfrmGraph::TfrmGraph(RecordingSession& session, QWidget* parent)
 
     QMenu* printMenu = menuBar()->addMenu(QStringLiteral("&Print"));
     mnuPrint = printMenu->addAction(QStringLiteral("&Print"));
+    mnuExportImage = printMenu->addAction(QStringLiteral("Export &Image..."));
     QMenu* optionMenu = menuBar()->addMenu(QStringLiteral("&Option"));
     QMenu* lineMenu = optionMenu->addMenu(QStringLiteral("&Line"));
     mnuThin = lineMenu->addAction(QStringLiteral("&Thin"));
@@ -44,11 +50,8 @@ TfrmGraph::TfrmGraph(RecordingSession& session, QWidget* parent)
     mnuMarkData->setStatusTip(QStringLiteral("mark data-points with a small circle"));
     mnuMarkData->setToolTip(mnuMarkData->statusTip());
     optionMenu->setToolTipsVisible(true);
-    // The range and title dialogs come with the graph options.
     mnuRange = menuBar()->addAction(QStringLiteral("&Range"));
-    mnuRange->setEnabled(false);
     mnutitle = menuBar()->addAction(QStringLiteral("&Title"));
-    mnutitle->setEnabled(false);
     mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
 
     PlotChart1 = new PlotChart(this);
@@ -65,6 +68,12 @@ TfrmGraph::TfrmGraph(RecordingSession& session, QWidget* parent)
     connect(mnuThin, &QAction::triggered, this, &TfrmGraph::mnuThinClick);
     connect(mnuThick, &QAction::triggered, this, &TfrmGraph::mnuThickClick);
     connect(mnuMarkData, &QAction::triggered, this, &TfrmGraph::mnuMarkDataClick);
+    connect(mnuRange, &QAction::triggered, this,
+            [this] { RunGuarded([this] { mnuRangeClick(); }); });
+    connect(mnutitle, &QAction::triggered, this, &TfrmGraph::mnutitleClick);
+    connect(mnuExportImage, &QAction::triggered, this, &TfrmGraph::mnuExportImageClick);
+    new ChartStatus(PlotChart1, statusBar(),
+                    QStringLiteral("Ctrl+click two points to measure between them."));
     // A rate of 0 samples at every tick, so its window still spans 100 ticks.
     connect(Controls, &RecordingControls::RateChanged, this,
             [this](int32_t rate) { xSpan_ = std::max(rate, 1) * 100.0 / 86400.0; });
@@ -205,4 +214,34 @@ void TfrmGraph::mnuMarkDataClick() {
     PlotChart1->SetMarkDataPoints(!PlotChart1->MarkDataPoints());
     mnuMarkData->setChecked(PlotChart1->MarkDataPoints());
     PlotChart1->Redraw();
+}
+
+void TfrmGraph::SetDialogs(TfrmEditTitle* editTitle, TfrmSetupScale* setupScale) {
+    editTitle_ = editTitle;
+    setupScale_ = setupScale;
+}
+
+void TfrmGraph::mnuRangeClick() {
+    PlotChart& chart = *PlotChart1;
+    if (!setupScale_->Ask(ScaleEntry::LiveText(chart.ManualMaxY()),
+                          ScaleEntry::LiveText(chart.ManualMinY())))
+        return;
+    // The maximum is taken even when the minimum then fails; the core stores what
+    // the chart holds at exit.
+    chart.SetManualMaxY(
+        ScaleEntry::LiveValue(setupScale_->edtMaxScale->text(), QStringLiteral("maximum")));
+    session_.SetLiveRange({chart.ManualMinY(), chart.ManualMaxY()});
+    chart.SetManualMinY(
+        ScaleEntry::LiveValue(setupScale_->edtMinScale->text(), QStringLiteral("minimum")));
+    session_.SetLiveRange({chart.ManualMinY(), chart.ManualMaxY()});
+    chart.ChartAction(PlotChart::chReinitAndReset);
+    chart.ChartAction(PlotChart::chReinitAndReset);
+}
+
+void TfrmGraph::mnutitleClick() {
+    editTitle_->EditTitlesOf(*PlotChart1);
+}
+
+void TfrmGraph::mnuExportImageClick() {
+    PlotChart1->ExportImageAs();
 }

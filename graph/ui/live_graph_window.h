@@ -12,6 +12,8 @@ class PlotChart;
 class RecordingControls;
 class QAction;
 class QLineEdit;
+class TfrmEditTitle;
+class TfrmSetupScale;
 
 class TfrmGraph : public QMainWindow {
     Q_OBJECT
@@ -35,6 +37,9 @@ public:
     double ManualMinY() const;
     double ManualMaxY() const;
 
+    // The title and range dialogs shared with the log graph.
+    void SetDialogs(TfrmEditTitle* editTitle, TfrmSetupScale* setupScale);
+
     RecordingControls* Controls; // Pause, Run and the rate entry
     PlotChart* PlotChart1;
     QLineEdit* MaskEdit1;
@@ -44,6 +49,7 @@ public:
     QAction* btnRun;
     QAction* btnHelp;
     QAction* mnuPrint;
+    QAction* mnuExportImage;
     QAction* mnuThin;
     QAction* mnuThick;
     QAction* mnuMarkData;
@@ -60,6 +66,11 @@ public slots:
     void mnuThinClick();
     void mnuThickClick();
     void mnuMarkDataClick();
+    // Live range: fractions, in the order entered; a failing minimum leaves the
+    // maximum already set, with no redraw.
+    void mnuRangeClick();
+    void mnutitleClick();
+    void mnuExportImageClick();
 
 private:
     // The chart's set-up for the model and settings, when the core resets the graph.
@@ -68,6 +79,8 @@ private:
     double FirstStoredTime() const;
 
     RecordingSession& session_;
+    TfrmEditTitle* editTitle_ = nullptr;
+    TfrmSetupScale* setupScale_ = nullptr;
     int nextPoint_ = 0;
     double xSpan_ = 0;
 };

@@ -1,22 +1,35 @@
 #pragma once
 // The chart both graph windows draw through: series of points with date-time X
 // values (day counts) and float Y values, titles, manual or automatic scales,
-// thin or thick lines, point marks, a rectangle zoom with undo, a read-out of the
-// values under the mouse, and printing. The program sets properties, then
-// triggers ChartAction; points whose X is still 0 are blanks and are not drawn.
+// thin or thick lines, point marks, a rectangle zoom with undo and sideways
+// scrolling, a read-out of the values under the mouse, a two-point read-out,
+// printing and image export. The program sets properties, then triggers
+// ChartAction; points whose X is still 0 are blanks and are not drawn. The points
+// stay in the chart between redraws and are drawn at the detail the pixels show,
+// and a redraw after new points repaints only the series.
+
+#include "graph/chart_data.h"
+#include "graph/two_point_readout.h"
 
 #include <QColor>
 #include <QString>
 #include <QWidget>
+#include <limits>
 #include <optional>
 #include <vector>
 
 class QCustomPlot;
-class QCPGraph;
+class QCPItemStraightLine;
+class QCPItemText;
+class QCPItemTracer;
+class QCPLayer;
 class QCPTextElement;
 class QMouseEvent;
 class QPaintDevice;
 class QPrinter;
+class QScrollBar;
+class QWheelEvent;
+class SeriesPlottable;
 
 class PlotChart : public QWidget {
     Q_OBJECT
@@ -31,24 +44,31 @@ public:
     };
     enum ScaleControl { chAutomatic, chManualMinAndMax };
     enum Zooming { chNoZooming, chHorzPlusVertZooming };
+    enum class ImageFormat { Png, Png2x, Svg, Pdf };
     static constexpr int ThinSolid = 0;
     static constexpr int ThickSolid = 6;
 
     explicit PlotChart(QWidget* parent = nullptr);
 
-    int Subsets() const { return static_cast<int>(series_.size()); }
+    int Subsets() const { return data_.Subsets(); }
     void SetSubsets(int count);
-    int Points() const { return points_; }
+    int Points() const { return data_.Points(); }
     void SetPoints(int count);
 
     // A write outside the series or points fails and returns false. Writing 0 at
     // point -1 clears the whole series.
     bool SetXDataD(int subset, int point, double x);
     bool SetYData(int subset, int point, float y);
-    double XDataD(int subset, int point) const;
-    float YData(int subset, int point) const;
+    double XDataD(int subset, int point) const { return data_.X(subset, point); }
+    float YData(int subset, int point) const { return data_.Y(subset, point); }
     // Appends n blank points to every series and drops the oldest n.
     void AppendBlankPoints(int n);
+    // The points themselves, for writing many at once; a redraw shows the changes.
+    ChartData& Data() {
+        reshaped_ = true;
+        return data_;
+    }
+    const ChartData& Data() const { return data_; }
 
     void SetSubsetLabel(int subset, const QString& label);
     void SetSubsetColor(int subset, const QColor& color);
@@ -78,56 +98,118 @@ public:
     bool MarkDataPoints() const { return markDataPoints_; }
     void SetMarkDataPoints(bool on) { markDataPoints_ = on; }
     void SetAllowZooming(Zooming zooming);
+    // While zoomed, the view can be moved sideways with a scroll bar and the wheel.
+    void SetScrollingHorzZoom(bool on);
     void SetCursorPromptTracking(bool on) { cursorPrompt_ = on; }
 
     void ChartAction(Action action);
     // After every change of data or looks.
     void Redraw();
+    // How the last picture was made: the whole chart; only its series over the rest;
+    // or only the points added since, drawn onto the series' picture.
+    enum class RedrawKind { Full, Series, Appended };
+    RedrawKind LastRedraw() const { return lastRedraw_; }
 
-    // The read-out shown for a position in the chart's pixels: time and value.
+    // The read-out shown for a position in the chart's pixels: date, time and value.
     QString CursorPromptAt(const QPointF& position) const;
     // Draws the chart onto the printer's page, scaled to fit.
     void PrintTo(QPrinter& printer);
     // The same onto any device; page is the printable area in the device's pixels.
     void RenderPage(QPaintDevice& device, const QRectF& page);
+    // The chart as shown, titles included: PNG at its size or twice that, SVG, PDF.
+    // On failure error names the file and the reason.
+    bool ExportImage(const QString& fileName, ImageFormat format, QString* error = nullptr);
+    // Asks for the file and its kind, then exports; a failure is shown in the error box.
+    void ExportImageAs();
     // The shown ranges, zoom included.
     double ShownMinX() const;
     double ShownMaxX() const;
+    double ShownMinY() const;
+    double ShownMaxY() const;
+    bool Zoomed() const { return zoomed_; }
+    // The pixel position of a day count and value, for tests and the read-outs.
+    QPointF PixelAt(double days, double value) const;
+
+    // Marks were asked for but are left out: too many points are in view.
+    bool MarksHidden() const { return marksHidden_; }
+
+    // Two-point read-out: a click with Ctrl held (or any click in measure mode)
+    // marks the point nearest in time; the second mark shows the read-out, a third
+    // starts again. Escape clears it.
+    void SetMeasureMode(bool on) { measureMode_ = on; }
+    bool MeasureMode() const { return measureMode_; }
+    void MarkAt(double days);
+    void ClearMeasurement();
+    const std::vector<double>& Marks() const { return marks_; }
+    std::optional<TwoPointReadout> Measurement() const;
 
 signals:
     void ZoomIn();
+    void MarksHiddenChanged(bool hidden);
+    // The read-out's text; a hint after the first mark, empty when cleared.
+    void MeasurementChanged(const QString& text);
 
 private:
-    struct Series {
-        std::vector<double> x;
-        std::vector<float> y;
+    struct Look {
         QString label;
         QColor color;
         int lineType = ThinSolid;
-        QCPGraph* graph = nullptr;
+        SeriesPlottable* plottable = nullptr;
+        // Points from paintedEnd on were blanks when the series were last painted;
+        // points changedFirst to changedLast were written since.
+        int paintedEnd = 0;
+        int changedFirst = std::numeric_limits<int>::max();
+        int changedLast = -1;
+    };
+    struct Ranges {
+        double lowerX, upperX, lowerY, upperY;
     };
 
     void ResetImage();
-    void ApplyRanges();
-    void FillGraph(Series& series);
+    bool ApplyLooks();
+    Ranges FullRanges() const;
+    bool ApplyRanges();
+    void Replot(bool full);
+    // Draws only the points written since the series were painted, when that is all
+    // that changed and they follow the painted ones; false when it cannot.
+    bool DrawAppended();
+    void NotePainted();
+    void NoteWritten(int subset, int point);
+    void NoteMarks();
     void Zoom(const QRect& rect);
     void UndoZoom();
+    void ScrollTo(double lowerKey);
+    void SyncScrollBar();
     void Print(bool withDialog);
     void MouseMoved(QMouseEvent* event);
+    void MouseReleased(QMouseEvent* event);
+    void Wheel(QWheelEvent* event);
+    void ShowMeasurement();
 
     QCustomPlot* plot_;
+    QScrollBar* scroll_;
+    QCPLayer* seriesLayer_;
+    QCPLayer* measureLayer_;
     QCPTextElement* mainTitleElement_;
     QCPTextElement* subTitleElement_;
-    std::vector<Series> series_;
-    int points_ = 0;
+    ChartData data_;
+    std::vector<Look> looks_;
     QString mainTitle_, subTitle_, xAxisLabel_, yAxisLabel_;
     ScaleControl scaleX_ = chAutomatic;
     ScaleControl scaleY_ = chAutomatic;
     double minX_ = 0, maxX_ = 1, minY_ = 0, maxY_ = 1;
     bool markDataPoints_ = false;
     bool cursorPrompt_ = false;
-    struct Ranges {
-        double lowerX, upperX, lowerY, upperY;
-    };
-    std::optional<Ranges> unzoomed_; // the view before the first zoom
+    bool scrolling_ = false;
+    bool zoomed_ = false;
+    bool fullReplotDue_ = true;
+    RedrawKind lastRedraw_ = RedrawKind::Full;
+    bool reshaped_ = true; // points moved, cleared or written in bulk since the last painting
+    bool marksHidden_ = false;
+    bool measureMode_ = false;
+    QPoint pressPosition_;
+    std::vector<double> marks_;
+    std::vector<QCPItemStraightLine*> markLines_;
+    std::vector<QCPItemTracer*> markDots_;
+    QCPItemText* readout_ = nullptr;
 };

@@ -130,9 +130,6 @@ TfrmList::TfrmList(RecordingSession& session, QWidget* parent)
     mnuPause = runMenu->addAction(QStringLiteral("&Pause"));
     mnuToGraph = menuBar()->addAction(QStringLiteral("&Output To Graph"));
     mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
-    // The log graph comes with its own work.
-    for (QAction* pending : {btnToGraph, mnuToGraph})
-        pending->setEnabled(false);
 
     QFont gridFont(QStringLiteral("MS Sans Serif"));
     gridFont.setStyleHint(QFont::SansSerif);
@@ -168,6 +165,8 @@ TfrmList::TfrmList(RecordingSession& session, QWidget* parent)
     connect(Run1, &QAction::triggered, Controls, &RecordingControls::btnRunClick);
     connect(btnHelp, &QAction::triggered, this, &TfrmList::btnHelpClick);
     connect(mnuHelp, &QAction::triggered, this, &TfrmList::btnHelpClick);
+    connect(btnToGraph, &QAction::triggered, this, &TfrmList::BitBtn7Click);
+    connect(mnuToGraph, &QAction::triggered, this, &TfrmList::BitBtn7Click);
     // The newest row stays in view.
     connect(&session, &RecordingSession::RowAppended, Grid1, &QTableView::scrollToBottom);
     connect(&session, &RecordingSession::LogTableInitialized, this, [this] {
@@ -264,6 +263,10 @@ void TfrmList::BitBtn5Click() {
 
 void TfrmList::btnHelpClick() {
     OpenHelpTopic(QStringLiteral("Hlp_Tabular1"));
+}
+
+void TfrmList::BitBtn7Click() {
+    emit GraphRequested();
 }
 
 void TfrmList::SetFileDialogs(TfrmScope* scope, TfrmPrintProgress* printProgress,

@@ -80,6 +80,11 @@ public slots:
     void btnOpenClick();
     void btnPrintClick();
     void mnuExportCsvClick();
+    void BitBtn7Click(); // output to graph
+
+signals:
+    // The log graph window is to draw the table.
+    void GraphRequested();
 
 private:
     void SizeColumns();

@@ -39,6 +39,16 @@ private slots:
             << QStringList{} << true << 301 << false;
         QTest::newRow("unknown single dash")
             << QStringList{"-x"} << QStringList{} << false << 303 << true;
+        QTest::newRow("demo history") << QStringList{"--demo", "301", "--demo-history", "5000"}
+                                      << QStringList{} << true << 301 << false;
+        QTest::newRow("demo history without the demo")
+            << QStringList{"--demo-history", "5000"} << QStringList{} << false << 303 << true;
+        QTest::newRow("demo history not a number")
+            << QStringList{"--demo", "--demo-history", "lots"} << QStringList{} << true << 303
+            << true;
+        QTest::newRow("demo history beyond a month")
+            << QStringList{"--demo", "--demo-history", "2678401"} << QStringList{} << true << 303
+            << true;
     }
     void parses() {
         QFETCH(QStringList, args);
@@ -51,6 +61,7 @@ private slots:
         QTEST(cl.Ports, "ports");
         QTEST(cl.Demo, "demo");
         QTEST(cl.DemoModel, "model");
+        QCOMPARE(cl.DemoHistory, args.contains(QStringLiteral("--demo-history")) ? 5000 : 0);
     }
 
     // The real program, with no display to connect to: help, version and a

@@ -1,7 +1,9 @@
 // The whole window set against the simulated meter: the start sequence on a first
 // and a later run, the port search, and what the windows show of the recording.
+#include "answer_dialog.h"
 #include "app/handler_guard.h"
 #include "app/ui/window_set.h"
+#include "graph/ui/plot_chart.h"
 #include "log/log_table.h"
 #include "meter_emulator.h"
 #include "support/scratch_settings.h"
@@ -165,6 +167,42 @@ private slots:
         QVERIFY2(shown[0].contains(QDir::toNativeSeparators(path)), qPrintable(shown[0]));
         QVERIFY(shown[0].contains(QStringLiteral("folder, not a file")));
         QCOMPARE(p.State().Reading.ModelCode, 300); // searched, found nothing
+    }
+
+    // Output To Graph draws the log as recorded so far. At exit the live graph's
+    // range, set by its dialog, is stored cut to whole degrees; the log graph's never.
+    // Last: once the program has ended, no event loop of this process runs again.
+    void logGraphAndRangesAtExit() {
+        MeterEmulator meter(301);
+        QVERIFY(meter.OpenPty());
+        Program p(settings_.Store(), {meter.DevicePath()});
+        p.PressOkWhenDone();
+        p.w.Timer1Timer();
+        QVERIFY(QTest::qWaitFor([&] { return !p.w.frmList->Row1Empty(); }, 4000));
+
+        p.w.frmList->mnuToGraph->trigger();
+        QVERIFY(p.w.frmGraphList->isVisible());
+        QVERIFY(!p.w.frmPrintProgress->isVisible());
+        const PlotChart& logChart = *p.w.frmGraphList->PlotChart1;
+        QCOMPARE(logChart.Subsets(), 2);
+        QVERIFY(logChart.Points() >= 1 && logChart.XDataD(0, 0) != 0.0);
+
+        AnswerDialog<TfrmSetupScale>(*p.w.frmSetupScale, [](TfrmSetupScale& d) {
+            d.edtMaxScale->setText(QStringLiteral("99.7"));
+            d.edtMinScale->setText(QStringLiteral("10.2"));
+        });
+        p.w.frmGraph->mnuRange->trigger();
+        AnswerDialog<TfrmSetupScale>(*p.w.frmSetupScale, [](TfrmSetupScale& d) {
+            d.edtMaxScale->setText(QStringLiteral("500"));
+            d.edtMinScale->setText(QStringLiteral("400"));
+        });
+        p.w.frmGraphList->mnuRange->trigger();
+        QCOMPARE(logChart.ManualMaxY(), 500.0);
+
+        p.w.frmMain->ShutDown();
+        const SettingsVars stored = settings_.Stored();
+        QCOMPARE(stored.MaxScale, 99);
+        QCOMPARE(stored.MinScale, 10);
     }
 };
 

@@ -175,8 +175,8 @@ private slots:
         QVERIFY(graph.btnRun->isEnabled());
         session->StartRecording(); // OK of the port search
         QVERIFY(graph.btnPause->isEnabled() && !graph.btnRun->isEnabled());
-        QVERIFY(!graph.mnuRange->isEnabled());
-        QVERIFY(!graph.mnutitle->isEnabled());
+        QVERIFY(graph.mnuRange->isEnabled());
+        QVERIFY(graph.mnutitle->isEnabled());
     }
 
     void rateEntryTyped() {

@@ -1,11 +1,17 @@
-// The chart wrapper: point storage rules, the rectangle zoom with its undo, and
-// the read-out under the mouse.
+// The chart wrapper: point storage rules, the rectangle zoom with its undo and
+// scrolling, the read-out under the mouse, breaks at blanks, what a redraw
+// repaints, marks at high density, the two-point read-out, and image export.
 
 #include "app/day_count.h"
 #include "graph/ui/plot_chart.h"
 
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <qcustomplot.h>
 
 namespace {
@@ -80,31 +86,279 @@ private slots:
 
         // The prompt at the middle of the area names a time inside the zoomed window.
         const QString prompt = chart.CursorPromptAt(area.center());
-        QVERIFY2(prompt.startsWith(QStringLiteral("X: 10:00:")), qPrintable(prompt));
+        QVERIFY2(prompt.startsWith(QStringLiteral("X: ")) &&
+                     prompt.contains(QStringLiteral(" 10:00:")),
+                 qPrintable(prompt));
+        QVERIFY(prompt.contains(QLocale().toString(QDate(2026, 12, 6), QLocale::ShortFormat)));
+
+        // Zoomed, the view scrolls sideways within the data.
+        chart.SetScrollingHorzZoom(true);
+        auto* scroll = chart.findChild<QScrollBar*>();
+        QVERIFY(scroll && scroll->isVisible());
+        const double width = chart.ShownMaxX() - chart.ShownMinX();
+        scroll->setValue(scroll->maximum());
+        QVERIFY(qAbs(chart.ShownMaxX() - (t0 + 99 * Second)) < 1e-6);
+        QVERIFY(qAbs(chart.ShownMaxX() - chart.ShownMinX() - width) < 1e-9);
 
         chart.Redraw(); // new data does not undo the zoom
         QVERIFY(chart.ShownMinX() > t0 + 20 * Second);
         chart.ChartAction(PlotChart::chUndoZoom);
         QCOMPARE(chart.ShownMinX(), t0);
+        QVERIFY(!scroll->isVisible());
     }
 
-    void blanksAreNotDrawn() {
+    // A blank point breaks the line: between the points around it nothing is drawn.
+    void blanksBreakTheLine() {
         PlotChart chart;
         chart.SetSubsets(1);
-        chart.SetPoints(6);
+        chart.SetPoints(30);
         const double t0 = 46362.5;
-        for (int i : {0, 1, 3, 4}) {
-            chart.SetXDataD(0, i, t0 + i * Second);
-            chart.SetYData(0, i, 10.0f);
+        for (int i = 0; i < 30; ++i)
+            if (i < 10 || i >= 20) {
+                chart.SetXDataD(0, i, t0 + i * Second);
+                chart.SetYData(0, i, 50.0f);
+            }
+        chart.SetManualScaleControlY(PlotChart::chManualMinAndMax);
+        chart.SetManualMinY(0);
+        chart.SetManualMaxY(100);
+        chart.resize(600, 400);
+        chart.ChartAction(PlotChart::chReinitAndReset);
+        const QImage image = chart.grab().toImage();
+        const auto blueAt = [&](double days) {
+            const QPointF p = chart.PixelAt(days, 50);
+            for (int dy = -2; dy <= 2; ++dy) {
+                const QColor c = image.pixelColor(int(p.x()), int(p.y()) + dy);
+                if (c.blue() > 100 && c.red() < 100)
+                    return true;
+            }
+            return false;
+        };
+        QVERIFY(blueAt(t0 + 5 * Second));
+        QVERIFY(blueAt(t0 + 25 * Second));
+        QVERIFY(!blueAt(t0 + 15 * Second));
+    }
+
+    // New points at the end are drawn alone onto the series' picture; other writes
+    // repaint the series, and titles, ranges and marks everything. The picture made
+    // point by point is the one a full redraw makes.
+    void redrawRepaintsOnlyWhatChanged() {
+        using Kind = PlotChart::RedrawKind;
+        PlotChart chart;
+        chart.resize(600, 400);
+        chart.SetSubsets(2);
+        chart.SetPoints(100);
+        chart.SetSubsetLineType(0, PlotChart::ThickSolid);
+        chart.SetManualScaleControlX(PlotChart::chManualMinAndMax);
+        chart.SetManualScaleControlY(PlotChart::chManualMinAndMax);
+        chart.SetManualMinX(46362.5);
+        chart.SetManualMaxX(46362.5 + 100 * Second);
+        chart.SetManualMaxY(100);
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        chart.ChartAction(PlotChart::chReinitAndReset);
+        for (int i = 0; i < 60; ++i) {
+            if (i % 17 != 5) // a blank now and then breaks the line
+                chart.SetXDataD(0, i, 46362.5 + (i + 1) * Second);
+            chart.SetYData(0, i, float(50 + 30 * std::sin(i / 6.0)));
+            chart.SetXDataD(1, i, 46362.5 + (i + 1) * Second);
+            chart.SetYData(1, i, float(i));
+            chart.Redraw();
+            QCOMPARE(chart.LastRedraw(), Kind::Appended);
         }
+        QCoreApplication::processEvents();
+        const QImage appended = chart.grab().toImage();
+        chart.ChartAction(PlotChart::chReinitAndReset);
+        QCOMPARE(chart.LastRedraw(), Kind::Full);
+        const QImage full = chart.grab().toImage();
+        int drawn = 0, differing = 0;
+        for (int y = 0; y < full.height(); ++y)
+            for (int x = 0; x < full.width(); ++x) {
+                const QColor a = appended.pixelColor(x, y), b = full.pixelColor(x, y);
+                drawn += b != QColor(Qt::white);
+                differing += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                                 std::abs(a.blue() - b.blue()) >
+                             200;
+            }
+        QVERIFY2(differing * 50 < drawn,
+                 qPrintable(QStringLiteral("%1 of %2").arg(differing).arg(drawn)));
+
+        chart.SetYData(0, 3, 1.0f); // behind the end
         chart.Redraw();
-        const QCPGraph* graph = chart.findChild<QCustomPlot*>()->graph(0);
-        // Four points, a break for the blank point 2 and one for the blank tail.
-        QCOMPARE(graph->dataCount(), 6);
-        int breaks = 0;
-        for (auto it = graph->data()->constBegin(); it != graph->data()->constEnd(); ++it)
-            breaks += qIsNaN(it->value) ? 1 : 0;
-        QCOMPARE(breaks, 2);
+        QCOMPARE(chart.LastRedraw(), Kind::Series);
+        chart.AppendBlankPoints(10);
+        chart.Redraw();
+        QCOMPARE(chart.LastRedraw(), Kind::Series);
+        chart.SetMainTitle(QStringLiteral("New"));
+        chart.Redraw();
+        QCOMPARE(chart.LastRedraw(), Kind::Full);
+        chart.SetManualMaxX(46362.5 + 200 * Second);
+        chart.Redraw();
+        QCOMPARE(chart.LastRedraw(), Kind::Full);
+        chart.SetMarkDataPoints(true);
+        chart.Redraw();
+        QCOMPARE(chart.LastRedraw(), Kind::Full);
+        chart.SetXDataD(0, 60, 46362.5 + 61 * Second);
+        chart.Redraw();
+        QCOMPARE(chart.LastRedraw(), Kind::Series); // marks are counted again
+        chart.SetMarkDataPoints(false);
+        chart.Redraw();
+        chart.SetXDataD(0, 61, 46362.5 + 62 * Second);
+        chart.Redraw();
+        QCOMPARE(chart.LastRedraw(), Kind::Appended);
+    }
+
+    // Above a few thousand points in view the marks stay off while Mark Data stays on.
+    void marksHiddenAtDensity() {
+        PlotChart chart;
+        chart.resize(800, 500);
+        chart.SetSubsets(1);
+        chart.SetPoints(5000);
+        const double t0 = 46362.5;
+        for (int i = 0; i < 5000; ++i) {
+            chart.SetXDataD(0, i, t0 + i * Second);
+            chart.SetYData(0, i, float(i % 100));
+        }
+        chart.SetMarkDataPoints(true);
+        chart.SetAllowZooming(PlotChart::chHorzPlusVertZooming);
+        QSignalSpy hidden(&chart, &PlotChart::MarksHiddenChanged);
+        chart.ChartAction(PlotChart::chReinitAndReset);
+        QVERIFY(chart.MarksHidden());
+        QCOMPARE(hidden.size(), 1);
+        QVERIFY(chart.MarkDataPoints());
+
+        // Zoomed to a tenth, the marks return.
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        auto* plot = chart.findChild<QCustomPlot*>();
+        const QPoint from = chart.PixelAt(t0 + 1000 * Second, 99).toPoint();
+        const QPoint to = chart.PixelAt(t0 + 1400 * Second, 0).toPoint();
+        QTest::mousePress(plot, Qt::LeftButton, {}, from);
+        QTest::mouseMove(plot, to);
+        QTest::mouseRelease(plot, Qt::LeftButton, {}, to);
+        QVERIFY(chart.Zoomed());
+        QVERIFY(!chart.MarksHidden());
+        QCOMPARE(hidden.size(), 2);
+    }
+
+    // Two Ctrl+clicks mark the points nearest in time; the read-out shows on the
+    // chart; Escape clears it.
+    void twoPointMeasurement() {
+        PlotChart chart;
+        chart.resize(700, 450);
+        chart.SetSubsets(2);
+        chart.SetSubsetLabel(0, QStringLiteral("Main"));
+        chart.SetSubsetLabel(1, QStringLiteral("Second"));
+        chart.SetPoints(601);
+        const double t0 = 46362.5;
+        for (int i = 0; i <= 600; ++i) {
+            chart.SetXDataD(0, i, t0 + i * Second);
+            chart.SetYData(0, i, 20.0f + i * 0.05f); // 3 degrees a minute
+            chart.SetXDataD(1, i, t0 + i * Second);
+            chart.SetYData(1, i, 80.0f - i * 0.01f);
+        }
+        chart.SetManualScaleControlY(PlotChart::chManualMinAndMax);
+        chart.SetManualMinY(0);
+        chart.SetManualMaxY(100);
+        chart.ChartAction(PlotChart::chReinitAndReset);
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        auto* plot = chart.findChild<QCustomPlot*>();
+        QSignalSpy changed(&chart, &PlotChart::MeasurementChanged);
+
+        QTest::mouseClick(plot, Qt::LeftButton, Qt::ControlModifier,
+                          chart.PixelAt(t0 + 100.2 * Second, 50).toPoint());
+        QCOMPARE(chart.Marks().size(), size_t(1));
+        QTest::mouseClick(plot, Qt::LeftButton, Qt::ControlModifier,
+                          chart.PixelAt(t0 + 400 * Second, 50).toPoint());
+        QVERIFY(!chart.Zoomed());
+        const auto readout = chart.Measurement();
+        QVERIFY(readout);
+        // Snapped to stored points, whatever pixel the click hit.
+        QVERIFY(std::abs(readout->Seconds() - 300.0) <= 2.0);
+        QCOMPARE(readout->Seconds(), std::round(readout->Seconds()));
+        QVERIFY(std::abs(readout->PerMinute(0) - 3.0) < 1e-3);
+        QVERIFY(std::abs(readout->PerMinute(1) + 0.6) < 1e-3);
+        QCOMPARE(changed.size(), 2);
+        QVERIFY(changed.last().first().toString().contains(QStringLiteral("Second: ")));
+
+        QTest::keyClick(&chart, Qt::Key_Escape);
+        QVERIFY(chart.Marks().empty());
+        QVERIFY(!chart.Measurement());
+        QVERIFY(changed.last().first().toString().isEmpty());
+        // A plain click marks nothing unless measure mode is on.
+        QTest::mouseClick(plot, Qt::LeftButton, {}, chart.PixelAt(t0 + 50 * Second, 50).toPoint());
+        QVERIFY(chart.Marks().empty());
+        chart.SetMeasureMode(true);
+        QTest::mouseClick(plot, Qt::LeftButton, {}, chart.PixelAt(t0 + 50 * Second, 50).toPoint());
+        QCOMPARE(chart.Marks().size(), size_t(1));
+    }
+
+    void exportImage_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("png") << int(PlotChart::ImageFormat::Png) << "graph.png";
+        QTest::newRow("png 2x") << int(PlotChart::ImageFormat::Png2x) << "graph2x.png";
+        QTest::newRow("svg") << int(PlotChart::ImageFormat::Svg) << "graph.svg";
+        QTest::newRow("pdf") << int(PlotChart::ImageFormat::Pdf) << "graph.pdf";
+    }
+    void exportImage() {
+        QFETCH(int, format);
+        QFETCH(QString, name);
+        PlotChart chart;
+        chart.resize(640, 420);
+        chart.SetSubsets(1);
+        chart.SetPoints(50);
+        for (int i = 0; i < 50; ++i) {
+            chart.SetXDataD(0, i, 46362.5 + i * Second);
+            chart.SetYData(0, i, float(i));
+        }
+        chart.SetMainTitle(QStringLiteral("Export Title"));
+        chart.ChartAction(PlotChart::chReinitAndReset);
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        const QSize size = chart.findChild<QCustomPlot*>()->size();
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        QString error;
+        QVERIFY2(chart.ExportImage(path, PlotChart::ImageFormat(format), &error),
+                 qPrintable(error));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.size() > 1000);
+        switch (PlotChart::ImageFormat(format)) {
+        case PlotChart::ImageFormat::Png:
+            QCOMPARE(QImage::fromData(bytes).size(), size);
+            break;
+        case PlotChart::ImageFormat::Png2x:
+            QCOMPARE(QImage::fromData(bytes).size(), size * 2);
+            break;
+        case PlotChart::ImageFormat::Svg: {
+            QCOMPARE(QSvgRenderer(bytes).viewBoxF().size(), QSizeF(size));
+            // Its width in millimetres is the chart's at 96 pixels an inch.
+            const QRegularExpression widthMm(QStringLiteral("width=\"([0-9.]+)mm\""));
+            const auto match = widthMm.match(QString::fromUtf8(bytes));
+            QVERIFY(match.hasMatch());
+            QCOMPARE(qRound(match.captured(1).toDouble() / 25.4 * 96), size.width());
+            QVERIFY(bytes.contains("Export Title"));
+            break;
+        }
+        case PlotChart::ImageFormat::Pdf: {
+            QVERIFY(bytes.startsWith("%PDF"));
+            // One page of the chart's size in points.
+            const QRegularExpression box(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
+            const auto match = box.match(QString::fromLatin1(bytes));
+            QVERIFY(match.hasMatch());
+            QCOMPARE(qRound(match.captured(1).toDouble()), size.width());
+            QCOMPARE(qRound(match.captured(2).toDouble()), size.height());
+            break;
+        }
+        }
+        // A folder that does not exist is named in the failure.
+        QVERIFY(!chart.ExportImage(dir.filePath(QStringLiteral("missing/") + name),
+                                   PlotChart::ImageFormat(format), &error));
+        QVERIFY(error.contains(QStringLiteral("missing")));
     }
 };
 

@@ -1,0 +1,51 @@
+#include "app/ui/demo_history.h"
+
+#include "app/day_count.h"
+#include "app/recording_session.h"
+#include "graph/ui/live_graph_window.h"
+#include "graph/ui/plot_chart.h"
+#include "log/log_table.h"
+#include "log/ui/log_window.h"
+
+#include <QTableView>
+#include <cmath>
+
+namespace {
+// Age in seconds to a temperature that ends at now: a slow swing, a faster ripple.
+double Past(double now, double age, double swing, double period) {
+    return now + swing * std::sin(age / period) * (1 - std::exp(-age / 300.0)) +
+           0.3 * std::sin(age / 17.0);
+}
+} // namespace
+
+void FillDemoHistory(RecordingSession& session, TfrmList& list, TfrmGraph& graph, int seconds,
+                     double mainNow, double subNow) {
+    CurrentReading reading = session.Reading();
+    const SettingsVars& settings = session.Settings();
+    const double now = CurrentDayCount();
+    const int listing = std::max(settings.ListingRate, 1);
+    const int graphing = std::max(settings.GraphingRate, 1);
+    const int firstPointAge = std::min(seconds, (TfrmGraph::PointCount - 1) * graphing);
+    const auto at = [now](int age) { return now - age / 86400.0; };
+
+    for (int age = seconds; age > 0; --age) {
+        const double mainValue = Past(mainNow, age, 6.0, 700.0);
+        const double subValue = Past(subNow, age, -4.0, 1100.0);
+        if (age % listing == 0) {
+            reading.MainValue = mainValue;
+            reading.SubValue = subValue;
+            reading.MainOverload = reading.SubOverload = false;
+            reading.MainValid = reading.SubValid = true;
+            session.Log().AppendLogRow(reading, at(age), settings.LogDateFormat);
+        }
+        if (age % graphing == 0 && age <= firstPointAge) {
+            if (graph.NextPoint() == 0) {
+                // The time window starts where the past does and widens as it fills.
+                graph.PlotChart1->SetManualMinX(at(age));
+                graph.PlotChart1->SetManualMaxX(at(age) + graph.XSpan());
+            }
+            graph.AddPoint(false, false, float(mainValue), at(age), float(subValue));
+        }
+    }
+    list.Grid1->scrollToBottom();
+}

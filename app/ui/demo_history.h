@@ -1,0 +1,12 @@
+#pragma once
+// The simulated meter's past, for trying the program and measuring it with a full
+// graph: rows at the listing rate and points at the graphing rate over the given
+// seconds up to now, wandering towards the meter's present temperatures, as if
+// recording had run all along. The live graph gets only the points it keeps.
+
+class RecordingSession;
+class TfrmGraph;
+class TfrmList;
+
+void FillDemoHistory(RecordingSession& session, TfrmList& list, TfrmGraph& graph, int seconds,
+                     double mainNow, double subNow);

@@ -1,0 +1,61 @@
+#pragma once
+// Turns the log table's texts into the log graph's points: one series from the
+// main value, a second from the second value when row 1 comes from a two-channel
+// meter (its column 6 holds a temperature unit). X is the row's date and time as a
+// day count, read with the patterns the table writes; texts that do not convert,
+// such as "OL", leave their point blank.
+
+#include <QLocale>
+#include <QString>
+
+class ChartData;
+class GraphProgress;
+class LogTable;
+
+class LogGraphBuild {
+public:
+    // dateFormat is the date column's pattern; empty means the table's short format.
+    LogGraphBuild(const LogTable& table, const QString& dateFormat);
+
+    // Data rows, 1 to Rows(): the table's rows taken now, so rows recorded during
+    // the build are not graphed.
+    int Rows() const { return rows_; }
+    int SeriesCount() const;
+
+    // The date and time of the first and the last row. A failure stops there and
+    // names the row and the text; what was read stays, the rest is 0.
+    struct Span {
+        double first = 0;
+        double last = 0;
+        QString error;
+    };
+    Span FirstAndLast() const;
+
+    // Fills series 0 (and 1) of data, point i - 1 from row i, stopping when progress
+    // reports a cancel; data must hold SeriesCount() series of Rows() blank points.
+    // A row whose date or time does not convert puts its second value at the last
+    // time that converted (first, before any did). Returns the rows read.
+    int Fill(ChartData& data, GraphProgress& progress, double first) const;
+
+    // "date time" as a day count; false when either part does not convert.
+    bool DateTime(const QString& date, const QString& time, double& days) const;
+    // A value as the table writes it, with the locale's decimal separator.
+    bool Number(const QString& text, float& value) const;
+
+private:
+    bool Date(const QString& text, qint64& day) const;
+    bool Time(const QString& text, int& ms) const;
+
+    const LogTable& table_;
+    int rows_;
+    QString dateFormat_;
+    bool twoDigitYear_;
+    QString timeFormat_;
+    QString lenientTimeFormat_;
+    QLocale locale_;
+    QChar decimalPoint_;
+    QChar timeSeparator_;
+    // Consecutive rows mostly share their date: the last one read is kept.
+    mutable QString lastDateText_;
+    mutable qint64 lastDay_ = 0;
+};

@@ -1,0 +1,228 @@
+#include "graph/ui/log_graph_window.h"
+
+#include "app/handler_guard.h"
+#include "app/ui/help.h"
+#include "app/ui/tool_strip.h"
+#include "graph/graph_progress.h"
+#include "graph/log_graph_build.h"
+#include "graph/scale_entry.h"
+#include "graph/ui/chart_status.h"
+#include "graph/ui/edit_title_dialog.h"
+#include "graph/ui/plot_chart.h"
+#include "graph/ui/setup_scale_dialog.h"
+
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScopedValueRollback>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+TfrmGraphList::TfrmGraphList(const RecordingSession& session, QWidget* parent)
+    : QMainWindow(parent), session_(session) {
+    // The pictures are compiled into the static library, which the linker would otherwise drop.
+    Q_INIT_RESOURCE(brackwater);
+    setWindowTitle(QStringLiteral("Graphing from  Tabular"));
+    resize(602, 420);
+
+    ToolStrip tools(this);
+    tools.Bar->setFixedHeight(50);
+    btnPrint = tools.AddButton("print", "Print");
+    btnClear = tools.AddButton("undo-zoom", "Clear Graph");
+    btnClear->setText(QStringLiteral("Undo Zoom"));
+    if (auto* button = qobject_cast<QToolButton*>(tools.Bar->widgetForAction(btnClear)))
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    btnClear->setEnabled(false);
+    btnHelp = tools.AddButton("help", "HELP");
+
+    QMenu* printMenu = menuBar()->addMenu(QStringLiteral("&Print"));
+    mnuPrint = printMenu->addAction(QStringLiteral("&Print"));
+    mnuExportImage = printMenu->addAction(QStringLiteral("Export &Image..."));
+    QMenu* optionMenu = menuBar()->addMenu(QStringLiteral("&Option"));
+    QMenu* lineMenu = optionMenu->addMenu(QStringLiteral("&Line"));
+    mnuThin = lineMenu->addAction(QStringLiteral("&Thin"));
+    mnuThick = lineMenu->addAction(QStringLiteral("Thick"));
+    mnuThin->setCheckable(true);
+    mnuThick->setCheckable(true);
+    mnuThin->setChecked(true);
+    mnuMarkData = optionMenu->addAction(QStringLiteral("&Mark Data"));
+    mnuMarkData->setCheckable(true);
+    mnuMarkData->setChecked(true);
+    mnuMarkData->setStatusTip(QStringLiteral("mark data-points with a small circle"));
+    mnuMarkData->setToolTip(mnuMarkData->statusTip());
+    mnuMeasure = optionMenu->addAction(QStringLiteral("Mea&sure Between Two Points"));
+    mnuMeasure->setCheckable(true);
+    mnuMeasure->setStatusTip(QStringLiteral("clicks mark two points; the change between them is "
+                                            "shown (Escape clears)"));
+    mnuMeasure->setToolTip(mnuMeasure->statusTip());
+    optionMenu->setToolTipsVisible(true);
+    UndoZoom1 = menuBar()->addAction(QStringLiteral("&Undo Zoom"));
+    mnuRange = menuBar()->addAction(QStringLiteral("&Range"));
+    mnuRange->setStatusTip(QStringLiteral("setup vertical display range"));
+    mnuRange->setToolTip(mnuRange->statusTip());
+    mnuTitle = menuBar()->addAction(QStringLiteral("&Title"));
+    mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
+
+    PlotChart1 = new PlotChart(this);
+    setCentralWidget(PlotChart1);
+    new ChartStatus(PlotChart1, statusBar(),
+                    QStringLiteral("Drag a frame to zoom in; Ctrl+click two points to measure "
+                                   "between them."));
+
+    connect(btnPrint, &QAction::triggered, this, &TfrmGraphList::btnPrintClick);
+    connect(mnuPrint, &QAction::triggered, this, &TfrmGraphList::mnuPrintClick);
+    connect(mnuExportImage, &QAction::triggered, this, &TfrmGraphList::mnuExportImageClick);
+    connect(btnClear, &QAction::triggered, this, &TfrmGraphList::btnClearClick);
+    connect(UndoZoom1, &QAction::triggered, this, &TfrmGraphList::UndoZoom1Click);
+    connect(PlotChart1, &PlotChart::ZoomIn, this, &TfrmGraphList::PlotChart1ZoomIn);
+    connect(mnuThin, &QAction::triggered, this, &TfrmGraphList::mnuThinClick);
+    connect(mnuThick, &QAction::triggered, this, &TfrmGraphList::mnuThickClick);
+    connect(mnuMarkData, &QAction::triggered, this, &TfrmGraphList::mnuMarkDataClick);
+    connect(mnuMeasure, &QAction::triggered, this, &TfrmGraphList::mnuMeasureClick);
+    connect(btnHelp, &QAction::triggered, this, &TfrmGraphList::btnHelpClick);
+    connect(mnuHelp, &QAction::triggered, this, &TfrmGraphList::mnuHelpClick);
+    connect(mnuRange, &QAction::triggered, this,
+            [this] { RunGuarded([this] { mnuRangeClick(); }); });
+    connect(mnuTitle, &QAction::triggered, this, &TfrmGraphList::mnuTitleClick);
+}
+
+void TfrmGraphList::SetDialogs(TfrmEditTitle* editTitle, TfrmSetupScale* setupScale) {
+    editTitle_ = editTitle;
+    setupScale_ = setupScale;
+}
+
+void TfrmGraphList::BuildLogGraph(const LogTable& table) {
+    // The pass lets events run, and a second build then would pull the points from under it.
+    if (building_)
+        return;
+    const QScopedValueRollback<bool> building(building_, true);
+    NoProgress none;
+    GraphProgress& progress = progress_ ? *progress_ : none;
+
+    const LogGraphBuild build(table, session_.Settings().LogDateFormat);
+    const int rows = build.Rows();
+    PlotChart& chart = *PlotChart1;
+    SeriesCount = build.SeriesCount();
+    chart.SetSubsets(SeriesCount);
+    if (SeriesCount == 2) {
+        chart.SetYData(1, -1, 0.0f);
+        chart.SetXDataD(1, -1, 0.0);
+        chart.SetSubsetLabel(0, QStringLiteral("Main"));
+        chart.SetSubsetLabel(1, QStringLiteral("Second"));
+        chart.SetSubsetColor(1, Qt::red);
+    } else {
+        chart.SetSubsetLabel(0, QString()); // one series needs no legend
+    }
+    chart.SetYData(0, -1, 0.0f);
+    chart.SetXDataD(0, -1, 0.0);
+    chart.SetPoints(rows);
+
+    chart.SetMainTitle(QStringLiteral("Data Graph"));
+    chart.SetSubTitle(QString());
+    chart.SetYAxisLabel(QStringLiteral("Degree"));
+    chart.SetXAxisLabel(QStringLiteral("Time"));
+    chart.SetMarkDataPoints(true);
+    mnuMarkData->setChecked(true);
+    chart.SetCursorPromptTracking(true);
+
+    const LogGraphBuild::Span span = build.FirstAndLast();
+    if (!span.error.isEmpty())
+        ShowException(span.error);
+
+    progress.Start(QStringLiteral("Graphing Progress"), QStringLiteral("graphing....."), rows);
+    chart.SetAllowZooming(PlotChart::chHorzPlusVertZooming);
+    chart.SetManualScaleControlY(PlotChart::chManualMinAndMax);
+    chart.SetManualMinX(span.first);
+    chart.SetManualMaxX(span.last);
+    // The range loaded at start-up, not the live graph's current one.
+    chart.SetManualMinY(session_.Settings().MinScale);
+    chart.SetManualMaxY(session_.Settings().MaxScale);
+    chart.SetScrollingHorzZoom(true);
+    SetLineType(PlotChart::ThinSolid);
+
+    build.Fill(chart.Data(), progress, span.first);
+
+    progress.Finish();
+    showNormal();
+    raise();
+    activateWindow();
+    chart.Redraw();
+}
+
+void TfrmGraphList::btnPrintClick() {
+    PlotChart1->ChartAction(PlotChart::chPrintDialog);
+}
+
+void TfrmGraphList::mnuPrintClick() {
+    PlotChart1->ChartAction(PlotChart::chPrintDialog);
+}
+
+void TfrmGraphList::btnClearClick() {
+    PlotChart1->ChartAction(PlotChart::chUndoZoom);
+    btnClear->setEnabled(false);
+}
+
+void TfrmGraphList::UndoZoom1Click() {
+    btnClearClick();
+}
+
+void TfrmGraphList::PlotChart1ZoomIn() {
+    btnClear->setEnabled(true);
+}
+
+void TfrmGraphList::mnuThinClick() {
+    SetLineType(PlotChart::ThinSolid);
+    PlotChart1->Redraw();
+}
+
+void TfrmGraphList::mnuThickClick() {
+    SetLineType(PlotChart::ThickSolid);
+    PlotChart1->Redraw();
+}
+
+void TfrmGraphList::SetLineType(int lineType) {
+    PlotChart1->SetSubsetLineType(0, lineType);
+    if (PlotChart1->Subsets() == 2)
+        PlotChart1->SetSubsetLineType(1, lineType);
+    mnuThin->setChecked(lineType == PlotChart::ThinSolid);
+    mnuThick->setChecked(lineType == PlotChart::ThickSolid);
+}
+
+void TfrmGraphList::mnuMarkDataClick() {
+    PlotChart1->SetMarkDataPoints(!PlotChart1->MarkDataPoints());
+    mnuMarkData->setChecked(PlotChart1->MarkDataPoints());
+    PlotChart1->Redraw();
+}
+
+void TfrmGraphList::btnHelpClick() {
+    OpenHelpTopic(QStringLiteral("Hlp_Graph"));
+}
+
+void TfrmGraphList::mnuHelpClick() {
+    btnHelpClick();
+}
+
+void TfrmGraphList::mnuRangeClick() {
+    PlotChart& chart = *PlotChart1;
+    if (!setupScale_->Ask(ScaleEntry::LogText(chart.ManualMaxY()),
+                          ScaleEntry::LogText(chart.ManualMinY())))
+        return;
+    // Both read before anything changes, so a bad entry changes nothing.
+    const ScaleEntry::Range range =
+        ScaleEntry::LogRange(setupScale_->edtMaxScale->text(), setupScale_->edtMinScale->text());
+    chart.SetManualMaxY(range.max);
+    chart.SetManualMinY(range.min);
+    chart.ChartAction(PlotChart::chReinitAndReset);
+}
+
+void TfrmGraphList::mnuTitleClick() {
+    editTitle_->EditTitlesOf(*PlotChart1);
+}
+
+void TfrmGraphList::mnuExportImageClick() {
+    PlotChart1->ExportImageAs();
+}
+
+void TfrmGraphList::mnuMeasureClick() {
+    PlotChart1->SetMeasureMode(mnuMeasure->isChecked());
+}

@@ -1,0 +1,162 @@
+// The title and range dialogs in both graph windows, driven as a user would: each
+// dialog opens filled from its chart; the live range takes fractions in the order
+// entered and shows them cut the next time, the log range takes whole numbers and
+// swaps reversed ones, failures reach the error box, Cancel changes nothing, and
+// the live graph's set-up puts the start-up range back.
+
+#include "answer_dialog.h"
+#include "app/handler_guard.h"
+#include "graph/ui/edit_title_dialog.h"
+#include "graph/ui/live_graph_window.h"
+#include "graph/ui/log_graph_window.h"
+#include "graph/ui/plot_chart.h"
+#include "graph/ui/setup_scale_dialog.h"
+#include "log/log_table.h"
+#include "support/scratch_settings.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+struct Windows {
+    ScratchSettings settings;
+    std::unique_ptr<RecordingSession> session = settings.Session(303, RangeSettings(-10, 300));
+    const AppState& state = session->State();
+    TfrmSetupScale scale;
+    TfrmEditTitle title;
+    std::unique_ptr<TfrmGraph> live;
+    std::unique_ptr<TfrmGraphList> log;
+    LogTable table;
+    QStringList errors;
+    ExceptionDisplay previous;
+
+    Windows() {
+        session->SetLogDateFormat(QStringLiteral("d/M/yyyy"));
+        live = std::make_unique<TfrmGraph>(*session);
+        log = std::make_unique<TfrmGraphList>(*session);
+        live->SetDialogs(&title, &scale);
+        log->SetDialogs(&title, &scale);
+        live->InitLiveGraph();
+        table.AppendLogRow(state.Reading, 46362.5, state.Settings.LogDateFormat);
+        log->BuildLogGraph(table);
+        previous = SetExceptionDisplay([this](const QString& m) { errors << m; });
+    }
+    ~Windows() { SetExceptionDisplay(previous); }
+
+    void SetRange(QAction* action, const QString& max, const QString& min, bool ok = true) {
+        AnswerDialog<TfrmSetupScale>(
+            scale,
+            [max, min](TfrmSetupScale& d) {
+                d.edtMaxScale->setText(max);
+                d.edtMinScale->setText(min);
+            },
+            ok);
+        action->trigger();
+    }
+    QStringList Shown(QAction* action) {
+        QStringList shown;
+        AnswerDialog<TfrmSetupScale>(
+            scale,
+            [&shown](TfrmSetupScale& d) {
+                shown << d.edtMaxScale->text() << d.edtMinScale->text();
+            },
+            false);
+        action->trigger();
+        return shown;
+    }
+};
+} // namespace
+
+class GraphOptionsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void liveRange() {
+        Windows w;
+        PlotChart& chart = *w.live->PlotChart1;
+        QCOMPARE(w.Shown(w.live->mnuRange), (QStringList{"300", "-10"}));
+        w.SetRange(w.live->mnuRange, QStringLiteral("99.7"), QStringLiteral("120.5"));
+        // Fractions and the order as entered.
+        QCOMPARE(w.live->ManualMaxY(), 99.7);
+        QCOMPARE(w.live->ManualMinY(), 120.5);
+        QCOMPARE(chart.ShownMaxY(), 120.5);
+        QCOMPARE(w.Shown(w.live->mnuRange), (QStringList{"99", "120"}));
+        w.SetRange(w.live->mnuRange, QStringLiteral("50"), QStringLiteral("50"));
+        QCOMPARE(w.live->ManualMinY(), 50.0);
+        QVERIFY(w.errors.isEmpty());
+
+        // A failing minimum: the maximum is taken, the minimum kept, nothing redrawn.
+        w.SetRange(w.live->mnuRange, QStringLiteral("80"), QStringLiteral("abc"));
+        QCOMPARE(w.errors.size(), 1);
+        QVERIFY(w.errors.front().contains(QStringLiteral("minimum \"abc\"")));
+        QCOMPARE(w.live->ManualMaxY(), 80.0);
+        QCOMPARE(w.live->ManualMinY(), 50.0);
+        QVERIFY(chart.ShownMaxY() < 60);
+
+        // Cancel changes nothing; the set-up of a search brings the start-up range back.
+        w.SetRange(w.live->mnuRange, QStringLiteral("1"), QStringLiteral("0"), false);
+        QCOMPARE(w.live->ManualMaxY(), 80.0);
+        w.live->InitLiveGraph();
+        QCOMPARE(w.live->ManualMaxY(), 300.0);
+        QCOMPARE(w.live->ManualMinY(), -10.0);
+        QCOMPARE(w.state.Settings.MaxScale, 300);
+    }
+
+    void logRange() {
+        Windows w;
+        PlotChart& chart = *w.log->PlotChart1;
+        QCOMPARE(w.Shown(w.log->mnuRange), (QStringList{"300", "-10"}));
+        w.SetRange(w.log->mnuRange, QStringLiteral("100"), QStringLiteral("500"));
+        QCOMPARE(chart.ManualMinY(), 100.0);
+        QCOMPARE(chart.ManualMaxY(), 500.0);
+        QCOMPARE(chart.ShownMinY(), 100.0);
+        QCOMPARE(w.Shown(w.log->mnuRange), (QStringList{"500", "100"}));
+
+        // A fraction fails with the message, and nothing changes.
+        w.SetRange(w.log->mnuRange, QStringLiteral("12.5"), QStringLiteral("0"));
+        QCOMPARE(w.errors.size(), 1);
+        QVERIFY(w.errors.front().contains(QStringLiteral("maximum \"12.5\"")));
+        QCOMPARE(chart.ManualMaxY(), 500.0);
+        QCOMPARE(chart.ManualMinY(), 100.0);
+
+        w.SetRange(w.log->mnuRange, QStringLiteral("250"), QStringLiteral("250"));
+        QCOMPARE(chart.ManualMinY(), 250.0);
+        QCOMPARE(chart.ManualMaxY(), 250.0);
+        // The log graph's range is its own: the live graph and the settings keep theirs.
+        QCOMPARE(w.live->ManualMaxY(), 300.0);
+        QCOMPARE(w.state.Settings.MaxScale, 300);
+    }
+
+    void titles() {
+        Windows w;
+        for (PlotChart* chart : {w.live->PlotChart1, w.log->PlotChart1}) {
+            QAction* action = chart == w.live->PlotChart1 ? w.live->mnutitle : w.log->mnuTitle;
+            const QString main = chart->MainTitle();
+            QStringList shown;
+            AnswerDialog<TfrmEditTitle>(
+                w.title,
+                [&shown](TfrmEditTitle& d) {
+                    shown << d.edtMainTitle->text() << d.edtSubTitle->text();
+                    d.edtMainTitle->setText(QStringLiteral("Kiln run"));
+                },
+                false);
+            action->trigger();
+            QCOMPARE(shown, (QStringList{main, chart->SubTitle()}));
+            QCOMPARE(chart->MainTitle(), main);
+
+            AnswerDialog<TfrmEditTitle>(w.title, [](TfrmEditTitle& d) {
+                d.edtMainTitle->setText(QStringLiteral("Kiln run"));
+                d.edtSubTitle->clear();
+            });
+            action->trigger();
+            QCOMPARE(chart->MainTitle(), QStringLiteral("Kiln run"));
+            QCOMPARE(chart->SubTitle(), QString());
+        }
+        // Each build sets its titles anew.
+        w.log->BuildLogGraph(w.table);
+        QCOMPARE(w.log->PlotChart1->MainTitle(), QStringLiteral("Data Graph"));
+    }
+};
+
+QTEST_MAIN(GraphOptionsTest)
+#include "tst_graph_options.moc"

@@ -1,0 +1,184 @@
+// The log graph window: a build from the log table with its progress, titles,
+// series and start-up range; the empty table's message; zoom with Undo Zoom;
+// lines and marks; the two-point read-out in the status line; and a second build
+// asked for while one runs.
+
+#include "app/day_count.h"
+#include "app/handler_guard.h"
+#include "graph/graph_progress.h"
+#include "graph/ui/live_graph_window.h"
+#include "graph/ui/log_graph_window.h"
+#include "graph/ui/plot_chart.h"
+#include "log/log_table.h"
+#include "support/scratch_settings.h"
+
+#include <QAction>
+#include <QStatusBar>
+#include <QTest>
+#include <qcustomplot.h>
+
+namespace {
+constexpr double Second = 1.0 / 86400.0;
+const double T0 = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
+
+class Recorder : public GraphProgress {
+public:
+    void Start(const QString& caption, const QString& text, int steps) override {
+        log << QStringLiteral("start %1 / %2 / %3").arg(caption, text).arg(steps);
+    }
+    bool Step(int position) override {
+        last = position;
+        if (onStep)
+            onStep(position);
+        return false;
+    }
+    void Finish() override { log << QStringLiteral("finish at %1").arg(last); }
+    QStringList log;
+    int last = 0;
+    std::function<void(int)> onStep;
+};
+
+void Record(LogTable& table, const RecordingSession& session, int model, int seconds) {
+    CurrentReading reading = session.Reading();
+    reading.ModelCode = model;
+    reading.ChannelCount = (model == 301 || model == 303) ? 2 : 1;
+    reading.SubUnitText = reading.ChannelCount == 2 ? QStringLiteral("C") : QStringLiteral("MM:SS");
+    reading.SubText = QStringLiteral("01:00");
+    for (int i = 0; i < seconds; ++i) {
+        reading.MainValue = 20 + i * 0.1;
+        reading.SubValue = 60 - i * 0.05;
+        table.AppendLogRow(reading, T0 + i * Second, session.Settings().LogDateFormat);
+    }
+}
+} // namespace
+
+class LogGraphWindowTest : public QObject {
+    Q_OBJECT
+    ScratchSettings settings_;
+private slots:
+    void buildsTheTable() {
+        auto session = settings_.Session(0, RangeSettings(0, 150));
+        session->SetLogDateFormat(QStringLiteral("d/M/yyyy"));
+        LogTable table;
+        Record(table, *session, 303, 600);
+        // The live graph's current range is not the log graph's.
+        TfrmGraph live(*session);
+        live.InitLiveGraph();
+        live.PlotChart1->SetManualMaxY(999);
+
+        TfrmGraphList graph(*session);
+        Recorder progress;
+        graph.SetProgress(&progress);
+        graph.BuildLogGraph(table);
+        QCOMPARE(progress.log,
+                 (QStringList{"start Graphing Progress / graphing..... / 600", "finish at 600"}));
+        QVERIFY(graph.isVisible());
+        QCOMPARE(graph.windowTitle(), QStringLiteral("Graphing from  Tabular"));
+        const PlotChart& chart = *graph.PlotChart1;
+        QCOMPARE(graph.SeriesCount, 2);
+        QCOMPARE(chart.Subsets(), 2);
+        QCOMPARE(chart.Points(), 600);
+        QCOMPARE(chart.MainTitle(), QStringLiteral("Data Graph"));
+        QCOMPARE(chart.YAxisLabel(), QStringLiteral("Degree"));
+        QCOMPARE(chart.ManualMaxY(), 150.0);
+        QCOMPARE(chart.ShownMinY(), 0.0);
+        QVERIFY(qAbs(chart.ShownMinX() - T0) < 1e-9); // X follows the data
+        QVERIFY(qAbs(chart.ShownMaxX() - (T0 + 599 * Second)) < 1e-9);
+        QVERIFY(qAbs(chart.XDataD(1, 599) - (T0 + 599 * Second)) < 1e-9);
+        QCOMPARE(chart.YData(0, 10), 21.0f);
+        QVERIFY(chart.MarkDataPoints() && graph.mnuMarkData->isChecked());
+        QCOMPARE(chart.SubsetLineType(1), int(PlotChart::ThinSolid));
+        QVERIFY(!graph.btnClear->isEnabled());
+
+        // A one-channel timer log: one series, no legend; the old second series is gone.
+        LogTable timer;
+        Record(timer, *session, 300, 30);
+        graph.BuildLogGraph(timer);
+        QCOMPARE(graph.SeriesCount, 1);
+        QCOMPARE(chart.Subsets(), 1);
+        QCOMPARE(chart.Points(), 30);
+    }
+
+    void emptyTableShowsTheMessage() {
+        auto session = settings_.Session();
+        session->SetLogDateFormat(QStringLiteral("d/M/yyyy"));
+        QStringList errors;
+        const ExceptionDisplay previous =
+            SetExceptionDisplay([&](const QString& m) { errors << m; });
+        TfrmGraphList graph(*session);
+        LogTable empty;
+        graph.BuildLogGraph(empty);
+        SetExceptionDisplay(previous);
+        QCOMPARE(errors.size(), 1);
+        QVERIFY(errors.front().contains(QStringLiteral("Row 1")));
+        QCOMPARE(graph.PlotChart1->Points(), 1);
+        QCOMPARE(graph.PlotChart1->XDataD(0, 0), 0.0);
+        QVERIFY(graph.isVisible());
+    }
+
+    void zoomUndoLinesAndMeasure() {
+        auto session = settings_.Session(0, RangeSettings(0, 100));
+        session->SetLogDateFormat(QStringLiteral("d/M/yyyy"));
+        LogTable table;
+        Record(table, *session, 301, 600);
+        TfrmGraphList graph(*session);
+        graph.BuildLogGraph(table);
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
+        PlotChart& chart = *graph.PlotChart1;
+        auto* plot = chart.findChild<QCustomPlot*>();
+
+        const QPoint from = chart.PixelAt(T0 + 100 * Second, 80).toPoint();
+        const QPoint to = chart.PixelAt(T0 + 200 * Second, 10).toPoint();
+        QTest::mousePress(plot, Qt::LeftButton, {}, from);
+        QTest::mouseMove(plot, to);
+        QTest::mouseRelease(plot, Qt::LeftButton, {}, to);
+        QVERIFY(chart.Zoomed());
+        QVERIFY(graph.btnClear->isEnabled());
+        graph.UndoZoom1->trigger();
+        QVERIFY(!chart.Zoomed());
+        QVERIFY(!graph.btnClear->isEnabled());
+        QVERIFY(qAbs(chart.ShownMinX() - T0) < 1e-9);
+
+        graph.mnuThick->trigger();
+        QCOMPARE(chart.SubsetLineType(0), int(PlotChart::ThickSolid));
+        QCOMPARE(chart.SubsetLineType(1), int(PlotChart::ThickSolid));
+        QVERIFY(graph.mnuThick->isChecked() && !graph.mnuThin->isChecked());
+        graph.mnuMarkData->trigger();
+        QVERIFY(!chart.MarkDataPoints() && !graph.mnuMarkData->isChecked());
+
+        // Measure mode: two plain clicks; the read-out stands in the status line.
+        graph.mnuMeasure->trigger();
+        QTest::mouseClick(plot, Qt::LeftButton, {}, chart.PixelAt(T0 + 60 * Second, 50).toPoint());
+        QTest::mouseClick(plot, Qt::LeftButton, {}, chart.PixelAt(T0 + 180 * Second, 50).toPoint());
+        const QString status = graph.statusBar()->currentMessage();
+        QVERIFY2(status.contains(QStringLiteral("Main: \u0394T")) &&
+                     status.contains(QStringLiteral("Second: \u0394T")),
+                 qPrintable(status));
+        QTest::keyClick(&graph, Qt::Key_Escape);
+        QVERIFY(chart.Marks().empty());
+        QVERIFY(!graph.statusBar()->currentMessage().contains(QStringLiteral("\u0394T")));
+    }
+
+    // A build asked for while one runs (its pass lets events run) is ignored.
+    void secondBuildDuringABuild() {
+        auto session = settings_.Session();
+        session->SetLogDateFormat(QStringLiteral("d/M/yyyy"));
+        LogTable table, other;
+        Record(table, *session, 303, 200);
+        Record(other, *session, 300, 5);
+        TfrmGraphList graph(*session);
+        Recorder progress;
+        progress.onStep = [&](int position) {
+            if (position == 50)
+                graph.BuildLogGraph(other);
+        };
+        graph.SetProgress(&progress);
+        graph.BuildLogGraph(table);
+        QCOMPARE(progress.log.size(), 2);
+        QCOMPARE(graph.PlotChart1->Points(), 200);
+        QVERIFY(graph.PlotChart1->XDataD(1, 199) != 0.0);
+    }
+};
+
+QTEST_MAIN(LogGraphWindowTest)
+#include "tst_log_graph_window.moc"

@@ -7,6 +7,7 @@
 #include "app/day_count.h"
 #include "app/recording_session.h"
 #include "graph/chart_data.h"
+#include "graph/ui/graph_menus.h"
 #include "graph/ui/live_graph_window.h"
 #include "graph/ui/plot_chart.h"
 
@@ -59,7 +60,7 @@ int main(int argc, char* argv[]) {
     const double full = UsPerAddPoint(graph, t, i);
     std::printf("addpoint_redraw_us_at_100: %.1f\n", small);
     std::printf("addpoint_redraw_us_at_4999: %.1f\n", full);
-    graph.mnuThinClick();
+    graph.Menus->mnuThinClick();
     const double thin = UsPerAddPoint(graph, t, i);
     std::printf("addpoint_redraw_ratio_4999_to_100: %.2f\n", full / small);
     std::printf("addpoint_redraw_us_at_4999_thin: %.1f\n", thin);

@@ -8,6 +8,7 @@
 #include "graph/scale_entry.h"
 #include "graph/ui/chart_status.h"
 #include "graph/ui/edit_title_dialog.h"
+#include "graph/ui/graph_menus.h"
 #include "graph/ui/plot_chart.h"
 #include "graph/ui/setup_scale_dialog.h"
 
@@ -35,26 +36,18 @@ TfrmGraph::TfrmGraph(RecordingSession& session, QWidget* parent)
     Controls->AddRateEntry(tools, QFont(QStringLiteral("Arial")));
     MaskEdit1 = Controls->MaskEdit1;
 
-    QMenu* printMenu = menuBar()->addMenu(QStringLiteral("&Print"));
-    mnuPrint = printMenu->addAction(QStringLiteral("&Print"));
-    mnuExportImage = printMenu->addAction(QStringLiteral("Export &Image..."));
-    QMenu* optionMenu = menuBar()->addMenu(QStringLiteral("&Option"));
-    QMenu* lineMenu = optionMenu->addMenu(QStringLiteral("&Line"));
-    mnuThin = lineMenu->addAction(QStringLiteral("&Thin"));
-    mnuThick = lineMenu->addAction(QStringLiteral("Thick"));
-    mnuThin->setCheckable(true);
-    mnuThick->setCheckable(true);
+    PlotChart1 = new PlotChart(this);
+    Menus = new GraphMenus(*this, *PlotChart1);
+    mnuPrint = Menus->mnuPrint;
+    mnuExportImage = Menus->mnuExportImage;
+    mnuThin = Menus->mnuThin;
+    mnuThick = Menus->mnuThick;
+    mnuMarkData = Menus->mnuMarkData;
     mnuThick->setChecked(true);
-    mnuMarkData = optionMenu->addAction(QStringLiteral("&Mark Data"));
-    mnuMarkData->setCheckable(true);
-    mnuMarkData->setStatusTip(QStringLiteral("mark data-points with a small circle"));
-    mnuMarkData->setToolTip(mnuMarkData->statusTip());
-    optionMenu->setToolTipsVisible(true);
     mnuRange = menuBar()->addAction(QStringLiteral("&Range"));
     mnutitle = menuBar()->addAction(QStringLiteral("&Title"));
     mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
 
-    PlotChart1 = new PlotChart(this);
     setCentralWidget(PlotChart1);
     // Until the chart is set up, its range is the stored one, so an early shut-down keeps it.
     PlotChart1->SetManualMinY(session.Settings().MinScale);
@@ -65,9 +58,6 @@ TfrmGraph::TfrmGraph(RecordingSession& session, QWidget* parent)
     connect(btnHelp, &QAction::triggered, this, &TfrmGraph::btnHelpClick);
     connect(mnuHelp, &QAction::triggered, this, &TfrmGraph::btnHelpClick);
     connect(mnuPrint, &QAction::triggered, this, &TfrmGraph::mnuPrintClick);
-    connect(mnuThin, &QAction::triggered, this, &TfrmGraph::mnuThinClick);
-    connect(mnuThick, &QAction::triggered, this, &TfrmGraph::mnuThickClick);
-    connect(mnuMarkData, &QAction::triggered, this, &TfrmGraph::mnuMarkDataClick);
     connect(mnuRange, &QAction::triggered, this,
             [this] { RunGuarded([this] { mnuRangeClick(); }); });
     connect(mnutitle, &QAction::triggered, this, &TfrmGraph::mnutitleClick);
@@ -105,7 +95,7 @@ void TfrmGraph::SetUpChart() {
     chart.SetYAxisLabel(QStringLiteral("Degree"));
     chart.SetXAxisLabel(QStringLiteral("Time"));
     chart.SetMarkDataPoints(false);
-    mnuMarkData->setChecked(false);
+    Menus->ShowMarks();
 
     const double t0 = CurrentDayCount();
     chart.SetManualScaleControlX(PlotChart::chManualMinAndMax);
@@ -116,7 +106,7 @@ void TfrmGraph::SetUpChart() {
     chart.SetManualMinY(settings.MinScale);
     chart.SetManualMaxY(settings.MaxScale);
     chart.SetAllowZooming(PlotChart::chNoZooming);
-    SetLineType(PlotChart::ThickSolid);
+    Menus->SetLineType(PlotChart::ThickSolid);
     chart.ChartAction(PlotChart::chReinitAndReset);
 }
 
@@ -191,29 +181,6 @@ void TfrmGraph::btnHelpClick() {
 
 void TfrmGraph::mnuPrintClick() {
     PlotChart1->ChartAction(PlotChart::chPrintGraph);
-}
-
-void TfrmGraph::mnuThinClick() {
-    SetLineType(PlotChart::ThinSolid);
-    PlotChart1->Redraw();
-}
-
-void TfrmGraph::mnuThickClick() {
-    SetLineType(PlotChart::ThickSolid);
-    PlotChart1->Redraw();
-}
-
-void TfrmGraph::SetLineType(int lineType) {
-    for (int subset = 0; subset < PlotChart1->Subsets(); ++subset)
-        PlotChart1->SetSubsetLineType(subset, lineType);
-    mnuThin->setChecked(lineType == PlotChart::ThinSolid);
-    mnuThick->setChecked(lineType == PlotChart::ThickSolid);
-}
-
-void TfrmGraph::mnuMarkDataClick() {
-    PlotChart1->SetMarkDataPoints(!PlotChart1->MarkDataPoints());
-    mnuMarkData->setChecked(PlotChart1->MarkDataPoints());
-    PlotChart1->Redraw();
 }
 
 void TfrmGraph::SetDialogs(TfrmEditTitle* editTitle, TfrmSetupScale* setupScale) {

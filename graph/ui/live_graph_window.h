@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 
+class GraphMenus;
 class PlotChart;
 class RecordingControls;
 class QAction;
@@ -41,6 +42,7 @@ public:
     void SetDialogs(TfrmEditTitle* editTitle, TfrmSetupScale* setupScale);
 
     RecordingControls* Controls; // Pause, Run and the rate entry
+    GraphMenus* Menus;           // Print and Option, shared with the log graph
     PlotChart* PlotChart1;
     QLineEdit* MaskEdit1;
     QAction* btnPrint;
@@ -63,9 +65,6 @@ public slots:
     void BitBtn3Click(); // pause
     void btnHelpClick();
     void mnuPrintClick(); // print at once
-    void mnuThinClick();
-    void mnuThickClick();
-    void mnuMarkDataClick();
     // Live range: fractions, in the order entered; a failing minimum leaves the
     // maximum already set, with no redraw.
     void mnuRangeClick();
@@ -75,7 +74,6 @@ public slots:
 private:
     // The chart's set-up for the model and settings, when the core resets the graph.
     void SetUpChart();
-    void SetLineType(int lineType);
     double FirstStoredTime() const;
 
     RecordingSession& session_;

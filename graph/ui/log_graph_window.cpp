@@ -8,6 +8,7 @@
 #include "graph/scale_entry.h"
 #include "graph/ui/chart_status.h"
 #include "graph/ui/edit_title_dialog.h"
+#include "graph/ui/graph_menus.h"
 #include "graph/ui/plot_chart.h"
 #include "graph/ui/setup_scale_dialog.h"
 
@@ -35,21 +36,16 @@ TfrmGraphList::TfrmGraphList(const RecordingSession& session, QWidget* parent)
     btnClear->setEnabled(false);
     btnHelp = tools.AddButton("help", "HELP");
 
-    QMenu* printMenu = menuBar()->addMenu(QStringLiteral("&Print"));
-    mnuPrint = printMenu->addAction(QStringLiteral("&Print"));
-    mnuExportImage = printMenu->addAction(QStringLiteral("Export &Image..."));
-    QMenu* optionMenu = menuBar()->addMenu(QStringLiteral("&Option"));
-    QMenu* lineMenu = optionMenu->addMenu(QStringLiteral("&Line"));
-    mnuThin = lineMenu->addAction(QStringLiteral("&Thin"));
-    mnuThick = lineMenu->addAction(QStringLiteral("Thick"));
-    mnuThin->setCheckable(true);
-    mnuThick->setCheckable(true);
+    PlotChart1 = new PlotChart(this);
+    Menus = new GraphMenus(*this, *PlotChart1);
+    mnuPrint = Menus->mnuPrint;
+    mnuExportImage = Menus->mnuExportImage;
+    mnuThin = Menus->mnuThin;
+    mnuThick = Menus->mnuThick;
+    mnuMarkData = Menus->mnuMarkData;
     mnuThin->setChecked(true);
-    mnuMarkData = optionMenu->addAction(QStringLiteral("&Mark Data"));
-    mnuMarkData->setCheckable(true);
     mnuMarkData->setChecked(true);
-    mnuMarkData->setStatusTip(QStringLiteral("mark data-points with a small circle"));
-    mnuMarkData->setToolTip(mnuMarkData->statusTip());
+    QMenu* optionMenu = Menus->OptionMenu;
     mnuMeasure = optionMenu->addAction(QStringLiteral("Mea&sure Between Two Points"));
     mnuMeasure->setCheckable(true);
     mnuMeasure->setStatusTip(QStringLiteral("clicks mark two points; the change between them is "
@@ -63,7 +59,6 @@ TfrmGraphList::TfrmGraphList(const RecordingSession& session, QWidget* parent)
     mnuTitle = menuBar()->addAction(QStringLiteral("&Title"));
     mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
 
-    PlotChart1 = new PlotChart(this);
     setCentralWidget(PlotChart1);
     new ChartStatus(PlotChart1, statusBar(),
                     QStringLiteral("Drag a frame to zoom in; Ctrl+click two points to measure "
@@ -75,9 +70,6 @@ TfrmGraphList::TfrmGraphList(const RecordingSession& session, QWidget* parent)
     connect(btnClear, &QAction::triggered, this, &TfrmGraphList::btnClearClick);
     connect(UndoZoom1, &QAction::triggered, this, &TfrmGraphList::UndoZoom1Click);
     connect(PlotChart1, &PlotChart::ZoomIn, this, &TfrmGraphList::PlotChart1ZoomIn);
-    connect(mnuThin, &QAction::triggered, this, &TfrmGraphList::mnuThinClick);
-    connect(mnuThick, &QAction::triggered, this, &TfrmGraphList::mnuThickClick);
-    connect(mnuMarkData, &QAction::triggered, this, &TfrmGraphList::mnuMarkDataClick);
     connect(mnuMeasure, &QAction::triggered, this, &TfrmGraphList::mnuMeasureClick);
     connect(btnHelp, &QAction::triggered, this, &TfrmGraphList::btnHelpClick);
     connect(mnuHelp, &QAction::triggered, this, &TfrmGraphList::mnuHelpClick);
@@ -122,7 +114,7 @@ void TfrmGraphList::BuildLogGraph(const LogTable& table) {
     chart.SetYAxisLabel(QStringLiteral("Degree"));
     chart.SetXAxisLabel(QStringLiteral("Time"));
     chart.SetMarkDataPoints(true);
-    mnuMarkData->setChecked(true);
+    Menus->ShowMarks();
     chart.SetCursorPromptTracking(true);
 
     const LogGraphBuild::Span span = build.FirstAndLast();
@@ -138,7 +130,7 @@ void TfrmGraphList::BuildLogGraph(const LogTable& table) {
     chart.SetManualMinY(session_.Settings().MinScale);
     chart.SetManualMaxY(session_.Settings().MaxScale);
     chart.SetScrollingHorzZoom(true);
-    SetLineType(PlotChart::ThinSolid);
+    Menus->SetLineType(PlotChart::ThinSolid);
 
     build.Fill(chart.Data(), progress, span.first);
 
@@ -168,30 +160,6 @@ void TfrmGraphList::UndoZoom1Click() {
 
 void TfrmGraphList::PlotChart1ZoomIn() {
     btnClear->setEnabled(true);
-}
-
-void TfrmGraphList::mnuThinClick() {
-    SetLineType(PlotChart::ThinSolid);
-    PlotChart1->Redraw();
-}
-
-void TfrmGraphList::mnuThickClick() {
-    SetLineType(PlotChart::ThickSolid);
-    PlotChart1->Redraw();
-}
-
-void TfrmGraphList::SetLineType(int lineType) {
-    PlotChart1->SetSubsetLineType(0, lineType);
-    if (PlotChart1->Subsets() == 2)
-        PlotChart1->SetSubsetLineType(1, lineType);
-    mnuThin->setChecked(lineType == PlotChart::ThinSolid);
-    mnuThick->setChecked(lineType == PlotChart::ThickSolid);
-}
-
-void TfrmGraphList::mnuMarkDataClick() {
-    PlotChart1->SetMarkDataPoints(!PlotChart1->MarkDataPoints());
-    mnuMarkData->setChecked(PlotChart1->MarkDataPoints());
-    PlotChart1->Redraw();
 }
 
 void TfrmGraphList::btnHelpClick() {

@@ -10,6 +10,7 @@
 
 class GraphProgress;
 class LogTable;
+class GraphMenus;
 class PlotChart;
 class QAction;
 class TfrmEditTitle;
@@ -31,6 +32,7 @@ public:
     int SeriesCount = 1;
 
     PlotChart* PlotChart1;
+    GraphMenus* Menus; // Print and Option, shared with the live graph
     QAction* btnPrint;
     QAction* btnClear; // "Undo Zoom"
     QAction* btnHelp;
@@ -51,9 +53,6 @@ public slots:
     void btnClearClick();
     void UndoZoom1Click();
     void PlotChart1ZoomIn();
-    void mnuThinClick();
-    void mnuThickClick();
-    void mnuMarkDataClick();
     void btnHelpClick();
     void mnuHelpClick();
     void mnuRangeClick();
@@ -62,8 +61,6 @@ public slots:
     void mnuMeasureClick();
 
 private:
-    void SetLineType(int lineType);
-
     const RecordingSession& session_;
     TfrmEditTitle* editTitle_ = nullptr;
     TfrmSetupScale* setupScale_ = nullptr;

@@ -1,0 +1,53 @@
+#include "graph/ui/graph_menus.h"
+
+#include "graph/ui/plot_chart.h"
+
+#include <QMainWindow>
+#include <QMenuBar>
+
+GraphMenus::GraphMenus(QMainWindow& window, PlotChart& chart) : QObject(&window), chart_(chart) {
+    PrintMenu = window.menuBar()->addMenu(QStringLiteral("&Print"));
+    mnuPrint = PrintMenu->addAction(QStringLiteral("&Print"));
+    mnuExportImage = PrintMenu->addAction(QStringLiteral("Export &Image..."));
+    OptionMenu = window.menuBar()->addMenu(QStringLiteral("&Option"));
+    QMenu* lineMenu = OptionMenu->addMenu(QStringLiteral("&Line"));
+    mnuThin = lineMenu->addAction(QStringLiteral("&Thin"));
+    mnuThick = lineMenu->addAction(QStringLiteral("Thick"));
+    mnuThin->setCheckable(true);
+    mnuThick->setCheckable(true);
+    mnuMarkData = OptionMenu->addAction(QStringLiteral("&Mark Data"));
+    mnuMarkData->setCheckable(true);
+    mnuMarkData->setStatusTip(QStringLiteral("mark data-points with a small circle"));
+    mnuMarkData->setToolTip(mnuMarkData->statusTip());
+    OptionMenu->setToolTipsVisible(true);
+    connect(mnuThin, &QAction::triggered, this, &GraphMenus::mnuThinClick);
+    connect(mnuThick, &QAction::triggered, this, &GraphMenus::mnuThickClick);
+    connect(mnuMarkData, &QAction::triggered, this, &GraphMenus::mnuMarkDataClick);
+}
+
+void GraphMenus::mnuThinClick() {
+    SetLineType(PlotChart::ThinSolid);
+    chart_.Redraw();
+}
+
+void GraphMenus::mnuThickClick() {
+    SetLineType(PlotChart::ThickSolid);
+    chart_.Redraw();
+}
+
+void GraphMenus::SetLineType(int lineType) {
+    for (int subset = 0; subset < chart_.Subsets(); ++subset)
+        chart_.SetSubsetLineType(subset, lineType);
+    mnuThin->setChecked(lineType == PlotChart::ThinSolid);
+    mnuThick->setChecked(lineType == PlotChart::ThickSolid);
+}
+
+void GraphMenus::mnuMarkDataClick() {
+    chart_.SetMarkDataPoints(!chart_.MarkDataPoints());
+    ShowMarks();
+    chart_.Redraw();
+}
+
+void GraphMenus::ShowMarks() {
+    mnuMarkData->setChecked(chart_.MarkDataPoints());
+}

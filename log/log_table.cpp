@@ -2,6 +2,7 @@
 
 #include "app/day_count.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -87,6 +88,25 @@ void LogTable::AppendLogRow(const CurrentReading& reading, double now, const QSt
     beginInsertRows({}, n, n);
     rows_.Append(cells);
     endInsertRows();
+}
+
+void LogTable::AppendFields(const QList<LogLineFormat::Fields>& rows) {
+    if (rows.isEmpty())
+        return;
+    const int n = rows_.Count();
+    // The blank row 1 of an empty table takes the first of them.
+    const int first = std::max(n, 1);
+    const int inserted = int(rows.size()) - (n == 0 ? 1 : 0);
+    if (inserted > 0)
+        beginInsertRows({}, first, first + inserted - 1);
+    for (const LogLineFormat::Fields& fields : rows)
+        rows_.Append(fields);
+    if (inserted > 0)
+        endInsertRows();
+    if (n == 0) {
+        emit dataChanged(index(0, 0), index(0, ColumnCount - 1));
+        emit headerDataChanged(Qt::Vertical, 0, 0);
+    }
 }
 
 void LogTable::Clear() {

@@ -32,6 +32,9 @@ public:
     // One row from the current reading, taken at the given day count. dateFormat is
     // the date pattern of column 1; empty means the locale's short format.
     void AppendLogRow(const CurrentReading& reading, double now, const QString& dateFormat);
+    // Rows given as the texts of columns 1 to 8 (rows put back from the journal),
+    // appended and numbered after the rows there are.
+    void AppendFields(const QList<LogLineFormat::Fields>& rows);
     // Back to one blank data row; the header stays.
     void Clear();
     void WriteHeader();

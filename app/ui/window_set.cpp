@@ -1,6 +1,7 @@
 #include "app/ui/window_set.h"
 
 #include "app/handler_guard.h"
+#include "app/journal_recovery.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -31,6 +32,9 @@ WindowSet::WindowSet(RecordingSession& session) : session_(session) {
     QObject::connect(frmMain.get(), &TfrmMain::TrayIconRemovalDue, tray, &TForm1::RemoveIcon);
     QObject::connect(tray, &TForm1::Timer1Timer, tray,
                      [this] { RunGuarded([this] { Timer1Timer(); }); });
+    // Shown after the tick that wrote the row, not inside it.
+    QObject::connect(&session, &RecordingSession::JournalFailed, frmMain.get(), &ShowException,
+                     Qt::QueuedConnection);
 }
 
 WindowSet::~WindowSet() = default;
@@ -39,6 +43,7 @@ void WindowSet::Timer1Timer() {
     TfrmMain::ShowNormal(frmMain.get());
     if (!session_.SettingsReadProblem().isEmpty())
         ShowException(session_.SettingsReadProblem());
+    RecoverJournal();
     // Settings from runs that never found a meter name no device: opening a port by
     // position then would poll whatever sits there, so such a start searches.
     if (session_.NeedsSearch())
@@ -48,4 +53,44 @@ void WindowSet::Timer1Timer() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen && TfrmResolu::Due(screen->geometry().width(), session_.Settings().ShowReso))
         frmResolu->show();
+}
+
+void WindowSet::RecoverJournal() {
+    if (!session_.Journal())
+        return;
+    const JournalQuestions& ask = frmMain->Questions();
+    JournalRecovery recovery(session_);
+    for (const QString& problem : recovery.Problems())
+        ShowException(problem);
+    for (const JournalContents& journal : recovery.Pending()) {
+        const QString offer = JournalRecovery::Offer(journal);
+        for (bool settled = false; !settled;) {
+            switch (ask.AskRecovery(offer)) {
+            case JournalQuestions::Recovery::Restore:
+                recovery.Restore(journal);
+                settled = true;
+                break;
+            case JournalQuestions::Recovery::SaveAs: {
+                const QString fileName = ask.AskSaveFileName();
+                if (fileName.isEmpty())
+                    break;
+                const QString problem = recovery.SaveAs(journal, fileName);
+                if (problem.isEmpty())
+                    settled = true;
+                else
+                    ShowException(problem);
+                break;
+            }
+            case JournalQuestions::Recovery::Discard:
+                settled =
+                    ask.ConfirmDiscard(QStringLiteral("Discard the %1 rows from %2 to %3 for good?")
+                                           .arg(journal.RowCount())
+                                           .arg(journal.FirstTime(), journal.LastTime()));
+                if (settled)
+                    recovery.Discard(journal);
+                break;
+            }
+        }
+    }
+    recovery.Finish();
 }

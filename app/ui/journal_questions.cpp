@@ -1,0 +1,46 @@
+#include "app/ui/journal_questions.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+JournalQuestions JournalQuestions::Dialogs(QWidget* parent) {
+    JournalQuestions q;
+    q.AskRecovery = [parent](const QString& offer) {
+        QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), offer,
+                        QMessageBox::NoButton, parent);
+        QPushButton* restore = box.addButton(QStringLiteral("Restore"), QMessageBox::AcceptRole);
+        QPushButton* saveAs =
+            box.addButton(QStringLiteral("Save As\u2026"), QMessageBox::ActionRole);
+        box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+        box.setDefaultButton(restore);
+        box.exec();
+        if (box.clickedButton() == restore)
+            return Recovery::Restore;
+        return box.clickedButton() == saveAs ? Recovery::SaveAs : Recovery::Discard;
+    };
+    q.ConfirmDiscard = [parent](const QString& question) {
+        QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), question,
+                        QMessageBox::Cancel, parent);
+        QPushButton* discard =
+            box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.exec();
+        return box.clickedButton() == discard;
+    };
+    q.AskExit = [parent](const QString& question) {
+        const QMessageBox::StandardButton answer = QMessageBox::question(
+            parent, QCoreApplication::applicationName(), question,
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        if (answer == QMessageBox::Save)
+            return Exit::Save;
+        return answer == QMessageBox::Discard ? Exit::Discard : Exit::Cancel;
+    };
+    q.AskSaveFileName = [parent] {
+        return QFileDialog::getSaveFileName(
+            parent, QStringLiteral("Save As"), QString(),
+            QStringLiteral("Text, tab-separated (*.txt);;Comma-separated (*.csv);;All files (*)"));
+    };
+    return q;
+}

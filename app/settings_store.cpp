@@ -79,9 +79,14 @@ bool ReadStoredInt32(const QVariant& v, int32_t& out) {
     qlonglong value = 0;
     bool ok = false;
     switch (v.typeId()) {
-    case QMetaType::QString:
-        value = v.toString().toLongLong(&ok, 10);
+    case QMetaType::QString: {
+        // Qt's conversion stops at a NUL character and would take what precedes it.
+        const QString text = v.toString();
+        if (text.contains(QChar(0)))
+            return false;
+        value = text.toLongLong(&ok, 10);
         break;
+    }
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:

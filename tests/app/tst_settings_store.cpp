@@ -97,6 +97,8 @@ private slots:
         QTest::newRow("missing") << QVariant() << false << 0;
         QTest::newRow("text with sign and spaces")
             << QVariant(QStringLiteral(" +42 ")) << true << 42;
+        QTest::newRow("text with a NUL inside")
+            << QVariant(QStringLiteral("30") + QChar(0) + QStringLiteral("x")) << false << 0;
         QTest::newRow("hexadecimal text") << QVariant(QStringLiteral("0x10")) << false << 0;
         QTest::newRow("empty text") << QVariant(QString()) << false << 0;
         QTest::newRow("bytes") << QVariant(QByteArray("5")) << false << 0;

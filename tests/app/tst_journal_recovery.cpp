@@ -35,11 +35,6 @@ struct Core {
         return session->Log().Cell(1, 0).isEmpty() ? 0 : session->Log().RowCount() - 1;
     }
 };
-
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 } // namespace
 
 class TestJournalRecovery : public QObject {

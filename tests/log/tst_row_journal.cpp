@@ -4,6 +4,7 @@
 // that cannot be written.
 #include "log/journal_contents.h"
 #include "log/row_journal.h"
+#include "support/scratch_settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,11 +27,6 @@ QByteArray Lines(int from, int count) {
     for (int i = 0; i < count; ++i)
         LogLineFormat::AppendLine(out, RowAt(from + i), QLatin1Char('\t'));
     return out;
-}
-
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 } // namespace
 

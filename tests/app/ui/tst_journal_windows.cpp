@@ -65,11 +65,6 @@ struct Program {
         return session.Log().Cell(1, 0).isEmpty() ? 0 : session.Log().RowCount() - 1;
     }
 };
-
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 } // namespace
 
 class TestJournalWindows : public QObject {

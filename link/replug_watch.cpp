@@ -19,6 +19,9 @@ void ReplugWatch::PortOpened() {
     if (reopening_)
         return; // the same device again: its identity, its path included, stays
     retry_.stop();
+    // The search opens every port to ask it; only the port opened for the meter's frames counts.
+    if (!port_.HasOnRxChar())
+        return;
     identity_ = CaptureIdentity(port_.DeviceName(), probe_);
     qCInfo(lcLink) << "device" << identity_.Path << "stable name" << identity_.StableName
                    << "serial number" << identity_.SerialNumber;

@@ -1,10 +1,10 @@
 #pragma once
 // Finds the meter again after its device went away (an unplugged cable, a
-// suspended laptop) and reopens the port quietly. It learns the device's
-// identity each time the port is opened; once the device vanishes it looks for
-// it every 2 seconds, on a timer, until it is back: through the path the port
-// was opened by (a symbolic link is followed anew), its stable name, or its USB
-// serial number under another ttyUSB number. The heartbeat's polls then bring
+// suspended laptop) and reopens the port quietly. It learns the device's identity
+// each time the port is opened for the meter's frames; once the device vanishes it
+// looks for it every 2 seconds, on a timer, until it is back: through the path the
+// port was opened by (a symbolic link is followed anew), its stable name, or its
+// USB serial number under another ttyUSB number. The heartbeat's polls then bring
 // the frames, and with them the link, back.
 
 #include "link/device_identity.h"

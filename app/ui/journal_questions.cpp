@@ -10,15 +10,19 @@ JournalQuestions JournalQuestions::Dialogs(QWidget* parent) {
     q.AskRecovery = [parent](const QString& offer) {
         QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), offer,
                         QMessageBox::NoButton, parent);
+        // One role for all three keeps them in this order on every desktop.
         QPushButton* restore = box.addButton(QStringLiteral("Restore"), QMessageBox::AcceptRole);
         QPushButton* saveAs =
-            box.addButton(QStringLiteral("Save As\u2026"), QMessageBox::ActionRole);
-        box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+            box.addButton(QStringLiteral("Save As\u2026"), QMessageBox::AcceptRole);
+        QPushButton* discard = box.addButton(QStringLiteral("Discard"), QMessageBox::AcceptRole);
         box.setDefaultButton(restore);
         box.exec();
+        // A termination signal ends the box without a click.
         if (box.clickedButton() == restore)
             return Recovery::Restore;
-        return box.clickedButton() == saveAs ? Recovery::SaveAs : Recovery::Discard;
+        if (box.clickedButton() == saveAs)
+            return Recovery::SaveAs;
+        return box.clickedButton() == discard ? Recovery::Discard : Recovery::Later;
     };
     q.ConfirmDiscard = [parent](const QString& question) {
         QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), question,

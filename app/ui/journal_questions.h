@@ -10,7 +10,8 @@
 class QWidget;
 
 struct JournalQuestions {
-    enum class Recovery { Restore, SaveAs, Discard };
+    // Later: no answer (the program is ending); the next start asks again.
+    enum class Recovery { Restore, SaveAs, Discard, Later };
     enum class Exit { Save, Discard, Cancel };
 
     std::function<Recovery(const QString& offer)> AskRecovery;

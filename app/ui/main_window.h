@@ -48,6 +48,9 @@ public:
     const JournalQuestions& Questions() const { return questions_; }
     void SetJournalQuestions(JournalQuestions questions) { questions_ = std::move(questions); }
 
+    // ShutDown has begun: nothing more may start.
+    bool ShuttingDown() const { return shuttingDown_; }
+
     QString StatusText() const { return hint_->text(); }
 
     // Restores a window from minimised, shows it in front and repaints it.

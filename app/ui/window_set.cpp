@@ -44,6 +44,8 @@ void WindowSet::Timer1Timer() {
     if (!session_.SettingsReadProblem().isEmpty())
         ShowException(session_.SettingsReadProblem());
     RecoverJournal();
+    if (frmMain->ShuttingDown())
+        return; // a termination signal came while the start asked
     // Settings from runs that never found a meter name no device: opening a port by
     // position then would poll whatever sits there, so such a start searches.
     if (session_.NeedsSearch())
@@ -58,37 +60,42 @@ void WindowSet::Timer1Timer() {
 void WindowSet::RecoverJournal() {
     if (!session_.Journal())
         return;
+    using Recovery = JournalQuestions::Recovery;
     const JournalQuestions& ask = frmMain->Questions();
+    // A termination signal while a question is open ends the program: what is not
+    // settled yet stays as it is for the next start.
+    const auto ending = [this] { return frmMain->ShuttingDown(); };
     JournalRecovery recovery(session_);
     for (const QString& problem : recovery.Problems())
         ShowException(problem);
     for (const JournalContents& journal : recovery.Pending()) {
         const QString offer = JournalRecovery::Offer(journal);
         for (bool settled = false; !settled;) {
-            switch (ask.AskRecovery(offer)) {
-            case JournalQuestions::Recovery::Restore:
+            const Recovery answer = ask.AskRecovery(offer);
+            if (ending() || answer == Recovery::Later)
+                return;
+            if (answer == Recovery::Restore) {
                 recovery.Restore(journal);
                 settled = true;
-                break;
-            case JournalQuestions::Recovery::SaveAs: {
+            } else if (answer == Recovery::SaveAs) {
                 const QString fileName = ask.AskSaveFileName();
+                if (ending())
+                    return;
                 if (fileName.isEmpty())
-                    break;
+                    continue;
                 const QString problem = recovery.SaveAs(journal, fileName);
-                if (problem.isEmpty())
-                    settled = true;
-                else
+                settled = problem.isEmpty();
+                if (!settled)
                     ShowException(problem);
-                break;
-            }
-            case JournalQuestions::Recovery::Discard:
+            } else {
                 settled =
                     ask.ConfirmDiscard(QStringLiteral("Discard the %1 rows from %2 to %3 for good?")
                                            .arg(journal.RowCount())
                                            .arg(journal.FirstTime(), journal.LastTime()));
+                if (ending())
+                    return;
                 if (settled)
                     recovery.Discard(journal);
-                break;
             }
         }
     }

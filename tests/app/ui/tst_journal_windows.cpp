@@ -10,6 +10,7 @@
 #include "meter_emulator.h"
 #include "support/scratch_settings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -143,6 +144,44 @@ private slots:
         const RowJournal& j = *p.session.Journal();
         QCOMPARE(j.Files(), QStringList({j.CurrentPath()}));
         QCOMPARE(j.Rows(), p.TableRows());
+    }
+
+    // A termination signal (logout) while a start question is open ends the
+    // program there: nothing is restored, saved or discarded, nothing opened.
+    void signalDuringTheStartQuestions_data() {
+        QTest::addColumn<bool>("inDiscardQuestion");
+        QTest::newRow("offer") << false;
+        QTest::newRow("discard question") << true;
+    }
+    void signalDuringTheStartQuestions() {
+        QFETCH(bool, inDiscardQuestion);
+        QTemporaryDir dir;
+        const QString journal = dir.filePath(QStringLiteral("Brackwater"));
+        const QByteArray recorded = EarlierRun(journal);
+        MeterEmulator meter(301);
+        QVERIFY(meter.OpenPty());
+        Program p(settings_.Store(CompleteSettings(301, meter.DevicePath())), {meter.DevicePath()},
+                  journal);
+        const auto signal = [&] { p.w.frmMain->ShutDown(TfrmMain::ExitRequest::Signal); };
+        JournalQuestions q = p.w.frmMain->Questions();
+        q.AskRecovery = [&](const QString&) {
+            if (inDiscardQuestion)
+                return Recovery::Discard;
+            signal(); // the box ends without a click
+            return Recovery::Later;
+        };
+        q.ConfirmDiscard = [&](const QString&) {
+            signal();
+            return true; // even a click racing the signal does not discard
+        };
+        p.w.frmMain->SetJournalQuestions(q);
+        p.w.Timer1Timer();
+        QVERIFY(!p.session.Comm1().Active());
+        QVERIFY(!p.w.frmLinkTest->isVisible());
+        const QStringList files =
+            QDir(journal).entryList({QStringLiteral("journal-*.tsv")}, QDir::Files);
+        QCOMPARE(files.size(), 1);
+        QCOMPARE(FileBytes(QDir(journal).filePath(files[0])), recorded);
     }
 
     void exitAsksAboutUnsavedRows_data() {

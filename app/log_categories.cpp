@@ -4,3 +4,4 @@
 Q_LOGGING_CATEGORY(lcLink, "brackwater.link", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcSearch, "brackwater.search", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcSettings, "brackwater.settings", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcJournal, "brackwater.journal", QtWarningMsg)

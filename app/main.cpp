@@ -1,12 +1,11 @@
 // Brackwater: companion program of the serial-linked thermocouple thermometer.
 #include "app/command_line.h"
-#include "app/handler_guard.h"
 #include "app/headless_recorder.h"
 #include "app/help_page.h"
 #include "app/recording_session.h"
-#include "app/settings_store.h"
 #include "app/single_instance.h"
 #include "app/ui/demo_history.h"
+#include "app/ui/window_program.h"
 #include "app/ui/window_set.h"
 #include "meter_emulator.h"
 #include "platform/termination_signals.h"
@@ -112,13 +111,9 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    // Failures inside event handlers are shown in the standard error box.
-    SetExceptionDisplay([](const QString& message) {
-        QMessageBox::critical(nullptr, QCoreApplication::applicationName(), message);
-    });
-    RecordingSession session(SettingsStore::OpenPlatformStore(), ports);
-    WindowSet windows(session);
-    if (cl.DemoHistory > 0) {
+    if (cl.DemoHistory <= 0)
+        return RunWindowProgram(termination, ports);
+    return RunWindowProgram(termination, ports, [&](RecordingSession& session, WindowSet& windows) {
         // Once, when the log first records: the graph is set up for the model by then.
         auto filled = std::make_shared<bool>(false);
         QObject::connect(&session, &RecordingSession::ListRunningChanged, windows.frmList.get(),
@@ -130,11 +125,5 @@ int main(int argc, char* argv[]) {
                                              cl.DemoHistory, demo->Temperature(0),
                                              demo->Temperature(1));
                          });
-    }
-    termination.disconnect();
-    QObject::connect(&termination, &TerminationSignals::Received, windows.frmMain.get(),
-                     [&windows] { windows.frmMain->ShutDown(TfrmMain::ExitRequest::Signal); });
-
-    app.exec();
-    return 0;
+    });
 }

@@ -4,6 +4,8 @@
 #include "app/handler_guard.h"
 #include "app/log_categories.h"
 #include "link/panel_commands.h"
+#include "log/journal_contents.h"
+#include "log/log_file_writer.h"
 #include "platform/device_access.h"
 
 RecordingSession::RecordingSession(std::unique_ptr<QSettings> store, const QStringList& extraPorts,
@@ -26,6 +28,11 @@ RecordingSession::RecordingSession(std::unique_ptr<QSettings> store, const QStri
     connect(&models_, &ModelIdentification::ModelIdentified, this,
             &RecordingSession::ModelIdentified);
     connect(&meter_, &MeterLink::ConnectionAnnounced, this, &RecordingSession::ConnectionAnnounced);
+    connect(&meter_.Replug, &ReplugWatch::Reopened, this, [this](const QString& device) {
+        // Back before the link was declared lost: the status names the device anew.
+        if (state_.Link.MeterConnected)
+            emit StatusText(QStringLiteral("Thermometer is connected at ") + device);
+    });
 
     Heartbeat::Targets targets;
     targets.GraphNextPoint = [this] { return liveGraphHasPoints_ ? 1 : 0; };
@@ -83,7 +90,8 @@ void RecordingSession::StartRecording() {
     emit LinkShown(state_.Link.MeterConnected);
     InitLiveGraph();
     SetGraphRunning(true);
-    SetListRunning(true);
+    SetListRunning(!restoredPaused_);
+    restoredPaused_ = false;
 }
 
 void RecordingSession::ThTimer1Timer() {
@@ -123,11 +131,75 @@ void RecordingSession::InitLiveGraph() {
 
 void RecordingSession::AppendLogRow(double now) {
     log_.AppendLogRow(state_.Reading, now, state_.Settings.LogDateFormat);
-    emit RowAppended(log_.RowCount() - 1);
+    const int row = log_.RowCount() - 1;
+    if (journal_) {
+        if (journal_->Started())
+            journal_->Append(log_.LineFields(row));
+        else
+            StartJournal(); // with this row
+    }
+    emit RowAppended(row);
 }
 
 void RecordingSession::BitBtn4Click() {
     log_.Clear();
+    if (journal_)
+        journal_->Begin();
+}
+
+int RecordingSession::TableRows() const {
+    return log_.Cell(1, 0).isEmpty() ? 0 : log_.RowCount() - 1;
+}
+
+void RecordingSession::EnableJournal(const QString& folder) {
+    journal_ = std::make_unique<RowJournal>(folder);
+    connect(journal_.get(), &RowJournal::Failed, this, &RecordingSession::JournalFailed);
+}
+
+void RecordingSession::StartJournal() {
+    if (journal_)
+        journal_->Begin(TableRows(), [this](int i) { return log_.LineFields(i + 1); });
+}
+
+int RecordingSession::UnsavedRows() const {
+    return journal_ ? journal_->Rows() - journal_->SavedRows() : 0;
+}
+
+void RecordingSession::RestoreRows(const JournalContents& contents) {
+    LogRowStore rows;
+    for (int i = 0; i < contents.RowCount(); ++i)
+        rows.Append(contents.Row(i));
+    log_.LoadRows(std::move(rows));
+    SetListRunning(false);
+    restoredPaused_ = true;
+}
+
+void RecordingSession::LogReplaced() {
+    if (journal_)
+        journal_->Begin();
+}
+
+void RecordingSession::LogSaved(int firstRow, int lastRow) {
+    if (!journal_ || journal_->Rows() == 0)
+        return;
+    // The journal's rows are the table's last ones (after the rows of an opened file).
+    const int tableRows = TableRows();
+    const int firstJournaled = tableRows - journal_->Rows() + 1;
+    if (firstRow <= firstJournaled && lastRow >= firstJournaled)
+        journal_->NoteSaved(std::min(lastRow, tableRows) - firstJournaled + 1);
+}
+
+QString RecordingSession::SaveLog(const QString& path) {
+    const int rows = TableRows();
+    const QString problem = LogFileWriter::Save(path, log_, {1, rows}).Error;
+    if (problem.isEmpty())
+        LogSaved(1, rows);
+    return problem;
+}
+
+void RecordingSession::DiscardUnsavedRows() {
+    if (journal_)
+        journal_->Discard();
 }
 
 void RecordingSession::SetListRunning(bool running) {
@@ -159,6 +231,10 @@ QString RecordingSession::ShutDown(bool storeSettings) {
     // Port events still run during the wait, so the timer stops only after it.
     WaitWhile([this] { return state_.Link.PortBusy; }, PortBusyWaitMs);
     ThTimer1.stop();
+    meter_.Replug.Stop();
+    // Everything recorded reaches the disk; rows not saved stay for the next start.
+    if (journal_)
+        journal_->Close();
 
     QString problem;
     if (storeSettings) {

@@ -3,7 +3,8 @@
 // list and the search, the model, the one-second heartbeat that polls and samples,
 // the settings, and the log table of recorded rows. It records with or without
 // windows: windows render its state and send it the user's actions, and learn of
-// every change through its signals. A test builds a fresh one.
+// every change through its signals. A test builds a fresh one. The window program
+// also journals the recorded rows, so that rows not saved survive the program.
 
 #include "app/app_state.h"
 #include "app/settings_store.h"
@@ -11,6 +12,7 @@
 #include "link/model_identification.h"
 #include "link/port_search.h"
 #include "log/log_table.h"
+#include "log/row_journal.h"
 #include "meter/heartbeat.h"
 
 #include <QSettings>
@@ -28,6 +30,8 @@ struct GraphSample {
     double Time = 0; // day count
     float SubValue = 0;
 };
+
+class JournalContents;
 
 class RecordingSession : public QObject {
     Q_OBJECT
@@ -92,6 +96,28 @@ public:
     // The date pattern of log rows; the locale's short date, widened, by default.
     void SetLogDateFormat(const QString& format) { state_.Settings.LogDateFormat = format; }
 
+    // --- the journal (the window program keeps one; the headless recorder needs none)
+    // Recorded rows are journaled in this folder once StartJournal has run.
+    void EnableJournal(const QString& folder);
+    RowJournal* Journal() { return journal_.get(); }
+    // Begins the run's journal with the rows the table holds now (rows put back
+    // at start); a first recorded row begins it too.
+    void StartJournal();
+    // Recorded rows not saved to a file since they were recorded.
+    int UnsavedRows() const;
+    // Rows of an earlier run's journal put back into the table, numbered after its
+    // rows. The log's recording stays paused, also through the start's search.
+    void RestoreRows(const JournalContents& contents);
+    // Open: the table holds rows read from a file now; the journal begins anew
+    // (the rows recorded before are kept as its backup while unsaved).
+    void LogReplaced();
+    // Save: table rows firstRow to lastRow are in a file now.
+    void LogSaved(int firstRow, int lastRow);
+    // Writes the whole table to a file; returns what went wrong, or an empty text.
+    QString SaveLog(const QString& path);
+    // The unsaved rows are given up (the exit question's Discard).
+    void DiscardUnsavedRows();
+
     // --- the panel's keys
     // Sends one key byte while the meter is linked; false (nothing sent) without a link.
     bool SendPanelCommand(uint8_t command);
@@ -116,10 +142,13 @@ signals:
     // The live graph is set up for the model and the graphing rate.
     void LiveGraphReset();
     void RowAppended(int row);
+    // The journal cannot be written: which file and why.
+    void JournalFailed(const QString& message);
     void PointDue(const GraphSample& sample);
 
 private:
     void LinkLost();
+    int TableRows() const;
     void ConnectionAnnounced();
 
     AppState state_;
@@ -133,5 +162,7 @@ private:
     std::unique_ptr<Heartbeat> beat_;
     VerticalRange liveRange_;
     bool liveGraphHasPoints_ = false;
+    std::unique_ptr<RowJournal> journal_;
+    bool restoredPaused_ = false; // rows were restored: the start's search leaves the log paused
     bool shutDown_ = false;
 };

@@ -19,32 +19,6 @@ const QString LastConnectedPortKey = QStringLiteral("LastConnectedPort");
 const QString LastModelKey = QStringLiteral("LastModel");
 const QString LastConnectedDeviceKey = QStringLiteral("LastConnectedDevice");
 
-// A stored value counts only if it is a whole number that fits 32 bits: text
-// files hold every value as text, the registry as a typed number.
-bool ReadInt32(const QSettings& settings, const QString& key, int32_t& out) {
-    const QVariant v = settings.value(key);
-    qlonglong value = 0;
-    bool ok = false;
-    switch (v.typeId()) {
-    case QMetaType::QString:
-        value = v.toString().toLongLong(&ok, 10);
-        break;
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        value = v.toLongLong(&ok);
-        break;
-    default:
-        return false;
-    }
-    if (!ok || value < std::numeric_limits<int32_t>::min() ||
-        value > std::numeric_limits<int32_t>::max())
-        return false;
-    out = static_cast<int32_t>(value);
-    return true;
-}
-
 // Why a settings file could not be read or written, in words a user can act on.
 QString FileProblem(const QString& path, bool writing) {
     const QFileInfo file(path);
@@ -93,6 +67,48 @@ void SettingsStore::Read(SettingsVars& vars) {
                            .arg(QDir::toNativeSeparators(settings_->fileName()),
                                 FileProblem(settings_->fileName(), false));
     }
+    const QString stoppedAt =
+        ReadSettingsValues([this](const QString& key) { return settings_->value(key); }, vars);
+    if (!stoppedAt.isEmpty())
+        qCInfo(lcSettings) << "no usable" << stoppedAt << "in" << settings_->fileName()
+                           << "- the start searches, range and notice take their defaults";
+    vars.LastConnectedDevice = settings_->value(LastConnectedDeviceKey).toString();
+}
+
+bool ReadStoredInt32(const QVariant& v, int32_t& out) {
+    qlonglong value = 0;
+    bool ok = false;
+    switch (v.typeId()) {
+    case QMetaType::QString: {
+        // Qt's conversion stops at a NUL character and would take what precedes it.
+        const QString text = v.toString();
+        if (text.contains(QChar(0)))
+            return false;
+        value = text.toLongLong(&ok, 10);
+        break;
+    }
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+        value = v.toLongLong(&ok);
+        break;
+    case QMetaType::ULongLong:
+        // Above the largest long long it would wrap to a negative number.
+        ok = v.toULongLong() <= qulonglong(std::numeric_limits<int32_t>::max());
+        value = ok ? qlonglong(v.toULongLong()) : 0;
+        break;
+    default:
+        return false;
+    }
+    if (!ok || value < std::numeric_limits<int32_t>::min() ||
+        value > std::numeric_limits<int32_t>::max())
+        return false;
+    out = static_cast<int32_t>(value);
+    return true;
+}
+
+QString ReadSettingsValues(const std::function<QVariant(const QString& key)>& value,
+                           SettingsVars& vars) {
     const std::array<std::pair<const QString*, int32_t*>, 7> order{{
         {&GraphingRateKey, &vars.GraphingRate},
         {&ListingRateKey, &vars.ListingRate},
@@ -104,17 +120,15 @@ void SettingsStore::Read(SettingsVars& vars) {
     }};
     vars.SettingsMissing = false;
     for (const auto& [key, variable] : order) {
-        if (!ReadInt32(*settings_, *key, *variable)) {
-            qCInfo(lcSettings) << "no usable" << *key << "in" << settings_->fileName()
-                               << "- the start searches, range and notice take their defaults";
+        if (!ReadStoredInt32(value(*key), *variable)) {
             vars.SettingsMissing = true;
             vars.MaxScale = 1370;
             vars.MinScale = -200;
             vars.ShowReso = 1;
-            break;
+            return *key;
         }
     }
-    vars.LastConnectedDevice = settings_->value(LastConnectedDeviceKey).toString();
+    return {};
 }
 
 QString SettingsStore::Write(const SettingsVars& vars, int32_t modelCode,

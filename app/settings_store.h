@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QSettings>
 #include <QString>
+#include <functional>
 #include <memory>
 
 // The live graph's vertical range as it stands at shut-down.
@@ -40,6 +41,16 @@ private:
     std::unique_ptr<QSettings> settings_;
     QString readProblem_;
 };
+
+// The value rule: a stored value counts only if it is a whole decimal number
+// that fits 32 bits (text files hold every value as text, the registry as a typed
+// number). Anything else, a missing value included, does not count.
+bool ReadStoredInt32(const QVariant& value, int32_t& out);
+// The seven values read in their fixed order from any source of values, stopping
+// at the first that does not count; then SettingsMissing is set and the range and
+// notice values take their defaults. Returns the key it stopped at, or empty.
+QString ReadSettingsValues(const std::function<QVariant(const QString& key)>& value,
+                           SettingsVars& vars);
 
 // A degree value from the live graph as a stored integer: truncated toward zero,
 // held within 32 bits; a value that is not a number keeps the fallback.

@@ -4,7 +4,7 @@
 #include "link/frame_reception.h"
 
 MeterLink::MeterLink(CurrentReading& reading, LinkState& link, QObject* parent)
-    : QObject(parent), Decoder(reading, Display), Assembler(link, Decoder) {
+    : QObject(parent), Decoder(reading, Display), Assembler(link, Decoder), Replug(Comm1) {
     // Every port failure ends the running handler silently; the reason goes to the
     // link's diagnostics.
     Comm1.SetOnError([](TSerialPort* sender, const ESerialError& error, TSerialAction& action) {

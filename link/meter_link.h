@@ -1,7 +1,9 @@
 #pragma once
 // The data spine: the serial port to the meter, frame reception, decoding and the
-// panel's display state, wired together. Owned by the main window.
+// panel's display state, wired together, and the watch that finds a vanished
+// device again. Owned by the recording core.
 
+#include "link/replug_watch.h"
 #include "link/serial_port.h"
 #include "meter/current_reading.h"
 #include "meter/frame_assembler.h"
@@ -22,6 +24,7 @@ public:
     PanelDisplay Display;
     FrameDecoder Decoder;
     FrameAssembler Assembler;
+    ReplugWatch Replug; // reopens the port when its device comes back after going away
 
 signals:
     // The first frame after the link was down; windows show the connection.

@@ -39,6 +39,7 @@ PortSearch::PortSearch(AppState& state, MeterLink& meter, QStringListModel& port
 PortSearch::Result PortSearch::Run(const SearchHooks& hooks) {
     Result result;
     state_.SearchInProgress = true;
+    meter_.Replug.Stop(); // the search takes the port over
     if (hooks.StopHeartbeat)
         hooks.StopHeartbeat();
     DelayWithMessages(delays_.Settle);

@@ -139,6 +139,7 @@ void TSerialPort::Open() {
     // A newly opened port never delivers what arrived before the open.
     port_.clear(QSerialPort::AllDirections);
     port_.readAll();
+    emit Opened();
 }
 
 void TSerialPort::Close() {
@@ -216,5 +217,6 @@ void TSerialPort::PortError(QSerialPort::SerialPortError error) {
         Close();
         port_.clearError();
         RunGuarded([&] { RaiseError(text, SystemErrorNumber(error)); });
+        emit Vanished();
     });
 }

@@ -53,6 +53,12 @@ public:
     bool HasOnRxChar() const { return static_cast<bool>(onRxChar_); }
     void SetOnError(ErrorHandler handler) { onError_ = std::move(handler); }
 
+signals:
+    // The port was opened.
+    void Opened();
+    // The device went away under the open port (an unplugged cable); the port is closed.
+    void Vanished();
+
 private:
     [[noreturn]] void RaiseError(const QString& text, int errorCode);
     [[noreturn]] void RaisePortError();

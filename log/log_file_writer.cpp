@@ -4,6 +4,7 @@
 #include "log/log_table.h"
 
 #include <QSaveFile>
+#include <functional>
 
 namespace LogFileWriter {
 namespace {
@@ -28,10 +29,13 @@ LogLineFormat::RawFields FileFields(const LogRowStore::RawCells& cells,
     }
     return fields;
 }
-} // namespace
 
-Result Save(const QString& fileName, const LogTable& table, RowRange range,
-            const Progress& progress) {
+// The one way rows reach a file: appendLine adds the line of the i-th row to the
+// block, which goes out in large writes; the file replaces an old one only when
+// complete, also after a cancel.
+Result Write(const QString& fileName, int count,
+             const std::function<void(QByteArray& block, int index, char separator)>& appendLine,
+             const Progress& progress) {
     Result result;
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -39,8 +43,6 @@ Result Save(const QString& fileName, const LogTable& table, RowRange range,
         return result;
     }
     const char separator = LogLineFormat::SaveSeparator(fileName).toLatin1();
-    const LogRowStore& rows = table.Rows();
-    std::array<QByteArray, LogLineFormat::FieldCount> converted;
     QByteArray block;
     block.reserve(BlockBytes + 4096);
     const auto flush = [&] {
@@ -50,9 +52,8 @@ Result Save(const QString& fileName, const LogTable& table, RowRange range,
         return true;
     };
     bool written = true;
-    for (int row = range.From; row <= range.To && written; ++row) {
-        // Rows past the stored ones are the blank row 1 of an empty table.
-        LogLineFormat::AppendRawLine(block, FileFields(rows.RawRow(row - 1), converted), separator);
+    for (int i = 0; i < count && written; ++i) {
+        appendLine(block, i, separator);
         ++result.Rows;
         if (block.size() >= BlockBytes)
             written = flush();
@@ -69,5 +70,31 @@ Result Save(const QString& fileName, const LogTable& table, RowRange range,
         result.Rows = 0;
     }
     return result;
+}
+} // namespace
+
+Result Save(const QString& fileName, const LogTable& table, RowRange range,
+            const Progress& progress) {
+    const LogRowStore& rows = table.Rows();
+    std::array<QByteArray, LogLineFormat::FieldCount> converted;
+    return Write(
+        fileName, range.Count(),
+        [&](QByteArray& block, int i, char separator) {
+            // Rows past the stored ones are the blank row 1 of an empty table.
+            LogLineFormat::AppendRawLine(
+                block, FileFields(rows.RawRow(range.From + i - 1), converted), separator);
+        },
+        progress);
+}
+
+Result SaveRows(const QString& fileName, int count,
+                const std::function<LogLineFormat::Fields(int index)>& row,
+                const Progress& progress) {
+    return Write(
+        fileName, count,
+        [&](QByteArray& block, int i, char separator) {
+            LogLineFormat::AppendLine(block, row(i), QLatin1Char(separator));
+        },
+        progress);
 }
 } // namespace LogFileWriter

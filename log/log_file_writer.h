@@ -4,6 +4,7 @@
 // a file that was there; rows go out in large blocks rather than line by line.
 // A cancelled save still keeps the rows written so far, as a complete file.
 
+#include "log/log_line_format.h"
 #include "log/log_row_range.h"
 
 #include <QString>
@@ -24,4 +25,8 @@ struct Result {
 // Rows of the range with the separator the file name asks for.
 Result Save(const QString& fileName, const LogTable& table, RowRange range,
             const Progress& progress = {});
+// Rows that are not in the table (a journal's): count rows, row(i) the i-th.
+Result SaveRows(const QString& fileName, int count,
+                const std::function<LogLineFormat::Fields(int index)>& row,
+                const Progress& progress = {});
 } // namespace LogFileWriter

@@ -2,6 +2,7 @@
 
 #include "app/day_count.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {

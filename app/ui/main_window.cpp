@@ -40,7 +40,8 @@ TfrmMain::TfrmMain(RecordingSession& session, const std::function<void()>& loadD
       ComboBoxDeviceName(new QComboBox(this)),
       Image1(new SvgPicture(QStringLiteral("Image1"), QStringLiteral(":/main_menu.svg"),
                             QRect(0, 0, 600, 400), this)),
-      Label1(new QLabel(QStringLiteral("V" BRACKWATER_VERSION), this)), session_(session) {
+      Label1(new QLabel(QStringLiteral("V" BRACKWATER_VERSION), this)), session_(session),
+      questions_(JournalQuestions::Dialogs(this)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Main Menu"));
     setFixedSize(601, 428);
@@ -192,9 +193,37 @@ void TfrmMain::Image9Click() {
     hide();
 }
 
-void TfrmMain::ShutDown(ExitRequest request) {
+bool TfrmMain::AskToSaveUnsavedRows() {
+    const int unsaved = session_.UnsavedRows();
+    if (unsaved == 0)
+        return true;
+    const QString question =
+        QStringLiteral("%1 recorded rows are not saved. Save them before exiting?").arg(unsaved);
+    switch (questions_.AskExit(question)) {
+    case JournalQuestions::Exit::Cancel:
+        return false;
+    case JournalQuestions::Exit::Discard:
+        session_.DiscardUnsavedRows();
+        return true;
+    case JournalQuestions::Exit::Save:
+        break;
+    }
+    const QString fileName = questions_.AskSaveFileName();
+    if (fileName.isEmpty())
+        return false;
+    const QString problem = session_.SaveLog(fileName);
+    if (!problem.isEmpty()) {
+        ShowException(problem);
+        return false;
+    }
+    return true;
+}
+
+bool TfrmMain::ShutDown(ExitRequest request) {
     if (shuttingDown_)
-        return;
+        return true;
+    if (request == ExitRequest::User && !AskToSaveUnsavedRows())
+        return false;
     shuttingDown_ = true;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const QString problem = session_.ShutDown();
@@ -208,9 +237,12 @@ void TfrmMain::ShutDown(ExitRequest request) {
     }
     // exit, not quit: a modal window (the port search) must not be able to veto the end.
     QCoreApplication::exit(0);
+    return true;
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
-    ShutDown();
-    event->accept();
+    if (ShutDown())
+        event->accept();
+    else
+        event->ignore();
 }

@@ -4,6 +4,7 @@
 // heartbeat and the settings belong to the recording core it shows.
 
 #include "app/recording_session.h"
+#include "app/ui/journal_questions.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -38,8 +39,17 @@ public:
     // Ends the program: waits briefly for a port operation in progress, stops the
     // sampling timer, stores the settings, closes the port and quits the event loop.
     // Settings that cannot be stored are reported in a box, or on standard error
-    // when a signal ended the program.
-    void ShutDown(ExitRequest request = ExitRequest::User);
+    // when a signal ended the program. A user is first asked whether to save rows
+    // not saved yet, and may cancel: then it returns false and nothing ends. A
+    // signal never asks; the journal keeps those rows for the next start.
+    bool ShutDown(ExitRequest request = ExitRequest::User);
+
+    // The questions about unsaved rows, here and in the start's recovery.
+    const JournalQuestions& Questions() const { return questions_; }
+    void SetJournalQuestions(JournalQuestions questions) { questions_ = std::move(questions); }
+
+    // ShutDown has begun: nothing more may start.
+    bool ShuttingDown() const { return shuttingDown_; }
 
     QString StatusText() const { return hint_->text(); }
 
@@ -80,6 +90,8 @@ private:
     HotImage* AddHotImage(const QString& name, const QRect& geometry, const QString& hint);
     QRect Screen() const;
     static void PlaceAndShow(QWidget* window, const QRect& frame);
+    // False when the user cancels the exit, or saving the rows failed.
+    bool AskToSaveUnsavedRows();
 
     RecordingSession& session_;
     QLabel* hint_;
@@ -87,5 +99,6 @@ private:
     QWidget* graph_ = nullptr;
     QWidget* list_ = nullptr;
     QDialog* linkTest_ = nullptr;
+    JournalQuestions questions_;
     bool shuttingDown_ = false;
 };

@@ -1,6 +1,7 @@
 #include "app/ui/window_set.h"
 
 #include "app/handler_guard.h"
+#include "app/journal_recovery.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -46,6 +47,9 @@ WindowSet::WindowSet(RecordingSession& session) : session_(session) {
     QObject::connect(frmMain.get(), &TfrmMain::TrayIconRemovalDue, tray, &TForm1::RemoveIcon);
     QObject::connect(tray, &TForm1::Timer1Timer, tray,
                      [this] { RunGuarded([this] { Timer1Timer(); }); });
+    // Shown after the tick that wrote the row, not inside it.
+    QObject::connect(&session, &RecordingSession::JournalFailed, frmMain.get(), &ShowException,
+                     Qt::QueuedConnection);
 }
 
 WindowSet::~WindowSet() = default;
@@ -54,6 +58,9 @@ void WindowSet::Timer1Timer() {
     TfrmMain::ShowNormal(frmMain.get());
     if (!session_.SettingsReadProblem().isEmpty())
         ShowException(session_.SettingsReadProblem());
+    RecoverJournal();
+    if (frmMain->ShuttingDown())
+        return; // a termination signal came while the start asked
     // Settings from runs that never found a meter name no device: opening a port by
     // position then would poll whatever sits there, so such a start searches.
     if (session_.NeedsSearch())
@@ -63,4 +70,49 @@ void WindowSet::Timer1Timer() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen && TfrmResolu::Due(screen->geometry().width(), session_.Settings().ShowReso))
         frmResolu->show();
+}
+
+void WindowSet::RecoverJournal() {
+    if (!session_.Journal())
+        return;
+    using Recovery = JournalQuestions::Recovery;
+    const JournalQuestions& ask = frmMain->Questions();
+    // A termination signal while a question is open ends the program: what is not
+    // settled yet stays as it is for the next start.
+    const auto ending = [this] { return frmMain->ShuttingDown(); };
+    JournalRecovery recovery(session_);
+    for (const QString& problem : recovery.Problems())
+        ShowException(problem);
+    for (const JournalContents& journal : recovery.Pending()) {
+        const QString offer = JournalRecovery::Offer(journal);
+        for (bool settled = false; !settled;) {
+            const Recovery answer = ask.AskRecovery(offer);
+            if (ending() || answer == Recovery::Later)
+                return;
+            if (answer == Recovery::Restore) {
+                recovery.Restore(journal);
+                settled = true;
+            } else if (answer == Recovery::SaveAs) {
+                const QString fileName = ask.AskSaveFileName();
+                if (ending())
+                    return;
+                if (fileName.isEmpty())
+                    continue;
+                const QString problem = recovery.SaveAs(journal, fileName);
+                settled = problem.isEmpty();
+                if (!settled)
+                    ShowException(problem);
+            } else {
+                settled =
+                    ask.ConfirmDiscard(QStringLiteral("Discard the %1 rows from %2 to %3 for good?")
+                                           .arg(journal.RowCount())
+                                           .arg(journal.FirstTime(), journal.LastTime()));
+                if (ending())
+                    return;
+                if (settled)
+                    recovery.Discard(journal);
+            }
+        }
+    }
+    recovery.Finish();
 }

@@ -27,9 +27,13 @@ public:
     explicit WindowSet(RecordingSession& session);
     ~WindowSet();
 
-    // The start sequence: the main menu, then the port search on a first run or
-    // the last port and model otherwise, then the resolution notice if due.
+    // The start sequence: the main menu, then the recordings an earlier run left
+    // unsaved, then the port search on a first run or the last port and model
+    // otherwise, then the resolution notice if due.
     void Timer1Timer();
+    // Offers each recording an earlier run left unsaved, before anything is
+    // recorded, and begins this run's journal.
+    void RecoverJournal();
 
     std::unique_ptr<TForm1> Form1;
     std::unique_ptr<DigitBitmaps> Digits; // loaded by the main window's creation

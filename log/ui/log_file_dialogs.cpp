@@ -1,5 +1,9 @@
 #include "log/ui/log_file_dialogs.h"
 
+#include "log/log_file_filters.h"
+
+#include <QLocale>
+
 #include <QFileDialog>
 
 QString AskFileName(QWidget* parent, const FileRequest& request) {
@@ -17,4 +21,11 @@ QString AskFileName(QWidget* parent, const FileRequest& request) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+FileRequest SaveLogRequest() {
+    return {.Saving = true,
+            .Caption = QStringLiteral("Save As"),
+            .Filters = LogFileFilters::Save(QLocale().decimalPoint()),
+            .DefaultSuffix = QStringLiteral("dat")};
 }

@@ -16,3 +16,6 @@ struct FileRequest {
 
 // The chosen file's path, or empty when the user cancelled.
 QString AskFileName(QWidget* parent, const FileRequest& request);
+
+// Saving the log: the file types by the decimal separator, "dat" added to a bare name.
+FileRequest SaveLogRequest();

@@ -303,11 +303,7 @@ std::optional<RowRange> TfrmList::AskRange(const QString& caption, LogRowRange::
 }
 
 void TfrmList::btnSaveClick() {
-    const QString fileName =
-        askFileName_({.Saving = true,
-                      .Caption = QStringLiteral("Save As"),
-                      .Filters = LogFileFilters::Save(QLocale().decimalPoint()),
-                      .DefaultSuffix = QStringLiteral("dat")});
+    const QString fileName = askFileName_(SaveLogRequest());
     if (fileName.isEmpty())
         return;
     const std::optional<RowRange> range =
@@ -324,6 +320,8 @@ void TfrmList::btnSaveClick() {
     }
     if (!result.Error.isEmpty())
         showMessage_(result.Error);
+    else // the journal learns which of its rows are safe in a file now
+        session_.LogSaved(range->From, range->From + result.Rows - 1);
 }
 
 void TfrmList::btnOpenClick() {
@@ -348,6 +346,8 @@ void TfrmList::btnOpenClick() {
         reader.ReadAll([this](int rows) { return frmOpenProgress_->Step(rows); });
         Table->LoadRows(reader.TakeRows());
     }
+    // The table holds a file's rows now: the journal starts anew after them.
+    session_.LogReplaced();
     if (!reader.ErrorText().isEmpty())
         showMessage_(reader.ErrorText());
     else if (reader.LongLine() > 0)

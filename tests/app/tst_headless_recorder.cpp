@@ -132,6 +132,51 @@ private slots:
         }
     }
 
+    // The meter unplugged every 8 s and back 2 s later at another pseudo-terminal
+    // behind the same link: the recorder finds it again by itself, and the rows
+    // go on within 5 s of its return.
+    void resumesAfterUnplugsBehindALink() {
+        const QString link = dir_.filePath(QStringLiteral("meter-link"));
+        QProcess meter;
+        meter.start(QCoreApplication::applicationDirPath() +
+                        QStringLiteral("/../tools/meter-emulator/meter-emulator"),
+                    {QStringLiteral("--model"), QStringLiteral("301"), QStringLiteral("--link"),
+                     link, QStringLiteral("--unplug-every"), QStringLiteral("8")});
+        QVERIFY(meter.waitForReadyRead(10000));
+        QCOMPARE(QString::fromUtf8(meter.readLine()).trimmed(), link);
+
+        const QString path = dir_.filePath(QStringLiteral("unplugged.tsv"));
+        QProcess p;
+        Start(p, {QStringLiteral("--record"), path, QStringLiteral("--port"), link,
+                  QStringLiteral("--every"), QStringLiteral("1")});
+        const auto times = [&] {
+            QList<QTime> list;
+            for (const QByteArray& line : Lines(path))
+                list.append(QTime::fromString(QString::fromUtf8(line.split('\t').value(1)),
+                                              QStringLiteral("HH:mm:ss")));
+            return list;
+        };
+        // Two unplugs and returns.
+        QVERIFY(QTest::qWaitFor(
+            [&] { return times().size() > 1 && times().first().secsTo(times().last()) >= 20; },
+            60000));
+        for (QProcess* process : {&p, &meter}) {
+            process->terminate();
+            QVERIFY(process->waitForFinished(10000));
+        }
+        const QList<QTime> rows = times();
+        int unplugs = 0;
+        for (int i = 1; i < rows.size(); ++i) {
+            const int gap = rows[i - 1].secsTo(rows[i]);
+            // Gone for 2 s, then back within 5 s, a row at each second's tick.
+            QVERIFY2(gap <= 8, qPrintable(rows[i].toString()));
+            unplugs += gap >= 3;
+        }
+        QVERIFY2(unplugs >= 2, qPrintable(QString::number(unplugs)));
+        const QByteArray err = p.readAllStandardError();
+        QVERIFY2(!err.contains("failed"), err.constData());
+    }
+
     void badInputIsRefusedAtOnce_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");

@@ -80,6 +80,36 @@ private slots:
         QCOMPARE(v.SettingsMissing, expected.SettingsMissing);
     }
 
+    // The value rule on typed values, as the registry holds them, and on texts.
+    void ValueRule_data() {
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<bool>("counts");
+        QTest::addColumn<int>("read");
+        QTest::newRow("int") << QVariant(-200) << true << -200;
+        QTest::newRow("uint in range") << QVariant(2147483647u) << true << 2147483647;
+        QTest::newRow("uint beyond") << QVariant(2147483648u) << false << 0;
+        QTest::newRow("long long beyond") << QVariant(qlonglong(-2147483649LL)) << false << 0;
+        QTest::newRow("unsigned long long that wraps")
+            << QVariant(qulonglong(18446744073709551611ULL)) << false << 0;
+        QTest::newRow("unsigned long long") << QVariant(qulonglong(1370)) << true << 1370;
+        QTest::newRow("double") << QVariant(300.0) << false << 0;
+        QTest::newRow("bool") << QVariant(true) << false << 0;
+        QTest::newRow("missing") << QVariant() << false << 0;
+        QTest::newRow("text with sign and spaces")
+            << QVariant(QStringLiteral(" +42 ")) << true << 42;
+        QTest::newRow("text with a NUL inside")
+            << QVariant(QStringLiteral("30") + QChar(0) + QStringLiteral("x")) << false << 0;
+        QTest::newRow("hexadecimal text") << QVariant(QStringLiteral("0x10")) << false << 0;
+        QTest::newRow("empty text") << QVariant(QString()) << false << 0;
+        QTest::newRow("bytes") << QVariant(QByteArray("5")) << false << 0;
+    }
+    void ValueRule() {
+        QFETCH(QVariant, value);
+        int32_t read = 0;
+        QTEST(ReadStoredInt32(value, read), "counts");
+        QTEST(int(read), "read");
+    }
+
     void DeviceNameDoesNotTakePartInTheReadRule() {
         auto store = StoreWith("[General]\nLastConnectedDevice=/dev/ttyUSB1\n");
         QVERIFY(store);

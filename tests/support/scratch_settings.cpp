@@ -49,3 +49,8 @@ QByteArray RangeSettings(int minScale, int maxScale, int graphingRate, int listi
         .arg(minScale)
         .toUtf8();
 }
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}

@@ -33,6 +33,9 @@ private:
 // notice allowed, and the meter's model, list position and device.
 QByteArray CompleteSettings(int lastModel, const QString& device, int lastPort = 0);
 
+// The whole content of a file; empty when it cannot be read.
+QByteArray FileBytes(const QString& path);
+
 // Sets the core up for a model as the meter's identification reply would.
 void IdentifyModel(RecordingSession& session, int model);
 // Complete settings with the given live graph range and rates.

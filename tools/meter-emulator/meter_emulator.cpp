@@ -82,6 +82,9 @@ void MeterEmulator::UpdateLink() {
 
 void MeterEmulator::Unplug() {
     line_.Close();
+    // As the system removes a device's stable link when it is unplugged.
+    if (!linkPath_.isEmpty())
+        QFile::remove(linkPath_);
 }
 
 bool MeterEmulator::Replug() {

@@ -27,7 +27,7 @@ public:
     QString DevicePath() const { return line_.Path(); }
     QString LinkPath() const { return linkPath_; }
     bool IsOpen() const { return line_.IsOpen(); }
-    void Unplug(); // closes the meter's end: the program sees the device vanish
+    void Unplug(); // closes the meter's end (and removes the link): the device vanishes
     bool Replug(); // opens it again (a new pseudo-terminal; the link follows it)
 
     int Model() const { return model_; }

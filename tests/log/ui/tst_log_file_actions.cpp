@@ -170,6 +170,32 @@ private slots:
         QVERIFY(!QFile::exists(f.fileName));
     }
 
+    // The journal hears of saves and opens made in the window: saved rows are no
+    // longer offered back, and an opened file starts a new journal after its rows.
+    void journalFollowsSaveAndOpen() {
+        Fixture f;
+        QTemporaryDir journal;
+        f.session->EnableJournal(journal.path());
+        IdentifyModel(*f.session, 301);
+        for (int i = 0; i < 6; ++i)
+            f.session->AppendLogRow(46362.5 + i / 86400.0);
+        QCOMPARE(f.session->UnsavedRows(), 6);
+
+        f.fileName = dir_.filePath(QStringLiteral("part.txt"));
+        f.AnswerRange(false, QStringLiteral("1"), QStringLiteral("4"));
+        f.list.btnSave->trigger();
+        QCOMPARE(f.session->UnsavedRows(), 2);
+        f.AnswerRange(true, {}, {});
+        f.list.btnSave->trigger();
+        QCOMPARE(f.session->UnsavedRows(), 0);
+
+        f.list.btnOpen->trigger(); // the file just saved, all six rows
+        QCOMPARE(f.list.Table->RowCount(), 7);
+        QCOMPARE(f.session->UnsavedRows(), 0);
+        f.session->AppendLogRow(46362.6);
+        QCOMPARE(f.session->UnsavedRows(), 1);
+    }
+
     // Cancel in the progress dialog: the save stops at once and keeps complete lines.
     void cancelSaving() {
         Fixture f;

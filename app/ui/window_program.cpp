@@ -1,0 +1,35 @@
+#include "app/ui/window_program.h"
+
+#include "app/handler_guard.h"
+#include "app/recording_session.h"
+#include "app/settings_store.h"
+#include "app/ui/window_set.h"
+#include "platform/termination_signals.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+QString JournalFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+int RunWindowProgram(TerminationSignals& termination, const QStringList& ports,
+                     const std::function<void(RecordingSession&, WindowSet&)>& started) {
+    // Failures inside event handlers are shown in the standard error box.
+    SetExceptionDisplay([](const QString& message) {
+        QMessageBox::critical(nullptr, QCoreApplication::applicationName(), message);
+    });
+    RecordingSession session(SettingsStore::OpenPlatformStore(), ports);
+    const QString journal = JournalFolder();
+    if (!journal.isEmpty())
+        session.EnableJournal(journal);
+    WindowSet windows(session);
+    termination.disconnect();
+    QObject::connect(&termination, &TerminationSignals::Received, windows.frmMain.get(),
+                     [&windows] { windows.frmMain->ShutDown(TfrmMain::ExitRequest::Signal); });
+    if (started)
+        started(session, windows);
+    QApplication::exec();
+    return 0;
+}

@@ -1,0 +1,272 @@
+// The journal in the recording core and what the next start makes of it: rows
+// journaled as recorded, Clear keeping them as the backup, saves noted by rows,
+// and the recovery of an earlier run's unsaved rows: offered oldest first with
+// their count and times, restored into the table with recording paused, written
+// to a file, or discarded, and a torn last line left out.
+#include "app/day_count.h"
+#include "app/journal_recovery.h"
+#include "app/recording_session.h"
+#include "log/log_file_writer.h"
+#include "support/scratch_settings.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// A session as the window program has it: a two-channel meter, a journal.
+struct Core {
+    std::unique_ptr<RecordingSession> session;
+    double now = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 49, 11)));
+
+    Core(ScratchSettings& settings, const QString& folder) : session(settings.Session(301)) {
+        session->Log().SetLocale(QLocale::c());
+        session->EnableJournal(folder);
+    }
+    // One recorded row a second.
+    void Record(int rows) {
+        for (int i = 0; i < rows; ++i) {
+            session->AppendLogRow(now);
+            now += 1.0 / 86400.0;
+        }
+    }
+    LogLineFormat::Fields Row(int row) const { return session->Log().LineFields(row); }
+    int TableRows() const {
+        return session->Log().Cell(1, 0).isEmpty() ? 0 : session->Log().RowCount() - 1;
+    }
+};
+} // namespace
+
+class TestJournalRecovery : public QObject {
+    Q_OBJECT
+    ScratchSettings settings_;
+
+private slots:
+    void recordedRowsAreJournaled() {
+        QTemporaryDir dir;
+        Core run(settings_, dir.path());
+        run.Record(3);
+        RowJournal& journal = *run.session->Journal();
+        QVERIFY(journal.Started());
+        const JournalContents back = JournalContents::Read(journal.CurrentPath());
+        QCOMPARE(back.RowCount(), 3);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(back.Row(i), run.Row(i + 1));
+        QCOMPARE(run.session->UnsavedRows(), 3);
+    }
+
+    // Which saves leave rows unsaved: the journal holds the recorded rows, which
+    // follow the rows of an opened file.
+    void savesAreNotedByRow_data() {
+        QTest::addColumn<int>("opened");
+        QTest::addColumn<int>("recorded");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<int>("unsaved");
+        QTest::newRow("whole table") << 0 << 5 << 1 << 5 << 0;
+        QTest::newRow("first three") << 0 << 5 << 1 << 3 << 2;
+        QTest::newRow("last three") << 0 << 5 << 3 << 5 << 5;
+        QTest::newRow("range past the end") << 0 << 5 << 1 << 50 << 0;
+        QTest::newRow("after an open, whole table") << 4 << 3 << 1 << 7 << 0;
+        QTest::newRow("after an open, the recorded rows") << 4 << 3 << 5 << 7 << 0;
+        QTest::newRow("after an open, the file's rows") << 4 << 3 << 1 << 4 << 3;
+        QTest::newRow("after an open, one recorded row") << 4 << 3 << 2 << 5 << 2;
+    }
+    void savesAreNotedByRow() {
+        QFETCH(int, opened);
+        QFETCH(int, recorded);
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QTemporaryDir dir;
+        Core run(settings_, dir.path());
+        run.Record(1); // the journal has begun
+        if (opened > 0) {
+            LogRowStore rows; // a file's rows, as Open loads them
+            for (int i = 0; i < opened; ++i)
+                rows.Append(
+                    {"1/1/2026", "00:00:0" + QString::number(i), "1.0", "C", "2.0", "C", "K", ""});
+            run.session->BitBtn4Click();
+            run.session->Log().LoadRows(std::move(rows));
+            run.session->LogReplaced();
+        } else {
+            run.session->BitBtn4Click();
+        }
+        run.Record(recorded);
+        QCOMPARE(run.session->UnsavedRows(), recorded);
+        run.session->LogSaved(first, last);
+        QTEST(run.session->UnsavedRows(), "unsaved");
+        QFETCH(int, unsaved);
+        QCOMPARE(JournalContents::Read(run.session->Journal()->CurrentPath()).SavedRows(),
+                 recorded - unsaved);
+    }
+
+    void saveLogWritesTheTableAndNotesIt() {
+        QTemporaryDir dir;
+        Core run(settings_, dir.path());
+        run.Record(2);
+        const QString path = dir.filePath(QStringLiteral("saved.csv"));
+        QCOMPARE(run.session->SaveLog(path), QString());
+        QByteArray expected;
+        LogLineFormat::AppendLine(expected, run.Row(1), QLatin1Char(','));
+        LogLineFormat::AppendLine(expected, run.Row(2), QLatin1Char(','));
+        QCOMPARE(FileBytes(path), expected);
+        QCOMPARE(run.session->UnsavedRows(), 0);
+    }
+
+    // An earlier run recorded, cleared, recorded again and was killed: the next
+    // start offers both recordings, the cleared one first.
+    void offersTheUnsavedRecordingsOldestFirst() {
+        QTemporaryDir dir;
+        QStringList offers;
+        {
+            Core earlier(settings_, dir.path());
+            const auto time = [&](int row) {
+                return earlier.Row(row)[0] + QLatin1Char(' ') + earlier.Row(row)[1];
+            };
+            earlier.Record(2);
+            offers << QStringLiteral("The last recording was not saved: 2 rows from %1 to %2")
+                          .arg(time(1), time(2));
+            earlier.session->BitBtn4Click(); // Clear: kept as the backup
+            earlier.now += 60.0 / 86400.0;
+            earlier.Record(3);
+            offers << QStringLiteral("The last recording was not saved: 3 rows from %1 to %2")
+                          .arg(time(1), time(3));
+        }
+        QVERIFY(offers[1].contains(QStringLiteral(" 10:50:13 to ")));
+        Core next(settings_, dir.path());
+        JournalRecovery recovery(*next.session);
+        QVERIFY(recovery.Problems().isEmpty());
+        QCOMPARE(recovery.Pending().size(), size_t(2));
+        QCOMPARE(JournalRecovery::Offer(recovery.Pending()[0]), offers[0]);
+        QCOMPARE(JournalRecovery::Offer(recovery.Pending()[1]), offers[1]);
+    }
+
+    // Restored rows come back numbered with their texts, the log's recording stays
+    // paused (also through the start's search), and they are journaled again
+    // before the journal they came from goes.
+    void restorePutsTheRowsBackPaused() {
+        QTemporaryDir dir;
+        QList<LogLineFormat::Fields> recorded;
+        QString source;
+        {
+            Core earlier(settings_, dir.path());
+            earlier.Record(4);
+            for (int row = 1; row <= 4; ++row)
+                recorded.append(earlier.Row(row));
+            source = earlier.session->Journal()->CurrentPath();
+        }
+        Core next(settings_, dir.path());
+        next.session->SetListRunning(true);
+        JournalRecovery recovery(*next.session);
+        QCOMPARE(recovery.Pending().size(), size_t(1));
+        recovery.Restore(recovery.Pending()[0]);
+        QCOMPARE(next.TableRows(), 4);
+        for (int row = 1; row <= 4; ++row) {
+            QCOMPARE(next.session->Log().Cell(row, 0), QString::number(row));
+            QCOMPARE(next.Row(row), recorded[row - 1]);
+        }
+        QVERIFY(!next.session->State().Recording.ListRunning);
+        recovery.Finish();
+        QVERIFY(!QFile::exists(source));
+        const JournalContents again = JournalContents::Read(next.session->Journal()->CurrentPath());
+        QCOMPARE(again.RowCount(), 4);
+        QCOMPARE(again.Row(3), recorded[3]);
+        QCOMPARE(next.session->UnsavedRows(), 4); // still not in any file
+
+        next.session->StartRecording(); // OK of the start's search
+        QVERIFY(!next.session->State().Recording.ListRunning);
+        QVERIFY(next.session->State().Recording.GraphRunning);
+        next.session->ThTimer1.stop();
+        next.session->StartRecording(); // a later search starts it as usual
+        QVERIFY(next.session->State().Recording.ListRunning);
+        next.session->ThTimer1.stop();
+    }
+
+    void saveAsAndDiscardSettleTheJournal_data() {
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("save as txt") << "kept.txt";
+        QTest::newRow("save as csv") << "kept.csv";
+        QTest::newRow("discard") << "";
+    }
+    void saveAsAndDiscardSettleTheJournal() {
+        QFETCH(QString, fileName);
+        QTemporaryDir dir;
+        QByteArray lines;
+        QString source;
+        {
+            Core earlier(settings_, dir.path());
+            earlier.Record(3);
+            for (int row = 1; row <= 3; ++row)
+                LogLineFormat::AppendLine(lines, earlier.Row(row),
+                                          LogLineFormat::SaveSeparator(fileName));
+            source = earlier.session->Journal()->CurrentPath();
+        }
+        Core next(settings_, dir.path());
+        JournalRecovery recovery(*next.session);
+        QCOMPARE(recovery.Pending().size(), size_t(1));
+        if (fileName.isEmpty()) {
+            recovery.Discard(recovery.Pending()[0]);
+        } else {
+            const QString path = dir.filePath(fileName);
+            QCOMPARE(recovery.SaveAs(recovery.Pending()[0], path), QString());
+            QCOMPARE(FileBytes(path), lines);
+        }
+        QVERIFY(QFile::exists(source)); // until the start is done with the journals
+        recovery.Finish();
+        QVERIFY(!QFile::exists(source));
+        QCOMPARE(next.TableRows(), 0);
+        QCOMPARE(next.session->Journal()->Files(),
+                 QStringList({next.session->Journal()->CurrentPath()}));
+        QVERIFY(JournalRecovery(*next.session).Pending().empty());
+    }
+
+    void saveAsFailureKeepsTheJournal() {
+        QTemporaryDir dir;
+        {
+            Core earlier(settings_, dir.path());
+            earlier.Record(2);
+        }
+        Core next(settings_, dir.path());
+        JournalRecovery recovery(*next.session);
+        const QString problem =
+            recovery.SaveAs(recovery.Pending()[0], dir.filePath(QStringLiteral("no/such.txt")));
+        QVERIFY2(problem.contains(QStringLiteral("no/such.txt")), qPrintable(problem));
+        recovery.Finish();
+        // Still offered at the next start.
+        Core third(settings_, dir.path());
+        QCOMPARE(JournalRecovery(*third.session).Pending().size(), size_t(1));
+    }
+
+    // A power cut in the middle of a write: the torn line is left out, the rows
+    // before it are offered. A wholly saved journal is not offered, and goes.
+    void tornLastLineAndSavedJournals() {
+        QTemporaryDir dir;
+        QString saved;
+        {
+            Core earlier(settings_, dir.path());
+            earlier.Record(2);
+            earlier.session->LogSaved(1, 2);
+            saved = earlier.session->Journal()->CurrentPath();
+        }
+        QFile torn(dir.filePath(QStringLiteral("journal-7.tsv")));
+        QVERIFY(torn.open(QIODevice::WriteOnly));
+        torn.write("6/12/26\t10:49:11\t23.5\tC\t48.0\tC\tK\t\t\r\n"
+                   "6/12/26\t10:49:12\t23.5\tC\t48.0\tC\tK\t\t\r\n"
+                   "6/12/26\t10:49:13\t23.");
+        torn.close();
+        Core next(settings_, dir.path());
+        JournalRecovery recovery(*next.session);
+        QCOMPARE(recovery.Pending().size(), size_t(1));
+        QCOMPARE(JournalRecovery::Offer(recovery.Pending()[0]),
+                 QStringLiteral("The last recording was not saved: 2 rows from 6/12/26 10:49:11 "
+                                "to 6/12/26 10:49:12"));
+        recovery.Restore(recovery.Pending()[0]);
+        recovery.Finish();
+        QVERIFY(!QFile::exists(saved));
+        QCOMPARE(next.TableRows(), 2);
+        QCOMPARE(next.session->Log().Cell(2, 2), QStringLiteral("10:49:12"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestJournalRecovery)
+#include "tst_journal_recovery.moc"

@@ -1,0 +1,182 @@
+// The journal against real processes: a recording window program (this test
+// started again as a child that runs the program's own window code, its journal
+// in its user data folder) is killed with SIGKILL, and the next start offers
+// exactly the rows it had on screen and restores the same texts; SIGTERM ends it
+// without a question and leaves the journal for the next start.
+#include "app/ui/window_program.h"
+#include "app/ui/window_set.h"
+#include "log/journal_contents.h"
+#include "meter_emulator.h"
+#include "platform/termination_signals.h"
+#include "support/scratch_settings.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <csignal>
+#include <cstdio>
+
+namespace {
+const char ChildFlag[] = "--recording-child";
+} // namespace
+
+// The child: the window program on the given device, a first run. It presses OK
+// on the port search when the search has ended, as a user would, and prints
+// every row the table takes ("ROW " and the row as a log file line), and "ASKED"
+// if anything asks about unsaved rows.
+static int RunChild(int argc, char* argv[]) {
+    Q_INIT_RESOURCE(brackwater);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brackwater"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    TerminationSignals termination;
+    const QString device = QString::fromLocal8Bit(argv[2]);
+    return RunWindowProgram(termination, {device}, [](RecordingSession& session, WindowSet& w) {
+        session.Search().SetDelays({0, 0, 300, 0});
+        auto* poll = new QTimer(w.frmLinkTest.get());
+        QObject::connect(poll, &QTimer::timeout, poll, [&w, poll] {
+            if (w.frmLinkTest->isVisible() && w.frmLinkTest->Memo1->isVisible()) {
+                poll->stop();
+                w.frmLinkTest->Button1->click();
+            }
+        });
+        poll->start(20);
+        JournalQuestions q = w.frmMain->Questions();
+        q.AskExit = [](const QString&) {
+            std::puts("ASKED");
+            std::fflush(stdout);
+            return JournalQuestions::Exit::Cancel;
+        };
+        q.AskRecovery = [](const QString&) {
+            std::puts("ASKED");
+            std::fflush(stdout);
+            return JournalQuestions::Recovery::Restore;
+        };
+        w.frmMain->SetJournalQuestions(q);
+        QObject::connect(&session, &RecordingSession::RowAppended, &session, [&session](int row) {
+            const QByteArray line =
+                "ROW " + LogLineFormat::Line(session.Log().LineFields(row), QLatin1Char('\t'));
+            std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+            std::fflush(stdout);
+        });
+    });
+}
+
+class TestJournalProgram : public QObject {
+    Q_OBJECT
+    ScratchSettings settings_;
+
+    // A home of its own for each child: settings, data folder, runtime folder.
+    struct Child {
+        QTemporaryDir home;
+        QProcess process;
+        QByteArray out;
+
+        QString DataFolder() const { return home.filePath(QStringLiteral("data/Brackwater")); }
+        void Start(const QString& device) {
+            QDir(home.path()).mkpath(QStringLiteral("run"));
+            QFile::setPermissions(home.filePath(QStringLiteral("run")),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("HOME"), home.path());
+            env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+            env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+            env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("run")));
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+            process.setProcessEnvironment(env);
+            process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            process.start(QCoreApplication::applicationFilePath(),
+                          {QString::fromLatin1(ChildFlag), device});
+        }
+        // The rows printed so far, read back as a journal would be.
+        JournalContents Rows() {
+            out += process.readAllStandardOutput();
+            QByteArray lines;
+            for (const QByteArray& line : out.split('\n'))
+                if (line.startsWith("ROW ") && line.endsWith('\r'))
+                    lines += line.mid(4) + '\n';
+            return JournalContents::Parse(lines);
+        }
+        bool WaitRows(int count) {
+            return QTest::qWaitFor([&] { return Rows().RowCount() >= count; }, 30000);
+        }
+        void Signal(int number) { ::kill(pid_t(process.processId()), number); }
+    };
+
+private slots:
+    void initTestCase() { Q_INIT_RESOURCE(brackwater); }
+
+    void killedRecordingIsOfferedAtTheNextStart() {
+        MeterEmulator meter(301);
+        QVERIFY(meter.OpenPty());
+        Child child;
+        child.Start(meter.DevicePath());
+        QVERIFY(child.WaitRows(3));
+        child.Signal(SIGKILL);
+        QVERIFY(child.process.waitForFinished(10000));
+        const JournalContents onScreen = child.Rows();
+        QVERIFY(!child.out.contains("ASKED"));
+
+        // The next start, in-process, on the same data folder.
+        RecordingSession session(settings_.Store(CompleteSettings(301, meter.DevicePath())),
+                                 {meter.DevicePath()});
+        session.EnableJournal(child.DataFolder());
+        WindowSet w(session);
+        w.Form1->Timer1.stop();
+        QStringList offers;
+        JournalQuestions q;
+        q.AskRecovery = [&](const QString& offer) {
+            offers << offer;
+            return JournalQuestions::Recovery::Restore;
+        };
+        w.frmMain->SetJournalQuestions(q);
+        w.Timer1Timer();
+        QCOMPARE(offers, QStringList{QStringLiteral(
+                                         "The last recording was not saved: %1 rows from %2 to %3")
+                                         .arg(onScreen.RowCount())
+                                         .arg(onScreen.FirstTime(), onScreen.LastTime())});
+        QCOMPARE(session.Log().RowCount() - 1, onScreen.RowCount());
+        for (int row = 1; row <= onScreen.RowCount(); ++row) {
+            QCOMPARE(session.Log().Cell(row, 0), QString::number(row));
+            QCOMPARE(session.Log().LineFields(row), onScreen.Row(row - 1));
+        }
+        QVERIFY(!session.State().Recording.ListRunning);
+    }
+
+    void terminatedRecordingKeepsItsJournal() {
+        MeterEmulator meter(300);
+        QVERIFY(meter.OpenPty());
+        Child child;
+        child.Start(meter.DevicePath());
+        QVERIFY(child.WaitRows(2));
+        child.Signal(SIGTERM);
+        QVERIFY(child.process.waitForFinished(20000));
+        QCOMPARE(child.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.process.exitCode(), 0);
+        const JournalContents onScreen = child.Rows();
+        QVERIFY(!child.out.contains("ASKED"));
+
+        const QStringList files =
+            QDir(child.DataFolder()).entryList({QStringLiteral("journal-*.tsv")}, QDir::Files);
+        QCOMPARE(files.size(), 1);
+        const JournalContents kept =
+            JournalContents::Read(QDir(child.DataFolder()).filePath(files[0]));
+        QCOMPARE(kept.RowCount(), onScreen.RowCount());
+        QVERIFY(kept.HasUnsaved());
+        QCOMPARE(kept.Row(kept.RowCount() - 1), onScreen.Row(onScreen.RowCount() - 1));
+    }
+};
+
+int main(int argc, char* argv[]) {
+    if (argc == 3 && qstrcmp(argv[1], ChildFlag) == 0)
+        return RunChild(argc, argv);
+    QApplication app(argc, argv);
+    TestJournalProgram test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_journal_program.moc"

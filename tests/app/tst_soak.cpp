@@ -1,10 +1,12 @@
 // A month of recording in a minute: one million heartbeat ticks on a fake clock,
-// a row and a live graph point at every tick, the meter silent for five ticks
-// every thousand (the link lost and back), every row journaled. The frames go
+// a row and a live graph point at every tick, the points kept as the live graph
+// keeps them (5,000 a series, the oldest 100 dropped when full), the meter silent
+// for five ticks every thousand (the link lost and back), every row journaled. The frames go
 // straight into the frame assembler (a pseudo-terminal would take an hour). The
 // heap grows only with the rows kept and shrinks back when they are cleared; no
 // connection and no timer is left behind by the losses and returns.
 #include "app/recording_session.h"
+#include "graph/chart_data.h"
 #include "log/journal_contents.h"
 #include "meter_emulator.h"
 #include "support/scratch_settings.h"
@@ -85,6 +87,12 @@ private slots:
         MeterEmulator meter(301);
         meter.SetSeed(7);
 
+        constexpr int ChartPoints = 5000, ChartDrop = 100;
+        ChartData chart;
+        chart.SetSubsets(2);
+        chart.SetPoints(ChartPoints);
+        int nextPoint = 0;
+
         int points = 0, rows = 0, lost = 0, up = 0;
         double lastPoint = 0;
         bool ordered = true;
@@ -92,6 +100,15 @@ private slots:
             ordered = ordered && s.Time > lastPoint;
             lastPoint = s.Time;
             ++points;
+            if (nextPoint >= ChartPoints - 1) {
+                nextPoint -= ChartDrop;
+                chart.DropOldest(ChartDrop);
+            }
+            chart.SetX(0, nextPoint, s.Time);
+            chart.SetY(0, nextPoint, s.MainValue);
+            chart.SetX(1, nextPoint, s.Time);
+            chart.SetY(1, nextPoint, s.SubValue);
+            ++nextPoint;
         });
         connect(&session, &RecordingSession::RowAppended, this, [&](int) { ++rows; });
         connect(&session, &RecordingSession::LinkShown, this,
@@ -131,6 +148,16 @@ private slots:
         QCOMPARE(up, Ticks / SilentEvery);
         QCOMPARE(session.Log().RowCount() - 1, expectedRows);
         QCOMPARE(session.Log().Cell(expectedRows, 0), QString::number(expectedRows));
+
+        // The chart holds the newest points in order, then blanks, and no more.
+        QCOMPARE(chart.Points(), ChartPoints);
+        QCOMPARE(chart.X(0, nextPoint - 1), lastPoint);
+        for (int p = 1; p < nextPoint; ++p)
+            QVERIFY(chart.X(1, p) > chart.X(1, p - 1));
+        QCOMPARE(chart.X(0, nextPoint), 0.0);
+        ChartData::Extent extent{};
+        QVERIFY(chart.XExtent(extent));
+        QCOMPARE(extent.upper, lastPoint);
 
         // The heap grew with the rows kept: a row's eight texts cost about 40 bytes.
         const double perRow = double(heapEnd - heapWarm) / double(rows - rowsWarm);

@@ -9,16 +9,7 @@ build=${1:-build}
 out=${2:-shots}
 display=:${3:-93}
 mkdir -p "$out"
-pid=
-Xvfb $display -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb=$!
-# The server is waited for, so that a next run can take the same display.
-trap 'kill "$pid" "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null || true' EXIT
-sleep 1
-if ! kill -0 "$xvfb" 2>/dev/null; then
-  echo "Xvfb could not start on display $display (is it taken?)" >&2
-  exit 1
-fi
+source "$(dirname "$0")/virtual_display.sh"
 x() { DISPLAY=$display xdotool "$@"; }
 shot() { DISPLAY=$display import -window root "$out/$1.png"; }
 window() { x search --name "$1" | head -n1; }

@@ -13,16 +13,7 @@ build=${1:-build}
 seconds=${2:-60}
 baseline=${3:-}
 display=:97
-pid=
-Xvfb $display -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb=$!
-# The server is waited for, so that a next run can take the same display.
-trap 'kill "$pid" "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null || true' EXIT
-sleep 1
-if ! kill -0 "$xvfb" 2>/dev/null; then
-  echo "Xvfb could not start on display $display (is it taken?)" >&2
-  exit 1
-fi
+source "$(dirname "$0")/virtual_display.sh"
 
 # Prints the program's CPU as a percentage of one core over the measured span.
 measure() {

@@ -102,11 +102,7 @@ bool RowJournal::Append(const LogLineFormat::Fields& fields) {
     ++rows_; // counted even when the file fails: the table holds the row unsaved
     if (failed_ || !file_.isOpen())
         return false;
-    if (!Write(LogLineFormat::Line(fields, QLatin1Char(JournalContents::Separator))))
-        return false;
-    if (!syncTimer_.isActive())
-        syncTimer_.start();
-    return true;
+    return Write(LogLineFormat::Line(fields, QLatin1Char(JournalContents::Separator)));
 }
 
 void RowJournal::NoteSaved(int rows) {
@@ -116,9 +112,7 @@ void RowJournal::NoteSaved(int rows) {
     saved_ = saved;
     if (failed_ || !file_.isOpen())
         return;
-    if (Write(JournalContents::SavedNote + QByteArray::number(saved) + "\r\n") &&
-        !syncTimer_.isActive())
-        syncTimer_.start();
+    Write(JournalContents::SavedNote + QByteArray::number(saved) + "\r\n");
 }
 
 void RowJournal::Discard() {
@@ -135,6 +129,8 @@ bool RowJournal::Write(const QByteArray& bytes) {
     // flush hands the bytes to the operating system: a killed program loses nothing.
     if (file_.write(bytes) == bytes.size() && file_.flush()) {
         dirty_ = true;
+        if (!syncTimer_.isActive())
+            syncTimer_.start();
         return true;
     }
     return Fail(path_, file_.errorString());

@@ -66,6 +66,7 @@ signals:
 
 private:
     QString NextPath() const;
+    // Hands the bytes to the system and arms the sync; a failure ends the journal.
     bool Write(const QByteArray& bytes);
     bool Fail(const QString& path, const QString& reason);
     void CloseFile();

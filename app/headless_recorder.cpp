@@ -1,8 +1,8 @@
 #include "app/headless_recorder.h"
 
-#include "app/settings_store.h"
 #include "log/log_line_format.h"
 #include "platform/termination_signals.h"
+#include "recording/settings_store.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,7 +5,7 @@
 // killed recorder loses no row it took. It says what happens, one line per event,
 // on standard error, and keeps searching while no meter answers.
 
-#include "app/recording_session.h"
+#include "recording/recording_session.h"
 
 #include <QFile>
 #include <QTimer>

@@ -1,14 +1,14 @@
 // Brackwater: companion program of the serial-linked thermocouple thermometer.
 #include "app/command_line.h"
 #include "app/headless_recorder.h"
-#include "app/help_page.h"
-#include "app/recording_session.h"
 #include "app/single_instance.h"
 #include "app/ui/demo_history.h"
 #include "app/ui/window_program.h"
 #include "app/ui/window_set.h"
+#include "base/help_page.h"
 #include "meter_emulator.h"
 #include "platform/termination_signals.h"
+#include "recording/recording_session.h"
 
 #include <QApplication>
 #include <QIcon>

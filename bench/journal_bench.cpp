@@ -2,9 +2,9 @@
 // row into the table, then through to the system), the CPU one sync to disk
 // takes, and what both make at one row a second, as a share of one core.
 
-#include "app/day_count.h"
-#include "app/recording_session.h"
+#include "base/day_count.h"
 #include "platform/file_sync.h"
+#include "recording/recording_session.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -4,12 +4,12 @@
 // line of 4,999 points that were weighed: a one-pixel line, the 2.5-pixel smoothed
 // pen, and four smoothed one-pixel strokes around the line, which thick lines use.
 
-#include "app/day_count.h"
-#include "app/recording_session.h"
+#include "base/day_count.h"
 #include "graph/chart_data.h"
 #include "graph/ui/graph_menus.h"
 #include "graph/ui/live_graph_window.h"
 #include "graph/ui/plot_chart.h"
+#include "recording/recording_session.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -6,7 +6,7 @@
 // printing 10,000 rows (200 pages) to PDF against 200 pages of ruling alone; and
 // the longest time between two progress calls, which bounds how late Cancel acts.
 
-#include "app/day_count.h"
+#include "base/day_count.h"
 #include "log/log_file_reader.h"
 #include "log/log_file_writer.h"
 #include "log/log_line_format.h"
@@ -50,7 +50,7 @@ CurrentReading Reading(int i) {
 void Fill(LogTable& table, int rows) {
     table.SetLocale(QLocale::c());
     for (int i = 0; i < rows; ++i)
-        table.AppendLogRow(Reading(i), Start + i / 86400.0, DateFormat);
+        table.AppendLogRow({Start + i / 86400.0, Reading(i)}, DateFormat);
 }
 
 // Progress callbacks that note the longest gap between two calls.
@@ -98,7 +98,7 @@ int main(int argc, char* argv[]) {
         QByteArray block;
         for (int i = 0; i < MonthRows; ++i) {
             one.Clear();
-            one.AppendLogRow(Reading(i), Start + i / 86400.0, DateFormat);
+            one.AppendLogRow({Start + i / 86400.0, Reading(i)}, DateFormat);
             LogLineFormat::AppendLine(block, one.LineFields(1), QLatin1Char('\t'));
             if (block.size() > (1 << 20) || i == MonthRows - 1) {
                 file.write(block);

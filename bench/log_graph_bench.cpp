@@ -5,14 +5,14 @@
 // the memory the graph adds per point at 2.6M x 2 points.
 // --rows N sets the size of the large table (default 2,600,000; 0 skips it).
 
-#include "app/day_count.h"
-#include "app/recording_session.h"
+#include "base/day_count.h"
 #include "graph/chart_data.h"
 #include "graph/graph_progress.h"
 #include "graph/log_graph_build.h"
 #include "graph/ui/log_graph_window.h"
 #include "graph/ui/plot_chart.h"
 #include "log/log_table.h"
+#include "recording/recording_session.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -50,7 +50,7 @@ void Record(LogTable& table, const RecordingSession& session, int rows) {
         r.MainValue = 60 + 40 * std::sin(i / 5000.0) + (i * 7919 % 101) / 50.0;
         r.SubValue = 20 + 5 * std::cos(i / 800.0);
         r.MainOverload = i % 10007 == 0;
-        table.AppendLogRow(r, t0 + i / 86400.0, session.Settings().LogDateFormat);
+        table.AppendLogRow({t0 + i / 86400.0, r}, session.Settings().LogDateFormat);
     }
 }
 

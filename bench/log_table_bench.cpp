@@ -4,10 +4,10 @@
 // it causes, against a plain grid with the default cell painter showing the same
 // table, as the log window had it before.
 
-#include "app/day_count.h"
-#include "app/recording_session.h"
+#include "base/day_count.h"
 #include "log/log_table.h"
 #include "log/ui/log_window.h"
+#include "recording/recording_session.h"
 #include "resident_memory.h"
 
 #include <QApplication>
@@ -73,7 +73,9 @@ int main(int argc, char* argv[]) {
     {
         LogTable table;
         table.SetLocale(QLocale::c());
-        const auto append = [&](int i) { table.AppendLogRow(r, Start + i / 86400.0, DateFormat); };
+        const auto append = [&](int i) {
+            table.AppendLogRow({Start + i / 86400.0, r}, DateFormat);
+        };
         for (int i = 0; i < Timed; ++i)
             append(i);
         Print("append_ns_at_1k", NsPerAppend(r, Timed, append));
@@ -124,7 +126,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication::processEvents();
     };
     const auto appendPlain = [&](int i) {
-        plainTable.AppendLogRow(r, Start + i / 86400.0, DateFormat);
+        plainTable.AppendLogRow({Start + i / 86400.0, r}, DateFormat);
         plain.scrollToBottom();
         QCoreApplication::processEvents();
     };
@@ -137,12 +139,12 @@ int main(int argc, char* argv[]) {
     const long before = ResidentBytes();
     for (int i = 2 * Timed; i < Many; ++i) {
         Vary(r, i);
-        list.Table->AppendLogRow(r, Start + i / 86400.0, DateFormat);
+        list.Table->AppendLogRow({Start + i / 86400.0, r}, DateFormat);
     }
     const long after = ResidentBytes();
     for (int i = 2 * Timed; i < Many; ++i) {
         Vary(r, i);
-        plainTable.AppendLogRow(r, Start + i / 86400.0, DateFormat);
+        plainTable.AppendLogRow({Start + i / 86400.0, r}, DateFormat);
     }
     QCoreApplication::processEvents();
     PrintMs("window_append_paint_ms_at_2m", NsPerAppend(r, Many, append));

@@ -3,13 +3,13 @@
 // a second into each. --prefill N first records N simulated seconds as fast as the
 // meter answers (to look at a filled log and graph); --seconds S sets the measured span.
 
-#include "app/day_count.h"
-#include "app/recording_session.h"
+#include "base/day_count.h"
 #include "graph/ui/live_graph_window.h"
 #include "graph/ui/plot_chart.h"
 #include "log/log_table.h"
 #include "log/ui/log_window.h"
 #include "meter_emulator.h"
+#include "recording/recording_session.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 // value a store can hand back (texts in any encoding, integers of every width,
 // numbers with fractions, truth values, bytes, nothing), the read order with its
 // stop at the first value that does not count, and the date pattern rule.
-#include "app/settings_store.h"
+#include "recording/settings_store.h"
 
 #include <QRegularExpression>
 #include <QVariant>

@@ -1,6 +1,6 @@
 #include "graph/log_graph_build.h"
 
-#include "app/day_count.h"
+#include "base/day_count.h"
 #include "graph/chart_data.h"
 #include "graph/graph_progress.h"
 #include "log/log_table.h"

@@ -1,6 +1,6 @@
 #include "link/meter_link.h"
 
-#include "app/log_categories.h"
+#include "base/log_categories.h"
 #include "link/frame_reception.h"
 
 MeterLink::MeterLink(CurrentReading& reading, LinkState& link, QObject* parent)

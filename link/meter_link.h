@@ -3,12 +3,12 @@
 // panel's display state, wired together, and the watch that finds a vanished
 // device again. Owned by the recording core.
 
+#include "base/current_reading.h"
+#include "base/link_state.h"
 #include "link/replug_watch.h"
 #include "link/serial_port.h"
-#include "meter/current_reading.h"
 #include "meter/frame_assembler.h"
 #include "meter/frame_decoder.h"
-#include "meter/link_state.h"
 #include "meter/panel_display.h"
 
 class MeterLink : public QObject {

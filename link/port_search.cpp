@@ -1,8 +1,8 @@
 #include "link/port_search.h"
 
-#include "app/delay.h"
-#include "app/handler_guard.h"
-#include "app/log_categories.h"
+#include "base/delay.h"
+#include "base/handler_guard.h"
+#include "base/log_categories.h"
 #include "platform/device_access.h"
 
 #include <QFileInfo>

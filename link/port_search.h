@@ -5,7 +5,7 @@
 // program started is found too. Ends with the port reopened for frame reception,
 // on the answering port or, when none answered, on the port that answered last time.
 
-#include "app/app_state.h"
+#include "base/app_state.h"
 #include "link/meter_link.h"
 
 #include <QStringListModel>

@@ -1,6 +1,6 @@
 #include "link/replug_watch.h"
 
-#include "app/log_categories.h"
+#include "base/log_categories.h"
 #include "link/serial_port.h"
 
 ReplugWatch::ReplugWatch(TSerialPort& port, DeviceProbe probe, QObject* parent)

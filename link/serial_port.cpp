@@ -1,7 +1,7 @@
 #include "link/serial_port.h"
 
-#include "app/handler_guard.h"
-#include "app/log_categories.h"
+#include "base/handler_guard.h"
+#include "base/log_categories.h"
 
 #include <QSerialPortInfo>
 #include <QTimer>

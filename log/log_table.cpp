@@ -1,6 +1,6 @@
 #include "log/log_table.h"
 
-#include "app/day_count.h"
+#include "base/day_count.h"
 
 #include <algorithm>
 #include <cmath>
@@ -61,8 +61,9 @@ LogLineFormat::Fields LogTable::LineFields(int row) const {
     return fields;
 }
 
-void LogTable::AppendLogRow(const CurrentReading& reading, double now, const QString& dateFormat) {
-    const QDateTime time = DateTimeFromDayCount(now);
+void LogTable::AppendLogRow(const Sample& sample, const QString& dateFormat) {
+    const CurrentReading& reading = sample.Reading;
+    const QDateTime time = DateTimeFromDayCount(sample.Time);
     LogRowStore::Cells cells;
     cells[0] =
         time.toString(dateFormat.isEmpty() ? locale_.dateFormat(QLocale::ShortFormat) : dateFormat);

@@ -7,7 +7,7 @@
 
 #include "log/log_line_format.h"
 #include "log/log_row_store.h"
-#include "meter/current_reading.h"
+#include "meter/sample.h"
 
 #include <QAbstractTableModel>
 #include <QLocale>
@@ -32,9 +32,9 @@ public:
     // Columns 1 to 8 of a data row, as a log file line holds them.
     LogLineFormat::Fields LineFields(int row) const;
 
-    // One row from the current reading, taken at the given day count. dateFormat is
-    // the date pattern of column 1; empty means the locale's short format.
-    void AppendLogRow(const CurrentReading& reading, double now, const QString& dateFormat);
+    // One row from a sample. dateFormat is the date pattern of column 1; empty means
+    // the locale's short format.
+    void AppendLogRow(const Sample& sample, const QString& dateFormat);
     // Back to one blank data row; the header stays.
     void Clear();
     // Replaces the data rows with loaded ones in one go; rows recorded since the

@@ -1,6 +1,6 @@
 #include "log/row_journal.h"
 
-#include "app/log_categories.h"
+#include "base/log_categories.h"
 #include "log/journal_contents.h"
 #include "platform/file_sync.h"
 

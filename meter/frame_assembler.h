@@ -3,8 +3,8 @@
 // 0x02 and its eighth byte is 0x03. Accepted frames mark the link alive and go
 // to the decoder; the first one after the link was down announces the connection.
 
+#include "base/link_state.h"
 #include "meter/frame_decoder.h"
-#include "meter/link_state.h"
 
 #include <QByteArray>
 #include <QObject>

@@ -3,7 +3,7 @@
 // display state. Only the byte groups that changed since they were last decoded
 // are decoded again, so an unchanged display costs nothing.
 
-#include "meter/current_reading.h"
+#include "base/current_reading.h"
 #include "meter/panel_display.h"
 
 #include <QLocale>

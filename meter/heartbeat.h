@@ -2,15 +2,15 @@
 // The decisions of the one-second heartbeat: poll the meter, watch that frames
 // keep coming (the link is lost at the fifth silent tick), take the live graph's
 // and the log's samples at their rates, and retune the interval so that ticks
-// come once a second on average. Widget-free: the main window's timer calls
-// Tick and the windows are reached through the targets; tests feed a clock.
+// come once a second on average. Each tick returns what is due; its owner sends
+// the poll and hands the samples on. Widget-free; tests feed a clock.
 
-#include "app/app_state.h"
+#include "base/app_state.h"
+#include "meter/sample.h"
 
 #include <cstdint>
 #include <functional>
-
-class TSerialPort;
+#include <optional>
 
 class Heartbeat {
 public:
@@ -25,27 +25,31 @@ public:
         static Clock System();
     };
 
-    struct Targets {
-        std::function<int()> GraphNextPoint; // 0: the live graph holds no point yet
-        std::function<void(bool mainOverload, bool subOverload, float mainValue, double now,
-                           float subValue)>
-            AddPoint;
-        std::function<bool()> LogRow1Empty; // column 1 of log row 1: nothing recorded yet
-        std::function<void(double now)> AppendLogRow;
-        std::function<void()> LinkLost; // "No Connection", the Run/Pause buttons, "No Link"
+    // What the tick needs to know of its owner.
+    struct Inputs {
+        bool PortOpen = false;
+        bool GraphEmpty = true; // the live graph holds no point: it takes one at once
+        bool LogEmpty = true;   // nothing recorded in the log: it takes a row at once
     };
 
-    Heartbeat(AppState& state, TSerialPort& port, Targets targets, Clock clock = Clock::System());
+    // What is due at one tick, to be done in this order.
+    struct Due {
+        int NextInterval = 0;  // the timer's next interval
+        bool Poll = false;     // send the poll byte
+        bool LinkLost = false; // the fifth tick without a frame
+        std::optional<Sample> GraphPoint;
+        std::optional<Sample> LogRow;
+    };
 
-    // One tick; interval is the timer's current interval, the result its next one.
-    int Tick(int interval);
+    Heartbeat(AppState& state, Clock clock = Clock::System());
+
+    // One tick; interval is the timer's current interval.
+    Due Tick(int interval, const Inputs& inputs);
 
 private:
-    void Sample(double now);
+    void TakeSamples(const Sample& sample, const Inputs& inputs, Due& due);
 
     AppState& state_;
-    TSerialPort& port_;
-    Targets targets_;
     Clock clock_;
     int32_t GraphTickCount = 0;
     int32_t ListTickCount = 0;

@@ -3,7 +3,7 @@
 // index of each digit position and the visibility of each annunciator. The frame
 // decoder hands each group's digit codes here; the panel window only renders it.
 
-#include "meter/current_reading.h"
+#include "base/current_reading.h"
 
 #include <QObject>
 #include <array>

@@ -1,11 +1,11 @@
 #include "app/ui/demo_history.h"
 
-#include "app/day_count.h"
-#include "app/recording_session.h"
+#include "base/day_count.h"
 #include "graph/ui/live_graph_window.h"
 #include "graph/ui/plot_chart.h"
 #include "log/log_table.h"
 #include "log/ui/log_window.h"
+#include "recording/recording_session.h"
 
 #include <QTableView>
 #include <cmath>
@@ -36,7 +36,7 @@ void FillDemoHistory(RecordingSession& session, TfrmList& list, TfrmGraph& graph
             reading.SubValue = subValue;
             reading.MainOverload = reading.SubOverload = false;
             reading.MainValid = reading.SubValid = true;
-            session.Log().AppendLogRow(reading, at(age), settings.LogDateFormat);
+            session.Log().AppendLogRow({at(age), reading}, settings.LogDateFormat);
         }
         if (age % graphing == 0 && age <= firstPointAge) {
             if (graph.NextPoint() == 0) {

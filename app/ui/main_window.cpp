@@ -1,11 +1,11 @@
 #include "app/ui/main_window.h"
 
-#include "app/delay.h"
-#include "app/handler_guard.h"
-#include "app/ui/help.h"
 #include "app/ui/hot_image.h"
 #include "app/ui/svg_picture.h"
 #include "app/window_placement.h"
+#include "base/delay.h"
+#include "base/handler_guard.h"
+#include "base/ui/help.h"
 #include "brackwater_version.h"
 
 #include <QCloseEvent>

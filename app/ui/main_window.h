@@ -3,8 +3,8 @@
 // windows, with the link status line. Closing it ends the program. The link, the
 // heartbeat and the settings belong to the recording core it shows.
 
-#include "app/recording_session.h"
 #include "app/ui/journal_questions.h"
+#include "recording/recording_session.h"
 
 #include <QComboBox>
 #include <QLabel>

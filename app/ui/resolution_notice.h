@@ -2,7 +2,7 @@
 // The notice that the program is laid out for screens of 800 x 600 or more. It
 // can be turned off for later starts; the choice is kept in ShowReso.
 
-#include "app/recording_session.h"
+#include "recording/recording_session.h"
 
 #include <QCheckBox>
 #include <QDialog>

@@ -1,10 +1,10 @@
 #include "app/ui/window_program.h"
 
-#include "app/handler_guard.h"
-#include "app/recording_session.h"
-#include "app/settings_store.h"
 #include "app/ui/window_set.h"
+#include "base/handler_guard.h"
 #include "platform/termination_signals.h"
+#include "recording/recording_session.h"
+#include "recording/settings_store.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 #include "app/ui/window_set.h"
 
-#include "app/handler_guard.h"
-#include "app/journal_recovery.h"
+#include "base/handler_guard.h"
+#include "recording/journal_recovery.h"
 
 #include <QGuiApplication>
 #include <QScreen>

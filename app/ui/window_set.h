@@ -4,7 +4,6 @@
 // where the windows are connected to each other, and where the start sequence
 // runs a second after start-up.
 
-#include "app/recording_session.h"
 #include "app/ui/main_window.h"
 #include "app/ui/resolution_notice.h"
 #include "app/ui/tray_form.h"
@@ -19,6 +18,7 @@
 #include "log/ui/print_progress_dialog.h"
 #include "log/ui/scope_dialog.h"
 #include "meter/ui/panel_window.h"
+#include "recording/recording_session.h"
 
 #include <memory>
 

@@ -1,16 +1,16 @@
 #include "graph/ui/live_graph_window.h"
 
-#include "app/day_count.h"
-#include "app/handler_guard.h"
-#include "app/ui/help.h"
-#include "app/ui/recording_controls.h"
-#include "app/ui/tool_strip.h"
+#include "base/day_count.h"
+#include "base/handler_guard.h"
+#include "base/ui/help.h"
+#include "base/ui/tool_strip.h"
 #include "graph/scale_entry.h"
 #include "graph/ui/chart_status.h"
 #include "graph/ui/edit_title_dialog.h"
 #include "graph/ui/graph_menus.h"
 #include "graph/ui/plot_chart.h"
 #include "graph/ui/setup_scale_dialog.h"
+#include "recording/ui/recording_controls.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -68,9 +68,8 @@ TfrmGraph::TfrmGraph(RecordingSession& session, QWidget* parent)
     connect(Controls, &RecordingControls::RateChanged, this,
             [this](int32_t rate) { xSpan_ = std::max(rate, 1) * 100.0 / 86400.0; });
     connect(&session, &RecordingSession::LiveGraphReset, this, &TfrmGraph::SetUpChart);
-    connect(&session, &RecordingSession::PointDue, this, [this](const GraphSample& sample) {
-        AddPoint(sample.MainOff, sample.SubOff, sample.MainValue, sample.Time, sample.SubValue);
-    });
+    connect(&session, &RecordingSession::PointDue, this,
+            qOverload<const Sample&>(&TfrmGraph::AddPoint));
 }
 
 void TfrmGraph::InitLiveGraph() {
@@ -108,6 +107,11 @@ void TfrmGraph::SetUpChart() {
     chart.SetAllowZooming(PlotChart::chNoZooming);
     Menus->SetLineType(PlotChart::ThickSolid);
     chart.ChartAction(PlotChart::chReinitAndReset);
+}
+
+void TfrmGraph::AddPoint(const Sample& sample) {
+    AddPoint(sample.MainOff(), sample.SubOff(), float(sample.Reading.MainValue), sample.Time,
+             float(sample.Reading.SubValue));
 }
 
 void TfrmGraph::AddPoint(bool mainOverload, bool subOverload, float mainValue, double now,

@@ -4,7 +4,7 @@
 // points per series, dropping the oldest 100 when full, and widens its time window
 // by the time of 100 samples whenever the newest point reaches the right edge.
 
-#include "app/recording_session.h"
+#include "recording/recording_session.h"
 
 #include <QMainWindow>
 
@@ -28,6 +28,7 @@ public:
     void InitLiveGraph();
     // One sample taken at the day count now; an overloaded channel writes no point.
     void AddPoint(bool mainOverload, bool subOverload, float mainValue, double now, float subValue);
+    void AddPoint(const Sample& sample);
     void ClearLiveGraph();
 
     // Index of the next point to write; 0 while the graph holds no point.

@@ -1,8 +1,8 @@
 #include "graph/ui/log_graph_window.h"
 
-#include "app/handler_guard.h"
-#include "app/ui/help.h"
-#include "app/ui/tool_strip.h"
+#include "base/handler_guard.h"
+#include "base/ui/help.h"
+#include "base/ui/tool_strip.h"
 #include "graph/graph_progress.h"
 #include "graph/log_graph_build.h"
 #include "graph/scale_entry.h"

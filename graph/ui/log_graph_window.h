@@ -4,7 +4,7 @@
 // the user can zoom, scroll, measure, print and export, with the line, mark,
 // range and title options.
 
-#include "app/recording_session.h"
+#include "recording/recording_session.h"
 
 #include <QMainWindow>
 

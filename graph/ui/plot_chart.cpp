@@ -1,7 +1,7 @@
 #include "graph/ui/plot_chart.h"
 
-#include "app/day_count.h"
-#include "app/handler_guard.h"
+#include "base/day_count.h"
+#include "base/handler_guard.h"
 #include "graph/ui/series_plottable.h"
 
 #include <QFileDialog>

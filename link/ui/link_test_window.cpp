@@ -1,6 +1,6 @@
 #include "link/ui/link_test_window.h"
 
-#include "app/ui/help.h"
+#include "base/ui/help.h"
 #include "meter/ui/digit_bitmaps.h"
 
 #include <QApplication>

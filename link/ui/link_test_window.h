@@ -3,7 +3,7 @@
 // model found or that no meter answered, and starts recording when the user
 // leaves it with OK. It has no title bar, so OK is the only way out.
 
-#include "app/recording_session.h"
+#include "recording/recording_session.h"
 
 #include <QDialog>
 

@@ -1,9 +1,8 @@
 #include "log/ui/log_window.h"
 
-#include "app/handler_guard.h"
-#include "app/ui/help.h"
-#include "app/ui/recording_controls.h"
-#include "app/ui/tool_strip.h"
+#include "base/handler_guard.h"
+#include "base/ui/help.h"
+#include "base/ui/tool_strip.h"
 #include "log/log_csv_export.h"
 #include "log/log_file_filters.h"
 #include "log/log_file_reader.h"
@@ -15,6 +14,7 @@
 #include "log/ui/open_progress_dialog.h"
 #include "log/ui/print_progress_dialog.h"
 #include "log/ui/scope_dialog.h"
+#include "recording/ui/recording_controls.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

@@ -4,9 +4,9 @@
 // files: open, save, print and export. Closing it only hides it; the table and the
 // recording go on.
 
-#include "app/recording_session.h"
 #include "log/log_row_range.h"
 #include "log/ui/log_file_dialogs.h"
+#include "recording/recording_session.h"
 
 #include <QMainWindow>
 #include <functional>

@@ -1,8 +1,7 @@
 #include "meter/ui/panel_window.h"
 
-#include "app/handler_guard.h"
-#include "link/model_identification.h"
-#include "link/panel_commands.h"
+#include "base/handler_guard.h"
+#include "meter/meter_protocol.h"
 #include "meter/ui/panel_key.h"
 
 #include <QCoreApplication>
@@ -188,9 +187,9 @@ void TfrmPanel::ShowNoLink(bool show) {
 }
 
 void TfrmPanel::SetupModel(int32_t modelCode) {
-    const ModelEntry* model = ModelIdentification::FindModel(modelCode);
+    const ModelEntry* model = FindModel(modelCode);
     if (!model)
-        model = ModelIdentification::FindModel(300);
+        model = FindModel(300);
     for (int i = 0; i < 4; ++i)
         imgSpec[i]->setVisible(300 + i == model->ModelCode);
     imgtk->setVisible(!model->TypeJ);

@@ -4,9 +4,9 @@
 // bytes. It renders PanelDisplay; the model set-up picks the key row, the
 // sensor banner, the channel labels and the T key's hint.
 
-#include "app/recording_session.h"
 #include "meter/panel_display.h"
 #include "meter/ui/digit_bitmaps.h"
+#include "recording/recording_session.h"
 
 #include <QLabel>
 #include <QWidget>

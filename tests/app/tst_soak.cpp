@@ -5,10 +5,10 @@
 // straight into the frame assembler (a pseudo-terminal would take an hour). The
 // heap grows only with the rows kept and shrinks back when they are cleared; no
 // connection and no timer is left behind by the losses and returns.
-#include "app/recording_session.h"
 #include "graph/chart_data.h"
 #include "log/journal_contents.h"
 #include "meter_emulator.h"
+#include "recording/recording_session.h"
 #include "support/scratch_settings.h"
 
 #include <QAbstractEventDispatcher>
@@ -96,7 +96,7 @@ private slots:
         int points = 0, rows = 0, lost = 0, up = 0;
         double lastPoint = 0;
         bool ordered = true;
-        connect(&session, &RecordingSession::PointDue, this, [&](const GraphSample& s) {
+        connect(&session, &RecordingSession::PointDue, this, [&](const Sample& s) {
             ordered = ordered && s.Time > lastPoint;
             lastPoint = s.Time;
             ++points;
@@ -105,9 +105,9 @@ private slots:
                 chart.DropOldest(ChartDrop);
             }
             chart.SetX(0, nextPoint, s.Time);
-            chart.SetY(0, nextPoint, s.MainValue);
+            chart.SetY(0, nextPoint, float(s.Reading.MainValue));
             chart.SetX(1, nextPoint, s.Time);
-            chart.SetY(1, nextPoint, s.SubValue);
+            chart.SetY(1, nextPoint, float(s.Reading.SubValue));
             ++nextPoint;
         });
         connect(&session, &RecordingSession::RowAppended, this, [&](int) { ++rows; });

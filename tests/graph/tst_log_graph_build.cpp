@@ -4,7 +4,7 @@
 // date puts its second value at the last good time, the first and last row's
 // failures are named, and a cancel leaves the rest blank.
 
-#include "app/day_count.h"
+#include "base/day_count.h"
 #include "graph/chart_data.h"
 #include "graph/graph_progress.h"
 #include "graph/log_graph_build.h"
@@ -73,7 +73,7 @@ private slots:
         LogTable table;
         table.SetLocale(QLocale(locale));
         for (int i = 0; i < 20; ++i)
-            table.AppendLogRow(Reading(303, -12.5 + i * 3.3, 1234.5 - i), T0 + i * Second,
+            table.AppendLogRow({T0 + i * Second, Reading(303, -12.5 + i * 3.3, 1234.5 - i)},
                                dateFormat);
         const LogGraphBuild build(table, dateFormat);
         QCOMPARE(build.Rows(), 20);
@@ -112,7 +112,7 @@ private slots:
         CurrentReading r = Reading(model, 20, 30);
         r.SubUnitText = unit;
         LogTable table;
-        table.AppendLogRow(r, T0, QStringLiteral("d/M/yyyy"));
+        table.AppendLogRow({T0, r}, QStringLiteral("d/M/yyyy"));
         QCOMPARE(LogGraphBuild(table, QStringLiteral("d/M/yyyy")).SeriesCount(), series);
     }
 
@@ -123,15 +123,15 @@ private slots:
         table.SetLocale(QLocale(QStringLiteral("en_US")));
         const QString format = QStringLiteral("d/M/yyyy");
         CurrentReading r = Reading(301, 20, 30);
-        table.AppendLogRow(r, T0, format);
+        table.AppendLogRow({T0, r}, format);
         r.MainOverload = true;
-        table.AppendLogRow(r, T0 + Second, format); // row 2: main "OL"
+        table.AppendLogRow({T0 + Second, r}, format); // row 2: main "OL"
         r.MainOverload = false;
         r.SubValid = false;
-        table.AppendLogRow(r, T0 + 2 * Second, format); // row 3: second "----"
+        table.AppendLogRow({T0 + 2 * Second, r}, format); // row 3: second "----"
         r.SubValid = true;
-        table.AppendLogRow(r, T0 + 3 * Second, QStringLiteral("'no date'")); // row 4
-        table.AppendLogRow(r, T0 + 4 * Second, format);
+        table.AppendLogRow({T0 + 3 * Second, r}, QStringLiteral("'no date'")); // row 4
+        table.AppendLogRow({T0 + 4 * Second, r}, format);
         QCOMPARE(table.Cell(2, 3), QStringLiteral("OL"));
         QCOMPARE(table.Cell(3, 5), QStringLiteral("----"));
 
@@ -170,8 +170,8 @@ private slots:
     void lastRowFailureIsNamed() {
         LogTable table;
         const QString format = QStringLiteral("d/M/yyyy");
-        table.AppendLogRow(Reading(300, 1, 0), T0, format);
-        table.AppendLogRow(Reading(300, 2, 0), T0 + Second, QStringLiteral("'bad'"));
+        table.AppendLogRow({T0, Reading(300, 1, 0)}, format);
+        table.AppendLogRow({T0 + Second, Reading(300, 2, 0)}, QStringLiteral("'bad'"));
         const LogGraphBuild::Span span = LogGraphBuild(table, format).FirstAndLast();
         QVERIFY(qAbs(span.first - T0) < 1e-9);
         QCOMPARE(span.last, 0.0);
@@ -185,7 +185,7 @@ private slots:
         LogTable table;
         const QString format = QStringLiteral("d/M/yyyy");
         for (int i = 0; i < 50; ++i)
-            table.AppendLogRow(Reading(303, i, -i), T0 + i * Second, format);
+            table.AppendLogRow({T0 + i * Second, Reading(303, i, -i)}, format);
         const LogGraphBuild build(table, format);
         ChartData data;
         Prepare(data, build);

@@ -3,10 +3,10 @@
 // pseudo-terminals: the simulated meter unplugged and back at another pty behind
 // the same symbolic link, recording resuming by itself, quietly and without
 // spinning while the device is gone.
-#include "app/handler_guard.h"
-#include "app/recording_session.h"
+#include "base/handler_guard.h"
 #include "link/device_identity.h"
 #include "meter_emulator.h"
+#include "recording/recording_session.h"
 #include "support/scratch_settings.h"
 
 #include <QEventLoop>

@@ -1,6 +1,6 @@
 // The serial port on real pseudo-terminals: open rules, failures through OnError,
 // ordered writes, and a device that vanishes under an open port.
-#include "app/handler_guard.h"
+#include "base/handler_guard.h"
 #include "far_end.h"
 #include "link/serial_port.h"
 

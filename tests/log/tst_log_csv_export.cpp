@@ -1,7 +1,7 @@
 // The CSV export for spreadsheets and scripts: header, ISO times, point decimals,
 // empty values for "OL", quoting, whatever the system's locale.
 
-#include "app/day_count.h"
+#include "base/day_count.h"
 #include "log/log_csv_export.h"
 #include "log/log_file_reader.h"
 #include "log/log_table.h"
@@ -18,16 +18,16 @@ void Fill(LogTable& table, const QString& dateFormat) {
     r.ChannelCount = 2;
     r.MainValue = 23.5;
     r.SubValue = -4.2;
-    table.AppendLogRow(r, Start, dateFormat);
+    table.AppendLogRow({Start, r}, dateFormat);
     r.SubOverload = true;
     r.ModeText = QStringLiteral(" MAX HOLD");
-    table.AppendLogRow(r, Start + 2 / 86400.0, dateFormat);
+    table.AppendLogRow({Start + 2 / 86400.0, r}, dateFormat);
     CurrentReading timer;
     timer.ModelCode = 300;
     timer.MainOverload = true;
     timer.SubText = QStringLiteral("12:34");
     timer.SubUnitText = QStringLiteral("MM:SS");
-    table.AppendLogRow(timer, Start + 1.0, dateFormat);
+    table.AppendLogRow({Start + 1.0, timer}, dateFormat);
 }
 } // namespace
 

@@ -2,7 +2,7 @@
 // failures name the file and lose nothing: a failed save leaves the old file, a
 // cancelled one complete lines, a long line or a binary file ends the reading.
 
-#include "app/day_count.h"
+#include "base/day_count.h"
 #include "log/log_file_reader.h"
 #include "log/log_file_writer.h"
 #include "log/log_line_format.h"
@@ -35,18 +35,18 @@ CurrentReading TwoChannel(double main, double sub) {
 // The worked example: three two-channel rows, the last in HOLD with the second
 // channel over range, then a one-channel row with the timer at 12:34.
 void FillExample(LogTable& table) {
-    table.AppendLogRow(TwoChannel(23.5, 24.1), Start, DateFormat);
-    table.AppendLogRow(TwoChannel(23.6, 24.1), Start + 2 / 86400.0, DateFormat);
+    table.AppendLogRow({Start, TwoChannel(23.5, 24.1)}, DateFormat);
+    table.AppendLogRow({Start + 2 / 86400.0, TwoChannel(23.6, 24.1)}, DateFormat);
     CurrentReading held = TwoChannel(23.6, 0);
     held.SubOverload = true;
     held.ModeText = QStringLiteral(" HOLD");
-    table.AppendLogRow(held, Start + 4 / 86400.0, DateFormat);
+    table.AppendLogRow({Start + 4 / 86400.0, held}, DateFormat);
     CurrentReading timer;
     timer.ModelCode = 300;
     timer.MainValue = 23.5;
     timer.SubText = QStringLiteral("12:34");
     timer.SubUnitText = QStringLiteral("MM:SS");
-    table.AppendLogRow(timer, Start, DateFormat);
+    table.AppendLogRow({Start, timer}, DateFormat);
 }
 
 // Rows whose values vary, about 40 bytes a line.
@@ -56,7 +56,7 @@ void Fill(LogTable& table, int rows, const QLocale& locale = QLocale::c()) {
         CurrentReading r = TwoChannel(20.0 + (i % 937) / 10.0, -48.0 + (i % 411) / 10.0);
         r.MainOverload = i % 97 == 5;
         r.ModeText = i % 10 == 0 ? QStringLiteral(" MAX HOLD") : QString();
-        table.AppendLogRow(r, Start + i / 86400.0, DateFormat);
+        table.AppendLogRow({Start + i / 86400.0, r}, DateFormat);
     }
 }
 

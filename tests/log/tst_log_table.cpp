@@ -1,7 +1,7 @@
 // The log table: row contents by model and locale, append and clear rules, the
 // model the grid shows, and the compact storage across chunk boundaries.
 
-#include "app/day_count.h"
+#include "base/day_count.h"
 #include "log/log_table.h"
 #include "meter/frame_decoder.h"
 
@@ -70,7 +70,7 @@ private slots:
         r.MainOverload = mainOverload;
         r.SubOverload = subOverload;
         r.MainValue = mainValue;
-        table.AppendLogRow(r, SampleTime, QStringLiteral("d/M/yyyy"));
+        table.AppendLogRow({SampleTime, r}, QStringLiteral("d/M/yyyy"));
         QCOMPARE(RowTexts(table, 1).mid(3), columns3to8);
     }
 
@@ -108,7 +108,7 @@ private slots:
                              uint8_t(sub >> 8), uint8_t(sub), 0x03});
         LogTable table;
         table.SetLocale(QLocale::c());
-        table.AppendLogRow(r, SampleTime, {});
+        table.AppendLogRow({SampleTime, r}, {});
         QTEST(table.Cell(1, 3), "mainText");
         QTEST(table.Cell(1, 5), "subText");
     }
@@ -142,7 +142,7 @@ private slots:
         QFETCH(QString, time);
         LogTable table;
         table.SetLocale(QLocale(locale));
-        table.AppendLogRow(Reading(301), SampleTime + 0.5 / 86400.0 * 0.9, dateFormat);
+        table.AppendLogRow({SampleTime + 0.5 / 86400.0 * 0.9, Reading(301)}, dateFormat);
         QCOMPARE(table.Cell(1, 1), date);
         QCOMPARE(table.Cell(1, 2), time);
     }
@@ -152,7 +152,7 @@ private slots:
         CurrentReading r = Reading(303);
         r.ModeText = QStringLiteral(" MAX HOLD");
         r.TypeText = QStringLiteral("J");
-        table.AppendLogRow(r, SampleTime, {});
+        table.AppendLogRow({SampleTime, r}, {});
         QCOMPARE(table.Cell(1, 7), QStringLiteral("J"));
         QCOMPARE(table.Cell(1, 8), QStringLiteral(" MAX HOLD"));
     }
@@ -165,10 +165,10 @@ private slots:
         QCOMPARE(RowTexts(table, 0),
                  (QStringList{"NO", "DATE", "TIME", "T1", "T2", "T3", "T4", "UNIT", ""}));
 
-        table.AppendLogRow(Reading(301), SampleTime, {});
+        table.AppendLogRow({SampleTime, Reading(301)}, {});
         QCOMPARE(table.RowCount(), 2);
         QCOMPARE(table.Cell(1, 0), QStringLiteral("1"));
-        table.AppendLogRow(Reading(301), SampleTime + 1 / 86400.0, {});
+        table.AppendLogRow({SampleTime + 1 / 86400.0, Reading(301)}, {});
         QCOMPARE(table.RowCount(), 3);
         QCOMPARE(table.Cell(2, 0), QStringLiteral("2"));
         QVERIFY(table.Cell(3, 1).isEmpty());
@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(table.RowCount(), 2);
         QCOMPARE(RowTexts(table, 1), QStringList(LogTable::ColumnCount, QString()));
         QCOMPARE(table.Cell(0, 1), QStringLiteral("DATE"));
-        table.AppendLogRow(Reading(301), SampleTime, {});
+        table.AppendLogRow({SampleTime, Reading(301)}, {});
         QCOMPARE(table.Cell(1, 0), QStringLiteral("1"));
         QCOMPARE(table.RowCount(), 2);
     }
@@ -188,10 +188,10 @@ private slots:
         QSignalSpy inserted(&table, &QAbstractItemModel::rowsInserted);
         QSignalSpy changed(&table, &QAbstractItemModel::dataChanged);
         QCOMPARE(table.rowCount(), 1);
-        table.AppendLogRow(Reading(301), SampleTime, {});
+        table.AppendLogRow({SampleTime, Reading(301)}, {});
         QCOMPARE(inserted.size(), 0);
         QCOMPARE(changed.size(), 1);
-        table.AppendLogRow(Reading(301), SampleTime, {});
+        table.AppendLogRow({SampleTime, Reading(301)}, {});
         QCOMPARE(inserted.size(), 1);
         QCOMPARE(inserted[0][1].toInt(), 1);
         QCOMPARE(table.rowCount(), 2);
@@ -229,7 +229,7 @@ private slots:
     void loadRows() {
         LogTable table;
         table.SetLocale(QLocale::c());
-        table.AppendLogRow(Reading(301), SampleTime, QStringLiteral("d/M/yyyy"));
+        table.AppendLogRow({SampleTime, Reading(301)}, QStringLiteral("d/M/yyyy"));
         LogRowStore loaded;
         loaded.AppendRaw({"a", "b", "c", "d", "e", "f", "g", "h"});
         loaded.AppendRaw({"1", "", "", "", "", "", "", ""});

@@ -1,6 +1,6 @@
 #include "scratch_settings.h"
 
-#include "app/recording_session.h"
+#include "recording/recording_session.h"
 
 #include <QFile>
 
@@ -37,7 +37,7 @@ QByteArray CompleteSettings(int lastModel, const QString& device, int lastPort) 
 }
 
 void IdentifyModel(RecordingSession& session, int model) {
-    session.Models().IdentifyModel(ModelIdentification::FindModel(model)->Reply);
+    session.Models().IdentifyModel(FindModel(model)->Reply);
 }
 
 QByteArray RangeSettings(int minScale, int maxScale, int graphingRate, int listingRate) {

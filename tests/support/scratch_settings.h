@@ -2,7 +2,7 @@
 // Settings files for tests: each store is a fresh INI file in a temporary folder,
 // so a test starts from exactly the settings it writes.
 
-#include "app/settings_store.h"
+#include "recording/settings_store.h"
 
 #include <QByteArray>
 #include <QSettings>

@@ -3,9 +3,9 @@
 // Restore, Save As and Discard (which asks once more); an exit by the user asks
 // Save, Discard or Cancel; an exit by a signal asks nothing and keeps the
 // journal; a journal that cannot be written is reported once.
-#include "app/day_count.h"
-#include "app/handler_guard.h"
 #include "app/ui/window_set.h"
+#include "base/day_count.h"
+#include "base/handler_guard.h"
 #include "log/journal_contents.h"
 #include "meter_emulator.h"
 #include "support/scratch_settings.h"

@@ -1,10 +1,10 @@
 // The main menu window: creation, hover texts, the show and arrange actions, and
 // the shut-down order.
-#include "app/handler_guard.h"
 #include "app/ui/hot_image.h"
 #include "app/ui/main_window.h"
 #include "app/ui/svg_picture.h"
 #include "app/window_placement.h"
+#include "base/handler_guard.h"
 #include "support/far_end.h"
 #include "support/scratch_settings.h"
 

@@ -1,8 +1,8 @@
 // The whole window set against the simulated meter: the start sequence on a first
 // and a later run, the port search, and what the windows show of the recording.
 #include "answer_dialog.h"
-#include "app/handler_guard.h"
 #include "app/ui/window_set.h"
+#include "base/handler_guard.h"
 #include "graph/ui/plot_chart.h"
 #include "log/log_table.h"
 #include "meter_emulator.h"

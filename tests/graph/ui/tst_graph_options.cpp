@@ -5,7 +5,7 @@
 // the live graph's set-up puts the start-up range back.
 
 #include "answer_dialog.h"
-#include "app/handler_guard.h"
+#include "base/handler_guard.h"
 #include "graph/ui/edit_title_dialog.h"
 #include "graph/ui/live_graph_window.h"
 #include "graph/ui/log_graph_window.h"
@@ -38,7 +38,7 @@ struct Windows {
         live->SetDialogs(&title, &scale);
         log->SetDialogs(&title, &scale);
         live->InitLiveGraph();
-        table.AppendLogRow(state.Reading, 46362.5, state.Settings.LogDateFormat);
+        table.AppendLogRow({46362.5, state.Reading}, state.Settings.LogDateFormat);
         log->BuildLogGraph(table);
         previous = SetExceptionDisplay([this](const QString& m) { errors << m; });
     }

@@ -1,7 +1,7 @@
 // The live graph window: set-up by model and settings, the 5,000-point window,
 // overloads, widening, clearing, and the wiring of its buttons and menu.
 
-#include "app/day_count.h"
+#include "base/day_count.h"
 #include "graph/ui/live_graph_window.h"
 #include "graph/ui/plot_chart.h"
 #include "support/scratch_settings.h"

@@ -3,8 +3,8 @@
 // lines and marks; the two-point read-out in the status line; and a second build
 // asked for while one runs.
 
-#include "app/day_count.h"
-#include "app/handler_guard.h"
+#include "base/day_count.h"
+#include "base/handler_guard.h"
 #include "graph/graph_progress.h"
 #include "graph/ui/live_graph_window.h"
 #include "graph/ui/log_graph_window.h"
@@ -47,7 +47,7 @@ void Record(LogTable& table, const RecordingSession& session, int model, int sec
     for (int i = 0; i < seconds; ++i) {
         reading.MainValue = 20 + i * 0.1;
         reading.SubValue = 60 - i * 0.05;
-        table.AppendLogRow(reading, T0 + i * Second, session.Settings().LogDateFormat);
+        table.AppendLogRow({T0 + i * Second, reading}, session.Settings().LogDateFormat);
     }
 }
 } // namespace

@@ -2,7 +2,7 @@
 // scrolling, the read-out under the mouse, breaks at blanks, what a redraw
 // repaints, marks at high density, the two-point read-out, and image export.
 
-#include "app/day_count.h"
+#include "base/day_count.h"
 #include "graph/ui/plot_chart.h"
 
 #include <QRegularExpression>

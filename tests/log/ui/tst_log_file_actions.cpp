@@ -3,8 +3,7 @@
 // failed open that leaves the table and the recording as they were. The dialogs
 // themselves: the range choice kept between uses, Cancel only setting the mark.
 
-#include "app/day_count.h"
-#include "app/ui/recording_controls.h"
+#include "base/day_count.h"
 #include "log/log_csv_export.h"
 #include "log/log_file_filters.h"
 #include "log/log_file_writer.h"
@@ -13,6 +12,7 @@
 #include "log/ui/open_progress_dialog.h"
 #include "log/ui/print_progress_dialog.h"
 #include "log/ui/scope_dialog.h"
+#include "recording/ui/recording_controls.h"
 #include "support/scratch_settings.h"
 
 #include <QLabel>
@@ -41,7 +41,7 @@ void Fill(LogTable& table, int rows) {
     const double start = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
     for (int i = 0; i < rows; ++i) {
         r.MainValue = i / 10.0;
-        table.AppendLogRow(r, start + i / 86400.0, QStringLiteral("d/M/yyyy"));
+        table.AppendLogRow({start + i / 86400.0, r}, QStringLiteral("d/M/yyyy"));
     }
 }
 

@@ -1,7 +1,7 @@
 // The log grid while recording: an append repaints the new row only, the rows
 // above move as pixels, and what the screen shows is what a full repaint shows.
 
-#include "app/day_count.h"
+#include "base/day_count.h"
 #include "log/log_table.h"
 #include "log/ui/log_window.h"
 #include "support/far_end.h"

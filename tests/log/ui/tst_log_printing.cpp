@@ -3,7 +3,7 @@
 // and the rows per page can be checked; and a real PDF through the log window's
 // Print with no printer installed.
 
-#include "app/day_count.h"
+#include "base/day_count.h"
 #include "log/log_print_layout.h"
 #include "log/log_table.h"
 #include "log/ui/log_page_printer.h"
@@ -111,7 +111,7 @@ void Fill(LogTable& table, int rows) {
     const double start = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
     for (int i = 0; i < rows; ++i) {
         r.MainValue = 20 + i / 10.0;
-        table.AppendLogRow(r, start + i / 86400.0, QStringLiteral("d/M/yyyy"));
+        table.AppendLogRow({start + i / 86400.0, r}, QStringLiteral("d/M/yyyy"));
     }
 }
 

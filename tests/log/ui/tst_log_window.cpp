@@ -1,7 +1,7 @@
 // The log window's wiring: set-up, the rate entry as typed, Run, Pause and Clear,
 // the actions that are not there yet, and the newest row kept in view.
 
-#include "app/day_count.h"
+#include "base/day_count.h"
 #include "log/log_table.h"
 #include "log/ui/log_window.h"
 #include "support/scratch_settings.h"

@@ -1,7 +1,7 @@
 // The panel against the simulated meter on a pseudo-terminal: keys send exactly
 // their bytes in click order, the meter's answer comes back onto the face, and
 // without a link the keys only say so.
-#include "app/handler_guard.h"
+#include "base/handler_guard.h"
 #include "link/model_identification.h"
 #include "meter/ui/panel_key.h"
 #include "meter/ui/panel_window.h"
@@ -14,7 +14,6 @@
 #include <memory>
 
 namespace {
-uint8_t PollByte = 'A';
 uint8_t IdentifyByte = 'K';
 } // namespace
 
@@ -96,7 +95,8 @@ void TestPanelWindow::Connect() {
 
 void TestPanelWindow::Poll() {
     const quint64 frames = session->Meter().Assembler.FramesAccepted();
-    session->Comm1().WriteData(&PollByte, 1, false);
+    static const uint8_t poll = PollByte; // the write completes after this call
+    session->Comm1().WriteData(&poll, 1, false);
     QVERIFY(QTest::qWaitFor([&] { return session->Meter().Assembler.FramesAccepted() > frames; },
                             3000));
 }

@@ -1,4 +1,4 @@
-#include "app/log_categories.h"
+#include "base/log_categories.h"
 
 // Messages are written at info level, which these categories leave off by default.
 Q_LOGGING_CATEGORY(lcLink, "brackwater.link", QtWarningMsg)

@@ -1,7 +1,7 @@
-#include "app/ui/recording_controls.h"
+#include "recording/ui/recording_controls.h"
 
-#include "app/rate_entry.h"
-#include "app/ui/tool_strip.h"
+#include "base/rate_entry.h"
+#include "base/ui/tool_strip.h"
 
 #include <QAction>
 #include <QLineEdit>

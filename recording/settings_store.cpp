@@ -1,6 +1,6 @@
-#include "app/settings_store.h"
+#include "recording/settings_store.h"
 
-#include "app/log_categories.h"
+#include "base/log_categories.h"
 
 #include <QDir>
 #include <QFileInfo>

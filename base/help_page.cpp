@@ -1,4 +1,4 @@
-#include "app/help_page.h"
+#include "base/help_page.h"
 
 #include <QCoreApplication>
 #include <QDir>

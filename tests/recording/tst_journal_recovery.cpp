@@ -3,10 +3,10 @@
 // and the recovery of an earlier run's unsaved rows: offered oldest first with
 // their count and times, restored into the table with recording paused, written
 // to a file, or discarded, and a torn last line left out.
-#include "app/day_count.h"
-#include "app/journal_recovery.h"
-#include "app/recording_session.h"
+#include "base/day_count.h"
 #include "log/log_file_writer.h"
+#include "recording/journal_recovery.h"
+#include "recording/recording_session.h"
 #include "support/scratch_settings.h"
 
 #include <QFile>

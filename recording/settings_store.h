@@ -4,7 +4,7 @@
 // shut-down. The store is a QSettings handed in, so tests can point it at a
 // scratch file; OpenPlatformStore gives the program's real one.
 
-#include "app/app_state.h"
+#include "base/app_state.h"
 
 #include <QLocale>
 #include <QSettings>

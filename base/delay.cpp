@@ -1,4 +1,4 @@
-#include "app/delay.h"
+#include "base/delay.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
-#include "app/journal_recovery.h"
+#include "recording/journal_recovery.h"
 
-#include "app/log_categories.h"
-#include "app/recording_session.h"
+#include "base/log_categories.h"
 #include "log/log_file_writer.h"
+#include "recording/recording_session.h"
 
 #include <QFile>
 

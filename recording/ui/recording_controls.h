@@ -3,7 +3,7 @@
 // and Run on the tool strip, and the sampling-rate entry. They send the user's
 // choices to the recording core and always show the core's recording state.
 
-#include "app/recording_session.h"
+#include "recording/recording_session.h"
 
 #include <QObject>
 

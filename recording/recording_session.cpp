@@ -1,8 +1,8 @@
-#include "app/recording_session.h"
+#include "recording/recording_session.h"
 
-#include "app/delay.h"
-#include "app/handler_guard.h"
-#include "app/log_categories.h"
+#include "base/delay.h"
+#include "base/handler_guard.h"
+#include "base/log_categories.h"
 #include "link/panel_commands.h"
 #include "log/journal_contents.h"
 #include "log/log_file_writer.h"
@@ -34,17 +34,7 @@ RecordingSession::RecordingSession(std::unique_ptr<QSettings> store, const QStri
             emit StatusText(QStringLiteral("Thermometer is connected at ") + device);
     });
 
-    Heartbeat::Targets targets;
-    targets.GraphNextPoint = [this] { return liveGraphHasPoints_ ? 1 : 0; };
-    targets.AddPoint = [this](bool mainOff, bool subOff, float mainValue, double now,
-                              float subValue) {
-        liveGraphHasPoints_ = true;
-        emit PointDue({mainOff, subOff, mainValue, now, subValue});
-    };
-    targets.LogRow1Empty = [this] { return log_.Cell(1, 1).isEmpty(); };
-    targets.AppendLogRow = [this](double now) { AppendLogRow(now); };
-    targets.LinkLost = [this] { LinkLost(); };
-    beat_ = std::make_unique<Heartbeat>(state_, meter_.Comm1, targets, std::move(clock));
+    beat_ = std::make_unique<Heartbeat>(state_, std::move(clock));
     ThTimer1.setTimerType(Qt::PreciseTimer);
     ThTimer1.setInterval(Heartbeat::InitialInterval);
     connect(&ThTimer1, &QTimer::timeout, this, [this] { RunGuarded([this] { ThTimer1Timer(); }); });
@@ -95,7 +85,32 @@ void RecordingSession::StartRecording() {
 }
 
 void RecordingSession::ThTimer1Timer() {
-    ThTimer1.setInterval(beat_->Tick(ThTimer1.interval()));
+    const Heartbeat::Due due =
+        beat_->Tick(ThTimer1.interval(),
+                    {meter_.Comm1.Active(), !liveGraphHasPoints_, log_.Cell(1, 1).isEmpty()});
+    if (due.Poll)
+        SendPoll();
+    if (due.LinkLost)
+        LinkLost();
+    if (due.GraphPoint) {
+        liveGraphHasPoints_ = true;
+        emit PointDue(*due.GraphPoint);
+    }
+    if (due.LogRow)
+        AppendLogRow(*due.LogRow);
+    ThTimer1.setInterval(due.NextInterval);
+}
+
+void RecordingSession::SendPoll() {
+    static const uint8_t poll = PollByte; // static storage: the write completes after the tick
+    state_.Link.PortBusy = true;
+    try {
+        meter_.Comm1.WriteData(&poll, 1, false);
+    } catch (const std::exception& e) {
+        // A lost device shows as missing frames and, in time, as the lost link.
+        qCInfo(lcLink) << "poll not sent:" << e.what();
+    }
+    state_.Link.PortBusy = false;
 }
 
 void RecordingSession::LinkLost() {
@@ -130,7 +145,11 @@ void RecordingSession::InitLiveGraph() {
 }
 
 void RecordingSession::AppendLogRow(double now) {
-    log_.AppendLogRow(state_.Reading, now, state_.Settings.LogDateFormat);
+    AppendLogRow(Sample{now, state_.Reading});
+}
+
+void RecordingSession::AppendLogRow(const Sample& sample) {
+    log_.AppendLogRow(sample, state_.Settings.LogDateFormat);
     const int row = log_.RowCount() - 1;
     if (journal_) {
         if (journal_->Started())

@@ -3,8 +3,8 @@
 // settings variables and the recording flags. One instance is created in main()
 // and handed to whoever needs it; a test builds a fresh one.
 
-#include "meter/current_reading.h"
-#include "meter/link_state.h"
+#include "base/current_reading.h"
+#include "base/link_state.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,5 +1,5 @@
 // Finding the help page and its sections.
-#include "app/help_page.h"
+#include "base/help_page.h"
 
 #include <QFile>
 #include <QRegularExpression>

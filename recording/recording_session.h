@@ -6,30 +6,20 @@
 // every change through its signals. A test builds a fresh one. The window program
 // also journals the recorded rows, so that rows not saved survive the program.
 
-#include "app/app_state.h"
-#include "app/settings_store.h"
+#include "base/app_state.h"
 #include "link/meter_link.h"
 #include "link/model_identification.h"
 #include "link/port_search.h"
 #include "log/log_table.h"
 #include "log/row_journal.h"
 #include "meter/heartbeat.h"
+#include "recording/settings_store.h"
 
 #include <QSettings>
 #include <QStringListModel>
 #include <QTimer>
 #include <functional>
 #include <memory>
-
-// One sample for the live graph, taken at a heartbeat tick. A channel whose
-// display shows no number (over range, dashes) gives no point.
-struct GraphSample {
-    bool MainOff = false;
-    bool SubOff = false;
-    float MainValue = 0;
-    double Time = 0; // day count
-    float SubValue = 0;
-};
 
 class JournalContents;
 
@@ -81,7 +71,9 @@ public:
     // --- the log and the live graph
     void InitLogTable();
     void InitLiveGraph();
+    // A row from the current reading taken at the given day count.
     void AppendLogRow(double now);
+    void AppendLogRow(const Sample& sample);
     void BitBtn4Click(); // Clear: the table back to one blank row
     void SetListRunning(bool running);
     void SetGraphRunning(bool running);
@@ -144,10 +136,11 @@ signals:
     void RowAppended(int row);
     // The journal cannot be written: which file and why.
     void JournalFailed(const QString& message);
-    void PointDue(const GraphSample& sample);
+    void PointDue(const Sample& sample);
 
 private:
     void LinkLost();
+    void SendPoll();
     int TableRows() const;
     void ConnectionAnnounced();
 

@@ -2,9 +2,11 @@
 // pseudo-terminal: the start without a search, rows and points at their rates,
 // the link lost and back, and the shut-down that stores the settings. Ticks run on
 // a fake clock, one simulated second each, as fast as the meter answers.
-#include "app/day_count.h"
-#include "app/recording_session.h"
+#include "base/day_count.h"
+#include "base/handler_guard.h"
 #include "meter_emulator.h"
+#include "recording/recording_session.h"
+#include "support/far_end.h"
 #include "support/scratch_settings.h"
 
 #include <QDir>
@@ -135,10 +137,10 @@ private slots:
         QCOMPARE(log.Cell(1, 3), QStringLiteral("23.5"));
         QCOMPARE(log.Cell(10, 5), QStringLiteral("48.0"));
         QCOMPARE(log.Cell(10, 6), QStringLiteral("C"));
-        const auto sample = points.last().value(0).value<GraphSample>();
-        QCOMPARE(sample.MainValue, 23.5f);
-        QCOMPARE(sample.SubValue, 48.0f);
-        QVERIFY(!sample.MainOff && !sample.SubOff);
+        const auto sample = points.last().value(0).value<Sample>();
+        QCOMPARE(sample.Reading.MainValue, 23.5);
+        QCOMPARE(sample.Reading.SubValue, 48.0);
+        QVERIFY(!sample.MainOff() && !sample.SubOff());
         QCOMPARE(sample.Time, clock.now - 1.0 / 86400.0); // points at every second tick
 
         meter.SetSilentPolls(6);
@@ -228,6 +230,40 @@ private slots:
         QVERIFY2(session.SettingsReadProblem().contains(QDir::toNativeSeparators(path)),
                  qPrintable(session.SettingsReadProblem()));
         QVERIFY(session.SettingsReadProblem().contains(QStringLiteral("folder, not a file")));
+    }
+
+    // The poll goes out at every tick while the port is open; a closed port is
+    // passed over without an error.
+    void pollIsWrittenEachTickOnAnOpenPort() {
+        FarEnd far;
+        QVERIFY(far.Open());
+        Ticking clock;
+        RecordingSession session(settings_.Store({}), {far.Path()}, clock.Clock());
+        session.Comm1().SetDeviceName(far.Path());
+        session.Comm1().SetActive(true);
+        clock.Second(session);
+        clock.Second(session);
+        QVERIFY(far.WaitReceived(2));
+        QCOMPARE(far.received, QByteArray("AA"));
+        QVERIFY(!session.State().Link.PortBusy);
+    }
+
+    void noPollAndNoErrorOnAClosedPort() {
+        QStringList shown;
+        const ExceptionDisplay previous =
+            SetExceptionDisplay([&](const QString& message) { shown << message; });
+        FarEnd far;
+        QVERIFY(far.Open());
+        Ticking clock;
+        RecordingSession session(settings_.Store({}), {far.Path()}, clock.Clock());
+        session.Comm1().SetDeviceName(far.Path()); // named, but never opened
+        clock.Second(session);
+        clock.Second(session);
+        QTest::qWait(100);
+        SetExceptionDisplay(previous);
+        QVERIFY(far.received.isEmpty());
+        QVERIFY(shown.isEmpty());
+        QVERIFY(!session.State().Link.PortBusy);
     }
 };
 

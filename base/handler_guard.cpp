@@ -1,4 +1,4 @@
-#include "app/handler_guard.h"
+#include "base/handler_guard.h"
 
 #include <cstdio>
 

@@ -1,5 +1,5 @@
 // The settings read rule, the shut-down write and the log date pattern.
-#include "app/settings_store.h"
+#include "recording/settings_store.h"
 
 #include <QFile>
 #include <QTemporaryDir>

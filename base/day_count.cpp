@@ -1,4 +1,4 @@
-#include "app/day_count.h"
+#include "base/day_count.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "app/rate_entry.h"
+#include "base/rate_entry.h"
 
 const QString RateEntryMask = QStringLiteral("  99 : 99  ;_");
 

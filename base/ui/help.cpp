@@ -1,6 +1,6 @@
-#include "app/ui/help.h"
+#include "base/ui/help.h"
 
-#include "app/help_page.h"
+#include "base/help_page.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,7 +1,7 @@
 // The rate entries' text rules and the day-count date-times.
 
-#include "app/day_count.h"
-#include "app/rate_entry.h"
+#include "base/day_count.h"
+#include "base/rate_entry.h"
 
 #include <QTest>
 

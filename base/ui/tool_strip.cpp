@@ -1,6 +1,6 @@
-#include "app/ui/tool_strip.h"
+#include "base/ui/tool_strip.h"
 
-#include "app/rate_entry.h"
+#include "base/rate_entry.h"
 
 #include <QAction>
 #include <QLabel>

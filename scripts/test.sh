@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer,
-# and runs every test headless.
+# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer
+# (warnings are errors), and runs every test headless.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRACKWATER_SANITIZE=ON -DBRACKWATER_BENCH=OFF
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRACKWATER_SANITIZE=ON -DBRACKWATER_BENCH=OFF \
+  -DBRACKWATER_WERROR=ON
 cmake --build build-asan
 export QT_QPA_PLATFORM=offscreen
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -30,6 +30,14 @@ HeadlessRecorder::HeadlessRecorder(RecordingSession& session, QFile& file, int e
     });
     connect(&session_, &RecordingSession::LinkUp, this,
             [](const QString& device) { Say(QStringLiteral("link back: %1").arg(device)); });
+    connect(&session_.Search(), &PortSearch::Finished, this, &HeadlessRecorder::SearchFinished);
+    connect(&session_, &RecordingSession::ShutDownFinished, this, [this] {
+        file_.flush();
+        Say(QStringLiteral("stopped: %1 rows written to %2")
+                .arg(rows_)
+                .arg(QDir::toNativeSeparators(file_.fileName())));
+        emit Stopped();
+    });
 }
 
 void HeadlessRecorder::Say(const QString& line) {
@@ -45,14 +53,17 @@ void HeadlessRecorder::Start() {
 }
 
 void HeadlessRecorder::Search() {
-    const QStringList tried = session_.Search().ListedPorts();
-    const PortSearch::Result result = session_.RunSearch();
+    tried_ = session_.Search().ListedPorts();
+    session_.RunSearch();
+}
+
+void HeadlessRecorder::SearchFinished(const PortSearch::Result& result) {
     if (!result.Found) {
         if (!saidNotFound_) {
             saidNotFound_ = true;
             Say(QStringLiteral("no meter answered on %1; searching again every %2 s")
-                    .arg(tried.isEmpty() ? QStringLiteral("(no serial ports)")
-                                         : tried.join(QStringLiteral(", ")))
+                    .arg(tried_.isEmpty() ? QStringLiteral("(no serial ports)")
+                                          : tried_.join(QStringLiteral(", ")))
                     .arg(SearchAgainMs / 1000));
             for (const QString& line : result.Lines.mid(1))
                 Say(line);
@@ -86,10 +97,6 @@ void HeadlessRecorder::Stop() {
     searchAgain_.stop();
     progress_.stop();
     session_.ShutDown(false);
-    file_.flush();
-    Say(QStringLiteral("stopped: %1 rows written to %2")
-            .arg(rows_)
-            .arg(QDir::toNativeSeparators(file_.fileName())));
 }
 
 namespace {
@@ -125,12 +132,19 @@ int RunHeadlessRecorder(const QString& fileName, int every, const QStringList& p
 
     HeadlessRecorder recorder(session, file, every);
     TerminationSignals termination;
+    int code = 0;
     QObject::connect(&termination, &TerminationSignals::Received, &recorder,
-                     [] { QCoreApplication::exit(0); });
-    QObject::connect(&recorder, &HeadlessRecorder::Failed, &recorder,
-                     [] { QCoreApplication::exit(1); });
+                     &HeadlessRecorder::Stop);
+    // Stopped after the tick whose row could not be written, not inside it.
+    QObject::connect(
+        &recorder, &HeadlessRecorder::Failed, &recorder,
+        [&] {
+            code = 1;
+            recorder.Stop();
+        },
+        Qt::QueuedConnection);
+    QObject::connect(&recorder, &HeadlessRecorder::Stopped, &recorder,
+                     [&] { QCoreApplication::exit(code); });
     recorder.Start();
-    const int code = QCoreApplication::exec();
-    recorder.Stop();
-    return code;
+    return QCoreApplication::exec();
 }

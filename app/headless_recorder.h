@@ -22,15 +22,18 @@ public:
     // Searches for the meter and records from when it answers.
     void Start();
     // Ends the recording: the port closed, the file flushed; the settings untouched.
+    // Stopped follows.
     void Stop();
     qint64 RowsWritten() const { return rows_; }
 
 signals:
     // Writing the file failed: recording cannot go on.
     void Failed();
+    void Stopped();
 
 private:
     void Search();
+    void SearchFinished(const PortSearch::Result& result);
     void WriteRow(int row);
     static void Say(const QString& line);
 
@@ -40,6 +43,7 @@ private:
     QChar separator_;
     QTimer searchAgain_;
     QTimer progress_;
+    QStringList tried_; // the ports the search under way tries
     qint64 rows_ = 0;
     bool saidNotFound_ = false;
 };

@@ -11,3 +11,7 @@ struct LinkState {
     bool PortBusy = false;       // a read or write on the port is in progress
     int32_t FrameLength = 8;
 };
+
+// How long shut-down and the port search wait for a port operation in progress:
+// 0.00003 of a day.
+constexpr uint32_t PortBusyWaitMs = 2592;

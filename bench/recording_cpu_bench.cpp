@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <sys/resource.h>
 
 namespace {
@@ -68,7 +69,13 @@ int main(int argc, char* argv[]) {
                               [&] { return simulated ? simMs : simMs + int64_t(real.elapsed()); }});
     session.Search().SetPortSource([&] { return QStringList{meter.DevicePath()}; });
     session.Search().SetDelays({0, 0, 300, 100});
-    if (!session.RunSearch().Found)
+    std::optional<bool> found;
+    QObject::connect(&session.Search(), &PortSearch::Finished,
+                     [&](const PortSearch::Result& result) { found = result.Found; });
+    session.RunSearch();
+    while (!found)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    if (!*found)
         return 1;
 
     TfrmList list(session);

@@ -18,7 +18,10 @@ MeterLink::MeterLink(CurrentReading& reading, LinkState& link, QObject* parent)
 }
 
 void MeterLink::AttachRxChar() {
-    Comm1.SetOnRxChar([this](TSerialPort* sender) { Comm1RxChar(*sender, Assembler); });
+    Comm1.SetOnRxChar([this](TSerialPort* sender) {
+        Comm1RxChar(*sender, Assembler);
+        emit Received();
+    });
 }
 
 void MeterLink::DetachRxChar() {

@@ -29,4 +29,6 @@ public:
 signals:
     // The first frame after the link was down; windows show the connection.
     void ConnectionAnnounced();
+    // The receive handler took what was waiting; no port operation is left in progress.
+    void Received();
 };

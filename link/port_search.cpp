@@ -1,6 +1,5 @@
 #include "link/port_search.h"
 
-#include "base/delay.h"
 #include "base/handler_guard.h"
 #include "base/log_categories.h"
 #include "platform/device_access.h"
@@ -27,106 +26,94 @@ bool Try(const std::function<void()>& call) {
 
 } // namespace
 
-PortSearch::PortSearch(AppState& state, MeterLink& meter, QStringListModel& ports,
-                       std::function<bool(const QByteArray&)> identify)
-    : state_(state), meter_(meter), ports_(ports), identify_(std::move(identify)),
-      portSource_([&state] {
+PortSearch::PortSearch(AppState& state, MeterLink& meter, QStringListModel& ports, StepTimer& steps,
+                       std::function<bool(const QByteArray&)> identify, QObject* parent)
+    : QObject(parent), state_(state), meter_(meter), ports_(ports), steps_(steps),
+      identify_(std::move(identify)), portSource_([&state] {
           QStringList list;
           TSerialPort::ListPortNames(list, state.ExtraPortNames);
           return list;
       }) {}
 
-PortSearch::Result PortSearch::Run(const SearchHooks& hooks) {
-    Result result;
+void PortSearch::Run(const SearchHooks& hooks) {
+    hooks_ = hooks;
+    result_ = {};
+    refused_.clear();
+    busy_.clear();
+    running_ = true;
     state_.SearchInProgress = true;
     meter_.Replug.Stop(); // the search takes the port over
-    if (hooks.StopHeartbeat)
-        hooks.StopHeartbeat();
-    DelayWithMessages(delays_.Settle);
+    if (hooks_.StopHeartbeat)
+        hooks_.StopHeartbeat();
+    emit Started();
+    steps_.After(delays_.Settle, [this] { Settled(); });
+}
+
+void PortSearch::Stop() {
+    if (!running_)
+        return;
+    steps_.Stop();
+    running_ = false;
+    state_.SearchInProgress = false;
+}
+
+void PortSearch::Settled() {
     Try([&] { meter_.Comm1.SetActive(false); });
     state_.Link.MeterConnected = false;
-    if (hooks.ShowSearching)
-        hooks.ShowSearching();
-    DelayWithMessages(delays_.Searching);
+    emit SearchingShown();
+    steps_.After(delays_.Searching, [this] {
+        // Ports deleted by an earlier search, or plugged in since, get their chance again.
+        ports_.setStringList(portSource_());
+        remaining_ = ports_.rowCount();
+        position_ = 0;
+        TryPorts();
+    });
+}
 
-    // Ports deleted by an earlier search, or plugged in since, get their chance again.
-    ports_.setStringList(portSource_());
-    QStringList refused, busy;
-    const int count = ports_.rowCount();
-    int position = 0;
-    for (int i = 0; i < count; ++i) {
-        const QString device = ports_.stringList().value(position);
+void PortSearch::TryPorts() {
+    // Ports that cannot be opened are passed over at once; the first that opens is asked.
+    while (remaining_ > 0) {
+        --remaining_;
+        const QString device = ports_.stringList().value(position_);
+        emit PortTried(device);
         const bool opened = Try([&] {
             meter_.Comm1.SetDeviceName(TSerialPort::NativeName(device));
             meter_.DetachRxChar();
             meter_.Comm1.SetActive(true);
         });
-        if (!opened || !meter_.Comm1.Active()) {
-            // A port that cannot be opened leaves the list until the next search.
-            qCInfo(lcSearch) << device << "could not be opened";
-            if (hooks.PermissionDenied && hooks.PermissionDenied(device))
-                refused.append(device);
-            else if (meter_.Comm1.LastErrorCode() == EACCES ||
-                     meter_.Comm1.LastErrorCode() == EBUSY)
-                busy.append(device);
-            ports_.removeRows(position, 1);
-            continue;
+        if (opened && meter_.Comm1.Active()) {
+            Try([&] { meter_.Comm1.WriteData(&IdentificationRequest, 1, false); });
+            steps_.After(delays_.Reply, [this, device] { ReplyDue(device); });
+            return;
         }
-        QByteArray reply;
-        const bool identified = AskModel(reply);
-        qCInfo(lcSearch) << device << "answered" << reply.toHex(' ')
-                         << (identified ? "(a meter)" : "(no meter)");
-        if (identified) {
-            state_.Link.MeterConnected = true;
-            state_.SearchInProgress = false;
-            break;
-        }
-        Try([&] { meter_.Comm1.SetActive(false); });
-        ++position;
+        // A port that cannot be opened leaves the list until the next search.
+        qCInfo(lcSearch) << device << "could not be opened";
+        if (hooks_.PermissionDenied && hooks_.PermissionDenied(device))
+            refused_.append(device);
+        else if (meter_.Comm1.LastErrorCode() == EACCES || meter_.Comm1.LastErrorCode() == EBUSY)
+            busy_.append(device);
+        ports_.removeRows(position_, 1);
     }
-
-    if (state_.Link.MeterConnected) {
-        result.Found = true;
-        const QString name = meter_.Comm1.DeviceName();
-        if (hooks.SetStatus)
-            hooks.SetStatus(QStringLiteral("Thermometer is connected at ") + name);
-        result.Lines << QStringLiteral("Serial Port :") + name
-                     << QStringLiteral("Model:") + state_.Reading.ModelText;
-        Try([&] {
-            NoteAnsweringPort();
-            state_.Settings.LastModel = state_.Reading.ModelCode;
-            meter_.Comm1.SetActive(false);
-            meter_.AttachRxChar();
-            DelayWithMessages(delays_.Reopen);
-            meter_.Comm1.SetActive(true);
-        });
-    } else {
-        if (hooks.ApplyLastModel)
-            hooks.ApplyLastModel();
-        if (hooks.SetStatus)
-            hooks.SetStatus(QStringLiteral("No Connection"));
-        result.Lines << QStringLiteral("Can not find any THERMOMETER");
-        ReopenLastPort();
-    }
-    for (const QString& device : busy)
-        result.Lines << QStringLiteral("%1 is in use by another program.").arg(device);
-    for (const QString& device : refused) {
-        const QString group = DeviceGroup(device);
-        result.Lines
-            << QStringLiteral("%1 was skipped: permission denied.").arg(device)
-            << (group.isEmpty() || group == QLatin1String("root")
-                    ? QStringLiteral("Ask your administrator for access to the serial ports.")
-                    : QStringLiteral("Join the group \"%1\" (sudo usermod -aG %1 $USER), then "
-                                     "log in again.")
-                          .arg(group));
-    }
-    state_.SearchInProgress = false;
-    return result;
+    NoneAnswered();
 }
 
-bool PortSearch::AskModel(QByteArray& reply) {
-    Try([&] { meter_.Comm1.WriteData(&IdentificationRequest, 1, false); });
-    DelayWithMessages(delays_.Reply);
+void PortSearch::ReplyDue(const QString& device) {
+    QByteArray reply;
+    const bool identified = ReadModel(reply);
+    qCInfo(lcSearch) << device << "answered" << reply.toHex(' ')
+                     << (identified ? "(a meter)" : "(no meter)");
+    if (identified) {
+        state_.Link.MeterConnected = true;
+        state_.SearchInProgress = false;
+        Answered();
+        return;
+    }
+    Try([&] { meter_.Comm1.SetActive(false); });
+    ++position_;
+    TryPorts();
+}
+
+bool PortSearch::ReadModel(QByteArray& reply) {
     uint32_t waiting = 0;
     if (!Try([&] { waiting = meter_.Comm1.BytesWaiting(); }))
         waiting = 0;
@@ -145,6 +132,58 @@ bool PortSearch::AskModel(QByteArray& reply) {
         }
     });
     return identify_(reply);
+}
+
+void PortSearch::Answered() {
+    result_.Found = true;
+    const QString name = meter_.Comm1.DeviceName();
+    if (hooks_.SetStatus)
+        hooks_.SetStatus(QStringLiteral("Thermometer is connected at ") + name);
+    result_.Lines << QStringLiteral("Serial Port :") + name
+                  << QStringLiteral("Model:") + state_.Reading.ModelText;
+    // One catch-all block to the reopen: a failure on the way skips the rest.
+    const bool closed = Try([&] {
+        NoteAnsweringPort();
+        state_.Settings.LastModel = state_.Reading.ModelCode;
+        meter_.Comm1.SetActive(false);
+        meter_.AttachRxChar();
+    });
+    if (!closed) {
+        Finish();
+        return;
+    }
+    steps_.After(delays_.Reopen, [this] {
+        Try([&] { meter_.Comm1.SetActive(true); });
+        Finish();
+    });
+}
+
+void PortSearch::NoneAnswered() {
+    if (hooks_.ApplyLastModel)
+        hooks_.ApplyLastModel();
+    if (hooks_.SetStatus)
+        hooks_.SetStatus(QStringLiteral("No Connection"));
+    result_.Lines << QStringLiteral("Can not find any THERMOMETER");
+    ReopenLastPort([this](bool) { Finish(); });
+}
+
+void PortSearch::Finish() {
+    for (const QString& device : busy_)
+        result_.Lines << QStringLiteral("%1 is in use by another program.").arg(device);
+    for (const QString& device : refused_) {
+        const QString group = DeviceGroup(device);
+        result_.Lines
+            << QStringLiteral("%1 was skipped: permission denied.").arg(device)
+            << (group.isEmpty() || group == QLatin1String("root")
+                    ? QStringLiteral("Ask your administrator for access to the serial ports.")
+                    : QStringLiteral("Join the group \"%1\" (sudo usermod -aG %1 $USER), then "
+                                     "log in again.")
+                          .arg(group));
+    }
+    running_ = false;
+    state_.SearchInProgress = false;
+    const Result result = result_; // a receiver may start the next search
+    emit Finished(result);
 }
 
 void PortSearch::NoteAnsweringPort() {
@@ -168,14 +207,20 @@ int PortSearch::LastPortPosition() const {
     return state_.Settings.LastConnectedPort;
 }
 
-bool PortSearch::ReopenLastPort() {
-    return Try([&] {
+void PortSearch::ReopenLastPort(std::function<void(bool opened)> then) {
+    // One catch-all block, the wait included: a failure skips the remaining steps.
+    const bool named = Try([&] {
         const int position = LastPortPosition();
         if (position < 0 || position >= ports_.rowCount())
             Abort(); // no such entry: the port stays closed
         meter_.Comm1.SetDeviceName(TSerialPort::NativeName(ports_.stringList().at(position)));
         meter_.AttachRxChar();
-        DelayWithMessages(delays_.Reopen);
-        meter_.Comm1.SetActive(true);
+    });
+    if (!named) {
+        then(false);
+        return;
+    }
+    steps_.After(delays_.Reopen, [this, then = std::move(then)] {
+        then(Try([&] { meter_.Comm1.SetActive(true); }));
     });
 }

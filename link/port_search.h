@@ -4,8 +4,10 @@
 // Each search starts from a fresh port list, so a meter plugged in after the
 // program started is found too. Ends with the port reopened for frame reception,
 // on the answering port or, when none answered, on the port that answered last time.
+// The search runs step by step on timers and reports each step by a signal.
 
 #include "base/app_state.h"
+#include "base/step_timer.h"
 #include "link/meter_link.h"
 
 #include <QStringListModel>
@@ -20,22 +22,23 @@ struct SearchDelays {
 
 struct SearchHooks {
     std::function<void()> StopHeartbeat;
-    std::function<void()> ShowSearching;
     std::function<void()> ApplyLastModel;
     std::function<void(const QString&)> SetStatus;
     // True when the device exists but this user may not open it.
     std::function<bool(const QString& device)> PermissionDenied;
 };
 
-class PortSearch {
+class PortSearch : public QObject {
+    Q_OBJECT
 public:
     struct Result {
         bool Found = false;
         QStringList Lines; // the result lines for the user
     };
 
-    PortSearch(AppState& state, MeterLink& meter, QStringListModel& ports,
-               std::function<bool(const QByteArray& reply)> identify);
+    // The search waits on steps, which it shares with whatever else takes the port over.
+    PortSearch(AppState& state, MeterLink& meter, QStringListModel& ports, StepTimer& steps,
+               std::function<bool(const QByteArray& reply)> identify, QObject* parent = nullptr);
 
     void SetDelays(const SearchDelays& delays) { delays_ = delays; }
     // Where a search gets its port list; by default the system's serial ports
@@ -45,27 +48,59 @@ public:
     QStringList ListedPorts() const { return portSource_(); }
     const SearchDelays& Delays() const { return delays_; }
 
-    // Runs the whole search; SearchInProgress is set while it runs.
-    Result Run(const SearchHooks& hooks);
+    // Starts a search, in place of any sequence still waiting on the port; Finished
+    // ends it. SearchInProgress is set until a port has answered or, when none does,
+    // until the search ends.
+    void Run(const SearchHooks& hooks);
+    // From Run until Finished, the reopen after an answer included.
+    bool Running() const { return running_; }
+    // Ends a search where it stands, without a result: the program is ending.
+    void Stop();
 
     // The port open now delivers a meter's frames or replies: it is the one to reopen
     // at the next start, by name and by its position in the list.
     void NoteAnsweringPort();
-    // Opens the port that answered last time, for frame reception; false when it
-    // could not be opened (the failure is otherwise ignored).
-    bool ReopenLastPort();
+    // Opens the port that answered last time, for frame reception, after the reopen
+    // wait; then learns whether it opened (a failure is otherwise ignored).
+    void ReopenLastPort(std::function<void(bool opened)> then);
     // The list position ReopenLastPort would use: the stored device when it is still
     // listed (positions shift when the list changes between runs), else the stored position.
     int LastPortPosition() const;
 
+signals:
+    void Started();
+    // "Searching" is shown; the first port is tried after the searching wait.
+    void SearchingShown();
+    // This port is tried next: opened and asked for its model.
+    void PortTried(const QString& device);
+    // A port answered, or none did; the port is open again for reception if it could be.
+    void Finished(const PortSearch::Result& result);
+
 private:
-    // Sends the identification request and checks the reply on the open port.
-    bool AskModel(QByteArray& reply);
+    void Settled();
+    void TryPorts();
+    void ReplyDue(const QString& device);
+    void Answered();
+    void NoneAnswered();
+    void Finish();
+    // Reads the reply to the identification request waiting on the open port.
+    bool ReadModel(QByteArray& reply);
 
     AppState& state_;
     MeterLink& meter_;
     QStringListModel& ports_; // the port list; ports that cannot be opened leave it
+    StepTimer& steps_;
     std::function<bool(const QByteArray&)> identify_;
     std::function<QStringList()> portSource_;
     SearchDelays delays_;
+
+    // The search under way.
+    bool running_ = false;
+    SearchHooks hooks_;
+    Result result_;
+    QStringList refused_, busy_;
+    int remaining_ = 0; // ports of this search's list not tried yet
+    int position_ = 0;  // list position of the next port
 };
+
+Q_DECLARE_METATYPE(PortSearch::Result)

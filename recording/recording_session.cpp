@@ -1,6 +1,5 @@
 #include "recording/recording_session.h"
 
-#include "base/delay.h"
 #include "base/handler_guard.h"
 #include "base/log_categories.h"
 #include "link/panel_commands.h"
@@ -8,11 +7,13 @@
 #include "log/log_file_writer.h"
 #include "platform/device_access.h"
 
+#include <algorithm>
+
 RecordingSession::RecordingSession(std::unique_ptr<QSettings> store, const QStringList& extraPorts,
                                    Heartbeat::Clock clock, QObject* parent)
     : QObject(parent), store_(std::make_unique<SettingsStore>(std::move(store))),
       meter_(state_.Reading, state_.Link), models_(state_),
-      search_(state_, meter_, portNames_,
+      search_(state_, meter_, portNames_, linkSteps_,
               [this](const QByteArray& reply) { return models_.IdentifyModel(reply); }) {
     state_.ExtraPortNames = extraPorts;
     state_.Settings.LogDateFormat = LogDateFormatFor(QLocale::system());
@@ -38,6 +39,11 @@ RecordingSession::RecordingSession(std::unique_ptr<QSettings> store, const QStri
     ThTimer1.setTimerType(Qt::PreciseTimer);
     ThTimer1.setInterval(Heartbeat::InitialInterval);
     connect(&ThTimer1, &QTimer::timeout, this, [this] { RunGuarded([this] { ThTimer1Timer(); }); });
+
+    connect(&meter_, &MeterLink::Received, this, &RecordingSession::PortOperationEnded);
+    portWaitLimit_.setSingleShot(true);
+    portWaitLimit_.setTimerType(Qt::PreciseTimer);
+    connect(&portWaitLimit_, &QTimer::timeout, this, &RecordingSession::CheckPortWaits);
 }
 
 RecordingSession::~RecordingSession() = default;
@@ -47,32 +53,48 @@ bool RecordingSession::NeedsSearch() const {
 }
 
 void RecordingSession::Reconnect() {
-    DelayWithMessages(400);
-    try {
-        meter_.Comm1.SetActive(false);
-    } catch (const std::exception& e) {
-        qCInfo(lcLink) << "closing before the reconnect failed:" << e.what();
+    // A search under way holds the port and leaves it open itself.
+    if (search_.Running()) {
+        emit ReconnectEnded(false);
+        return;
     }
-    state_.Link.MeterConnected = false;
-    models_.ApplyLastModel();
-    InitLogTable();
-    emit StatusText(QStringLiteral("No Connection"));
-    InitLiveGraph();
-    SetListRunning(false);
-    SetGraphRunning(false);
-    // Without the last port the heartbeat stays off until the user runs a search.
-    if (search_.ReopenLastPort())
-        ThTimer1.start();
+    reconnecting_ = true;
+    linkSteps_.After(ReconnectSettleMs, [this] {
+        try {
+            meter_.Comm1.SetActive(false);
+        } catch (const std::exception& e) {
+            qCInfo(lcLink) << "closing before the reconnect failed:" << e.what();
+        }
+        state_.Link.MeterConnected = false;
+        models_.ApplyLastModel();
+        InitLogTable();
+        emit StatusText(QStringLiteral("No Connection"));
+        InitLiveGraph();
+        SetListRunning(false);
+        SetGraphRunning(false);
+        search_.ReopenLastPort([this](bool opened) {
+            // Without the last port the heartbeat stays off until the user runs a search.
+            if (opened)
+                ThTimer1.start();
+            EndReconnect(opened);
+        });
+    });
 }
 
-PortSearch::Result RecordingSession::RunSearch(const std::function<void()>& showSearching) {
+void RecordingSession::EndReconnect(bool polling) {
+    reconnecting_ = false;
+    emit ReconnectEnded(polling);
+}
+
+void RecordingSession::RunSearch() {
+    if (reconnecting_)
+        EndReconnect(false);
     SearchHooks hooks;
     hooks.StopHeartbeat = [this] { ThTimer1.stop(); };
-    hooks.ShowSearching = showSearching;
     hooks.ApplyLastModel = [this] { models_.ApplyLastModel(); };
     hooks.SetStatus = [this](const QString& text) { emit StatusText(text); };
     hooks.PermissionDenied = &DevicePermissionDenied;
-    return search_.Run(hooks);
+    search_.Run(hooks);
 }
 
 void RecordingSession::StartRecording() {
@@ -99,6 +121,7 @@ void RecordingSession::ThTimer1Timer() {
     if (due.LogRow)
         AppendLogRow(*due.LogRow);
     ThTimer1.setInterval(due.NextInterval);
+    PortOperationEnded();
 }
 
 void RecordingSession::SendPoll() {
@@ -243,12 +266,58 @@ bool RecordingSession::SendPanelCommand(uint8_t command) {
     return ::SendPanelCommand(state_.Link, meter_.Comm1, command);
 }
 
-QString RecordingSession::ShutDown(bool storeSettings) {
+void RecordingSession::WhenPortFree(QObject* context, std::function<void()> then) {
+    if (!state_.Link.PortBusy) {
+        then();
+        return;
+    }
+    PortWait wait{context, {}, std::move(then)};
+    wait.Since.start();
+    portWaits_.push_back(std::move(wait));
+    if (!portWaitLimit_.isActive())
+        portWaitLimit_.start(int(PortBusyWaitMs));
+}
+
+void RecordingSession::PortOperationEnded() {
+    if (!portWaits_.empty())
+        QMetaObject::invokeMethod(this, &RecordingSession::CheckPortWaits, Qt::QueuedConnection);
+}
+
+void RecordingSession::CheckPortWaits() {
+    // Taken out first: a step may open a modal window, and the waits go on meanwhile.
+    std::vector<PortWait> due;
+    qint64 nextLimit = -1;
+    for (auto it = portWaits_.begin(); it != portWaits_.end();) {
+        const qint64 left = qint64(PortBusyWaitMs) - it->Since.elapsed();
+        if (!state_.Link.PortBusy || left <= 0) {
+            due.push_back(std::move(*it));
+            it = portWaits_.erase(it);
+        } else {
+            nextLimit = nextLimit < 0 ? left : std::min(nextLimit, left);
+            ++it;
+        }
+    }
+    portWaitLimit_.stop();
+    if (nextLimit >= 0)
+        portWaitLimit_.start(int(nextLimit));
+    for (PortWait& wait : due)
+        if (wait.Context)
+            RunGuarded(wait.Then);
+}
+
+void RecordingSession::ShutDown(bool storeSettings) {
     if (shutDown_)
-        return {};
+        return;
     shutDown_ = true;
+    // Nothing more takes the port over.
+    search_.Stop();
+    linkSteps_.Stop();
+    reconnecting_ = false;
     // Port events still run during the wait, so the timer stops only after it.
-    WaitWhile([this] { return state_.Link.PortBusy; }, PortBusyWaitMs);
+    WhenPortFree(this, [this, storeSettings] { FinishShutDown(storeSettings); });
+}
+
+void RecordingSession::FinishShutDown(bool storeSettings) {
     ThTimer1.stop();
     meter_.Replug.Stop();
     // Everything recorded reaches the disk; rows not saved stay for the next start.
@@ -273,5 +342,5 @@ QString RecordingSession::ShutDown(bool storeSettings) {
     } catch (const std::exception& e) {
         qCInfo(lcLink) << "closing the port at shut-down failed:" << e.what();
     }
-    return problem;
+    emit ShutDownFinished(problem);
 }

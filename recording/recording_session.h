@@ -15,11 +15,14 @@
 #include "meter/heartbeat.h"
 #include "recording/settings_store.h"
 
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QSettings>
 #include <QStringListModel>
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class JournalContents;
 
@@ -51,16 +54,18 @@ public:
     QTimer ThTimer1; // the heartbeat's timer; runs while the program polls the meter
 
     // --- start-up
+    // How long the start lets the port settle before it closes and reopens it.
+    static constexpr uint32_t ReconnectSettleMs = 400;
     // No meter has answered a search yet (or the settings were missing): the start
     // searches instead of reopening a port by position.
     bool NeedsSearch() const;
-    // The start without a search: the last model, the last port reopened, polling
-    // if it opened, recording paused.
+    // The start without a search: after a moment the last model, the last port
+    // reopened, polling if it opened, recording paused; ReconnectEnded follows.
     void Reconnect();
 
     // --- the port search
-    // Runs the search; showSearching is called once the "searching" state begins.
-    PortSearch::Result RunSearch(const std::function<void()>& showSearching = {});
+    // Starts the search; Search() tells its steps and its result by signals.
+    void RunSearch();
     // OK after a search: polling and recording start.
     void StartRecording();
     void StartHeartbeat() { ThTimer1.start(); }
@@ -114,11 +119,16 @@ public:
     // Sends one key byte while the meter is linked; false (nothing sent) without a link.
     bool SendPanelCommand(uint8_t command);
 
+    // Runs then once no port operation is in progress: at once when none is, else
+    // after the receive event or the tick that ends it, after PortBusyWaitMs at
+    // most. Not at all when context is gone by then.
+    void WhenPortFree(QObject* context, std::function<void()> then);
+
     // --- the end
     // Waits briefly for a port operation in progress, stops the heartbeat, stores
-    // the settings (unless told not to) and closes the port. Returns a message
-    // naming the settings file and the reason when they could not be stored.
-    QString ShutDown(bool storeSettings = true);
+    // the settings (unless told not to) and closes the port; ShutDownFinished
+    // follows, at once when no port operation is in progress.
+    void ShutDown(bool storeSettings = true);
 
 signals:
     void StatusText(const QString& text);
@@ -137,12 +147,28 @@ signals:
     // The journal cannot be written: which file and why.
     void JournalFailed(const QString& message);
     void PointDue(const Sample& sample);
+    // The start's reconnect is over; polling tells whether the heartbeat runs. A
+    // search started meanwhile takes the port over and ends it without polling.
+    void ReconnectEnded(bool polling);
+    // The end: problem names the settings file and the reason when they could not
+    // be stored, else it is empty.
+    void ShutDownFinished(const QString& problem);
 
 private:
+    struct PortWait {
+        QPointer<QObject> Context;
+        QElapsedTimer Since;
+        std::function<void()> Then;
+    };
     void LinkLost();
     void SendPoll();
     int TableRows() const;
     void ConnectionAnnounced();
+    void EndReconnect(bool polling);
+    // A port operation may have ended: waits for a free port look again, after this event.
+    void PortOperationEnded();
+    void CheckPortWaits();
+    void FinishShutDown(bool storeSettings);
 
     AppState state_;
     std::unique_ptr<SettingsStore> store_;
@@ -150,6 +176,7 @@ private:
     MeterLink meter_;
     QStringListModel portNames_;
     ModelIdentification models_;
+    StepTimer linkSteps_; // the one pending step of the search or the reconnect
     PortSearch search_;
     LogTable log_;
     std::unique_ptr<Heartbeat> beat_;
@@ -157,5 +184,8 @@ private:
     bool liveGraphHasPoints_ = false;
     std::unique_ptr<RowJournal> journal_;
     bool restoredPaused_ = false; // rows were restored: the start's search leaves the log paused
+    bool reconnecting_ = false;
+    std::vector<PortWait> portWaits_;
+    QTimer portWaitLimit_;
     bool shutDown_ = false;
 };

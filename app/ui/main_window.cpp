@@ -3,7 +3,6 @@
 #include "app/ui/hot_image.h"
 #include "app/ui/svg_picture.h"
 #include "app/window_placement.h"
-#include "base/delay.h"
 #include "base/handler_guard.h"
 #include "base/ui/help.h"
 #include "brackwater_version.h"
@@ -103,6 +102,7 @@ TfrmMain::TfrmMain(RecordingSession& session, const std::function<void()>& loadD
     lblComStatus->setStyleSheet(QStringLiteral("QLabel { color: #d00000; }"));
 
     connect(&session, &RecordingSession::StatusText, lblComStatus, &QLabel::setText);
+    connect(&session, &RecordingSession::ShutDownFinished, this, &TfrmMain::ShutDownFinished);
 
     FormCreate(loadDigitImages);
 }
@@ -145,12 +145,13 @@ void TfrmMain::ShowNormal(QWidget* window) {
 }
 
 void TfrmMain::Image6Click() {
-    // A poll or a read may be under way; give it a moment before the search takes the port.
+    // A port operation may not have ended; give it a moment before the search takes the port.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    WaitWhile([this] { return session_.State().Link.PortBusy; }, PortBusyWaitMs);
-    QGuiApplication::restoreOverrideCursor();
-    if (linkTest_)
-        linkTest_->exec();
+    session_.WhenPortFree(this, [this] {
+        QGuiApplication::restoreOverrideCursor();
+        if (linkTest_ && !shuttingDown_)
+            linkTest_->exec();
+    });
 }
 
 void TfrmMain::Image2Click() {
@@ -225,19 +226,25 @@ bool TfrmMain::ShutDown(ExitRequest request) {
     if (request == ExitRequest::User && !AskToSaveUnsavedRows())
         return false;
     shuttingDown_ = true;
+    exitRequest_ = request;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString problem = session_.ShutDown();
+    session_.ShutDown();
+    return true;
+}
+
+void TfrmMain::ShutDownFinished(const QString& problem) {
+    if (!shuttingDown_)
+        return;
     emit TrayIconRemovalDue();
     QGuiApplication::restoreOverrideCursor();
     if (!problem.isEmpty()) {
-        if (request == ExitRequest::User)
+        if (exitRequest_ == ExitRequest::User)
             ShowException(problem);
         else
             std::fprintf(stderr, "brackwater: %s\n", qPrintable(problem));
     }
     // exit, not quit: a modal window (the port search) must not be able to veto the end.
     QCoreApplication::exit(0);
-    return true;
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

@@ -37,7 +37,8 @@ public:
     enum class ExitRequest { User, Signal };
 
     // Ends the program: waits briefly for a port operation in progress, stops the
-    // sampling timer, stores the settings, closes the port and quits the event loop.
+    // sampling timer, stores the settings, closes the port and quits the event loop
+    // (at once when no port operation is in progress, else once it has ended).
     // Settings that cannot be stored are reported in a box, or on standard error
     // when a signal ended the program. A user is first asked whether to save rows
     // not saved yet, and may cancel: then it returns false and nothing ends. A
@@ -92,6 +93,7 @@ private:
     static void PlaceAndShow(QWidget* window, const QRect& frame);
     // False when the user cancels the exit, or saving the rows failed.
     bool AskToSaveUnsavedRows();
+    void ShutDownFinished(const QString& problem);
 
     RecordingSession& session_;
     QLabel* hint_;
@@ -101,4 +103,5 @@ private:
     QDialog* linkTest_ = nullptr;
     JournalQuestions questions_;
     bool shuttingDown_ = false;
+    ExitRequest exitRequest_ = ExitRequest::User;
 };

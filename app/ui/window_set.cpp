@@ -50,6 +50,8 @@ WindowSet::WindowSet(RecordingSession& session) : session_(session) {
     // Shown after the tick that wrote the row, not inside it.
     QObject::connect(&session, &RecordingSession::JournalFailed, frmMain.get(), &ShowException,
                      Qt::QueuedConnection);
+    QObject::connect(&session, &RecordingSession::ReconnectEnded, frmMain.get(),
+                     [this] { ShowResolutionNoticeIfDue(); });
 }
 
 WindowSet::~WindowSet() = default;
@@ -63,10 +65,17 @@ void WindowSet::Timer1Timer() {
         return; // a termination signal came while the start asked
     // Settings from runs that never found a meter name no device: opening a port by
     // position then would poll whatever sits there, so such a start searches.
-    if (session_.NeedsSearch())
+    if (session_.NeedsSearch()) {
         frmLinkTest->exec();
-    else
+        ShowResolutionNoticeIfDue();
+    } else {
         session_.Reconnect();
+    }
+}
+
+void WindowSet::ShowResolutionNoticeIfDue() {
+    if (frmMain->ShuttingDown())
+        return;
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen && TfrmResolu::Due(screen->geometry().width(), session_.Settings().ShowReso))
         frmResolu->show();

@@ -29,7 +29,8 @@ public:
 
     // The start sequence: the main menu, then the recordings an earlier run left
     // unsaved, then the port search on a first run or the last port and model
-    // otherwise, then the resolution notice if due.
+    // otherwise, then the resolution notice if due. The search's window is modal;
+    // the reconnect goes on after this returns, until the core's ReconnectEnded.
     void Timer1Timer();
     // Offers each recording an earlier run left unsaved, before anything is
     // recorded, and begins this run's journal.
@@ -52,5 +53,7 @@ public:
     std::unique_ptr<DialogGraphProgress> GraphingProgress; // the log graph's use of the dialog
 
 private:
+    void ShowResolutionNoticeIfDue();
+
     RecordingSession& session_;
 };

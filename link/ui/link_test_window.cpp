@@ -62,6 +62,8 @@ TfrmLinkTest::TfrmLinkTest(RecordingSession& session, QWidget* parent)
     connect(Button3, &QPushButton::clicked, this, &TfrmLinkTest::btnHelpClick);
     connect(this, &TfrmLinkTest::HelpRequested, this,
             [](const QString& topic) { OpenHelpTopic(topic); });
+    connect(&session.Search(), &PortSearch::SearchingShown, this, &TfrmLinkTest::ShowSearching);
+    connect(&session.Search(), &PortSearch::Finished, this, &TfrmLinkTest::ShowResult);
 }
 
 void TfrmLinkTest::showEvent(QShowEvent* event) {
@@ -70,7 +72,7 @@ void TfrmLinkTest::showEvent(QShowEvent* event) {
         move(screen->geometry().center() - rect().center());
     // Search once the window is on screen, so the user sees it happen.
     QTimer::singleShot(0, this, [this] {
-        if (isVisible() && !session_.State().SearchInProgress)
+        if (isVisible())
             FormActivate();
     });
 }
@@ -79,13 +81,19 @@ void TfrmLinkTest::reject() {}
 
 void TfrmLinkTest::FormActivate() {
     Memo1->clear();
-    const PortSearch::Result result = session_.RunSearch([this] {
-        imgNoLink->hide();
-        Memo1->hide();
-        lblSearch->show();
+    session_.RunSearch();
+}
+
+void TfrmLinkTest::ShowSearching() {
+    imgNoLink->hide();
+    Memo1->hide();
+    lblSearch->show();
+    if (!waitCursor_)
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        waitCursor_ = true;
-    });
+    waitCursor_ = true;
+}
+
+void TfrmLinkTest::ShowResult(const PortSearch::Result& result) {
     imgNoLink->setVisible(!result.Found);
     Memo1->setPlainText(result.Lines.join(QLatin1Char('\n')));
     Memo1->show();

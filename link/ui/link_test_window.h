@@ -1,7 +1,8 @@
 #pragma once
-// The port search window: searches as soon as it is shown, reports the port and
-// model found or that no meter answered, and starts recording when the user
-// leaves it with OK. It has no title bar, so OK is the only way out.
+// The port search window: searches as soon as it is shown, follows the search's
+// steps, reports the port and model found or that no meter answered, and starts
+// recording when the user leaves it with OK. It has no title bar, so OK is the
+// only way out.
 
 #include "recording/recording_session.h"
 
@@ -37,6 +38,9 @@ protected:
     void reject() override; // Escape does not leave the window
 
 private:
+    void ShowSearching();
+    void ShowResult(const PortSearch::Result& result);
+
     RecordingSession& session_;
     bool waitCursor_ = false;
 };

@@ -7,6 +7,7 @@
 #include "link/device_identity.h"
 #include "meter_emulator.h"
 #include "recording/recording_session.h"
+#include "search_to_end.h"
 #include "support/scratch_settings.h"
 
 #include <QEventLoop>
@@ -128,7 +129,7 @@ private slots:
             SetExceptionDisplay([&](const QString& text) { shown.append(text); });
         QSignalSpy status(&s, &RecordingSession::StatusText);
         s.Search().SetDelays({0, 0, 0, 0});
-        s.Reconnect();
+        QCOMPARE(ReconnectToEnd(s), std::optional(true));
         QVERIFY(s.Comm1().Active());
         s.SetListRunning(true);
         QVERIFY(QTest::qWaitFor([&] { return s.Log().RowCount() > 3; }, 8000));
@@ -176,12 +177,13 @@ private slots:
         RecordingSession s(settings_.Store(CompleteSettings(300, meter.DevicePath())),
                            {meter.DevicePath()});
         s.Search().SetDelays({0, 0, 100, 0});
-        s.Reconnect();
+        QCOMPARE(ReconnectToEnd(s), std::optional(true));
         QVERIFY(s.Comm1().Active());
         meter.Unplug();
         QVERIFY(QTest::qWaitFor([&] { return s.Meter().Replug.Watching(); }, 3000));
         s.RunSearch();
         QVERIFY(!s.Meter().Replug.Watching());
+        QVERIFY(SearchToEnd(s.Search(), [] {}));
     }
 };
 

@@ -6,6 +6,7 @@
 #include "base/handler_guard.h"
 #include "meter_emulator.h"
 #include "recording/recording_session.h"
+#include "search_to_end.h"
 #include "support/far_end.h"
 #include "support/scratch_settings.h"
 
@@ -16,6 +17,8 @@
 class TestRecordingSession : public QObject {
     Q_OBJECT
     ScratchSettings settings_;
+    // Longer than the start's reconnect takes: its settle and reopen waits.
+    static constexpr int ReconnectTimeMs = 1500;
 
     // A fake clock: each Second() advances it by one second and ticks once.
     struct Ticking {
@@ -55,7 +58,11 @@ private slots:
         QSignalSpy listRunning(&session, &RecordingSession::ListRunningChanged);
         QSignalSpy graphRunning(&session, &RecordingSession::GraphRunningChanged);
         QSignalSpy linkUp(&session, &RecordingSession::LinkUp);
-        session.Reconnect();
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(ReconnectToEnd(session), std::optional(true));
+        // The port settles 400 ms and is reopened 500 ms after it was named.
+        QVERIFY2(clock.elapsed() > 900, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(session.Reading().ModelCode, 303);
         QCOMPARE(session.Comm1().DeviceName(), meter.DevicePath());
         QVERIFY(session.Comm1().Active());
@@ -76,7 +83,7 @@ private slots:
     void reconnectPathWithoutTheLastPort() {
         RecordingSession session(
             settings_.Store(CompleteSettings(302, QStringLiteral("/dev/brackwater-gone"), 3)), {});
-        session.Reconnect();
+        QCOMPARE(ReconnectToEnd(session), std::optional(false));
         QCOMPARE(session.Reading().ModelCode, 302);
         QVERIFY(!session.Comm1().Active());
         QVERIFY(!session.ThTimer1.isActive()); // no polling until a search
@@ -93,10 +100,70 @@ private slots:
         RecordingSession session(
             settings_.Store(CompleteSettings(301, QStringLiteral("/dev/old-name"), position)),
             {meter.DevicePath()});
-        session.Reconnect();
+        QVERIFY(ReconnectToEnd(session));
         QVERIFY(QTest::qWaitFor([&] { return session.State().Link.MeterConnected; }, 4000));
         QCOMPARE(session.Settings().LastConnectedDevice, meter.DevicePath());
         QCOMPARE(session.Settings().LastConnectedPort, position);
+    }
+
+    // One sequence at a time holds the port: a search started while the start still
+    // reconnects ends the reconnect, which then opens nothing and starts no polling; a
+    // reconnect asked while a search runs ends at once. Either way the search finds
+    // the meter and leaves the heartbeat to OK.
+    void searchAndReconnectDoNotOverlap_data() {
+        QTest::addColumn<bool>("searchFirst");
+        QTest::newRow("search during the reconnect") << false;
+        QTest::newRow("reconnect during the search") << true;
+    }
+    void searchAndReconnectDoNotOverlap() {
+        QFETCH(bool, searchFirst);
+        MeterEmulator meter(301);
+        QVERIFY(meter.OpenPty());
+        RecordingSession session(settings_.Store(CompleteSettings(301, meter.DevicePath())),
+                                 {meter.DevicePath()});
+        session.Search().SetDelays({0, 0, 150, 0});
+        QSignalSpy ended(&session, &RecordingSession::ReconnectEnded);
+        QSignalSpy status(&session, &RecordingSession::StatusText);
+        const auto result = SearchToEnd(session.Search(), [&] {
+            if (searchFirst) {
+                session.RunSearch();
+                session.Reconnect();
+            } else {
+                session.Reconnect();
+                session.RunSearch();
+            }
+            QCOMPARE(ended.count(), 1);
+            QCOMPARE(ended.at(0).at(0).toBool(), false);
+        });
+        QVERIFY(result && result->Found);
+        QTest::qWait(ReconnectTimeMs);
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(session.Comm1().Active());
+        QVERIFY(session.Comm1().HasOnRxChar());
+        QVERIFY(!session.ThTimer1.isActive());
+        QVERIFY(!status.isEmpty());
+        QCOMPARE(status.last().at(0).toString(),
+                 QStringLiteral("Thermometer is connected at ") + meter.DevicePath());
+    }
+
+    // The end takes the port from a search under way: no result, nothing reopened.
+    void shutDownEndsASearch() {
+        MeterEmulator meter(300);
+        QVERIFY(meter.OpenPty());
+        RecordingSession session(settings_.Store(), {meter.DevicePath()});
+        session.Search().SetDelays({0, 0, 300, 0});
+        QSignalSpy finished(&session.Search(), &PortSearch::Finished);
+        QSignalSpy tried(&session.Search(), &PortSearch::PortTried);
+        session.RunSearch();
+        QVERIFY(QTest::qWaitFor([&] { return tried.count() == 1; }));
+        QVERIFY(session.State().SearchInProgress);
+        session.ShutDown(false);
+        QVERIFY(!session.Search().Running());
+        QVERIFY(!session.State().SearchInProgress);
+        QVERIFY(!session.Comm1().Active());
+        QTest::qWait(500);
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(!session.Comm1().Active());
     }
 
     // Rows at the listing rate, points at the graphing rate, from the meter's frames;
@@ -112,7 +179,7 @@ private slots:
                                  clock.Clock());
         session.Log().SetLocale(QLocale::c());
         session.Search().SetDelays({0, 0, 150, 0});
-        QVERIFY(session.RunSearch().Found);
+        QVERIFY(SearchToEnd(session).value_or(PortSearch::Result{}).Found);
         session.StartRecording();
         session.ThTimer1.stop(); // the test ticks by hand
         QSignalSpy points(&session, &RecordingSession::PointDue);
@@ -171,7 +238,7 @@ private slots:
         RecordingSession session(settings_.Store(RangeSettings(0, 100, 10, 10)),
                                  {meter.DevicePath()}, clock.Clock());
         session.Search().SetDelays({0, 0, 150, 0});
-        QVERIFY(session.RunSearch().Found);
+        QVERIFY(SearchToEnd(session).value_or(PortSearch::Result{}).Found);
         session.StartRecording();
         session.ThTimer1.stop();
         QSignalSpy points(&session, &RecordingSession::PointDue);
@@ -198,11 +265,14 @@ private slots:
         QVERIFY(meter.OpenPty());
         RecordingSession session(settings_.Store(), {meter.DevicePath()});
         session.Search().SetDelays({0, 0, 150, 0});
-        QVERIFY(session.RunSearch().Found);
+        QVERIFY(SearchToEnd(session).value_or(PortSearch::Result{}).Found);
         session.StartRecording();
         session.SetListingRate(7);
         session.SetLiveRange({-20.9, 250.7});
-        QCOMPARE(session.ShutDown(), QString());
+        QSignalSpy finished(&session, &RecordingSession::ShutDownFinished);
+        session.ShutDown();
+        QCOMPARE(finished.count(), 1); // no port operation in progress: at once
+        QCOMPARE(finished.at(0).at(0).toString(), QString());
         QVERIFY(!session.ThTimer1.isActive());
         QVERIFY(!session.Comm1().Active());
         const SettingsVars stored = settings_.Stored();
@@ -217,7 +287,10 @@ private slots:
         // Told not to (the headless recorder), it leaves the store alone.
         RecordingSession other(settings_.Store(), {});
         other.SetListingRate(9);
-        QCOMPARE(other.ShutDown(false), QString());
+        QSignalSpy otherFinished(&other, &RecordingSession::ShutDownFinished);
+        other.ShutDown(false);
+        QCOMPARE(otherFinished.count(), 1);
+        QCOMPARE(otherFinished.at(0).at(0).toString(), QString());
         QVERIFY(settings_.Stored().SettingsMissing);
     }
 

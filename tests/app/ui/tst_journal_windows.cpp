@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -119,7 +120,9 @@ private slots:
         for (QString& name : names)
             name = name.isEmpty() ? name : dir.filePath(name);
         p.fileNames = names;
+        QSignalSpy reconnected(&p.session, &RecordingSession::ReconnectEnded);
         p.w.Timer1Timer();
+        QVERIFY(QTest::qWaitFor([&] { return reconnected.count() == 1; }, 4000));
 
         // Asked before the port was opened or anything could be recorded.
         QCOMPARE(p.offers.size(), answers.size());

@@ -8,8 +8,10 @@
 #include "support/far_end.h"
 #include "support/scratch_settings.h"
 
+#include <QDialog>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -177,6 +179,57 @@ private slots:
         QCOMPARE(win.list.frameGeometry(), a.Log);
     }
 
+    // The link test waits for a port operation in progress: it opens at once when
+    // none is, after the receive event that ends one, and after about 2.6 s when
+    // the port stays busy. The hourglass is gone by the time it opens.
+    void LinkTestWaitsForThePort_data() {
+        QTest::addColumn<bool>("busy");
+        QTest::addColumn<bool>("frameArrives");
+        QTest::newRow("port free") << false << false;
+        QTest::newRow("a frame ends the operation") << true << true;
+        QTest::newRow("stuck") << true << false;
+    }
+    void LinkTestWaitsForThePort() {
+        QFETCH(bool, busy);
+        QFETCH(bool, frameArrives);
+        FarEnd far;
+        QVERIFY(far.Open());
+        RecordingSession session(Store(), {far.Path()});
+        TfrmMain w(session);
+        QDialog linkTest;
+        w.SetLinkTestWindow(&linkTest);
+        session.Comm1().SetDeviceName(far.Path());
+        session.Comm1().SetActive(true);
+        session.Meter().Assembler.Link().PortBusy = busy;
+
+        QElapsedTimer clock;
+        qint64 openedAt = -1;
+        bool freeAtOpen = false;
+        bool hourglassAtOpen = true;
+        QTimer watch; // closes the modal window once it is up
+        connect(&watch, &QTimer::timeout, this, [&] {
+            if (!linkTest.isVisible())
+                return;
+            openedAt = clock.elapsed();
+            freeAtOpen = !session.State().Link.PortBusy;
+            hourglassAtOpen = QGuiApplication::overrideCursor() != nullptr;
+            linkTest.done(QDialog::Accepted);
+        });
+        watch.start(5);
+        if (frameArrives)
+            QTimer::singleShot(100, this, [&] { far.Write(MeterFrame(0, 0, 0, 0, 0, 0)); });
+        clock.start();
+        w.Image6Click();
+        QCOMPARE(openedAt >= 0, !busy); // a free port: opened within the click
+        QVERIFY(QTest::qWaitFor([&] { return openedAt >= 0; }, 8000));
+        QVERIFY(!hourglassAtOpen);
+        QCOMPARE(freeAtOpen, !busy || frameArrives);
+        if (busy && !frameArrives)
+            QVERIFY2(openedAt >= 2500, qPrintable(QString::number(openedAt)));
+        if (frameArrives)
+            QVERIFY2(openedAt < 2000, qPrintable(QString::number(openedAt)));
+    }
+
     // PortBusy stuck: the wait gives up after about 2.6 s and everything after
     // it still happens, in order.
     void ShutDownWithPortBusyStuck() {
@@ -199,9 +252,11 @@ private slots:
             portClosedBeforeTray = !session.Comm1().Active();
             settingsWrittenBeforeTray = Stored().GraphingRate == 6;
         });
+        QSignalSpy ended(&w, &TfrmMain::TrayIconRemovalDue);
         QElapsedTimer clock;
         clock.start();
-        w.ShutDown();
+        QVERIFY(w.ShutDown());
+        QVERIFY(QTest::qWaitFor([&] { return ended.count() == 1; }, 8000));
         const qint64 waited = clock.elapsed();
         QVERIFY2(waited >= 2500 && waited < 8000, qPrintable(QString::number(waited)));
         QVERIFY(!session.ThTimer1.isActive());
@@ -229,9 +284,11 @@ private slots:
             settingsWrittenWhenPortFreed = QFileInfo(settings_.Path()).size() > 0;
             session.Meter().Assembler.Link().PortBusy = false;
         });
+        QSignalSpy ended(&w, &TfrmMain::TrayIconRemovalDue);
         QElapsedTimer clock;
         clock.start();
-        w.ShutDown();
+        QVERIFY(w.ShutDown());
+        QVERIFY(QTest::qWaitFor([&] { return ended.count() == 1; }, 2000));
         QVERIFY(clock.elapsed() < 2000);
         QVERIFY(timerRunningWhenPortFreed);
         QVERIFY(!settingsWrittenWhenPortFreed);

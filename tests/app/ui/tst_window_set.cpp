@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -90,8 +91,10 @@ private slots:
         Program p(settings_.Store(CompleteSettings(303, meter.DevicePath())),
                   {QStringLiteral("/dev/brackwater-none"), meter.DevicePath()});
         QVERIFY(!p.State().Settings.SettingsMissing);
+        QSignalSpy reconnected(&p.session, &RecordingSession::ReconnectEnded);
         p.w.Timer1Timer();
         QVERIFY(!p.w.frmLinkTest->isVisible());
+        QVERIFY(QTest::qWaitFor([&] { return reconnected.count() == 1; }, 4000));
         QCOMPARE(p.State().Reading.ModelCode, 303);
         QCOMPARE(p.session.Comm1().DeviceName(), meter.DevicePath());
         QVERIFY(!p.State().Recording.ListRunning && !p.State().Recording.GraphRunning);

@@ -1,6 +1,7 @@
 // The port search window: its states, and buttons that wait for the search to end.
 #include "link/ui/link_test_window.h"
 #include "meter_emulator.h"
+#include "search_to_end.h"
 #include "support/scratch_settings.h"
 
 #include <QLabel>
@@ -82,7 +83,7 @@ private slots:
         MeterEmulator meter(303);
         QVERIFY(meter.OpenPty());
         rig.listed = {meter.DevicePath()};
-        rig.window.Button2->click();
+        QVERIFY(SearchToEnd(rig.session.Search(), [&] { rig.window.Button2->click(); }));
         QCOMPARE(status.last().at(0).toString(),
                  QStringLiteral("Thermometer is connected at ") + meter.DevicePath());
         QVERIFY(!rig.window.imgNoLink->isVisible());

@@ -1,5 +1,6 @@
 #include "app/headless_recorder.h"
 
+#include "app/publishing.h"
 #include "log/log_line_format.h"
 #include "platform/termination_signals.h"
 #include "recording/settings_store.h"
@@ -99,7 +100,8 @@ void Refuse(const QString& fileName, const QString& reason) {
 }
 } // namespace
 
-int RunHeadlessRecorder(const QString& fileName, int every, const QStringList& ports) {
+int RunHeadlessRecorder(const QString& fileName, int every, const QStringList& ports,
+                        const PublishOptions& publish) {
     const QFileInfo info(fileName);
     if (!info.absoluteDir().exists()) {
         Refuse(fileName, QStringLiteral("the folder %1 does not exist")
@@ -129,8 +131,13 @@ int RunHeadlessRecorder(const QString& fileName, int every, const QStringList& p
                      [] { QCoreApplication::exit(0); });
     QObject::connect(&recorder, &HeadlessRecorder::Failed, &recorder,
                      [] { QCoreApplication::exit(1); });
+    // Rows reach the file first; the broker gets them from the publisher's network thread.
+    const auto publisher = StartPublishing(
+        session, publish, [](const QString& line, const QString&) { HeadlessRecorder::Say(line); });
     recorder.Start();
     const int code = QCoreApplication::exec();
     recorder.Stop();
+    if (publisher)
+        publisher->Stop();
     return code;
 }

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <memory>
 
 class TestBrokerPublishing : public QObject {
     Q_OBJECT
@@ -52,6 +53,19 @@ class TestBrokerPublishing : public QObject {
         if (!lines.isEmpty() && lines.last().isEmpty())
             lines.removeLast();
         return lines;
+    }
+
+    // A broker of the test's own, a subscriber to base/#, and the recorder
+    // publishing to base; false where one of them did not start.
+    bool Begin(TestBroker& broker, std::unique_ptr<TestSubscriber>& subscriber, QProcess& p,
+               const QString& file, const QString& base) {
+        if (!broker.Start())
+            return false;
+        subscriber = std::make_unique<TestSubscriber>(broker, base + QStringLiteral("/#"));
+        if (!subscriber->WaitSubscribed())
+            return false;
+        Start(p, Record(file, broker.Url({}, base)));
+        return true;
     }
 
     static bool Ends(QProcess& p) {
@@ -133,12 +147,10 @@ private slots:
 
     void rowsWaitWhileTheBrokerRestarts() {
         TestBroker broker;
-        QVERIFY(broker.Start());
-        TestSubscriber subscriber(broker, QStringLiteral("lab/m2/#"));
-        QVERIFY(subscriber.WaitSubscribed());
+        std::unique_ptr<TestSubscriber> subscriber;
         QProcess p;
-        Start(p, Record("restart.tsv", broker.Url({}, "lab/m2")));
-        QVERIFY(QTest::qWaitFor([&] { return subscriber.Payloads("lab/m2/reading").size() >= 3; },
+        QVERIFY(Begin(broker, subscriber, p, "restart.tsv", "lab/m2"));
+        QVERIFY(QTest::qWaitFor([&] { return subscriber->Payloads("lab/m2/reading").size() >= 3; },
                                 30000));
 
         broker.Stop();
@@ -164,7 +176,7 @@ private slots:
         QList<QByteArray> readings;
         QVERIFY(QTest::qWaitFor(
             [&] {
-                readings = subscriber.Payloads("lab/m2/reading");
+                readings = subscriber->Payloads("lab/m2/reading");
                 return readings.size() >= rows.size();
             },
             10000));
@@ -183,17 +195,15 @@ private slots:
 
     void killedRecorderGoesOffline() {
         TestBroker broker;
-        QVERIFY(broker.Start());
-        TestSubscriber subscriber(broker, QStringLiteral("lab/m3/#"));
-        QVERIFY(subscriber.WaitSubscribed());
+        std::unique_ptr<TestSubscriber> subscriber;
         QProcess p;
-        Start(p, Record("killed.tsv", broker.Url({}, "lab/m3")));
-        QVERIFY(QTest::qWaitFor([&] { return !subscriber.Payloads("lab/m3/reading").isEmpty(); },
+        QVERIFY(Begin(broker, subscriber, p, "killed.tsv", "lab/m3"));
+        QVERIFY(QTest::qWaitFor([&] { return !subscriber->Payloads("lab/m3/reading").isEmpty(); },
                                 30000));
         p.kill();
         QVERIFY(p.waitForFinished(10000));
         QVERIFY(QTest::qWaitFor(
-            [&] { return subscriber.Payloads("lab/m3/status").value(1) == "offline"; }, 10000));
+            [&] { return subscriber->Payloads("lab/m3/status").value(1) == "offline"; }, 10000));
         // It stays so for whoever looks later.
         TestSubscriber later(broker, QStringLiteral("lab/m3/#"));
         QVERIFY(later.WaitSubscribed());

@@ -1,6 +1,7 @@
 #include "publish/mqtt_publisher.h"
 
 #include "base/log_categories.h"
+#include "platform/network_socket.h"
 #include "publish/reading_message.h"
 
 #include <QRegularExpression>
@@ -13,8 +14,6 @@
 #include <limits>
 #include <mosquitto.h>
 #include <mutex>
-#include <netdb.h>
-#include <sys/socket.h>
 #include <thread>
 #include <vector>
 
@@ -37,11 +36,10 @@ struct MqttPublisher::Link {
             return;
         mosquitto_disconnect(Client);
         if (abort) {
-            // A connect the network never answers would keep the thread until the
-            // system gives up, minutes later; shutting the socket ends it now.
+            // Else the thread waits for a connect the network may never answer.
             const int socket = mosquitto_socket(Client);
             if (socket >= 0)
-                ::shutdown(socket, SHUT_RDWR);
+                ShutDownSocket(socket);
         }
         if (LoopStarted)
             mosquitto_loop_stop(Client, false);
@@ -73,7 +71,7 @@ QString ResultText(int code, int error) {
     if (code == MOSQ_ERR_ERRNO)
         return QString::fromLocal8Bit(std::strerror(error));
     if (code == MOSQ_ERR_EAI) // the library leaves the resolver's code in errno
-        return QString::fromLocal8Bit(gai_strerror(error));
+        return ResolverErrorText(error);
     QString text = QString::fromUtf8(mosquitto_strerror(code));
     if (text.endsWith(QLatin1Char('.'))) // it ends a part of a line here
         text.chop(1);

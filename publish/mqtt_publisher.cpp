@@ -412,9 +412,15 @@ int MqttPublisher::Stop(int waitMs) {
     Retire(false);
     connected_ = false;
     const int left = queue_.Size();
+    const long long dropped = queue_.Dropped() - droppedBefore_;
     if (left > 0)
-        emit Said(QStringLiteral("publishing: %1 readings were not delivered").arg(left),
-                  QStringLiteral("MQTT: %1 readings not delivered").arg(left));
+        emit Said(
+            QStringLiteral("publishing: %1 readings were not delivered%2")
+                .arg(left)
+                .arg(dropped > 0
+                         ? QStringLiteral(", and %1 older ones were dropped before").arg(dropped)
+                         : QString()),
+            QStringLiteral("MQTT: %1 readings not delivered").arg(left + dropped));
     return left;
 }
 

@@ -41,7 +41,7 @@ public:
     // Queues the reading of one recorded row and sends what the connection can take.
     void Publish(const Sample& sample);
     // Publishes "offline", lets what waits go out for up to waitMs while connected,
-    // and disconnects. Returns the readings that were not delivered.
+    // and disconnects. Returns the readings still waiting, which were not delivered.
     int Stop(int waitMs = StopWaitMs);
 
     bool Connected() const { return connected_; }

@@ -84,6 +84,21 @@ private slots:
             5000));
     }
 
+    // The broker never came: the end says what was lost, dropped ones included.
+    void endWithoutBrokerSaysWhatWasLost() {
+        TestBroker never;
+        MqttPublisher publisher(Options(never, QStringLiteral("lab/lost")), 2);
+        QStringList said;
+        connect(&publisher, &MqttPublisher::Said, this,
+                [&](const QString& line, const QString&) { said << line; });
+        publisher.Start();
+        for (int i = 1; i <= 5; ++i)
+            publisher.Publish(Reading(301, i));
+        QCOMPARE(publisher.Stop(), 2);
+        QCOMPARE(said.last(), QStringLiteral("publishing: 2 readings were not delivered, and 3 "
+                                             "older ones were dropped before"));
+    }
+
     void discoveryFollowsTheMeter() {
         TestBroker broker;
         QVERIFY(broker.Start());

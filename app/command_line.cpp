@@ -81,6 +81,16 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                 (!ok || cl.DemoHistory < 1 || cl.DemoHistory > MaxDemoHistory))
                 cl.Error = QStringLiteral("--demo-history takes a number of seconds from 1 to %1")
                                .arg(MaxDemoHistory);
+        } else if (value("--publish", text)) {
+            cl.Publish.Broker = BrokerAddress::Parse(text);
+            if (cl.Error.isEmpty())
+                cl.Error = cl.Publish.Broker.Error;
+        } else if (value("--publish-password-file", text)) {
+            if (text.isEmpty() && cl.Error.isEmpty())
+                cl.Error = QStringLiteral("--publish-password-file needs a file name");
+            cl.PublishPasswordFile = text;
+        } else if (arg == QLatin1String("--ha-discovery")) {
+            cl.Publish.HaDiscovery = true;
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             cl.Help = true;
         } else if (arg == QLatin1String("--version")) {
@@ -98,13 +108,19 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         cl.Error = QStringLiteral("--every goes with --record FILE");
     else if (cl.DemoHistory > 0 && (!cl.Demo || !cl.Record.isEmpty()))
         cl.Error = QStringLiteral("--demo-history goes with --demo, in the window program");
+    else if ((!cl.PublishPasswordFile.isEmpty() || cl.Publish.HaDiscovery) &&
+             !cl.Publish.Broker.IsSet())
+        cl.Error =
+            QStringLiteral("--publish-password-file and --ha-discovery go with --publish URL");
     return cl;
 }
 
 QString CommandLineUsage() {
     return QStringLiteral(
         "Usage: brackwater [--port DEVICE]... [--demo [MODEL]] [--demo-history SECONDS]\n"
+        "                  [--publish URL [--publish-password-file FILE] [--ha-discovery]]\n"
         "       brackwater --record FILE [--every SECONDS] [--port DEVICE]... [--demo [MODEL]]\n"
+        "                  [--publish URL [--publish-password-file FILE] [--ha-discovery]]\n"
         "  --port DEVICE    add a serial device to the port list (repeatable), for ports\n"
         "                   the system does not list, such as pseudo-terminals\n"
         "  --demo [MODEL]   run a built-in simulated meter (300, 301, 302 or 303;\n"
@@ -116,6 +132,12 @@ QString CommandLineUsage() {
         "                   every SECONDS to FILE (tab-separated, or comma-separated\n"
         "                   when the name ends in csv), until interrupted\n"
         "  --every SECONDS  the recording's interval (default: the stored listing rate)\n"
+        "  --publish URL    also publish each recorded row to an MQTT broker, at\n"
+        "                   mqtt://[user@]host[:port]/base/topic (mqtts:// for TLS);\n"
+        "                   the password comes from BRACKWATER_MQTT_PASSWORD or from\n"
+        "  --publish-password-file FILE\n"
+        "                   the first line of FILE, never from the URL\n"
+        "  --ha-discovery   with --publish: announce the channels to Home Assistant\n"
         "  --help           show this help\n"
         "  --version        show the program's version\n");
 }

@@ -2,6 +2,8 @@
 // The program's command-line options. They are read before any window system
 // object exists, so --help, --version and mistakes work without a display.
 
+#include "publish/broker_address.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +16,10 @@ struct CommandLine {
     // --demo-history SECONDS: with --demo, the log and the live graph start with
     // that much of the simulated meter's past, as if recording had run all along.
     int DemoHistory = 0;
+    // --publish URL, --ha-discovery: each recorded row also goes to an MQTT broker.
+    // The password is read later, from --publish-password-file FILE or the environment.
+    PublishOptions Publish;
+    QString PublishPasswordFile;
     bool Help = false;
     bool Version = false;
     QString Error; // set when the arguments cannot be understood

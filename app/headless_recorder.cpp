@@ -1,5 +1,6 @@
 #include "app/headless_recorder.h"
 
+#include "app/publishing.h"
 #include "log/log_line_format.h"
 #include "platform/termination_signals.h"
 #include "recording/settings_store.h"
@@ -106,7 +107,8 @@ void Refuse(const QString& fileName, const QString& reason) {
 }
 } // namespace
 
-int RunHeadlessRecorder(const QString& fileName, int every, const QStringList& ports) {
+int RunHeadlessRecorder(const QString& fileName, int every, const QStringList& ports,
+                        const PublishOptions& publish) {
     const QFileInfo info(fileName);
     if (!info.absoluteDir().exists()) {
         Refuse(fileName, QStringLiteral("the folder %1 does not exist")
@@ -145,6 +147,12 @@ int RunHeadlessRecorder(const QString& fileName, int every, const QStringList& p
         Qt::QueuedConnection);
     QObject::connect(&recorder, &HeadlessRecorder::Stopped, &recorder,
                      [&] { QCoreApplication::exit(code); });
+    // Rows reach the file first; the broker gets them from the publisher's network thread.
+    const auto publisher = StartPublishing(
+        session, publish, [](const QString& line, const QString&) { HeadlessRecorder::Say(line); });
     recorder.Start();
-    return QCoreApplication::exec();
+    const int exitCode = QCoreApplication::exec();
+    if (publisher)
+        publisher->Stop();
+    return exitCode;
 }

@@ -5,6 +5,7 @@
 // killed recorder loses no row it took. It says what happens, one line per event,
 // on standard error, and keeps searching while no meter answers.
 
+#include "publish/broker_address.h"
 #include "recording/recording_session.h"
 
 #include <QFile>
@@ -25,6 +26,8 @@ public:
     // Stopped follows.
     void Stop();
     qint64 RowsWritten() const { return rows_; }
+    // One line on standard error.
+    static void Say(const QString& line);
 
 signals:
     // Writing the file failed: recording cannot go on.
@@ -35,7 +38,6 @@ private:
     void Search();
     void SearchFinished(const PortSearch::Result& result);
     void WriteRow(int row);
-    static void Say(const QString& line);
 
     RecordingSession& session_;
     QFile& file_;
@@ -49,7 +51,8 @@ private:
 };
 
 // Runs the recorder of the command line `--record FILE [--every SECONDS]` on the
-// ports given (the system's are listed too) until a termination signal; returns
-// the exit code: 0 after a clean end, 2 for bad input found before any search,
-// 1 when the file could not be written later.
-int RunHeadlessRecorder(const QString& fileName, int every, const QStringList& ports);
+// ports given (the system's are listed too) until a termination signal, publishing
+// the rows when a broker is given; returns the exit code: 0 after a clean end, 2
+// for bad input found before any search, 1 when the file could not be written later.
+int RunHeadlessRecorder(const QString& fileName, int every, const QStringList& ports,
+                        const PublishOptions& publish = {});

@@ -66,6 +66,16 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
+    // Read before anything starts: a password that cannot be read is bad input.
+    PublishOptions publish = cl.Publish;
+    if (publish.Broker.IsSet()) {
+        const QString problem = LoadPublishPassword(publish, cl.PublishPasswordFile);
+        if (!problem.isEmpty()) {
+            std::fprintf(stderr, "brackwater: %s\n", qPrintable(problem));
+            return 2;
+        }
+    }
+
     QStringList ports = cl.Ports;
     QString demoError;
     if (!cl.Record.isEmpty()) {
@@ -79,7 +89,7 @@ int main(int argc, char* argv[]) {
                          qPrintable(demoError));
             return 1;
         }
-        return RunHeadlessRecorder(cl.Record, cl.Every, ports);
+        return RunHeadlessRecorder(cl.Record, cl.Every, ports, publish);
     }
 
     // The pictures are compiled into the static core library; nothing else pulls them in.
@@ -112,18 +122,19 @@ int main(int argc, char* argv[]) {
     }
 
     if (cl.DemoHistory <= 0)
-        return RunWindowProgram(termination, ports);
-    return RunWindowProgram(termination, ports, [&](RecordingSession& session, WindowSet& windows) {
-        // Once, when the log first records: the graph is set up for the model by then.
-        auto filled = std::make_shared<bool>(false);
-        QObject::connect(&session, &RecordingSession::ListRunningChanged, windows.frmList.get(),
-                         [&, filled](bool running) {
-                             if (!running || *filled)
-                                 return;
-                             *filled = true;
-                             FillDemoHistory(session, *windows.frmList, *windows.frmGraph,
-                                             cl.DemoHistory, demo->Temperature(0),
-                                             demo->Temperature(1));
-                         });
-    });
+        return RunWindowProgram(termination, ports, publish);
+    return RunWindowProgram(
+        termination, ports, publish, [&](RecordingSession& session, WindowSet& windows) {
+            // Once, when the log first records: the graph is set up for the model by then.
+            auto filled = std::make_shared<bool>(false);
+            QObject::connect(&session, &RecordingSession::ListRunningChanged, windows.frmList.get(),
+                             [&, filled](bool running) {
+                                 if (!running || *filled)
+                                     return;
+                                 *filled = true;
+                                 FillDemoHistory(session, *windows.frmList, *windows.frmGraph,
+                                                 cl.DemoHistory, demo->Temperature(0),
+                                                 demo->Temperature(1));
+                             });
+        });
 }

@@ -8,3 +8,4 @@ Q_DECLARE_LOGGING_CATEGORY(lcLink)   // brackwater.link: port open/close/errors,
 Q_DECLARE_LOGGING_CATEGORY(lcSearch) // brackwater.search: each port tried, what it answered
 Q_DECLARE_LOGGING_CATEGORY(lcSettings) // brackwater.settings: reading and storing the settings
 Q_DECLARE_LOGGING_CATEGORY(lcJournal)  // brackwater.journal: journal generations, recovery
+Q_DECLARE_LOGGING_CATEGORY(lcPublish)  // brackwater.publish: the broker connection, its failures

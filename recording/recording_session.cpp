@@ -181,6 +181,7 @@ void RecordingSession::AppendLogRow(const Sample& sample) {
             StartJournal(); // with this row
     }
     emit RowAppended(row);
+    emit RowRecorded(sample);
 }
 
 void RecordingSession::BitBtn4Click() {

@@ -144,6 +144,9 @@ signals:
     // The live graph is set up for the model and the graphing rate.
     void LiveGraphReset();
     void RowAppended(int row);
+    // A row was recorded from this sample (after RowAppended), for those who pass
+    // readings on; rows put back or opened from a file are not recorded ones.
+    void RowRecorded(const Sample& sample);
     // The journal cannot be written: which file and why.
     void JournalFailed(const QString& message);
     void PointDue(const Sample& sample);

@@ -88,7 +88,7 @@ TfrmMain::TfrmMain(RecordingSession& session, const std::function<void()>& loadD
     // and the version text lie: they have no hover of their own.
     connect(Image1, &SvgPicture::MouseMoved, this, [this](const QPoint& position) {
         if (!Image3Rect.contains(position) && !Label1->geometry().contains(position))
-            hint_->clear();
+            hint_->setText(RestingHint());
     });
 
     lblComStatus = new QLabel(this);
@@ -122,6 +122,18 @@ void TfrmMain::FormCreate(const std::function<void()>& loadDigitImages) {
         loadDigitImages();
     move(CentredOn(Screen(), frameGeometry().size()));
     ComboBoxDeviceName->setCurrentIndex(0);
+}
+
+QString TfrmMain::RestingHint() const {
+    return hint_->fontMetrics().elidedText(publishStatus_, Qt::ElideRight, hint_->width());
+}
+
+void TfrmMain::SetPublishStatus(const QString& brief, const QString& line) {
+    const bool resting = hint_->text() == RestingHint();
+    publishStatus_ = brief;
+    hint_->setToolTip(line);
+    if (resting)
+        hint_->setText(RestingHint());
 }
 
 void TfrmMain::SetWorkingWindows(QWidget* panel, QWidget* graph, QWidget* list) {

@@ -53,6 +53,9 @@ public:
     bool ShuttingDown() const { return shuttingDown_; }
 
     QString StatusText() const { return hint_->text(); }
+    // The publisher's state: the status bar shows brief while no hint is shown,
+    // and the whole line in its tool tip.
+    void SetPublishStatus(const QString& brief, const QString& line);
 
     // Restores a window from minimised, shows it in front and repaints it.
     static void ShowNormal(QWidget* window);
@@ -94,9 +97,12 @@ private:
     // False when the user cancels the exit, or saving the rows failed.
     bool AskToSaveUnsavedRows();
     void ShutDownFinished(const QString& problem);
+    // What the status bar shows without a hint: the publisher's state, cut to fit.
+    QString RestingHint() const;
 
     RecordingSession& session_;
     QLabel* hint_;
+    QString publishStatus_;
     QWidget* panel_ = nullptr;
     QWidget* graph_ = nullptr;
     QWidget* list_ = nullptr;

@@ -1,5 +1,6 @@
 #include "app/ui/window_program.h"
 
+#include "app/publishing.h"
 #include "app/ui/window_set.h"
 #include "base/handler_guard.h"
 #include "platform/termination_signals.h"
@@ -15,6 +16,7 @@ QString JournalFolder() {
 }
 
 int RunWindowProgram(TerminationSignals& termination, const QStringList& ports,
+                     const PublishOptions& publish,
                      const std::function<void(RecordingSession&, WindowSet&)>& started) {
     // Failures inside event handlers are shown in the standard error box.
     SetExceptionDisplay([](const QString& message) {
@@ -28,8 +30,16 @@ int RunWindowProgram(TerminationSignals& termination, const QStringList& ports,
     termination.disconnect();
     QObject::connect(&termination, &TerminationSignals::Received, windows.frmMain.get(),
                      [&windows] { windows.frmMain->ShutDown(TfrmMain::ExitRequest::Signal); });
+    // The publisher's state shows in the main menu's status bar, never in a box.
+    TfrmMain* main = windows.frmMain.get();
+    const auto publisher =
+        StartPublishing(session, publish, [main](const QString& line, const QString& brief) {
+            main->SetPublishStatus(brief, line);
+        });
     if (started)
         started(session, windows);
     QApplication::exec();
+    if (publisher)
+        publisher->Stop();
     return 0;
 }

@@ -46,6 +46,14 @@ private slots:
         QTest::newRow("demo history not a number")
             << QStringList{"--demo", "--demo-history", "lots"} << QStringList{} << true << 303
             << true;
+        QTest::newRow("publishing with discovery")
+            << QStringList{"--publish=mqtt://u@h/lab", "--ha-discovery", "--publish-password-file",
+                           "pw"}
+            << QStringList{} << false << 303 << false;
+        QTest::newRow("publish without a URL")
+            << QStringList{"--publish"} << QStringList{} << false << 303 << true;
+        QTest::newRow("password file alone") << QStringList{"--publish-password-file", "pw"}
+                                             << QStringList{} << false << 303 << true;
         QTest::newRow("demo history beyond a month")
             << QStringList{"--demo", "--demo-history", "2678401"} << QStringList{} << true << 303
             << true;
@@ -62,6 +70,12 @@ private slots:
         QTEST(cl.Demo, "demo");
         QTEST(cl.DemoModel, "model");
         QCOMPARE(cl.DemoHistory, args.contains(QStringLiteral("--demo-history")) ? 5000 : 0);
+        QCOMPARE(cl.Publish.HaDiscovery, args.contains(QStringLiteral("--ha-discovery")));
+        QCOMPARE(cl.Publish.Broker.IsSet(), cl.Publish.HaDiscovery);
+        if (cl.Publish.HaDiscovery) {
+            QCOMPARE(cl.Publish.Broker.User, QStringLiteral("u"));
+            QCOMPARE(cl.PublishPasswordFile, QStringLiteral("pw"));
+        }
     }
 
     // The real program, with no display to connect to: help, version and a

@@ -192,6 +192,22 @@ private slots:
         QTest::newRow("unknown model")
             << QStringList{"--record", "x.tsv", "--demo", "304"} << "--demo takes a model";
         QTest::newRow("every alone") << QStringList{"--every", "5"} << "--every goes with --record";
+        QTest::newRow("publish to a web address")
+            << QStringList{"--record", "x.tsv", "--publish", "http://h/x"}
+            << "--publish takes mqtt://[user@]host[:port]/base/topic";
+        QTest::newRow("password in the URL")
+            << QStringList{"--record", "x.tsv", "--publish", "mqtt://u:secret@h/x"}
+            << "the URL holds a password";
+        QTest::newRow("password file missing")
+            << QStringList{"--record",
+                           "x.tsv",
+                           "--publish",
+                           "mqtt://u@h/x",
+                           "--publish-password-file",
+                           missing}
+            << "cannot read the password file " + missing + ": No such file or directory";
+        QTest::newRow("discovery without publishing")
+            << QStringList{"--record", "x.tsv", "--ha-discovery"} << "go with --publish URL";
     }
     void badInputIsRefusedAtOnce() {
         QFETCH(QStringList, args);

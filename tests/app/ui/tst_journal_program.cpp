@@ -36,7 +36,7 @@ static int RunChild(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     TerminationSignals termination;
     const QString device = QString::fromLocal8Bit(argv[2]);
-    return RunWindowProgram(termination, {device}, [](RecordingSession& session, WindowSet& w) {
+    return RunWindowProgram(termination, {device}, {}, [](RecordingSession& session, WindowSet& w) {
         session.Search().SetDelays({0, 0, 300, 0});
         auto* poll = new QTimer(w.frmLinkTest.get());
         QObject::connect(poll, &QTimer::timeout, poll, [&w, poll] {

@@ -120,6 +120,31 @@ private slots:
         QCOMPARE(w.StatusText(), QString());
     }
 
+    // The publisher's state rests in the status bar; a hover hint covers it for a
+    // while; its whole line is in the tool tip.
+    void PublishingShownInStatusBar() {
+        RecordingSession session(Store(), {});
+        TfrmMain w(session);
+        auto* hot = w.findChild<HotImage*>(QStringLiteral("Image2"));
+        const auto move = [](QWidget* widget, QPointF at) {
+            QMouseEvent event(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton,
+                              Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(widget, &event);
+        };
+        w.SetPublishStatus(QStringLiteral("MQTT: connected"),
+                           QStringLiteral("publishing to mqtt://h/lab"));
+        QCOMPARE(w.StatusText(), QStringLiteral("MQTT: connected"));
+        move(hot, {5, 5});
+        const QString lost =
+            QStringLiteral("publishing: lost the broker at broker.example.org:1883: "
+                           "The connection was lost; readings wait until it is back (up to 86400)");
+        w.SetPublishStatus(QStringLiteral("MQTT: broker lost, readings wait"), lost);
+        QCOMPARE(w.StatusText(), QStringLiteral("Open Control Window"));
+        move(w.Image1, {10, 300});
+        QCOMPARE(w.StatusText(), QStringLiteral("MQTT: broker lost, readings wait"));
+        QCOMPARE(w.StatusBar1->findChild<QLabel*>()->toolTip(), lost);
+    }
+
     void ConnectionShownInStatusLine() {
         FarEnd far;
         QVERIFY(far.Open());

@@ -1,6 +1,7 @@
 # Installation: the programs in bin/, the help page in share/brackwater/ (which the
 # program finds relative to its own directory), the desktop entry, the icon, the
-# AppStream metadata and the manual pages.
+# AppStream metadata, the manual pages and the recorder's systemd service with its
+# options file.
 include(GNUInstallDirs)
 
 set(BRACKWATER_APP_ID "org.brackwater.brackwater" CACHE STRING
@@ -38,6 +39,13 @@ install(FILES resources/brackwater.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${generated}/${BRACKWATER_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The service's text names where the program and /etc are, known only at install
+# time: cpack installs under /usr, a test under its own prefix.
+install(CODE "set(BRACKWATER_SOURCE_DIR \"${CMAKE_CURRENT_SOURCE_DIR}\")
+  set(BRACKWATER_WORK_DIR \"${generated}/service\")
+  set(BRACKWATER_BINDIR \"${CMAKE_INSTALL_BINDIR}\")")
+install(SCRIPT cmake/InstallService.cmake)
 
 if(BRACKWATER_TESTS)
   # Installs this build into a temporary prefix and checks what a user would get.

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary prefix and checks what a user gets: the installed
 # programs answer, the program finds its help page there (also after the prefix has
-# been moved), and the desktop entry, metadata and manual pages pass their validators.
+# been moved), the desktop entry, metadata, manual pages and the recorder's service
+# pass their validators, and the service's command records a meter.
 # Usage: check_install.sh BUILD_DIR VERSION APP_ID
 set -euo pipefail
 build=$(realpath "$1")
 version=$2
 app_id=$3
 work=$(realpath "$(mktemp -d)")
-trap 'rm -rf "$work"' EXIT
+background=()
+trap 'kill "${background[@]}" 2>/dev/null; rm -rf "$work"' EXIT
 failed=0
 fail() {
   echo "FAIL: $*" >&2
@@ -65,6 +67,71 @@ done
 for option in --port --demo --record --every --help --version; do
   grep -qE -- "^ +$option( |$)" "$work/brackwater.txt" || fail "brackwater(1) does not describe $option"
 done
+
+# The recorder's service, installed for this prefix. systemd-analyze checks its keys,
+# that its program is there and that its manual page exists.
+unit="$prefix/lib/systemd/system/brackwater-record@.service"
+[ -s "$unit" ] || fail "the recorder's service is not installed"
+[ -s "$prefix/etc/brackwater/record.conf" ] || fail "the service's options file is not installed"
+if command -v systemd-analyze >/dev/null; then
+  (cd "$work" && MANPATH="$share/man" systemd-analyze verify "$unit") >"$work/verify.txt" 2>&1 ||
+    fail "systemd-analyze verify: $(cat "$work/verify.txt")"
+  # It warns about unknown keys and still succeeds.
+  [ ! -s "$work/verify.txt" ] || fail "systemd-analyze verify: $(cat "$work/verify.txt")"
+else
+  echo "SKIP: systemd-analyze is not installed; the service's unit was not verified"
+fi
+
+# The service's command, as systemd would expand it for an emulated meter's device,
+# must find the meter and record rows into the state folder, and end cleanly on
+# systemd's SIGTERM.
+check_service_records() {
+  local emulator_out="$work/emulator.txt" device instance state conf line options pid status
+  "$prefix/bin/meter-emulator" --model 301 >"$emulator_out" 2>"$work/emulator-errors.txt" &
+  background+=($!)
+  for _ in $(seq 50); do
+    [ -s "$emulator_out" ] && break
+    sleep 0.1
+  done
+  device=$(head -n 1 "$emulator_out")
+  [[ $device == /dev/* ]] ||
+    { fail "the meter emulator gave no device: $(cat "$work/emulator-errors.txt")"; return; }
+  instance=${device#/dev/}
+  state="$work/state"
+  mkdir -p "$state/brackwater" "$work/home"
+  conf="$prefix/etc/brackwater/record-${instance//\//-}.conf"
+  echo "BRACKWATER_OPTIONS=--every 1" >"$conf"
+  line=$(sed -n 's/^ExecStart=//p' "$unit")
+  line=${line//%S/$state}
+  line=${line//%i/${instance//\//-}}
+  line=${line//%I/$instance}
+  options=$(sed -n 's/^BRACKWATER_OPTIONS=//p' "$prefix/etc/brackwater/record.conf" "$conf" | tail -n 1)
+  local -a command
+  eval "command=(${line//\$BRACKWATER_OPTIONS/$options})"
+  HOME="$work/home" "${command[@]}" </dev/null 2>"$work/service.txt" &
+  pid=$!
+  background+=("$pid")
+  local rows="$state/brackwater/${instance//\//-}.tsv"
+  for _ in $(seq 150); do
+    kill -0 "$pid" 2>/dev/null || break
+    [ -f "$rows" ] && [ "$(wc -l <"$rows")" -ge 2 ] && break
+    sleep 0.1
+  done
+  status=0
+  if kill -TERM "$pid" 2>/dev/null; then
+    wait "$pid" || status=$?
+    [ $status -eq 0 ] || fail "the service's recorder ended with $status on SIGTERM"
+  else
+    wait "$pid" || status=$?
+    fail "the service's recorder ended by itself with $status"
+  fi
+  [ -f "$rows" ] && [ "$(wc -l <"$rows")" -ge 2 ] ||
+    fail "the service's command recorded no rows into $rows: $(cat "$work/service.txt")"
+  grep -q "meter found: model 301" "$work/service.txt" ||
+    fail "the service's recorder did not find the meter: $(cat "$work/service.txt")"
+  rm -f "$conf"
+}
+check_service_records
 
 # Nothing in the installation may depend on where it was installed.
 mv "$prefix" "$work/moved"

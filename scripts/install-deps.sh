@@ -5,7 +5,7 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev
           qt6-base-dev qt6-serialport-dev qt6-svg-dev libqcustomplot-dev libgl-dev
           qt6-qpa-plugins fonts-dejavu-core
           desktop-file-utils appstream groff-base dpkg-dev file xvfb
-          systemd)
+          lintian fakeroot systemd)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

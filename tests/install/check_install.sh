@@ -76,10 +76,14 @@ unit="$prefix/lib/systemd/system/brackwater-record@.service"
 [ -s "$unit" ] || fail "the recorder's service is not installed"
 [ -s "$prefix/etc/brackwater/record.conf" ] || fail "the service's options file is not installed"
 if command -v systemd-analyze >/dev/null; then
-  (cd "$work" && MANPATH="$share/man" systemd-analyze verify "$unit") >"$work/verify.txt" 2>&1 ||
+  # The manual page is looked up with man, where it is installed.
+  man_check=--man=yes
+  command -v man >/dev/null || man_check=--man=no
+  # It warns about unknown keys and still succeeds: any output is a failure.
+  if ! (cd "$work" && MANPATH="$share/man" systemd-analyze verify "$man_check" "$unit") \
+    >"$work/verify.txt" 2>&1 || [ -s "$work/verify.txt" ]; then
     fail "systemd-analyze verify: $(cat "$work/verify.txt")"
-  # It warns about unknown keys and still succeeds.
-  [ ! -s "$work/verify.txt" ] || fail "systemd-analyze verify: $(cat "$work/verify.txt")"
+  fi
 else
   echo "SKIP: systemd-analyze is not installed; the service's unit was not verified"
 fi

@@ -5,7 +5,8 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev
           qt6-base-dev qt6-serialport-dev qt6-svg-dev libqcustomplot-dev libgl-dev
           libmosquitto-dev mosquitto mosquitto-clients
           qt6-qpa-plugins fonts-dejavu-core
-          desktop-file-utils appstream groff-base dpkg-dev file xvfb)
+          desktop-file-utils appstream groff-base dpkg-dev file xvfb
+          lintian fakeroot systemd)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

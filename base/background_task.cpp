@@ -26,6 +26,8 @@ void BackgroundTask::Start() {
         } catch (const std::exception& e) {
             failure_ = QString::fromLocal8Bit(e.what());
         }
+        // Everything the work wrote is seen by whoever sees this.
+        workEnded_.store(true, std::memory_order_release);
     });
     // finished comes from the worker; the queued call runs on this object's thread.
     connect(thread_, &QThread::finished, this, &BackgroundTask::Finish, Qt::QueuedConnection);
@@ -33,7 +35,7 @@ void BackgroundTask::Start() {
 }
 
 void BackgroundTask::Finish() {
-    if (done_)
+    if (done_ || !workEnded_.load(std::memory_order_acquire))
         return;
     done_ = true;
     emit Done();

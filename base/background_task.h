@@ -56,6 +56,7 @@ private:
     QThread* thread_ = nullptr;
     std::atomic<int> progress_{0};
     std::atomic<bool> cancel_{false};
+    std::atomic<bool> workEnded_{false};
     QString failure_; // written by the work, read after it ended
     bool started_ = false;
     bool done_ = false;

@@ -97,13 +97,13 @@ void LogFileReader::TakeLine(QByteArrayView line) {
         ended_ = true;
         return;
     }
+    if (lines_ == 0 && line.startsWith(LogLineFormat::Utf8Bom))
+        line = line.sliced(LogLineFormat::Utf8Bom.size());
     if (lines_ == 0 && (line.startsWith("\xFF\xFE") || line.startsWith("\xFE\xFF"))) {
         notText_ = QStringLiteral("it is UTF-16 text");
         ended_ = true;
         return;
     }
-    if (lines_ == 0 && line.startsWith(LogLineFormat::Utf8Bom))
-        line = line.sliced(LogLineFormat::Utf8Bom.size());
     if (!LogLineFormat::ContinuesReading(line, separator_)) {
         ended_ = true;
         return;

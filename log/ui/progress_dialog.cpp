@@ -39,9 +39,11 @@ void ProgressDialog::Poll() {
 }
 
 void ProgressDialog::RunModal(BackgroundTask& task) {
-    if (task.Ended())
-        return;
     Watch(task);
+    if (task.Ended()) {
+        Finish();
+        return;
+    }
     connect(&task, &BackgroundTask::Done, this, &QDialog::accept, Qt::UniqueConnection);
     // Shown again, modal this time.
     hide();

@@ -134,6 +134,38 @@ private slots:
         QCOMPARE(run.session->UnsavedRows(), 2);
     }
 
+    // Rows recorded while a file is read (Run pressed meanwhile) follow the file's
+    // rows, numbered after them, and make up the new journal generation; the rows
+    // recorded before stay as the backup.
+    void rowsRecordedDuringAnOpenFollowTheFile() {
+        QTemporaryDir dir;
+        Core run(settings_, dir.path());
+        run.Record(3);
+        const QString before = run.session->Journal()->CurrentPath();
+        const QString file = dir.filePath(QStringLiteral("four.txt"));
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(QByteArray("1/1/2026\t00:00:00\t1.0\tC\t2.0\tC\tK\t\t\r\n").repeated(4));
+        out.close();
+        run.session->SetListRunning(true);
+        BackgroundTask* task = run.session->Files().Open(file);
+        QVERIFY(!run.session->State().Recording.ListRunning); // paused while reading
+        run.session->SetListRunning(true);
+        run.Record(2);
+        const LogLineFormat::Fields recorded = run.Row(5);
+        QCOMPARE(run.Run(task).Error, QString());
+        QCOMPARE(run.TableRows(), 6);
+        QCOMPARE(run.session->Log().Cell(4, 2), QStringLiteral("00:00:00"));
+        QCOMPARE(run.Row(6), recorded);
+        QCOMPARE(run.session->Log().Cell(6, 0), QStringLiteral("6"));
+        const RowJournal& journal = *run.session->Journal();
+        QCOMPARE(journal.BackupPath(), before);
+        const JournalContents now = JournalContents::Read(journal.CurrentPath());
+        QCOMPARE(now.RowCount(), 2);
+        QCOMPARE(now.Row(1), recorded);
+        QCOMPARE(run.session->UnsavedRows(), 2);
+    }
+
     // An earlier run recorded, cleared, recorded again and was killed: the next
     // start offers both recordings, the cleared one first.
     void offersTheUnsavedRecordingsOldestFirst() {

@@ -4,6 +4,8 @@
 // user has cancelled. Implementations decide how often they actually update and
 // let pending events run, so a step can be called for every row.
 
+#include "base/background_task.h"
+
 #include <QString>
 
 class GraphProgress {
@@ -22,4 +24,17 @@ public:
     void Start(const QString&, const QString&, int) override {}
     bool Step(int) override { return false; }
     void Finish() override {}
+};
+
+// The build on a worker thread: steps go to the task's counter, which the window
+// shows, and the task's cancel mark ends the build.
+class TaskProgress : public GraphProgress {
+public:
+    explicit TaskProgress(BackgroundTask& task) : task_(task) {}
+    void Start(const QString&, const QString&, int) override {}
+    bool Step(int position) override { return !task_.Step(position); }
+    void Finish() override {}
+
+private:
+    BackgroundTask& task_;
 };

@@ -3,6 +3,7 @@
 #include "base/day_count.h"
 #include "graph/chart_data.h"
 #include "graph/graph_progress.h"
+#include "log/log_dates.h"
 #include "log/log_table.h"
 
 #include <cmath>
@@ -32,8 +33,6 @@ LogGraphBuild::LogGraphBuild(const LogTable& table, const QString& dateFormat)
       dateFormat_(dateFormat.isEmpty() ? table.Locale().dateFormat(QLocale::ShortFormat)
                                        : dateFormat),
       timeFormat_(table.TimeFormat()), locale_(table.Locale()) {
-    twoDigitYear_ =
-        dateFormat_.contains(QLatin1String("yy")) && !dateFormat_.contains(QLatin1String("yyyy"));
     timeSeparator_ = timeFormat_.size() > 2 ? timeFormat_[2] : QLatin1Char(':');
     lenientTimeFormat_ = QStringLiteral("H%1m%1s").arg(timeSeparator_);
     locale_.setNumberOptions(QLocale::RejectGroupSeparator);
@@ -110,12 +109,9 @@ bool LogGraphBuild::Date(const QString& text, qint64& day) const {
         day = lastDay_;
         return true;
     }
-    QDate date = QDate::fromString(text.trimmed(), dateFormat_);
+    const QDate date = LogDates::Read(text.trimmed(), dateFormat_);
     if (!date.isValid())
         return false;
-    // A two-digit year is taken within fifty years of today, not in the 1900s.
-    if (twoDigitYear_ && date.year() < QDate::currentDate().year() - 50)
-        date = date.addYears(100);
     lastDateText_ = text;
     lastDay_ = day = date.toJulianDay();
     return true;

@@ -49,7 +49,6 @@ private:
     const LogTable& table_;
     int rows_;
     QString dateFormat_;
-    bool twoDigitYear_;
     QString timeFormat_;
     QString lenientTimeFormat_;
     QLocale locale_;

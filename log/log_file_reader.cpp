@@ -11,10 +11,10 @@ constexpr qsizetype BlockBytes = 1 << 20;
 LogFileReader::LogFileReader(QChar separator) : separator_(separator.toLatin1()) {}
 
 bool LogFileReader::Open(const QString& fileName) {
-    file_.setFileName(fileName);
-    if (!file_.open(QIODevice::ReadOnly)) {
+    fileName_ = fileName;
+    if (!file_.Open(fileName)) {
         error_ = QStringLiteral("The log file \"%1\" could not be opened: %2.")
-                     .arg(fileName, file_.errorString());
+                     .arg(fileName, file_.ErrorText());
         return false;
     }
     return true;
@@ -23,25 +23,41 @@ bool LogFileReader::Open(const QString& fileName) {
 bool LogFileReader::ReadAll(const Progress& progress) {
     QByteArray block(BlockBytes, Qt::Uninitialized);
     while (!ended_) {
-        const qint64 n = file_.read(block.data(), block.size());
+        const qint64 n = file_.Read(block.data(), block.size());
         if (n < 0) {
             error_ = QStringLiteral("The log file \"%1\" could not be read: %2.")
-                         .arg(file_.fileName(), file_.errorString());
+                         .arg(fileName_, file_.ErrorText());
             return false;
         }
         if (n == 0)
             break;
         Feed(QByteArrayView(block.data(), n));
+        if (NotText())
+            break;
         if (progress && !progress(rows_.Count())) {
             cancelled_ = true;
             return true;
         }
+    }
+    if (NotText()) {
+        error_ = QStringLiteral("The log file \"%1\" could not be opened: it is not a text log "
+                                "(%2).")
+                     .arg(fileName_, notText_);
+        return false;
     }
     Finish();
     return true;
 }
 
 void LogFileReader::Feed(QByteArrayView bytes) {
+    if (ended_)
+        return;
+    // Text never holds a NUL byte; binary files and UTF-16 text do.
+    if (std::memchr(bytes.data(), '\0', bytes.size())) {
+        notText_ = QStringLiteral("it holds NUL bytes");
+        ended_ = true;
+        return;
+    }
     const char* p = bytes.data();
     const char* const end = p + bytes.size();
     while (p < end && !ended_) {
@@ -83,6 +99,11 @@ void LogFileReader::TakeLine(QByteArrayView line) {
     }
     if (lines_ == 0 && line.startsWith(LogLineFormat::Utf8Bom))
         line = line.sliced(LogLineFormat::Utf8Bom.size());
+    if (lines_ == 0 && (line.startsWith("\xFF\xFE") || line.startsWith("\xFE\xFF"))) {
+        notText_ = QStringLiteral("it is UTF-16 text");
+        ended_ = true;
+        return;
+    }
     if (!LogLineFormat::ContinuesReading(line, separator_)) {
         ended_ = true;
         return;

@@ -4,11 +4,16 @@
 // any separator, an empty one included, ends the reading. A line longer than
 // MaxLineBytes ends it too (a binary file is not read into memory whole), and
 // the rows before it stay. Rows go straight into compact storage.
+//
+// Only regular files are opened (a FIFO or a device would block the reader),
+// and a file holding NUL bytes (a binary file, UTF-16 text) is refused as not a
+// text log. A failed or refused reading is reported as such: its rows are not
+// meant to be used.
 
 #include "log/log_row_store.h"
+#include "platform/checked_file.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 #include <functional>
 
@@ -20,10 +25,11 @@ public:
 
     explicit LogFileReader(QChar separator);
 
-    // Opens the file; false with ErrorText() when it cannot be read.
+    // Opens the file; false with ErrorText() when it cannot be read or is not a
+    // regular file.
     bool Open(const QString& fileName);
     // Reads the opened file to its end or to a line that ends the reading. False
-    // with ErrorText() when reading failed; the rows read before stay.
+    // with ErrorText() when reading failed or the file is not a text log.
     bool ReadAll(const Progress& progress = {});
 
     // The parsing itself, for bytes from anywhere: the next bytes of the file, and
@@ -33,6 +39,8 @@ public:
 
     // The content of the file stopped the reading before its end.
     bool Ended() const { return ended_; }
+    // The bytes are not a text log: NUL bytes, or a UTF-16 byte order mark.
+    bool NotText() const { return !notText_.isEmpty(); }
     bool Cancelled() const { return cancelled_; }
     // The number (from 1) of a line longer than MaxLineBytes that ended the reading, or 0.
     int LongLine() const { return longLine_; }
@@ -44,7 +52,9 @@ private:
     void TakeLine(QByteArrayView line);
 
     char separator_;
-    QFile file_;
+    RegularFileReader file_;
+    QString fileName_;
+    QString notText_; // why the bytes are not a text log
     LogRowStore rows_;
     QByteArray pending_; // the start of a line whose end has not come yet
     QByteArray scratch_;

@@ -2,18 +2,12 @@
 
 #include "log/log_line_format.h"
 #include "log/log_table.h"
-
-#include <QSaveFile>
-#include <functional>
+#include "platform/checked_file.h"
 
 namespace LogFileWriter {
 namespace {
-constexpr qsizetype BlockBytes = 1 << 20;
 constexpr int RowsPerPoll = 1024;
-
-QString SaveError(const QString& fileName, const QString& reason) {
-    return QStringLiteral("The log could not be saved to \"%1\": %2.").arg(fileName, reason);
-}
+const QString SaveFailure = QStringLiteral("The log could not be saved to \"%1\": %2.");
 
 // Store texts are UTF-8; files are in the system's 8-bit encoding.
 LogLineFormat::RawFields FileFields(const LogRowStore::RawCells& cells,
@@ -29,72 +23,73 @@ LogLineFormat::RawFields FileFields(const LogRowStore::RawCells& cells,
     }
     return fields;
 }
+} // namespace
 
-// The one way rows reach a file: appendLine adds the line of the i-th row to the
-// block, which goes out in large writes; the file replaces an old one only when
-// complete, also after a cancel.
-Result Write(const QString& fileName, int count,
-             const std::function<void(QByteArray& block, int index, char separator)>& appendLine,
-             const Progress& progress) {
+Result Write(const QString& fileName, const Lines& lines, const Progress& progress,
+             OnCancel onCancel) {
     Result result;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.Error = SaveError(fileName, file.errorString());
+    CheckedFileWriter file(fileName);
+    const auto failed = [&] {
+        result.Error = lines.FailureFormat.arg(fileName, file.ErrorText());
+        result.Rows = 0;
         return result;
-    }
-    const char separator = LogLineFormat::SaveSeparator(fileName).toLatin1();
-    QByteArray block;
-    block.reserve(BlockBytes + 4096);
-    const auto flush = [&] {
-        if (file.write(block) != block.size())
-            return false;
-        block.resize(0);
-        return true;
     };
-    bool written = true;
-    for (int i = 0; i < count && written; ++i) {
-        appendLine(block, i, separator);
+    if (!file.Open())
+        return failed();
+    QByteArray block = lines.Head;
+    block.reserve(CheckedFileWriter::BlockBytes + 4096);
+    for (int i = 0; i < lines.Count; ++i) {
+        lines.Line(block, i);
         ++result.Rows;
-        if (block.size() >= BlockBytes)
-            written = flush();
+        if (block.size() >= CheckedFileWriter::BlockBytes) {
+            if (!file.Write(block))
+                return failed();
+            block.resize(0);
+        }
         if (result.Rows % RowsPerPoll == 0 && progress && !progress(result.Rows)) {
             result.Cancelled = true;
+            if (onCancel == OnCancel::KeepOldFile) {
+                file.Cancel();
+                result.Rows = 0;
+                return result;
+            }
             break;
         }
     }
-    if (written)
-        written = flush();
-    if (!written || !file.commit()) {
-        result.Error = SaveError(fileName, file.errorString());
-        file.cancelWriting();
-        result.Rows = 0;
-    }
+    if (!file.Write(block) || !file.Commit())
+        return failed();
     return result;
 }
-} // namespace
 
 Result Save(const QString& fileName, const LogTable& table, RowRange range,
-            const Progress& progress) {
+            const Progress& progress, OnCancel onCancel) {
     const LogRowStore& rows = table.Rows();
     std::array<QByteArray, LogLineFormat::FieldCount> converted;
-    return Write(
-        fileName, range.Count(),
-        [&](QByteArray& block, int i, char separator) {
-            // Rows past the stored ones are the blank row 1 of an empty table.
-            LogLineFormat::AppendRawLine(
-                block, FileFields(rows.RawRow(range.From + i - 1), converted), separator);
-        },
-        progress);
+    const char separator = LogLineFormat::SaveSeparator(fileName).toLatin1();
+    return Write(fileName,
+                 {.Count = range.Count(),
+                  .Line =
+                      [&](QByteArray& block, int i) {
+                          // Rows past the stored ones are the blank row 1 of an empty table.
+                          LogLineFormat::AppendRawLine(
+                              block, FileFields(rows.RawRow(range.From + i - 1), converted),
+                              separator);
+                      },
+                  .Head = {},
+                  .FailureFormat = SaveFailure},
+                 progress, onCancel);
 }
 
 Result SaveRows(const QString& fileName, int count,
                 const std::function<LogLineFormat::Fields(int index)>& row,
-                const Progress& progress) {
-    return Write(
-        fileName, count,
-        [&](QByteArray& block, int i, char separator) {
-            LogLineFormat::AppendLine(block, row(i), QLatin1Char(separator));
-        },
-        progress);
+                const Progress& progress, OnCancel onCancel) {
+    const QChar separator = LogLineFormat::SaveSeparator(fileName);
+    return Write(fileName,
+                 {.Count = count,
+                  .Line = [&](QByteArray& block,
+                              int i) { LogLineFormat::AppendLine(block, row(i), separator); },
+                  .Head = {},
+                  .FailureFormat = SaveFailure},
+                 progress, onCancel);
 }
 } // namespace LogFileWriter

@@ -40,9 +40,11 @@ QByteArray Line(const Fields& fields, QChar separator) {
 }
 
 namespace {
-// A leading byte-order mark would be taken for the file's own at its start.
+// A leading byte-order mark (UTF-8's, or the bytes of UTF-16's) would be taken for
+// the file's own at its start.
 bool NeedsQuotes(QByteArrayView field, char separator) {
-    if (field.startsWith('"') || field.startsWith(Utf8Bom))
+    if (field.startsWith('"') || field.startsWith(Utf8Bom) || field.startsWith("\xFF\xFE") ||
+        field.startsWith("\xFE\xFF"))
         return true;
     for (const char c : field)
         if (c == separator)

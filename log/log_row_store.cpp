@@ -36,10 +36,7 @@ LogRowStore& LogRowStore::operator=(LogRowStore&& other) noexcept {
 
 LogRowStore::Chunk& LogRowStore::ChunkForAppend() {
     if (count_ % ChunkRows == 0) {
-        // The full chunk gives back its spare capacity before the next one starts.
-        if (!chunks_.empty())
-            chunks_.back()->bytes.shrink_to_fit();
-        chunks_.push_back(std::make_unique<Chunk>());
+        chunks_.push_back(std::make_shared<Chunk>());
         chunks_.back()->offsets.reserve(ChunkRows);
         chunks_.back()->bytes.reserve(ChunkRows * TypicalRowBytes);
     }
@@ -63,7 +60,18 @@ void LogRowStore::AppendRaw(const RawCells& cells) {
         PutLength(chunk.bytes, static_cast<uint32_t>(cell.size()));
         chunk.bytes.insert(chunk.bytes.end(), cell.begin(), cell.end());
     }
-    ++count_;
+    // A full chunk gives back its spare capacity now: from here on snapshots share it.
+    if (++count_ % ChunkRows == 0)
+        chunk.bytes.shrink_to_fit();
+}
+
+LogRowStore LogRowStore::Snapshot() const {
+    LogRowStore copy;
+    copy.count_ = count_;
+    copy.chunks_ = chunks_;
+    if (count_ % ChunkRows != 0)
+        copy.chunks_.back() = std::make_shared<Chunk>(*chunks_.back());
+    return copy;
 }
 
 void LogRowStore::AppendRows(const LogRowStore& other) {

@@ -2,7 +2,9 @@
 // Compact storage of the log's data rows: each row's eight texts (date to
 // annunciators) encoded as UTF-8 with length prefixes, packed into chunks of a
 // fixed number of rows. Appending never moves earlier rows, so it costs the same
-// at any table length, and a row costs little more than its own text.
+// at any table length, and a row costs little more than its own text. A full
+// chunk never changes again, so a snapshot shares the full chunks and copies only
+// the last one: another thread may read it while this store grows.
 
 #include <QByteArrayView>
 #include <QString>
@@ -29,6 +31,9 @@ public:
     void AppendRaw(const RawCells& cells);
     // Appends every row of other, in order.
     void AppendRows(const LogRowStore& other);
+    // The rows as they are now, for reading on another thread while this store
+    // goes on taking rows; it costs a copy of the last, partly filled chunk.
+    LogRowStore Snapshot() const;
     // Cell k (0 to 7) of row i (0-based).
     QString Cell(int row, int cell) const;
     // All cells of row i (0-based) as bytes; empty views beyond the last row.
@@ -48,6 +53,6 @@ private:
     // The chunk that takes the next row, started when the last one is full.
     Chunk& ChunkForAppend();
 
-    std::vector<std::unique_ptr<Chunk>> chunks_;
+    std::vector<std::shared_ptr<Chunk>> chunks_; // all but the last are full, shared by snapshots
     int count_ = 0;
 };

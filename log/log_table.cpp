@@ -94,6 +94,7 @@ void LogTable::AppendLogRow(const Sample& sample, const QString& dateFormat) {
 void LogTable::Clear() {
     beginResetModel();
     rows_.Clear();
+    ++resets_;
     endResetModel();
 }
 
@@ -101,7 +102,23 @@ void LogTable::LoadRows(LogRowStore&& rows) {
     beginResetModel();
     rows.AppendRows(rows_);
     rows_ = std::move(rows);
+    ++resets_;
     endResetModel();
+}
+
+void LogTable::ReplaceRows(LogRowStore&& rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    ++resets_;
+    endResetModel();
+}
+
+std::unique_ptr<LogTable> LogTable::Snapshot() const {
+    auto copy = std::make_unique<LogTable>();
+    copy->SetLocale(locale_);
+    copy->header_ = header_;
+    copy->rows_ = rows_.Snapshot();
+    return copy;
 }
 
 void LogTable::WriteHeader() {

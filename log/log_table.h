@@ -11,6 +11,7 @@
 
 #include <QAbstractTableModel>
 #include <QLocale>
+#include <memory>
 
 class LogTable : public QAbstractTableModel {
     Q_OBJECT
@@ -40,8 +41,15 @@ public:
     // Replaces the data rows with loaded ones in one go; rows recorded since the
     // last Clear() follow them, so none is lost.
     void LoadRows(LogRowStore&& rows);
+    // Replaces the data rows outright.
+    void ReplaceRows(LogRowStore&& rows);
     // The data rows themselves: row r of the table is row r - 1 here.
     const LogRowStore& Rows() const { return rows_; }
+    // The table as it is now, for another thread to read while this one goes on
+    // taking rows. Made and deleted on this table's thread.
+    std::unique_ptr<LogTable> Snapshot() const;
+    // Counts Clear() and LoadRows(): rows keep their numbers while it stays the same.
+    int Resets() const { return resets_; }
     void WriteHeader();
 
     // Fixed-point with one decimal and the locale's separator, as the log shows values.
@@ -61,4 +69,5 @@ private:
     std::array<QString, ColumnCount> header_;
     QLocale locale_;
     QString timeFormat_;
+    int resets_ = 0;
 };

@@ -5,11 +5,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace {
-bool SyncPath(const QString& path, int flags) {
-    const int fd = ::open(path.toLocal8Bit().constData(), flags | O_CLOEXEC);
-    if (fd < 0)
-        return false;
+bool SyncDescriptorToDisk(int fd) {
     int rc;
     do {
 #if defined(Q_OS_DARWIN)
@@ -18,8 +14,19 @@ bool SyncPath(const QString& path, int flags) {
         rc = ::fdatasync(fd);
 #endif
     } while (rc != 0 && errno == EINTR);
-    ::close(fd);
     return rc == 0;
+}
+
+namespace {
+bool SyncPath(const QString& path, int flags) {
+    const int fd = ::open(path.toLocal8Bit().constData(), flags | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = SyncDescriptorToDisk(fd);
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return ok;
 }
 } // namespace
 
@@ -31,7 +38,12 @@ bool SyncFolderToDisk(const QString& path) {
     return SyncPath(path, O_RDONLY | O_DIRECTORY);
 }
 #elif defined(Q_OS_WIN)
+#include <io.h>
 #include <windows.h>
+
+bool SyncDescriptorToDisk(int fd) {
+    return ::_commit(fd) == 0;
+}
 
 bool SyncFileToDisk(const QString& path) {
     const HANDLE h = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_WRITE,

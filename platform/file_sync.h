@@ -7,5 +7,7 @@
 
 // True when the file's data reached the disk.
 bool SyncFileToDisk(const QString& path);
+// The same for a file open for writing (a C runtime descriptor); errno says why not.
+bool SyncDescriptorToDisk(int fd);
 // Makes the folder's list of names durable (a file created in it survives a power cut).
 bool SyncFolderToDisk(const QString& path);

@@ -1,7 +1,6 @@
 #include "recording/journal_recovery.h"
 
 #include "base/log_categories.h"
-#include "log/log_file_writer.h"
 #include "recording/recording_session.h"
 
 #include <QFile>
@@ -38,11 +37,13 @@ void JournalRecovery::Restore(const JournalContents& journal) {
     restored_.append(journal.Path());
 }
 
-QString JournalRecovery::SaveAs(const JournalContents& journal, const QString& fileName) {
-    const QString problem =
-        LogFileWriter::SaveRows(fileName, journal.RowCount(), [&journal](int i) {
-            return journal.Row(i);
-        }).Error;
+QString JournalRecovery::SaveAs(const JournalContents& journal, const QString& fileName,
+                                const LogFiles::WaitFor& wait) {
+    LogFiles& files = session_.Files();
+    const LogFiles::Result result = files.RunToEnd(files.SaveRows(fileName, journal), wait);
+    QString problem = result.Error;
+    if (problem.isEmpty() && result.Cancelled)
+        problem = QStringLiteral("Saving to \"%1\" was cancelled.").arg(fileName);
     if (problem.isEmpty())
         settled_.append(journal.Path());
     return problem;

@@ -5,6 +5,7 @@
 // anything is recorded; Finish then begins this run's journal.
 
 #include "log/journal_contents.h"
+#include "recording/log_files.h"
 
 #include <QStringList>
 #include <vector>
@@ -26,8 +27,11 @@ public:
 
     // Its rows go back into the table, numbered; the log's recording stays paused.
     void Restore(const JournalContents& journal);
-    // Its rows are written to a file; returns what went wrong, or an empty text.
-    QString SaveAs(const JournalContents& journal, const QString& fileName);
+    // Its rows are written to a file, on the log's worker while wait shows the
+    // progress; returns what went wrong, or an empty text. The journal is removed
+    // (at Finish) only once the file is complete and on the disk.
+    QString SaveAs(const JournalContents& journal, const QString& fileName,
+                   const LogFiles::WaitFor& wait = {});
     void Discard(const JournalContents& journal);
 
     // Begins this run's journal with the restored rows, and removes the journals

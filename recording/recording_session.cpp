@@ -4,7 +4,6 @@
 #include "base/log_categories.h"
 #include "link/panel_commands.h"
 #include "log/journal_contents.h"
-#include "log/log_file_writer.h"
 #include "platform/device_access.h"
 
 #include <algorithm>
@@ -35,6 +34,7 @@ RecordingSession::RecordingSession(std::unique_ptr<QSettings> store, const QStri
             emit StatusText(QStringLiteral("Thermometer is connected at ") + device);
     });
 
+    files_ = std::make_unique<LogFiles>(*this);
     beat_ = std::make_unique<Heartbeat>(state_, std::move(clock));
     ThTimer1.setTimerType(Qt::PreciseTimer);
     ThTimer1.setInterval(Heartbeat::InitialInterval);
@@ -217,29 +217,6 @@ void RecordingSession::RestoreRows(const JournalContents& contents) {
     restoredPaused_ = true;
 }
 
-void RecordingSession::LogReplaced() {
-    if (journal_)
-        journal_->Begin();
-}
-
-void RecordingSession::LogSaved(int firstRow, int lastRow) {
-    if (!journal_ || journal_->Rows() == 0)
-        return;
-    // The journal's rows are the table's last ones (after the rows of an opened file).
-    const int tableRows = TableRows();
-    const int firstJournaled = tableRows - journal_->Rows() + 1;
-    if (firstRow <= firstJournaled && lastRow >= firstJournaled)
-        journal_->NoteSaved(std::min(lastRow, tableRows) - firstJournaled + 1);
-}
-
-QString RecordingSession::SaveLog(const QString& path) {
-    const int rows = TableRows();
-    const QString problem = LogFileWriter::Save(path, log_, {1, rows}).Error;
-    if (problem.isEmpty())
-        LogSaved(1, rows);
-    return problem;
-}
-
 void RecordingSession::DiscardUnsavedRows() {
     if (journal_)
         journal_->Discard();
@@ -321,6 +298,8 @@ void RecordingSession::ShutDown(bool storeSettings) {
 void RecordingSession::FinishShutDown(bool storeSettings) {
     ThTimer1.stop();
     meter_.Replug.Stop();
+    // A file being written is finished, and noted, before the journal closes.
+    files_->Wait();
     // Everything recorded reaches the disk; rows not saved stay for the next start.
     if (journal_)
         journal_->Close();

@@ -5,6 +5,7 @@
 // windows: windows render its state and send it the user's actions, and learn of
 // every change through its signals. A test builds a fresh one. The window program
 // also journals the recorded rows, so that rows not saved survive the program.
+// The log's files (open, save, export) are its LogFiles.
 
 #include "base/app_state.h"
 #include "link/meter_link.h"
@@ -13,6 +14,7 @@
 #include "log/log_table.h"
 #include "log/row_journal.h"
 #include "meter/heartbeat.h"
+#include "recording/log_files.h"
 #include "recording/settings_store.h"
 
 #include <QElapsedTimer>
@@ -51,6 +53,9 @@ public:
     PortSearch& Search() { return search_; }
     LogTable& Log() { return log_; }
     const LogTable& Log() const { return log_; }
+    // Data rows in the table: 0 for the empty table's blank row.
+    int TableRows() const;
+    LogFiles& Files() { return *files_; }
     QTimer ThTimer1; // the heartbeat's timer; runs while the program polls the meter
 
     // --- start-up
@@ -105,13 +110,6 @@ public:
     // Rows of an earlier run's journal put back into the table, numbered after its
     // rows. The log's recording stays paused, also through the start's search.
     void RestoreRows(const JournalContents& contents);
-    // Open: the table holds rows read from a file now; the journal begins anew
-    // (the rows recorded before are kept as its backup while unsaved).
-    void LogReplaced();
-    // Save: table rows firstRow to lastRow are in a file now.
-    void LogSaved(int firstRow, int lastRow);
-    // Writes the whole table to a file; returns what went wrong, or an empty text.
-    QString SaveLog(const QString& path);
     // The unsaved rows are given up (the exit question's Discard).
     void DiscardUnsavedRows();
 
@@ -125,9 +123,9 @@ public:
     void WhenPortFree(QObject* context, std::function<void()> then);
 
     // --- the end
-    // Waits briefly for a port operation in progress, stops the heartbeat, stores
-    // the settings (unless told not to) and closes the port; ShutDownFinished
-    // follows, at once when no port operation is in progress.
+    // Waits briefly for a port operation in progress, lets a file operation end,
+    // stops the heartbeat, stores the settings (unless told not to) and closes the
+    // port; ShutDownFinished follows, at once when no port operation is in progress.
     void ShutDown(bool storeSettings = true);
 
 signals:
@@ -165,7 +163,6 @@ private:
     };
     void LinkLost();
     void SendPoll();
-    int TableRows() const;
     void ConnectionAnnounced();
     void EndReconnect(bool polling);
     // A port operation may have ended: waits for a free port look again, after this event.
@@ -186,6 +183,7 @@ private:
     VerticalRange liveRange_;
     bool liveGraphHasPoints_ = false;
     std::unique_ptr<RowJournal> journal_;
+    std::unique_ptr<LogFiles> files_; // after the table and the journal: it ends first
     bool restoredPaused_ = false; // rows were restored: the start's search leaves the log paused
     bool reconnecting_ = false;
     std::vector<PortWait> portWaits_;

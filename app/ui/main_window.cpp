@@ -6,6 +6,7 @@
 #include "base/handler_guard.h"
 #include "base/ui/help.h"
 #include "brackwater_version.h"
+#include "log/ui/print_progress_dialog.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -224,12 +225,19 @@ bool TfrmMain::AskToSaveUnsavedRows() {
     const QString fileName = questions_.AskSaveFileName();
     if (fileName.isEmpty())
         return false;
-    const QString problem = session_.SaveLog(fileName);
-    if (!problem.isEmpty()) {
-        ShowException(problem);
+    LogFiles& files = session_.Files();
+    const LogFiles::Result result =
+        files.RunToEnd(files.SaveAll(fileName), [this](BackgroundTask& task) {
+            if (progress_)
+                progress_->RunModal(task, QStringLiteral("Saving Progress"),
+                                    QStringLiteral("savint....."), session_.TableRows());
+        });
+    if (!result.Error.isEmpty()) {
+        ShowException(result.Error);
         return false;
     }
-    return true;
+    // A cancelled save wrote nothing: the program stays.
+    return !result.Cancelled;
 }
 
 bool TfrmMain::ShutDown(ExitRequest request) {

@@ -18,6 +18,7 @@
 class HotImage;
 class QDialog;
 class SvgPicture;
+class TfrmPrintProgress;
 
 class TfrmMain : public QWidget {
     Q_OBJECT
@@ -31,6 +32,8 @@ public:
     void SetWorkingWindows(QWidget* panel, QWidget* graph, QWidget* list);
     // The port search window that Image6 opens, modally.
     void SetLinkTestWindow(QDialog* linkTest) { linkTest_ = linkTest; }
+    // Where the exit question's Save shows its progress.
+    void SetProgressDialog(TfrmPrintProgress* progress) { progress_ = progress; }
 
     // Who asked the program to end: a user at the window can be shown a problem,
     // a termination signal (logout, kill) cannot wait for anyone to read it.
@@ -107,6 +110,7 @@ private:
     QWidget* graph_ = nullptr;
     QWidget* list_ = nullptr;
     QDialog* linkTest_ = nullptr;
+    TfrmPrintProgress* progress_ = nullptr;
     JournalQuestions questions_;
     bool shuttingDown_ = false;
     ExitRequest exitRequest_ = ExitRequest::User;

@@ -23,13 +23,12 @@ WindowSet::WindowSet(RecordingSession& session) : session_(session) {
     frmOpenProgress = std::make_unique<TfrmOpenProgress>();
 
     frmList->SetFileDialogs(frmScope.get(), frmPrintProgress.get(), frmOpenProgress.get());
-    GraphingProgress = std::make_unique<DialogGraphProgress>(*frmPrintProgress);
-    frmGraphList->SetProgress(GraphingProgress.get());
+    frmGraphList->SetProgressDialog(frmPrintProgress.get());
+    frmMain->SetProgressDialog(frmPrintProgress.get());
     frmGraphList->SetDialogs(frmEditTitle.get(), frmSetupScale.get());
     frmGraph->SetDialogs(frmEditTitle.get(), frmSetupScale.get());
-    QObject::connect(frmList.get(), &TfrmList::GraphRequested, frmGraphList.get(), [this] {
-        RunGuarded([this] { frmGraphList->BuildLogGraph(*frmList->Table); });
-    });
+    QObject::connect(frmList.get(), &TfrmList::GraphRequested, frmGraphList.get(),
+                     [this] { RunGuarded([this] { frmGraphList->BuildLogGraph(); }); });
 
     frmMain->SetWorkingWindows(frmPanel.get(), frmGraph.get(), frmList.get());
     frmMain->SetLinkTestWindow(frmLinkTest.get());
@@ -107,7 +106,12 @@ void WindowSet::RecoverJournal() {
                     return;
                 if (fileName.isEmpty())
                     continue;
-                const QString problem = recovery.SaveAs(journal, fileName);
+                const QString problem =
+                    recovery.SaveAs(journal, fileName, [this, &journal](BackgroundTask& task) {
+                        frmPrintProgress->RunModal(task, QStringLiteral("Saving Progress"),
+                                                   QStringLiteral("savint....."),
+                                                   journal.RowCount());
+                    });
                 settled = problem.isEmpty();
                 if (!settled)
                     ShowException(problem);

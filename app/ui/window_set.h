@@ -7,7 +7,6 @@
 #include "app/ui/main_window.h"
 #include "app/ui/resolution_notice.h"
 #include "app/ui/tray_form.h"
-#include "graph/ui/dialog_graph_progress.h"
 #include "graph/ui/edit_title_dialog.h"
 #include "graph/ui/live_graph_window.h"
 #include "graph/ui/log_graph_window.h"
@@ -50,7 +49,6 @@ public:
     std::unique_ptr<TfrmScope> frmScope;
     std::unique_ptr<TfrmPrintProgress> frmPrintProgress;
     std::unique_ptr<TfrmOpenProgress> frmOpenProgress;
-    std::unique_ptr<DialogGraphProgress> GraphingProgress; // the log graph's use of the dialog
 
 private:
     void ShowResolutionNoticeIfDue();

@@ -1,8 +1,10 @@
 #include "graph/ui/log_graph_window.h"
 
+#include "base/background_task.h"
 #include "base/handler_guard.h"
 #include "base/ui/help.h"
 #include "base/ui/tool_strip.h"
+#include "graph/chart_data.h"
 #include "graph/graph_progress.h"
 #include "graph/log_graph_build.h"
 #include "graph/scale_entry.h"
@@ -11,10 +13,11 @@
 #include "graph/ui/graph_menus.h"
 #include "graph/ui/plot_chart.h"
 #include "graph/ui/setup_scale_dialog.h"
+#include "log/log_table.h"
+#include "log/ui/print_progress_dialog.h"
 
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -83,18 +86,61 @@ void TfrmGraphList::SetDialogs(TfrmEditTitle* editTitle, TfrmSetupScale* setupSc
     setupScale_ = setupScale;
 }
 
-void TfrmGraphList::BuildLogGraph(const LogTable& table) {
-    // The pass lets events run, and a second build then would pull the points from under it.
-    if (building_)
-        return;
-    const QScopedValueRollback<bool> building(building_, true);
-    NoProgress none;
-    GraphProgress& progress = progress_ ? *progress_ : none;
+struct TfrmGraphList::Build {
+    std::unique_ptr<LogTable> table; // the core's table when the build began
+    std::unique_ptr<LogGraphBuild> build;
+    LogGraphBuild::Span span;
+    int rows = 0;
+    int series = 1;
+    ChartData data; // filled by the worker, then moved into the chart
+};
 
-    const LogGraphBuild build(table, session_.Settings().LogDateFormat);
-    const int rows = build.Rows();
+TfrmGraphList::~TfrmGraphList() = default;
+
+bool TfrmGraphList::Building() const {
+    return task_ && task_->Running();
+}
+
+void TfrmGraphList::BuildLogGraph() {
+    if (Building() || (progress_ && progress_->InUse()))
+        return;
+    auto build = std::make_shared<Build>();
+    build->table = session_.Log().Snapshot();
+    build->build =
+        std::make_unique<LogGraphBuild>(*build->table, session_.Settings().LogDateFormat);
+    build->rows = build->build->Rows();
+    build->series = build->build->SeriesCount();
+    build->data.SetSubsets(build->series);
+    build->data.SetPoints(build->rows);
+    build->span = build->build->FirstAndLast();
+    if (!build->span.error.isEmpty())
+        ShowException(build->span.error);
+
+    if (task_)
+        task_.release()->deleteLater();
+    task_ = std::make_unique<BackgroundTask>([build](BackgroundTask& task) {
+        TaskProgress progress(task);
+        build->build->Fill(build->data, progress, build->span.first);
+    });
+    connect(task_.get(), &BackgroundTask::Done, this, [this, build] {
+        if (progress_)
+            progress_->Finish();
+        ShowBuild(*build);
+        // The snapshot shares the table's rows: it must not keep them once done.
+        build->build.reset();
+        build->table.reset();
+    });
+    if (progress_) {
+        progress_->Start(QStringLiteral("Graphing Progress"), QStringLiteral("graphing....."),
+                         build->rows);
+        progress_->Watch(*task_);
+    }
+    task_->Start();
+}
+
+void TfrmGraphList::ShowBuild(Build& build) {
     PlotChart& chart = *PlotChart1;
-    SeriesCount = build.SeriesCount();
+    SeriesCount = build.series;
     chart.SetSubsets(SeriesCount);
     if (SeriesCount == 2) {
         chart.SetYData(1, -1, 0.0f);
@@ -107,7 +153,7 @@ void TfrmGraphList::BuildLogGraph(const LogTable& table) {
     }
     chart.SetYData(0, -1, 0.0f);
     chart.SetXDataD(0, -1, 0.0);
-    chart.SetPoints(rows);
+    chart.Data() = std::move(build.data);
 
     chart.SetMainTitle(QStringLiteral("Data Graph"));
     chart.SetSubTitle(QString());
@@ -116,29 +162,21 @@ void TfrmGraphList::BuildLogGraph(const LogTable& table) {
     chart.SetMarkDataPoints(true);
     Menus->ShowMarks();
     chart.SetCursorPromptTracking(true);
-
-    const LogGraphBuild::Span span = build.FirstAndLast();
-    if (!span.error.isEmpty())
-        ShowException(span.error);
-
-    progress.Start(QStringLiteral("Graphing Progress"), QStringLiteral("graphing....."), rows);
     chart.SetAllowZooming(PlotChart::chHorzPlusVertZooming);
     chart.SetManualScaleControlY(PlotChart::chManualMinAndMax);
-    chart.SetManualMinX(span.first);
-    chart.SetManualMaxX(span.last);
+    chart.SetManualMinX(build.span.first);
+    chart.SetManualMaxX(build.span.last);
     // The range loaded at start-up, not the live graph's current one.
     chart.SetManualMinY(session_.Settings().MinScale);
     chart.SetManualMaxY(session_.Settings().MaxScale);
     chart.SetScrollingHorzZoom(true);
     Menus->SetLineType(PlotChart::ThinSolid);
 
-    build.Fill(chart.Data(), progress, span.first);
-
-    progress.Finish();
     showNormal();
     raise();
     activateWindow();
     chart.Redraw();
+    emit GraphBuilt();
 }
 
 void TfrmGraphList::btnPrintClick() {

@@ -2,32 +2,38 @@
 // The log graph window: the whole log table drawn at once, one series from the
 // main value and a second from the second value of a two-channel record, which
 // the user can zoom, scroll, measure, print and export, with the line, mark,
-// range and title options.
+// range and title options. The points are built on a worker thread from a
+// snapshot of the core's table and take the chart's place when complete.
 
 #include "recording/recording_session.h"
 
 #include <QMainWindow>
+#include <memory>
 
-class GraphProgress;
-class LogTable;
+class BackgroundTask;
 class GraphMenus;
 class PlotChart;
 class QAction;
 class TfrmEditTitle;
+class TfrmPrintProgress;
 class TfrmSetupScale;
 
 class TfrmGraphList : public QMainWindow {
     Q_OBJECT
 public:
     explicit TfrmGraphList(const RecordingSession& session, QWidget* parent = nullptr);
+    // A build still running is cancelled and waited for.
+    ~TfrmGraphList() override;
 
-    // The dialogs shared with the live graph, and the progress display of the build.
+    // The dialogs shared with the live graph, and the progress dialog of the build.
     void SetDialogs(TfrmEditTitle* editTitle, TfrmSetupScale* setupScale);
-    void SetProgress(GraphProgress* progress) { progress_ = progress; }
+    void SetProgressDialog(TfrmPrintProgress* progress) { progress_ = progress; }
 
-    // Draws every data row of the table and shows the window. The rows are those
-    // present when it starts; a request while a build runs is ignored.
-    void BuildLogGraph(const LogTable& table);
+    // Draws every data row of the core's table and shows the window. The rows are
+    // those present when it starts; a request while a build runs, or while the
+    // progress dialog serves another operation, is ignored.
+    void BuildLogGraph();
+    bool Building() const;
 
     int SeriesCount = 1;
 
@@ -60,10 +66,17 @@ public slots:
     void mnuExportImageClick();
     void mnuMeasureClick();
 
+signals:
+    // A build has ended and its graph is shown.
+    void GraphBuilt();
+
 private:
+    struct Build;
+    void ShowBuild(Build& build);
+
     const RecordingSession& session_;
     TfrmEditTitle* editTitle_ = nullptr;
     TfrmSetupScale* setupScale_ = nullptr;
-    GraphProgress* progress_ = nullptr;
-    bool building_ = false;
+    TfrmPrintProgress* progress_ = nullptr;
+    std::unique_ptr<BackgroundTask> task_;
 };

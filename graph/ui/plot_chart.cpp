@@ -3,6 +3,7 @@
 #include "base/day_count.h"
 #include "base/handler_guard.h"
 #include "graph/ui/series_plottable.h"
+#include "log/ui/pdf_output.h"
 
 #include <QFileDialog>
 #include <QImageWriter>
@@ -11,7 +12,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -643,17 +643,18 @@ bool PlotChart::ExportImage(const QString& fileName, ImageFormat format, QString
     };
     const int width = plot_->width();
     const int height = plot_->height();
-    QSaveFile file(fileName);
+    CheckedFileDevice file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
+        return fail(file.ErrorText());
     switch (format) {
     case ImageFormat::Png:
     case ImageFormat::Png2x: {
         const double scale = format == ImageFormat::Png2x ? 2.0 : 1.0;
         const QImage image = plot_->toPixmap(width, height, scale).toImage();
         QImageWriter writer(&file, "png");
+        // A failed write of the file carries the system's reason; the writer's own does not.
         if (!writer.write(image))
-            return fail(writer.errorString());
+            return fail(file.Failed() ? file.ErrorText() : writer.errorString());
         break;
     }
     case ImageFormat::Svg: {
@@ -684,9 +685,27 @@ bool PlotChart::ExportImage(const QString& fileName, ImageFormat format, QString
         break;
     }
     }
-    if (!file.commit())
-        return fail(file.errorString());
+    if (!file.Commit())
+        return fail(file.ErrorText());
     return true;
+}
+
+bool PlotChart::PrintToPdf(const QString& fileName, QString* error) {
+    // The pages a PDF printer would make, written through the checked path.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(mainTitle_);
+    PdfOutput pdf(fileName, printer);
+    if (pdf.Writer()) {
+        RenderPage(*pdf.Writer(), printer.pageLayout().paintRectPixels(printer.resolution()));
+        if (pdf.Commit())
+            return true;
+    }
+    if (error)
+        *error = QStringLiteral("The graph could not be printed to %1: %2")
+                     .arg(fileName, pdf.ErrorText());
+    return false;
 }
 
 void PlotChart::ExportImageAs() {
@@ -729,11 +748,12 @@ void PlotChart::Print(bool withDialog) {
         const QString name = QFileDialog::getSaveFileName(this, QStringLiteral("Print to PDF File"),
                                                           dir + QStringLiteral("/graph.pdf"),
                                                           QStringLiteral("PDF files (*.pdf)"));
-        if (name.isEmpty())
-            return;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(name);
-    } else if (withDialog) {
+        QString error;
+        if (!name.isEmpty() && !PrintToPdf(name, &error))
+            ShowException(error);
+        return;
+    }
+    if (withDialog) {
         QPrintDialog dialog(&printer, this);
         if (dialog.exec() != QDialog::Accepted)
             return;

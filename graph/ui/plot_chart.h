@@ -121,6 +121,9 @@ public:
     bool ExportImage(const QString& fileName, ImageFormat format, QString* error = nullptr);
     // Asks for the file and its kind, then exports; a failure is shown in the error box.
     void ExportImageAs();
+    // What printing does without a printer: the page a PDF printer would make,
+    // into the file. On failure error names the file and the reason.
+    bool PrintToPdf(const QString& fileName, QString* error = nullptr);
     // The shown ranges, zoom included.
     double ShownMinX() const;
     double ShownMaxX() const;

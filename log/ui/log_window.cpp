@@ -3,15 +3,13 @@
 #include "base/handler_guard.h"
 #include "base/ui/help.h"
 #include "base/ui/tool_strip.h"
-#include "log/log_csv_export.h"
 #include "log/log_file_filters.h"
-#include "log/log_file_reader.h"
-#include "log/log_file_writer.h"
-#include "log/log_line_format.h"
+#include "log/log_print_layout.h"
 #include "log/log_table.h"
 #include "log/ui/log_grid.h"
 #include "log/ui/log_page_printer.h"
 #include "log/ui/open_progress_dialog.h"
+#include "log/ui/pdf_output.h"
 #include "log/ui/print_progress_dialog.h"
 #include "log/ui/scope_dialog.h"
 #include "recording/ui/recording_controls.h"
@@ -65,31 +63,6 @@ protected:
 private:
     QAbstractButton* corner_;
     const LogTable& table_;
-};
-
-// While a file operation runs, its progress dialog lets events in: the file
-// actions and Clear wait until it has ended, so it neither starts twice nor sees
-// the table emptied under it. The dialog is hidden however the operation ends.
-class FileOperation {
-public:
-    FileOperation(TfrmList& list, ProgressDialog* dialog)
-        : actions_{list.btnOpen,  list.mnuOpen,  list.btnSave,      list.mnuSave,  list.SaveAs1,
-                   list.btnPrint, list.mnuPrint, list.mnuExportCsv, list.btnClear, list.mnuNew},
-          dialog_(dialog) {
-        for (QAction* action : actions_)
-            action->setEnabled(false);
-    }
-    ~FileOperation() {
-        dialog_->Finish();
-        for (QAction* action : actions_)
-            action->setEnabled(true);
-    }
-    FileOperation(const FileOperation&) = delete;
-    FileOperation& operator=(const FileOperation&) = delete;
-
-private:
-    std::array<QAction*, 10> actions_;
-    ProgressDialog* dialog_;
 };
 
 void DefaultMessage(QWidget* parent, const QString& text) {
@@ -191,7 +164,10 @@ TfrmList::TfrmList(RecordingSession& session, QWidget* parent)
     for (QAction* print : {btnPrint, mnuPrint})
         connect(print, &QAction::triggered, this, guarded(&TfrmList::btnPrintClick));
     connect(mnuExportCsv, &QAction::triggered, this, guarded(&TfrmList::mnuExportCsvClick));
+    connect(&session.Files(), &LogFiles::Finished, this, &TfrmList::FilesFinished);
 }
+
+TfrmList::~TfrmList() = default;
 
 bool TfrmList::Row1Empty() const {
     return Table->Cell(1, 1).isEmpty();
@@ -302,7 +278,44 @@ std::optional<RowRange> TfrmList::AskRange(const QString& caption, LogRowRange::
     return range;
 }
 
+QList<QAction*> TfrmList::FileActions() const {
+    return {btnOpen,  mnuOpen,      btnSave,  mnuSave, SaveAs1,    btnPrint,
+            mnuPrint, mnuExportCsv, btnClear, mnuNew,  btnToGraph, mnuToGraph};
+}
+
+void TfrmList::HoldFileActions(ProgressDialog* dialog) {
+    workDialog_ = dialog;
+    for (QAction* action : FileActions())
+        action->setEnabled(false);
+}
+
+void TfrmList::Watch(BackgroundTask* task) {
+    if (task)
+        workDialog_->Watch(*task);
+    else
+        EndFileWork({});
+}
+
+void TfrmList::EndFileWork(const QString& message) {
+    if (!workDialog_)
+        return;
+    std::exchange(workDialog_, nullptr)->Finish();
+    for (QAction* action : FileActions())
+        action->setEnabled(true);
+    if (!message.isEmpty())
+        showMessage_(message);
+    emit FileWorkEnded();
+}
+
+void TfrmList::FilesFinished(const LogFiles::Result& result) {
+    // The exit question and the recovery save through the core too; those are not ours.
+    if (workDialog_ && !printTask_)
+        EndFileWork(result.Error.isEmpty() ? result.Notice : result.Error);
+}
+
 void TfrmList::btnSaveClick() {
+    if (frmPrintProgress_->InUse())
+        return;
     const QString fileName = askFileName_(SaveLogRequest());
     if (fileName.isEmpty())
         return;
@@ -310,21 +323,15 @@ void TfrmList::btnSaveClick() {
         AskRange(QStringLiteral("Save File"), LogRowRange::Rule::Save);
     if (!range)
         return;
-    LogFileWriter::Result result;
-    {
-        FileOperation operation(*this, frmPrintProgress_);
-        frmPrintProgress_->Start(QStringLiteral("Saving Progress"), QStringLiteral("savint....."),
-                                 range->Count());
-        result = LogFileWriter::Save(fileName, *Table, *range,
-                                     [this](int rows) { return frmPrintProgress_->Step(rows); });
-    }
-    if (!result.Error.isEmpty())
-        showMessage_(result.Error);
-    else // the journal learns which of its rows are safe in a file now
-        session_.LogSaved(range->From, range->From + result.Rows - 1);
+    HoldFileActions(frmPrintProgress_);
+    frmPrintProgress_->Start(QStringLiteral("Saving Progress"), QStringLiteral("savint....."),
+                             range->Count());
+    Watch(session_.Files().Save(fileName, *range));
 }
 
 void TfrmList::btnOpenClick() {
+    if (frmOpenProgress_->InUse())
+        return;
     const QString fileName =
         askFileName_({.Saving = false,
                       .Caption = QStringLiteral("Open"),
@@ -332,31 +339,9 @@ void TfrmList::btnOpenClick() {
                       .DefaultSuffix = {}});
     if (fileName.isEmpty())
         return;
-    // Nothing changes before the file is known to be readable.
-    LogFileReader reader(LogLineFormat::OpenSeparator(fileName));
-    if (!reader.Open(fileName)) {
-        showMessage_(reader.ErrorText());
-        return;
-    }
-    BitBtn5Click();
-    BitBtn4Click();
-    {
-        FileOperation operation(*this, frmOpenProgress_);
-        frmOpenProgress_->Start();
-        reader.ReadAll([this](int rows) { return frmOpenProgress_->Step(rows); });
-        Table->LoadRows(reader.TakeRows());
-    }
-    // The table holds a file's rows now: the journal starts anew after them.
-    session_.LogReplaced();
-    if (!reader.ErrorText().isEmpty())
-        showMessage_(reader.ErrorText());
-    else if (reader.LongLine() > 0)
-        showMessage_(QStringLiteral("Reading \"%1\" stopped at line %2, which is longer than %3 "
-                                    "KiB. The %4 rows before it were loaded.")
-                         .arg(fileName)
-                         .arg(reader.LongLine())
-                         .arg(LogFileReader::MaxLineBytes / 1024)
-                         .arg(Table->RowCount() - 1));
+    HoldFileActions(frmOpenProgress_);
+    frmOpenProgress_->Start();
+    Watch(session_.Files().Open(fileName));
 }
 
 QString TfrmList::ChoosePdfFile() {
@@ -367,53 +352,84 @@ QString TfrmList::ChoosePdfFile() {
 }
 
 void TfrmList::btnPrintClick() {
+    if (frmPrintProgress_->InUse())
+        return;
     const std::optional<RowRange> range =
         AskRange(QStringLiteral("Print Range"), LogRowRange::Rule::Print);
     if (!range || range->Empty())
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    QString target = printer.printerName();
+    // The printer and the table's snapshot belong to the worker until it ends.
+    struct Job {
+        QPrinter printer{QPrinter::HighResolution};
+        std::unique_ptr<LogTable> table;
+        RowRange range;
+        QString pdf; // no printer installed: the PDF file printed to
+        QString error;
+    };
+    auto job = std::make_shared<Job>();
+    job->range = *range;
     if (!printerInstalled_()) {
-        target = ChoosePdfFile();
-        if (target.isEmpty())
+        job->pdf = ChoosePdfFile();
+        if (job->pdf.isEmpty())
             return;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(target);
-        printer.setResolution(600);
+        job->printer.setOutputFormat(QPrinter::PdfFormat);
+        job->printer.setResolution(LogPrintLayout::DesignDpi);
     }
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setDocName(windowTitle());
-    FileOperation operation(*this, frmPrintProgress_);
+    job->printer.setPageOrientation(QPageLayout::Portrait);
+    job->printer.setDocName(windowTitle());
+    job->table = Table->Snapshot();
+
+    printTask_ = std::make_unique<BackgroundTask>([job](BackgroundTask& task) {
+        const auto print = [&](QPainter& painter, const std::function<bool()>& newPage) {
+            LogPagePrinter::Print(painter, *job->table, job->range, newPage,
+                                  [&task](int rows) { return task.Step(rows); });
+            painter.end();
+        };
+        if (job->pdf.isEmpty()) {
+            QPainter painter;
+            if (!painter.begin(&job->printer))
+                job->error = QStringLiteral("The log could not be printed: \"%1\" could not be "
+                                            "opened.")
+                                 .arg(job->printer.printerName());
+            else
+                print(painter, [&job] { return job->printer.newPage(); });
+            return;
+        }
+        // A PDF file is written as every file is: complete, or not at all.
+        PdfOutput pdf(job->pdf, job->printer);
+        QPainter painter;
+        const bool painting = pdf.Writer() && painter.begin(pdf.Writer());
+        if (painting)
+            print(painter, [&pdf] { return pdf.Writer()->newPage(); });
+        if (!painting || !pdf.Commit())
+            job->error = QStringLiteral("The log could not be printed to \"%1\": %2.")
+                             .arg(job->pdf, pdf.ErrorText());
+    });
+    connect(printTask_.get(), &BackgroundTask::Done, this, [this, job] {
+        const QString failure = printTask_->Failure();
+        EndFileWork(failure.isEmpty()
+                        ? job->error
+                        : QStringLiteral("The log could not be printed: %1.").arg(failure));
+        printTask_.release()->deleteLater();
+    });
+    HoldFileActions(frmPrintProgress_);
     frmPrintProgress_->Start(QStringLiteral("Print Progress"), QStringLiteral("printing....."),
                              range->Count());
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        frmPrintProgress_->Finish();
-        showMessage_(QStringLiteral("The log could not be printed: \"%1\" could not be opened.")
-                         .arg(target));
-        return;
-    }
-    LogPagePrinter::Print(
-        painter, *Table, *range, [&printer] { return printer.newPage(); },
-        [this](int rows) { return frmPrintProgress_->Step(rows); });
-    painter.end();
+    Watch(printTask_.get());
+    printTask_->Start();
 }
 
 void TfrmList::mnuExportCsvClick() {
+    if (frmPrintProgress_->InUse())
+        return;
     const QString fileName = askFileName_({.Saving = true,
                                            .Caption = QStringLiteral("Export CSV"),
                                            .Filters = {QStringLiteral("CSV file (*.csv *.CSV)")},
                                            .DefaultSuffix = QStringLiteral("csv")});
     if (fileName.isEmpty())
         return;
-    LogCsvExport::Result result;
-    {
-        FileOperation operation(*this, frmPrintProgress_);
-        frmPrintProgress_->Start(QStringLiteral("Export Progress"),
-                                 QStringLiteral("exporting....."), Table->Rows().Count());
-        result = LogCsvExport::Save(fileName, *Table, session_.Settings().LogDateFormat,
-                                    [this](int rows) { return frmPrintProgress_->Step(rows); });
-    }
-    if (!result.Error.isEmpty())
-        showMessage_(result.Error);
+    HoldFileActions(frmPrintProgress_);
+    frmPrintProgress_->Start(QStringLiteral("Export Progress"), QStringLiteral("exporting....."),
+                             Table->Rows().Count());
+    Watch(session_.Files().ExportCsv(fileName));
 }

@@ -1,8 +1,10 @@
 #pragma once
 // The tabular log window: it shows the recording core's table of readings taken
 // at the listing rate, with the rate entry, Run, Pause and Clear, and the table's
-// files: open, save, print and export. Closing it only hides it; the table and the
-// recording go on.
+// files: open, save, print and export. The files are the core's LogFiles; this
+// window asks for names and ranges, shows the progress and the outcome. Printing
+// runs here, on a worker thread over a snapshot of the table. Closing the window
+// only hides it; the table and the recording go on.
 
 #include "log/log_row_range.h"
 #include "log/ui/log_file_dialogs.h"
@@ -10,9 +12,12 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <optional>
 
+class BackgroundTask;
 class LogTable;
+class ProgressDialog;
 class RecordingControls;
 class QAction;
 class QLineEdit;
@@ -25,6 +30,8 @@ class TfrmList : public QMainWindow {
     Q_OBJECT
 public:
     explicit TfrmList(RecordingSession& session, QWidget* parent = nullptr);
+    // A print still running is cancelled and waited for.
+    ~TfrmList() override;
 
     // Column 1 of row 1 is empty: nothing recorded yet.
     bool Row1Empty() const;
@@ -48,6 +55,8 @@ public:
     void SetFileNameFunction(FileNameFunction ask);
     void SetMessageFunction(MessageFunction show);
     void SetPrinterCheck(std::function<bool()> printerInstalled);
+    // A file operation or a print started here is running.
+    bool FileWorkRunning() const { return workDialog_ != nullptr; }
 
     RecordingControls* Controls; // Pause, Run and the rate entry
     LogTable* Table;             // the core's table, shown here
@@ -85,6 +94,8 @@ public slots:
 signals:
     // The log graph window is to draw the table.
     void GraphRequested();
+    // A file operation or a print started here has ended and its outcome was shown.
+    void FileWorkEnded();
 
 private:
     void SizeColumns();
@@ -93,6 +104,13 @@ private:
     std::optional<RowRange> AskRange(const QString& caption, LogRowRange::Rule rule);
     // Where printing goes when no printer is installed; empty when the user cancels.
     QString ChoosePdfFile();
+    // The file actions, Clear and the graph wait while work shows its progress in
+    // dialog; Watch hands the dialog the task (none: the work could not start).
+    QList<QAction*> FileActions() const;
+    void HoldFileActions(ProgressDialog* dialog);
+    void Watch(BackgroundTask* task);
+    void EndFileWork(const QString& message);
+    void FilesFinished(const LogFiles::Result& result);
 
     TfrmScope* frmScope_ = nullptr;
     TfrmPrintProgress* frmPrintProgress_ = nullptr;
@@ -100,6 +118,8 @@ private:
     FileNameFunction askFileName_;
     MessageFunction showMessage_;
     std::function<bool()> printerInstalled_;
+    ProgressDialog* workDialog_ = nullptr; // the dialog of the work running, if any
+    std::unique_ptr<BackgroundTask> printTask_;
 
     RecordingSession& session_;
 };

@@ -25,6 +25,6 @@ void TfrmOpenProgress::Start() {
     Begin();
 }
 
-bool TfrmOpenProgress::Step(int count) {
-    return Poll([this, count] { lblCount->setText(QString::number(count)); });
+void TfrmOpenProgress::ShowProgress(int count) {
+    lblCount->setText(QString::number(count));
 }

@@ -13,9 +13,11 @@ public:
 
     // The count at "0"; shows the dialog.
     void Start();
-    // The count of lines read; false once Cancel was pressed.
-    bool Step(int count);
 
     QLabel* Label1;
     QLabel* lblCount;
+
+protected:
+    // The count of lines read.
+    void ShowProgress(int count) override;
 };

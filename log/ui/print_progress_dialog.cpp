@@ -31,6 +31,12 @@ void TfrmPrintProgress::Start(const QString& caption, const QString& text, int s
     Begin();
 }
 
-bool TfrmPrintProgress::Step(int position) {
-    return Poll([this, position] { ProgressBar1->setValue(position); });
+void TfrmPrintProgress::RunModal(BackgroundTask& task, const QString& caption, const QString& text,
+                                 int steps) {
+    Start(caption, text, steps);
+    ProgressDialog::RunModal(task);
+}
+
+void TfrmPrintProgress::ShowProgress(int position) {
+    ProgressBar1->setValue(position);
 }

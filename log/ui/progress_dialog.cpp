@@ -1,7 +1,6 @@
 #include "log/ui/progress_dialog.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -15,6 +14,8 @@ ProgressDialog::ProgressDialog(QWidget* parent)
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     BitBtn1->setAutoDefault(false);
     connect(BitBtn1, &QPushButton::clicked, this, &ProgressDialog::BitBtn1Click);
+    timer_.setInterval(IntervalMs);
+    connect(&timer_, &QTimer::timeout, this, &ProgressDialog::Poll);
 }
 
 void ProgressDialog::Begin() {
@@ -22,34 +23,57 @@ void ProgressDialog::Begin() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     result_ = ModalResult::None;
-    throttle_.Restart();
     show();
 }
 
-bool ProgressDialog::Poll(const std::function<void()>& show) {
-    if (throttle_.Due()) {
-        show();
-        QCoreApplication::processEvents();
+void ProgressDialog::Watch(BackgroundTask& task) {
+    task_ = &task;
+    if (result_ == ModalResult::Cancel)
+        task.Cancel();
+    timer_.start();
+}
+
+void ProgressDialog::Poll() {
+    if (task_)
+        ShowProgress(task_->Progress());
+}
+
+void ProgressDialog::RunModal(BackgroundTask& task) {
+    Watch(task);
+    if (task.Ended()) {
+        Finish();
+        return;
     }
-    return result_ != ModalResult::Cancel;
+    connect(&task, &BackgroundTask::Done, this, &QDialog::accept, Qt::UniqueConnection);
+    // Shown again, modal this time.
+    hide();
+    exec();
+    disconnect(&task, &BackgroundTask::Done, this, &QDialog::accept);
+    Finish();
 }
 
 void ProgressDialog::Finish() {
+    timer_.stop();
+    if (task_)
+        ShowProgress(task_->Progress());
+    task_ = nullptr;
     hide();
 }
 
 void ProgressDialog::BitBtn1Click() {
     result_ = ModalResult::Cancel;
+    if (task_)
+        task_->Cancel();
 }
 
 void ProgressDialog::reject() {
-    result_ = ModalResult::Cancel;
+    BitBtn1Click();
 }
 
 void ProgressDialog::closeEvent(QCloseEvent* event) {
     // The operation still runs: it stops at its next step and hides the dialog then.
     if (isVisible()) {
-        result_ = ModalResult::Cancel;
+        BitBtn1Click();
         event->ignore();
     }
 }

@@ -1,13 +1,15 @@
 #pragma once
 // What the two progress dialogs share: created once and reused, shown without
-// blocking while a long operation runs, on top and centred on the screen. Cancel
-// (the button, Escape or the frame's close box) only sets the cancel mark, which
-// the operation polls; the operation itself hides the dialog when it stops.
+// blocking while a long operation runs on its worker thread, on top and centred on
+// the screen. A timer shows the task's progress about 30 times a second; Cancel
+// (the button, Escape or the frame's close box) sets the task's cancel mark and
+// the dialog's; the operation itself hides the dialog when it has stopped.
 
-#include "log/progress_throttle.h"
+#include "base/background_task.h"
 
 #include <QDialog>
-#include <functional>
+#include <QPointer>
+#include <QTimer>
 
 class QPushButton;
 
@@ -15,8 +17,16 @@ class ProgressDialog : public QDialog {
     Q_OBJECT
 public:
     enum class ModalResult { None, Ok, Cancel };
+    static constexpr int IntervalMs = 33;
 
     ModalResult Result() const { return result_; }
+    // An operation shows its progress here now: another one must not start.
+    bool InUse() const { return isVisible(); }
+    // Follows the task's progress until Finish; Cancel cancels it.
+    void Watch(BackgroundTask& task);
+    // Holds the caller's window until the task has ended (the questions at start
+    // and exit, which wait for their file); the dialog shows its progress meanwhile.
+    void RunModal(BackgroundTask& task);
     // Hides the dialog at the end of the operation, also after a cancel.
     void Finish();
 
@@ -26,17 +36,17 @@ protected:
     explicit ProgressDialog(QWidget* parent);
     // Shows the dialog centred on the screen with the cancel mark cleared.
     void Begin();
-    // About 30 times a second: shows the progress set by the caller and lets the
-    // window system run, so the dialog repaints and Cancel can be pressed. True
-    // while the operation may go on.
-    bool Poll(const std::function<void()>& show);
+    // Shows the task's position.
+    virtual void ShowProgress(int position) = 0;
 
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void BitBtn1Click();
+    void Poll();
 
     ModalResult result_ = ModalResult::None;
-    ProgressThrottle throttle_;
+    QPointer<BackgroundTask> task_;
+    QTimer timer_;
 };

@@ -1,6 +1,7 @@
 // Log files on disk: what Save writes byte for byte, what Open reads back, and that
 // failures name the file and lose nothing: a failed save leaves the old file, a
-// cancelled one complete lines, a long line or a binary file ends the reading.
+// cancelled one complete lines, a long line ends the reading, a binary file is
+// refused, and a read error fails the reading.
 
 #include "base/day_count.h"
 #include "log/log_file_reader.h"
@@ -320,7 +321,7 @@ private slots:
         QCOMPARE(StoreRows(Parse(bytes, {39, 40, 41, 4096, 2})), whole);
     }
 
-    void longLineAndBinaryEndTheReading() {
+    void longLineEndsTheReading() {
         const QString path = dir_.filePath(QStringLiteral("long.txt"));
         // Three rows, then a 2 MB line, then a row that is not read.
         Write(path,
@@ -338,11 +339,11 @@ private slots:
         QCOMPARE(limit.RowCount(), 2);
         QCOMPARE(limit.LongLine(), 0);
 
-        // Random bytes with plenty of tabs and line ends: no crash, nothing huge.
+        // Random bytes with plenty of tabs and line ends but no NUL: no crash, nothing huge.
         QByteArray noise(3 << 20, Qt::Uninitialized);
         QRandomGenerator random(11);
         for (char& c : noise) {
-            const quint32 v = random.bounded(256);
+            const quint32 v = random.bounded(1, 256);
             c = v < 40 ? '\t' : v < 44 ? '\n' : char(v);
         }
         Write(path, noise);
@@ -350,13 +351,56 @@ private slots:
         QVERIFY(binary.Open(path) && binary.ReadAll());
         QVERIFY(binary.RowCount() > 0);
         QVERIFY(binary.RowCount() <= noise.count('\n') + 1);
+    }
 
-        // No line end at all: the reading ends after the limit, not at the end of memory.
-        Write(path, QByteArray(3 << 20, '\0'));
-        LogFileReader zeros(QLatin1Char('\t'));
-        QVERIFY(zeros.Open(path) && zeros.ReadAll());
-        QCOMPARE(zeros.RowCount(), 0);
-        QCOMPARE(zeros.LongLine(), 1);
+    // NUL bytes (a binary file, UTF-16 text) or a UTF-16 byte order mark: not a text
+    // log, wherever they stand, and the reading fails with the file's name.
+    void notATextLog_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("zeros") << QByteArray(3 << 20, '\0');
+        QTest::newRow("NUL after good rows")
+            << QByteArray("a\tb\t\r\n").repeated(300000) + QByteArray("c\0d\t\r\n", 6);
+        QTest::newRow("UTF-16 LE with BOM") << QByteArray("\xFF\xFE"
+                                                          "a\0\t\0b\0\t\0\r\0\n\0",
+                                                          14);
+        QTest::newRow("UTF-16 BE, no BOM") << QByteArray("\0a\0\t\0b\0\t\0\r\0\n", 12);
+        QTest::newRow("UTF-16 BOM, no NUL") << QByteArray("\xFE\xFF\x4E\x2D\t\t\r\n");
+    }
+    void notATextLog() {
+        QFETCH(QByteArray, bytes);
+        const QString path = dir_.filePath(QStringLiteral("binary.txt"));
+        Write(path, bytes);
+        LogFileReader reader(QLatin1Char('\t'));
+        QVERIFY(reader.Open(path));
+        QVERIFY(!reader.ReadAll());
+        QVERIFY(reader.NotText());
+        QVERIFY2(reader.ErrorText().contains(path) &&
+                     reader.ErrorText().contains(QStringLiteral("not a text log")),
+                 qPrintable(reader.ErrorText()));
+    }
+
+    // Reading that fails part-way (a failing disk) fails with the system's reason.
+    void readErrorPartWay() {
+        LogTable table;
+        Fill(table, 60000);
+        const QString path = dir_.filePath(QStringLiteral("failing.txt"));
+        QVERIFY(LogFileWriter::Save(path, table, {1, 60000}).Error.isEmpty());
+        FileFaults::Arm({.call = FileFaults::Call::Read, .nth = 2, .error = EIO});
+        LogFileReader reader(QLatin1Char('\t'));
+        const bool opened = reader.Open(path);
+        const bool read = reader.ReadAll();
+        FileFaults::Disarm();
+        QVERIFY(opened && !read);
+        QVERIFY(reader.RowCount() > 0); // some rows came before the failure
+        QVERIFY2(reader.ErrorText().contains(path) &&
+                     reader.ErrorText().contains(QStringLiteral("Input/output error")),
+                 qPrintable(reader.ErrorText()));
+
+        // A real one: the process's memory file fails at its first page.
+        LogFileReader memory(QLatin1Char('\t'));
+        QVERIFY(memory.Open(QStringLiteral("/proc/self/mem")));
+        QVERIFY(!memory.ReadAll());
+        QVERIFY(memory.ErrorText().contains(QStringLiteral("Input/output error")));
     }
 
     void cancelledOpenKeepsRowsRead() {

@@ -1,5 +1,6 @@
 // Log file lines: the worked example byte for byte, the two separator rules, quoting
 // of fields that would not read back as themselves, and splitting lines into fields.
+#include "log/log_file_reader.h"
 #include "log/log_line_format.h"
 
 #include <QTest>
@@ -77,6 +78,20 @@ private slots:
                                                    separator.toLatin1(), fields, scratch);
         QCOMPARE(count, LogLineFormat::FieldCount);
         QCOMPARE(fields[0].toByteArray(), field.toUtf8());
+    }
+
+    // A first field that starts with the bytes of a UTF-16 mark is quoted, so that
+    // the file it starts is not taken for UTF-16 text when read back.
+    void utf16MarkQuoted() {
+        const LogLineFormat::RawFields fields{"\xFF\xFExt", "", "", "", "", "", "", ""};
+        QByteArray line;
+        LogLineFormat::AppendRawLine(line, fields, ',');
+        QCOMPARE(line, QByteArray("\"\xFF\xFExt\",,,,,,,,\r\n"));
+        LogFileReader reader(QLatin1Char(','));
+        reader.Feed(line);
+        reader.Finish();
+        QVERIFY(!reader.NotText());
+        QCOMPARE(reader.TakeRows().RawRow(0)[0], QByteArrayView("\xFF\xFExt"));
     }
 
     void splitLine_data() {

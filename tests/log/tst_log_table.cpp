@@ -244,6 +244,34 @@ private slots:
         QCOMPARE(table.Rows().RawRow(2)[2], QByteArrayView("23.5"));
         QVERIFY(table.Rows().RawRow(3)[0].isEmpty());
     }
+
+    // A snapshot keeps the rows, header and locale of its moment while the table
+    // grows across chunk boundaries, is cleared and refilled; it shares the full
+    // chunks, so taking one does not copy the table.
+    void snapshotStaysAsTaken() {
+        LogTable table;
+        table.SetLocale(QLocale(QStringLiteral("de_DE")));
+        table.WriteHeader();
+        for (int i = 0; i < 5000; ++i)
+            table.AppendLogRow({SampleTime + i / 86400.0, Reading(301)}, {});
+        const int resets = table.Resets();
+        const std::unique_ptr<LogTable> snapshot = table.Snapshot();
+        QCOMPARE(table.Resets(), resets);
+        for (int i = 0; i < 5000; ++i)
+            table.AppendLogRow({SampleTime, Reading(300)}, {});
+        QCOMPARE(snapshot->RowCount(), 5001);
+        QCOMPARE(RowTexts(*snapshot, 4097), RowTexts(table, 4097));
+        QCOMPARE(RowTexts(*snapshot, 5000), RowTexts(table, 5000));
+        QCOMPARE(snapshot->Cell(0, 7), QStringLiteral("UNIT"));
+        QCOMPARE(snapshot->Cell(5000, 3), QStringLiteral("23,5"));
+        QVERIFY(snapshot->Cell(5001, 1).isEmpty());
+        const QStringList last = RowTexts(*snapshot, 5000);
+        table.Clear();
+        QCOMPARE(table.Resets(), resets + 1);
+        table.AppendLogRow({SampleTime, Reading(300)}, {});
+        QCOMPARE(RowTexts(*snapshot, 5000), last);
+        QCOMPARE(RowTexts(*snapshot, 1)[4], QStringLiteral("C"));
+    }
 };
 
 QTEST_GUILESS_MAIN(LogTableTest)

@@ -4,7 +4,7 @@
 // their count and times, restored into the table with recording paused, written
 // to a file, or discarded, and a torn last line left out.
 #include "base/day_count.h"
-#include "log/log_file_writer.h"
+#include "log/log_line_format.h"
 #include "recording/journal_recovery.h"
 #include "recording/recording_session.h"
 #include "support/scratch_settings.h"
@@ -31,6 +31,8 @@ struct Core {
         }
     }
     LogLineFormat::Fields Row(int row) const { return session->Log().LineFields(row); }
+    // Runs a file operation of the core to its end.
+    LogFiles::Result Run(BackgroundTask* task) { return session->Files().RunToEnd(task, {}); }
     int TableRows() const {
         return session->Log().Cell(1, 0).isEmpty() ? 0 : session->Log().RowCount() - 1;
     }
@@ -66,7 +68,7 @@ private slots:
         QTest::newRow("whole table") << 0 << 5 << 1 << 5 << 0;
         QTest::newRow("first three") << 0 << 5 << 1 << 3 << 2;
         QTest::newRow("last three") << 0 << 5 << 3 << 5 << 5;
-        QTest::newRow("range past the end") << 0 << 5 << 1 << 50 << 0;
+        QTest::newRow("range cut at the end") << 0 << 5 << 1 << 50 << 0;
         QTest::newRow("after an open, whole table") << 4 << 3 << 1 << 7 << 0;
         QTest::newRow("after an open, the recorded rows") << 4 << 3 << 5 << 7 << 0;
         QTest::newRow("after an open, the file's rows") << 4 << 3 << 1 << 4 << 3;
@@ -81,36 +83,87 @@ private slots:
         Core run(settings_, dir.path());
         run.Record(1); // the journal has begun
         if (opened > 0) {
-            LogRowStore rows; // a file's rows, as Open loads them
+            QByteArray lines; // a file's rows, opened into the table
             for (int i = 0; i < opened; ++i)
-                rows.Append(
-                    {"1/1/2026", "00:00:0" + QString::number(i), "1.0", "C", "2.0", "C", "K", ""});
-            run.session->BitBtn4Click();
-            run.session->Log().LoadRows(std::move(rows));
-            run.session->LogReplaced();
+                lines +=
+                    "1/1/2026\t00:00:0" + QByteArray::number(i) + "\t1.0\tC\t2.0\tC\tK\t\t\r\n";
+            const QString file = dir.filePath(QStringLiteral("opened.txt"));
+            QFile out(file);
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(lines) == lines.size());
+            out.close();
+            QCOMPARE(run.Run(run.session->Files().Open(file)).Error, QString());
+            QCOMPARE(run.TableRows(), opened);
         } else {
             run.session->BitBtn4Click();
         }
         run.Record(recorded);
         QCOMPARE(run.session->UnsavedRows(), recorded);
-        run.session->LogSaved(first, last);
+        const LogFiles::Result saved = run.Run(run.session->Files().Save(
+            dir.filePath(QStringLiteral("saved.txt")), {first, std::min(last, run.TableRows())}));
+        QCOMPARE(saved.Error, QString());
         QTEST(run.session->UnsavedRows(), "unsaved");
         QFETCH(int, unsaved);
         QCOMPARE(JournalContents::Read(run.session->Journal()->CurrentPath()).SavedRows(),
                  recorded - unsaved);
     }
 
-    void saveLogWritesTheTableAndNotesIt() {
+    void saveAllWritesTheTableAndNotesIt() {
         QTemporaryDir dir;
         Core run(settings_, dir.path());
         run.Record(2);
         const QString path = dir.filePath(QStringLiteral("saved.csv"));
-        QCOMPARE(run.session->SaveLog(path), QString());
+        QCOMPARE(run.Run(run.session->Files().SaveAll(path)).Error, QString());
         QByteArray expected;
         LogLineFormat::AppendLine(expected, run.Row(1), QLatin1Char(','));
         LogLineFormat::AppendLine(expected, run.Row(2), QLatin1Char(','));
         QCOMPARE(FileBytes(path), expected);
         QCOMPARE(run.session->UnsavedRows(), 0);
+    }
+
+    // A save whose rows were cleared from the table before it ended notes nothing:
+    // its row numbers no longer name the journal's rows.
+    void clearDuringASaveNotesNothing() {
+        QTemporaryDir dir;
+        Core run(settings_, dir.path());
+        run.Record(3);
+        BackgroundTask* task =
+            run.session->Files().Save(dir.filePath(QStringLiteral("s.txt")), {1, 3});
+        run.session->BitBtn4Click();
+        run.Record(2);
+        QCOMPARE(run.Run(task).Error, QString());
+        QCOMPARE(run.session->UnsavedRows(), 2);
+    }
+
+    // Rows recorded while a file is read (Run pressed meanwhile) follow the file's
+    // rows, numbered after them, and make up the new journal generation; the rows
+    // recorded before stay as the backup.
+    void rowsRecordedDuringAnOpenFollowTheFile() {
+        QTemporaryDir dir;
+        Core run(settings_, dir.path());
+        run.Record(3);
+        const QString before = run.session->Journal()->CurrentPath();
+        const QString file = dir.filePath(QStringLiteral("four.txt"));
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(QByteArray("1/1/2026\t00:00:00\t1.0\tC\t2.0\tC\tK\t\t\r\n").repeated(4));
+        out.close();
+        run.session->SetListRunning(true);
+        BackgroundTask* task = run.session->Files().Open(file);
+        QVERIFY(!run.session->State().Recording.ListRunning); // paused while reading
+        run.session->SetListRunning(true);
+        run.Record(2);
+        const LogLineFormat::Fields recorded = run.Row(5);
+        QCOMPARE(run.Run(task).Error, QString());
+        QCOMPARE(run.TableRows(), 6);
+        QCOMPARE(run.session->Log().Cell(4, 2), QStringLiteral("00:00:00"));
+        QCOMPARE(run.Row(6), recorded);
+        QCOMPARE(run.session->Log().Cell(6, 0), QStringLiteral("6"));
+        const RowJournal& journal = *run.session->Journal();
+        QCOMPARE(journal.BackupPath(), before);
+        const JournalContents now = JournalContents::Read(journal.CurrentPath());
+        QCOMPARE(now.RowCount(), 2);
+        QCOMPARE(now.Row(1), recorded);
+        QCOMPARE(run.session->UnsavedRows(), 2);
     }
 
     // An earlier run recorded, cleared, recorded again and was killed: the next
@@ -245,7 +298,8 @@ private slots:
         {
             Core earlier(settings_, dir.path());
             earlier.Record(2);
-            earlier.session->LogSaved(1, 2);
+            QCOMPARE(earlier.Run(earlier.session->Files().SaveAll(dir.filePath("all.txt"))).Error,
+                     QString());
             saved = earlier.session->Journal()->CurrentPath();
         }
         QFile torn(dir.filePath(QStringLiteral("journal-7.tsv")));

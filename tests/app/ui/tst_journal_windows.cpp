@@ -227,7 +227,10 @@ private slots:
         QTemporaryDir dir;
         Program p(settings_.Store(), {}, dir.path());
         p.Record(2);
-        p.session.LogSaved(1, 2);
+        QCOMPARE(p.session.Files()
+                     .RunToEnd(p.session.Files().SaveAll(dir.filePath("all.txt")), {})
+                     .Error,
+                 QString());
         QVERIFY(p.w.frmMain->ShutDown());
         QVERIFY(p.exitQuestions.isEmpty());
     }

@@ -183,7 +183,9 @@ private slots:
         p.w.Timer1Timer();
         QVERIFY(QTest::qWaitFor([&] { return !p.w.frmList->Row1Empty(); }, 4000));
 
+        QSignalSpy built(p.w.frmGraphList.get(), &TfrmGraphList::GraphBuilt);
         p.w.frmList->mnuToGraph->trigger();
+        QVERIFY(built.wait(10000));
         QVERIFY(p.w.frmGraphList->isVisible());
         QVERIFY(!p.w.frmPrintProgress->isVisible());
         const PlotChart& logChart = *p.w.frmGraphList->PlotChart1;

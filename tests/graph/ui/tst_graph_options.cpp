@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -27,7 +28,6 @@ struct Windows {
     TfrmEditTitle title;
     std::unique_ptr<TfrmGraph> live;
     std::unique_ptr<TfrmGraphList> log;
-    LogTable table;
     QStringList errors;
     ExceptionDisplay previous;
 
@@ -38,11 +38,17 @@ struct Windows {
         live->SetDialogs(&title, &scale);
         log->SetDialogs(&title, &scale);
         live->InitLiveGraph();
-        table.AppendLogRow({46362.5, state.Reading}, state.Settings.LogDateFormat);
-        log->BuildLogGraph(table);
+        session->Log().AppendLogRow({46362.5, state.Reading}, state.Settings.LogDateFormat);
+        BuildLog();
         previous = SetExceptionDisplay([this](const QString& m) { errors << m; });
     }
     ~Windows() { SetExceptionDisplay(previous); }
+
+    void BuildLog() {
+        QSignalSpy built(log.get(), &TfrmGraphList::GraphBuilt);
+        log->BuildLogGraph();
+        QVERIFY(built.wait(10000));
+    }
 
     void SetRange(QAction* action, const QString& max, const QString& min, bool ok = true) {
         AnswerDialog<TfrmSetupScale>(
@@ -153,7 +159,7 @@ private slots:
             QCOMPARE(chart->SubTitle(), QString());
         }
         // Each build sets its titles anew.
-        w.log->BuildLogGraph(w.table);
+        w.BuildLog();
         QCOMPARE(w.log->PlotChart1->MainTitle(), QStringLiteral("Data Graph"));
     }
 };

@@ -1,18 +1,22 @@
-// The log graph window: a build from the log table with its progress, titles,
-// series and start-up range; the empty table's message; zoom with Undo Zoom;
+// The log graph window: a build from the core's log table on a worker thread,
+// with its progress, titles, series and start-up range; the empty table's
+// message; rows recorded during the build left out; Cancel; zoom with Undo Zoom;
 // lines and marks; the two-point read-out in the status line; and a second build
 // asked for while one runs.
 
 #include "base/day_count.h"
 #include "base/handler_guard.h"
-#include "graph/graph_progress.h"
 #include "graph/ui/live_graph_window.h"
 #include "graph/ui/log_graph_window.h"
 #include "graph/ui/plot_chart.h"
 #include "log/log_table.h"
+#include "log/ui/print_progress_dialog.h"
 #include "support/scratch_settings.h"
 
 #include <QAction>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 #include <qcustomplot.h>
@@ -20,23 +24,6 @@
 namespace {
 constexpr double Second = 1.0 / 86400.0;
 const double T0 = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
-
-class Recorder : public GraphProgress {
-public:
-    void Start(const QString& caption, const QString& text, int steps) override {
-        log << QStringLiteral("start %1 / %2 / %3").arg(caption, text).arg(steps);
-    }
-    bool Step(int position) override {
-        last = position;
-        if (onStep)
-            onStep(position);
-        return false;
-    }
-    void Finish() override { log << QStringLiteral("finish at %1").arg(last); }
-    QStringList log;
-    int last = 0;
-    std::function<void(int)> onStep;
-};
 
 void Record(LogTable& table, const RecordingSession& session, int model, int seconds) {
     CurrentReading reading = session.Reading();
@@ -50,6 +37,13 @@ void Record(LogTable& table, const RecordingSession& session, int model, int sec
         table.AppendLogRow({T0 + i * Second, reading}, session.Settings().LogDateFormat);
     }
 }
+
+// Builds from the core's table and waits until the graph is shown.
+bool Build(TfrmGraphList& graph) {
+    QSignalSpy built(&graph, &TfrmGraphList::GraphBuilt);
+    graph.BuildLogGraph();
+    return built.wait(20000);
+}
 } // namespace
 
 class LogGraphWindowTest : public QObject {
@@ -59,19 +53,24 @@ private slots:
     void buildsTheTable() {
         auto session = settings_.Session(0, RangeSettings(0, 150));
         session->SetLogDateFormat(QStringLiteral("d/M/yyyy"));
-        LogTable table;
-        Record(table, *session, 303, 600);
+        Record(session->Log(), *session, 303, 600);
         // The live graph's current range is not the log graph's.
         TfrmGraph live(*session);
         live.InitLiveGraph();
         live.PlotChart1->SetManualMaxY(999);
 
         TfrmGraphList graph(*session);
-        Recorder progress;
-        graph.SetProgress(&progress);
-        graph.BuildLogGraph(table);
-        QCOMPARE(progress.log,
-                 (QStringList{"start Graphing Progress / graphing..... / 600", "finish at 600"}));
+        TfrmPrintProgress progress;
+        graph.SetProgressDialog(&progress);
+        QSignalSpy built(&graph, &TfrmGraphList::GraphBuilt);
+        graph.BuildLogGraph();
+        QVERIFY(progress.isVisible());
+        QCOMPARE(progress.windowTitle(), QStringLiteral("Graphing Progress"));
+        QCOMPARE(progress.Label1->text(), QStringLiteral("graphing....."));
+        QCOMPARE(progress.ProgressBar1->maximum(), 600);
+        QVERIFY(built.wait(20000));
+        QVERIFY(!progress.isVisible());
+        QCOMPARE(progress.ProgressBar1->value(), 600);
         QVERIFY(graph.isVisible());
         QCOMPARE(graph.windowTitle(), QStringLiteral("Graphing from  Tabular"));
         const PlotChart& chart = *graph.PlotChart1;
@@ -91,9 +90,9 @@ private slots:
         QVERIFY(!graph.btnClear->isEnabled());
 
         // A one-channel timer log: one series, no legend; the old second series is gone.
-        LogTable timer;
-        Record(timer, *session, 300, 30);
-        graph.BuildLogGraph(timer);
+        session->Log().Clear();
+        Record(session->Log(), *session, 300, 30);
+        QVERIFY(Build(graph));
         QCOMPARE(graph.SeriesCount, 1);
         QCOMPARE(chart.Subsets(), 1);
         QCOMPARE(chart.Points(), 30);
@@ -106,8 +105,7 @@ private slots:
         const ExceptionDisplay previous =
             SetExceptionDisplay([&](const QString& m) { errors << m; });
         TfrmGraphList graph(*session);
-        LogTable empty;
-        graph.BuildLogGraph(empty);
+        QVERIFY(Build(graph));
         SetExceptionDisplay(previous);
         QCOMPARE(errors.size(), 1);
         QVERIFY(errors.front().contains(QStringLiteral("Row 1")));
@@ -119,10 +117,9 @@ private slots:
     void zoomUndoLinesAndMeasure() {
         auto session = settings_.Session(0, RangeSettings(0, 100));
         session->SetLogDateFormat(QStringLiteral("d/M/yyyy"));
-        LogTable table;
-        Record(table, *session, 301, 600);
+        Record(session->Log(), *session, 301, 600);
         TfrmGraphList graph(*session);
-        graph.BuildLogGraph(table);
+        QVERIFY(Build(graph));
         QVERIFY(QTest::qWaitForWindowExposed(&graph));
         PlotChart& chart = *graph.PlotChart1;
         auto* plot = chart.findChild<QCustomPlot*>();
@@ -159,24 +156,36 @@ private slots:
         QVERIFY(!graph.statusBar()->currentMessage().contains(QStringLiteral("\u0394T")));
     }
 
-    // A build asked for while one runs (its pass lets events run) is ignored.
-    void secondBuildDuringABuild() {
+    // Rows recorded while the build runs lie beyond the rows it took and are not
+    // graphed; a second build asked for meanwhile is ignored; Cancel shows the rows
+    // read so far and leaves the rest blank.
+    void recordingDuringTheBuild() {
         auto session = settings_.Session();
         session->SetLogDateFormat(QStringLiteral("d/M/yyyy"));
-        LogTable table, other;
-        Record(table, *session, 303, 200);
-        Record(other, *session, 300, 5);
+        Record(session->Log(), *session, 303, 200000);
         TfrmGraphList graph(*session);
-        Recorder progress;
-        progress.onStep = [&](int position) {
-            if (position == 50)
-                graph.BuildLogGraph(other);
-        };
-        graph.SetProgress(&progress);
-        graph.BuildLogGraph(table);
-        QCOMPARE(progress.log.size(), 2);
-        QCOMPARE(graph.PlotChart1->Points(), 200);
-        QVERIFY(graph.PlotChart1->XDataD(1, 199) != 0.0);
+        TfrmPrintProgress progress;
+        graph.SetProgressDialog(&progress);
+        QSignalSpy built(&graph, &TfrmGraphList::GraphBuilt);
+        graph.BuildLogGraph();
+        QVERIFY(graph.Building());
+        Record(session->Log(), *session, 300, 5);
+        graph.BuildLogGraph();
+        QVERIFY(built.wait(30000));
+        QCOMPARE(built.size(), 1);
+        QCOMPARE(graph.PlotChart1->Points(), 200000);
+        QCOMPARE(graph.SeriesCount, 2);
+        QVERIFY(graph.PlotChart1->XDataD(1, 199999) != 0.0);
+
+        // Cancel at once: what was read is shown, the rest stays blank.
+        graph.BuildLogGraph();
+        progress.BitBtn1->click();
+        QVERIFY(built.wait(30000));
+        const PlotChart& chart = *graph.PlotChart1;
+        QCOMPARE(chart.Points(), 200005);
+        QVERIFY(progress.Result() == ProgressDialog::ModalResult::Cancel);
+        QCOMPARE(chart.XDataD(0, 200004), 0.0);
+        QVERIFY(!progress.isVisible());
     }
 };
 

@@ -4,7 +4,10 @@
 
 #include "base/day_count.h"
 #include "graph/ui/plot_chart.h"
+#include "support/pdf_streams.h"
+#include "support/scratch_settings.h"
 
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -359,6 +362,38 @@ private slots:
         QVERIFY(!chart.ExportImage(dir.filePath(QStringLiteral("missing/") + name),
                                    PlotChart::ImageFormat(format), &error));
         QVERIFY(error.contains(QStringLiteral("missing")));
+    }
+
+    // Printing without a printer: the page a PDF printer makes of the chart, written
+    // through the checked path; a folder that does not exist is named in the failure.
+    void printToPdf() {
+        PlotChart chart;
+        chart.resize(640, 420);
+        chart.SetSubsets(1);
+        chart.SetPoints(50);
+        for (int i = 0; i < 50; ++i) {
+            chart.SetXDataD(0, i, 46362.5 + i * Second);
+            chart.SetYData(0, i, float(i % 7));
+        }
+        chart.SetMainTitle(QStringLiteral("Printed"));
+        chart.ChartAction(PlotChart::chReinitAndReset);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("graph.pdf"));
+        QString error;
+        QVERIFY2(chart.PrintToPdf(path, &error), qPrintable(error));
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("reference.pdf")));
+        printer.setPageOrientation(QPageLayout::Landscape);
+        chart.PrintTo(printer);
+        const QList<QByteArray> streams = PdfStreams(FileBytes(path));
+        QVERIFY(!streams.isEmpty());
+        QCOMPARE(streams, PdfStreams(FileBytes(dir.filePath(QStringLiteral("reference.pdf")))));
+
+        const QString missing = dir.filePath(QStringLiteral("missing/graph.pdf"));
+        QVERIFY(!chart.PrintToPdf(missing, &error));
+        QVERIFY(error.contains(missing) && error.contains(QStringLiteral("No such file")));
     }
 };
 

@@ -1,8 +1,10 @@
 // The log window's Save, Open and Export as a user meets them: the file dialog's
-// types, the range dialog, the progress dialog with Cancel, the messages, and a
-// failed open that leaves the table and the recording as they were. The dialogs
-// themselves: the range choice kept between uses, Cancel only setting the mark.
+// types, the range dialog, the progress dialog with Cancel, the messages, and an
+// open that fails (a missing file, a FIFO, a binary or UTF-16 file, a read error)
+// leaving the table, the journal and the recording as they were. The dialogs
+// themselves: the range choice kept between uses, Cancel only setting the marks.
 
+#include "base/background_task.h"
 #include "base/day_count.h"
 #include "log/log_csv_export.h"
 #include "log/log_file_filters.h"
@@ -12,19 +14,23 @@
 #include "log/ui/open_progress_dialog.h"
 #include "log/ui/print_progress_dialog.h"
 #include "log/ui/scope_dialog.h"
+#include "platform/checked_file.h"
 #include "recording/ui/recording_controls.h"
 #include "support/scratch_settings.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
 #include <functional>
+#include <sys/stat.h>
 #include <utility>
 
 namespace {
@@ -65,6 +71,12 @@ struct Fixture {
             return fileName;
         });
         list.SetMessageFunction([this](const QString& text) { messages << text; });
+    }
+    // Runs one of the window's file actions to its end.
+    bool Run(QAction* action) {
+        QSignalSpy ended(&list, &TfrmList::FileWorkEnded);
+        action->trigger();
+        return ended.wait(20000);
     }
     // Answers the range dialog once it shows.
     void AnswerRange(bool all, const QString& from, const QString& to, bool ok = true) {
@@ -147,7 +159,7 @@ private slots:
         Fill(*f.list.Table, 10);
         f.fileName = dir_.filePath(QStringLiteral("range.txt"));
         f.AnswerRange(false, QStringLiteral("5"), QStringLiteral("2"));
-        f.list.SaveAs1->trigger();
+        QVERIFY(f.Run(f.list.SaveAs1));
         QCOMPARE(f.scope.windowTitle(), QStringLiteral("Save File"));
         QCOMPARE(Contents(f.fileName).count('\n'), 4);
         QVERIFY(Contents(f.fileName).startsWith(f.list.Table->Cell(2, 1).toUtf8()));
@@ -183,13 +195,13 @@ private slots:
 
         f.fileName = dir_.filePath(QStringLiteral("part.txt"));
         f.AnswerRange(false, QStringLiteral("1"), QStringLiteral("4"));
-        f.list.btnSave->trigger();
+        QVERIFY(f.Run(f.list.btnSave));
         QCOMPARE(f.session->UnsavedRows(), 2);
         f.AnswerRange(true, {}, {});
-        f.list.btnSave->trigger();
+        QVERIFY(f.Run(f.list.btnSave));
         QCOMPARE(f.session->UnsavedRows(), 0);
 
-        f.list.btnOpen->trigger(); // the file just saved, all six rows
+        QVERIFY(f.Run(f.list.btnOpen)); // the file just saved, all six rows
         QCOMPARE(f.list.Table->RowCount(), 7);
         QCOMPARE(f.session->UnsavedRows(), 0);
         f.session->AppendLogRow(46362.6);
@@ -205,12 +217,13 @@ private slots:
         bool duringSave = false;
         OnShow cancel(&f.progress, [&] {
             duringSave = !f.list.btnSave->isEnabled() && !f.list.btnClear->isEnabled() &&
+                         !f.list.btnToGraph->isEnabled() &&
                          f.progress.windowTitle() == "Saving Progress" &&
                          f.progress.Label1->text() == "savint....." &&
                          f.progress.ProgressBar1->maximum() == 20000;
             f.progress.BitBtn1->click();
         });
-        f.list.btnSave->trigger();
+        QVERIFY(f.Run(f.list.btnSave));
         QVERIFY(duringSave);
         QVERIFY(!f.progress.isVisible());
         QVERIFY(f.list.btnSave->isEnabled() && f.list.btnClear->isEnabled());
@@ -226,9 +239,10 @@ private slots:
         Fill(*f.list.Table, 3);
         f.fileName = dir_.filePath(QStringLiteral("no/such/folder/log.txt"));
         f.AnswerRange(true, {}, {});
-        f.list.btnSave->trigger();
+        QVERIFY(f.Run(f.list.btnSave));
         QCOMPARE(f.messages.size(), 1);
         QVERIFY(f.messages[0].contains(f.fileName));
+        QVERIFY(f.messages[0].contains(QStringLiteral("No such file or directory")));
         QVERIFY(!f.progress.isVisible());
     }
 
@@ -241,6 +255,10 @@ private slots:
         f.list.Controls->btnRunClick();
         f.fileName = path;
         f.list.mnuOpen->trigger();
+        // Paused while the file is read.
+        QVERIFY(!f.state.Recording.ListRunning);
+        QSignalSpy ended(&f.list, &TfrmList::FileWorkEnded);
+        QVERIFY(ended.wait(20000));
         QVERIFY(f.messages.isEmpty());
         QVERIFY(!f.state.Recording.ListRunning);
         QVERIFY(f.list.btnRun->isEnabled() && !f.list.btnPause->isEnabled());
@@ -251,41 +269,114 @@ private slots:
         QVERIFY(!f.openProgress.isVisible());
     }
 
-    void unreadableFileLeavesEverything() {
+    // An open that fails changes nothing: not the table, not the journal, not the
+    // recording; the message names the file and the reason. A FIFO is answered at
+    // once instead of blocking the program.
+    void failedOpenLeavesEverything_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "missing"
+                                 << "No such file or directory";
+        QTest::newRow("FIFO") << "fifo"
+                              << "not a regular file";
+        QTest::newRow("folder") << "folder"
+                                << "folder";
+        QTest::newRow("UTF-16") << "utf16"
+                                << "not a text log";
+        QTest::newRow("binary") << "binary"
+                                << "not a text log";
+        QTest::newRow("read error part-way") << "failing"
+                                             << "Input/output error";
+    }
+    void failedOpenLeavesEverything() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
         Fixture f;
-        Fill(*f.list.Table, 7);
+        QTemporaryDir journal;
+        f.session->EnableJournal(journal.path());
+        IdentifyModel(*f.session, 301);
+        for (int i = 0; i < 7; ++i)
+            f.session->AppendLogRow(46362.5 + i / 86400.0);
         f.list.Controls->btnRunClick();
-        f.fileName = dir_.filePath(QStringLiteral("missing.txt"));
-        f.list.btnOpen->trigger();
+        const QString journalPath = f.session->Journal()->CurrentPath();
+        f.session->Journal()->SyncNow();
+        const QByteArray journalBytes = FileBytes(journalPath);
+
+        QTemporaryDir files;
+        QString path = files.filePath(kind + QStringLiteral(".txt"));
+        if (kind == "fifo") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == "folder") {
+            path = files.path();
+        } else if (kind == "utf16") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray("\xFF\xFE") +
+                       QByteArray(reinterpret_cast<const char*>(u"6/12/2026\t10:49:11\t\r\n"), 42));
+        } else if (kind == "binary") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray("a\tb\t\r\n").repeated(5) + QByteArray(5000, '\0'));
+        } else if (kind == "failing") {
+            LogTable rows;
+            Fill(rows, 60000);
+            QVERIFY(LogFileWriter::Save(path, rows, {1, 60000}).Error.isEmpty());
+            FileFaults::Arm({.call = FileFaults::Call::Read, .nth = 2, .error = EIO});
+        }
+        f.fileName = path;
+        QElapsedTimer clock;
+        clock.start();
+        const bool ended = f.Run(f.list.btnOpen);
+        FileFaults::Disarm();
+        QVERIFY(ended);
+        QVERIFY(clock.elapsed() < 10000);
         QCOMPARE(f.messages.size(), 1);
-        QVERIFY(f.messages[0].contains(f.fileName));
+        QVERIFY2(f.messages[0].contains(path) && f.messages[0].contains(reason),
+                 qPrintable(f.messages[0]));
         QCOMPARE(f.list.Table->RowCount(), 8);
-        QCOMPARE(f.list.Table->Cell(7, 3), QStringLiteral("0.6"));
+        QCOMPARE(f.list.Table->Cell(7, 0), QStringLiteral("7"));
         QVERIFY(f.state.Recording.ListRunning);
-        QVERIFY(f.list.btnPause->isEnabled());
+        QVERIFY(f.list.btnPause->isEnabled() && !f.list.btnRun->isEnabled());
+        QCOMPARE(f.session->Journal()->CurrentPath(), journalPath);
+        QCOMPARE(f.session->UnsavedRows(), 7);
+        f.session->Journal()->SyncNow();
+        QCOMPARE(FileBytes(journalPath), journalBytes);
         QVERIFY(!f.openProgress.isVisible());
+        QVERIFY(f.list.btnOpen->isEnabled());
     }
 
+    // A line too long ends the reading; the message counts the rows loaded before it.
+    void longLineIsReported_data() {
+        QTest::addColumn<int>("rowsBefore");
+        QTest::addColumn<QString>("counted");
+        QTest::newRow("none") << 0 << "No row before it was loaded.";
+        QTest::newRow("one") << 1 << "The row before it was loaded.";
+        QTest::newRow("two") << 2 << "The 2 rows before it were loaded.";
+    }
     void longLineIsReported() {
+        QFETCH(int, rowsBefore);
+        QFETCH(QString, counted);
         Fixture f;
         const QString path = dir_.filePath(QStringLiteral("long.txt"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("a\tb\t\r\nc\td\t\r\n" + QByteArray(2 << 20, 'x') + "\t\r\n");
+        file.write(QByteArray("a\tb\t\r\n").repeated(rowsBefore) + QByteArray(2 << 20, 'x') +
+                   "\t\r\n");
         file.close();
         f.fileName = path;
-        f.list.btnOpen->trigger();
-        QCOMPARE(f.list.Table->RowCount(), 3);
+        QVERIFY(f.Run(f.list.btnOpen));
+        QCOMPARE(f.list.Table->RowCount(), rowsBefore + 1 + (rowsBefore == 0));
         QCOMPARE(f.messages.size(), 1);
-        QVERIFY(f.messages[0].contains(QStringLiteral("line 3")));
+        QVERIFY(f.messages[0].contains(QStringLiteral("line %1,").arg(rowsBefore + 1)));
         QVERIFY(f.messages[0].contains(path));
+        QVERIFY2(f.messages[0].endsWith(counted), qPrintable(f.messages[0]));
     }
 
     void exportCsv() {
         Fixture f;
         Fill(*f.list.Table, 4);
         f.fileName = dir_.filePath(QStringLiteral("export.csv"));
-        f.list.mnuExportCsv->trigger();
+        QVERIFY(f.Run(f.list.mnuExportCsv));
         QCOMPARE(f.requests.back().DefaultSuffix, QStringLiteral("csv"));
         QCOMPARE(Contents(f.fileName),
                  LogCsvExport::HeaderLine +
@@ -293,38 +384,45 @@ private slots:
         QVERIFY(f.messages.isEmpty());
     }
 
+    // The dialogs follow a task's counter from a timer, and Cancel (the button,
+    // Escape, the frame's close box) sets the task's mark without closing them.
     void progressDialogs() {
+        BackgroundTask task([](BackgroundTask& t) {
+            for (int i = 1; t.Step(i); ++i)
+                QThread::msleep(1);
+        });
         TfrmPrintProgress progress;
-        progress.Start(QStringLiteral("Graphing Progress"), QStringLiteral("graphing....."), 10);
-        QVERIFY(progress.isVisible());
-        QVERIFY(progress.Step(1));
+        progress.Start(QStringLiteral("Graphing Progress"), QStringLiteral("graphing....."),
+                       1000000);
+        QVERIFY(progress.isVisible() && progress.InUse());
+        progress.Watch(task);
+        task.Start();
+        QTRY_VERIFY(progress.ProgressBar1->value() > 0);
         QTest::keyClick(&progress, Qt::Key_Escape);
-        QVERIFY(progress.isVisible()); // only the mark is set
-        QVERIFY(!progress.Step(2));
+        QVERIFY(progress.isVisible()); // only the marks are set
+        QCOMPARE(progress.Result(), ProgressDialog::ModalResult::Cancel);
+        QSignalSpy done(&task, &BackgroundTask::Done);
+        QVERIFY(done.wait(5000));
         progress.Finish();
         QVERIFY(!progress.isVisible());
-        progress.Start(QStringLiteral("Print Progress"), QStringLiteral("printing....."), 10);
-        QCOMPARE(progress.Result(), ProgressDialog::ModalResult::None);
-        QVERIFY(progress.Step(1));
-        progress.BitBtn1->click();
-        QVERIFY(progress.isVisible());
-        QVERIFY(!progress.Step(2));
-        progress.Finish();
+        QCOMPARE(progress.ProgressBar1->value(), task.Progress());
 
+        BackgroundTask counting([](BackgroundTask& t) {
+            t.Step(1234);
+            while (!t.CancelRequested())
+                QThread::msleep(1);
+        });
         TfrmOpenProgress open;
         open.Start();
         QCOMPARE(open.lblCount->text(), QStringLiteral("0"));
-        QVERIFY(open.Step(1234));
-        QCOMPARE(open.lblCount->text(), QStringLiteral("1234"));
-        // The count is shown about 30 times a second, not at every step.
-        QVERIFY(open.Step(1235));
-        QCOMPARE(open.lblCount->text(), QStringLiteral("1234"));
-        QThread::msleep(ProgressThrottle::IntervalMs + 10);
-        QVERIFY(open.Step(1236));
-        QCOMPARE(open.lblCount->text(), QStringLiteral("1236"));
+        QCOMPARE(open.Result(), ProgressDialog::ModalResult::None);
+        open.Watch(counting);
+        counting.Start();
+        QTRY_COMPARE(open.lblCount->text(), QStringLiteral("1234"));
         open.close(); // the frame's close box while the operation runs
         QVERIFY(open.isVisible());
-        QVERIFY(!open.Step(1237));
+        QVERIFY(counting.CancelRequested());
+        counting.Wait();
         open.Finish();
         QVERIFY(!open.isVisible());
     }

@@ -11,15 +11,18 @@
 #include "log/ui/open_progress_dialog.h"
 #include "log/ui/print_progress_dialog.h"
 #include "log/ui/scope_dialog.h"
+#include "support/pdf_streams.h"
 #include "support/scratch_settings.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -113,6 +116,20 @@ void Fill(LogTable& table, int rows) {
         r.MainValue = 20 + i / 10.0;
         table.AppendLogRow({start + i / 86400.0, r}, QStringLiteral("d/M/yyyy"));
     }
+}
+
+// The log's pages as Qt's PDF printer makes them at 600 dpi.
+QByteArray PrinterPdf(const LogTable& table, RowRange range, const QString& path) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setResolution(600);
+    printer.setPageOrientation(QPageLayout::Portrait);
+    QPainter painter(&printer);
+    LogPagePrinter::Print(
+        painter, table, range, [&] { return printer.newPage(); }, [](int) { return true; });
+    painter.end();
+    return FileBytes(path);
 }
 
 QString TextAt(const Page& page, int x, int y) {
@@ -223,7 +240,9 @@ private slots:
         Fill(*list.Table, 51);
 
         QTimer::singleShot(0, &scope, [&] { scope.BitBtn1->click(); });
+        QSignalSpy ended(&list, &TfrmList::FileWorkEnded);
         list.btnPrint->trigger();
+        QVERIFY(ended.wait(20000));
         QCOMPARE(scope.windowTitle(), QStringLiteral("Print Range"));
         QCOMPARE(scope.edtSelTo->text(), QStringLiteral("51"));
         QCOMPARE(captions.size(), 1);
@@ -236,6 +255,10 @@ private slots:
                      QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))),
                  2);
         QVERIFY(!progress.isVisible());
+        // The pages are the picture a PDF printer at 600 dpi makes of the same rows.
+        QVERIFY(PdfStreams(bytes).size() >= 2);
+        QCOMPARE(PdfStreams(bytes),
+                 PdfStreams(PrinterPdf(*list.Table, {1, 51}, dir.filePath("ref.pdf"))));
 
         // Rows past the table print nothing: no file is asked for.
         file.remove();

@@ -1,0 +1,106 @@
+#pragma once
+// Files the program writes and reads, with every system call checked.
+//
+// CheckedFileWriter replaces a file only by a complete one: it writes a
+// temporary file beside the target, checks each write (a short one too), writes
+// out what it buffered, syncs the data to the disk, renames the file into the
+// target's place and syncs the folder. On any failure the target is left exactly
+// as it was, the temporary file is removed, and ErrorText() holds the system's own
+// reason ("No space left on device"), never an empty or "Unknown error".
+//
+// RegularFileReader opens only regular files, without blocking: a FIFO, a
+// device, a socket or a folder is refused at once instead of hanging the reader.
+//
+// FileFaults is the seam tests use to make the Nth write, flush, sync, rename,
+// folder sync or read of every file fail, as a full disk or a failing one would.
+
+#include <QByteArray>
+#include <QString>
+#include <cerrno>
+
+namespace FileFaults {
+enum class Call { Write, Flush, Sync, Rename, FolderSync, Read };
+struct Fault {
+    Call call = Call::Write;
+    int nth = 1; // the nth such call of each file fails
+    int error = ENOSPC;
+    // A write: half its bytes go out and the next write fails with error, as on a
+    // disk that fills up in the middle of a write.
+    bool shortWrite = false;
+};
+// Every file opened from now on meets the fault, until Disarm.
+void Arm(const Fault& fault);
+void Disarm();
+} // namespace FileFaults
+
+class CheckedFileWriter {
+public:
+    static constexpr qsizetype BlockBytes = 1 << 20;
+
+    explicit CheckedFileWriter(const QString& target);
+    // Removes the temporary file unless Commit succeeded.
+    ~CheckedFileWriter();
+    CheckedFileWriter(const CheckedFileWriter&) = delete;
+    CheckedFileWriter& operator=(const CheckedFileWriter&) = delete;
+
+    QString Target() const { return target_; }
+    // Creates the temporary file in the target's folder.
+    bool Open();
+    // Buffers the bytes and writes out whole blocks; false once anything failed.
+    bool Write(const char* data, qsizetype size);
+    bool Write(QByteArrayView bytes) { return Write(bytes.data(), bytes.size()); }
+    // Writes out the rest, syncs, and puts the file in the target's place. True
+    // only when every step succeeded.
+    bool Commit();
+    // Gives the file up: the target stays as it was, the temporary file goes.
+    void Cancel();
+
+    bool Failed() const { return error_ != 0; }
+    // The system's reason for the failure.
+    QString ErrorText() const;
+
+private:
+    bool Fail(int error);
+    bool WriteOut(const char* data, qsizetype size, FileFaults::Call stage);
+    bool Flush();
+
+    QString target_;
+    QString temp_;
+    QByteArray buffer_;
+    int fd_ = -1;
+    int error_ = 0;
+    bool committed_ = false;
+    FileFaults::Fault fault_;
+    bool armed_ = false;
+    bool full_ = false; // a faulted short write: the disk takes nothing more
+    int calls_[6] = {};
+};
+
+class RegularFileReader {
+public:
+    RegularFileReader() = default;
+    ~RegularFileReader();
+    RegularFileReader(const RegularFileReader&) = delete;
+    RegularFileReader& operator=(const RegularFileReader&) = delete;
+
+    // Opens a regular file; anything else is refused without waiting for it.
+    bool Open(const QString& path);
+    // Up to size bytes; 0 at the end of the file, -1 on failure.
+    qint64 Read(char* data, qint64 size);
+    void Close();
+    QString ErrorText() const { return error_; }
+
+private:
+    bool Fail(int error);
+    // The seam fails this read.
+    bool Faulted();
+
+    int fd_ = -1;
+    QString error_;
+    FileFaults::Fault fault_;
+    bool armed_ = false;
+    int reads_ = 0;
+};
+
+// The system's text for an error number; never empty.
+QString SystemErrorText(int error);

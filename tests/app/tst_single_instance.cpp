@@ -1,6 +1,8 @@
 // One copy at a time, with real processes: a second copy says so and leaves; a
-// copy killed outright does not block the next one; termination requests end
-// the program through its shut-down, which stores the settings.
+// copy killed outright does not block the next one; without a usable runtime
+// folder the lock is the user's own; termination requests end the program
+// through its shut-down, which stores the settings.
+#include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
 #include <QSettings>
@@ -8,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TestSingleInstance : public QObject {
     Q_OBJECT
@@ -18,7 +23,8 @@ class TestSingleInstance : public QObject {
     QString LockPath() const { return runtime_.filePath(QStringLiteral("Brackwater.lock")); }
     QString SettingsPath() const { return config_.filePath(QStringLiteral("BRACKWATER.conf")); }
 
-    void Start(QProcess& p, const QString& display = {}) {
+    void Start(QProcess& p, const QString& display = {},
+               const QProcessEnvironment& changes = QProcessEnvironment()) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         if (display.isEmpty()) {
             env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -28,6 +34,8 @@ class TestSingleInstance : public QObject {
         }
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
+        for (const QString& name : changes.keys())
+            env.insert(name, changes.value(name));
         p.setProcessEnvironment(env);
         p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../brackwater"), {});
     }
@@ -40,10 +48,11 @@ class TestSingleInstance : public QObject {
     }
 
     // Started and holding the lock.
-    bool Running(QProcess& p) {
+    bool Running(QProcess& p, const QString& lockPath = {}) {
         if (!p.waitForStarted(10000))
             return false;
-        return QTest::qWaitFor([&] { return LockOwner(LockPath()) == p.processId(); }, 15000);
+        const QString path = lockPath.isEmpty() ? LockPath() : lockPath;
+        return QTest::qWaitFor([&] { return LockOwner(path) == p.processId(); }, 15000);
     }
 
 private slots:
@@ -73,6 +82,62 @@ private slots:
         third.terminate();
         QVERIFY(third.waitForFinished(15000));
         QCOMPARE(third.exitCode(), 0);
+    }
+
+    // Without a usable runtime folder the lock is a file named for the user in the
+    // temporary folder, readable by the user only, so that one user's copy does not
+    // keep another's out; a file under that name that belongs to another user is
+    // left alone, and the lock goes to the user's data folder.
+    void FallbackLockBelongsToTheUser_data() {
+        QTest::addColumn<bool>("squatted");
+        QTest::newRow("temporary folder") << false;
+        QTest::newRow("name taken by another user") << true;
+    }
+    void FallbackLockBelongsToTheUser() {
+        QFETCH(bool, squatted);
+        QTemporaryDir tmp, data;
+        // Neither the runtime folder given nor the one Qt would make instead is usable.
+        const passwd* user = ::getpwuid(::geteuid());
+        QVERIFY(user);
+        for (const QString& blocked :
+             {tmp.filePath(QStringLiteral("runtime-") + QString::fromLocal8Bit(user->pw_name)),
+              tmp.filePath(QStringLiteral("not-a-folder"))}) {
+            QFile file(blocked);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const QString shared = tmp.filePath(QStringLiteral("Brackwater-%1.lock").arg(::getuid()));
+        if (squatted) {
+            if (::geteuid() != 0)
+                QSKIP("only root can leave a file of another user here");
+            QFile file(shared);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.close();
+            QCOMPARE(::chown(QFile::encodeName(shared).constData(), 65534, 65534), 0);
+        }
+        QProcessEnvironment changes;
+        changes.insert(QStringLiteral("TMPDIR"), tmp.path());
+        changes.insert(QStringLiteral("XDG_RUNTIME_DIR"),
+                       tmp.filePath(QStringLiteral("not-a-folder")));
+        changes.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
+        const QString lock =
+            squatted ? data.filePath(QStringLiteral("Brackwater/Brackwater.lock")) : shared;
+
+        QProcess first;
+        Start(first, {}, changes);
+        QVERIFY(Running(first, lock));
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(lock).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0600));
+        if (squatted)
+            QCOMPARE(QFileInfo(shared).size(), 0); // the other user's file is untouched
+
+        QProcess second;
+        Start(second, {}, changes);
+        QVERIFY(second.waitForFinished(15000));
+        QVERIFY(second.readAllStandardError().contains("BRACKWATER is Already Running"));
+        first.terminate();
+        QVERIFY(first.waitForFinished(15000));
+        QCOMPARE(first.exitCode(), 0);
     }
 
     void TerminationSavesSettings_data() {

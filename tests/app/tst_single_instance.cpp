@@ -1,7 +1,12 @@
-// One copy at a time, with real processes: a second copy says so and leaves; a
-// copy killed outright does not block the next one; without a usable runtime
-// folder the lock is the user's own; termination requests end the program
-// through its shut-down, which stores the settings.
+// The window program as a process. One copy at a time: a second copy says so and
+// leaves; a copy killed outright does not block the next one; without a usable
+// runtime folder the lock is the user's own. Termination requests end the program
+// through its shut-down, which stores the settings, and a first start stores a
+// port only when a meter answered there.
+#include "base/handler_guard.h"
+#include "far_end.h"
+#include "link/serial_port.h"
+
 #include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
@@ -9,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <csignal>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -24,7 +30,8 @@ class TestSingleInstance : public QObject {
     QString SettingsPath() const { return config_.filePath(QStringLiteral("BRACKWATER.conf")); }
 
     void Start(QProcess& p, const QString& display = {},
-               const QProcessEnvironment& changes = QProcessEnvironment()) {
+               const QProcessEnvironment& changes = QProcessEnvironment(),
+               const QStringList& args = {}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         if (display.isEmpty()) {
             env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -37,7 +44,7 @@ class TestSingleInstance : public QObject {
         for (const QString& name : changes.keys())
             env.insert(name, changes.value(name));
         p.setProcessEnvironment(env);
-        p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../brackwater"), {});
+        p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../brackwater"), args);
     }
 
     static qint64 LockOwner(const QString& path) {
@@ -138,6 +145,62 @@ private slots:
         first.terminate();
         QVERIFY(first.waitForFinished(15000));
         QCOMPARE(first.exitCode(), 0);
+    }
+
+    // A first start whose search finds no meter polls the port it falls back to; a
+    // device there that sends frames but never answered the search is not stored as
+    // the meter's port, nor is the model shown meanwhile: the next start searches.
+    void FirstStartStoresOnlyAMeterThatAnswered() {
+        FarEnd device; // frames at all times, no answer to the identification request
+        QVERIFY(device.Open());
+        QTimer frames;
+        connect(&frames, &QTimer::timeout, this,
+                [&] { device.Write(MeterFrame(0x10, 0x00, 0x12, 0x34, 0x56, 0x78)); });
+        frames.start(300);
+        QStringList listed;
+        TSerialPort::ListPortNames(listed, {device.Path()});
+        // The search drops ports it cannot open, which moves the fallback's position.
+        for (const QString& port : listed.mid(0, listed.indexOf(device.Path()))) {
+            TSerialPort probe;
+            if (!RunGuarded([&] {
+                    probe.SetDeviceName(port);
+                    probe.SetActive(true);
+                }))
+                QSKIP(qPrintable(port + QStringLiteral(" is in use or closed to this user")));
+        }
+        // Settings without a model read as missing: a first start, falling back to
+        // the device's place in the list.
+        {
+            QFile file(SettingsPath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QStringLiteral("[General]\nGraphingRate=1\nListingRate=1\nMaxScale=300\n"
+                                      "MinScale=0\nShowReso=0\nLastConnectedPort=%1\n")
+                           .arg(listed.indexOf(device.Path()))
+                           .toUtf8());
+        }
+        QTemporaryDir data;
+        QProcessEnvironment changes;
+        changes.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
+        changes.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("brackwater.link=true"));
+        QProcess p;
+        Start(p, {}, changes, {QStringLiteral("--port"), device.Path()});
+        QVERIFY(Running(p));
+        QByteArray said;
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         said += p.readAllStandardError();
+                         return said.contains("link up: frames from");
+                     },
+                     20000),
+                 said.constData());
+        p.terminate();
+        QVERIFY(p.waitForFinished(15000));
+        QCOMPARE(p.exitCode(), 0);
+
+        QSettings stored(SettingsPath(), QSettings::IniFormat);
+        QVERIFY(stored.contains(QStringLiteral("LastModel"))); // written at the end
+        QCOMPARE(stored.value(QStringLiteral("LastConnectedDevice")).toString(), QString());
+        QCOMPARE(stored.value(QStringLiteral("LastModel")).toInt(), 0);
     }
 
     void TerminationSavesSettings_data() {

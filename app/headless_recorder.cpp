@@ -31,6 +31,12 @@ HeadlessRecorder::HeadlessRecorder(RecordingSession& session, QFile& file, int e
     });
     connect(&session_, &RecordingSession::LinkUp, this,
             [](const QString& device) { Say(QStringLiteral("link back: %1").arg(device)); });
+    // Nothing is recorded from a device that is not the meter found at the start.
+    connect(&session_, &RecordingSession::MeterRefused, this,
+            [](const QString& text) { Say(text + QStringLiteral("; not recording from it")); });
+    connect(&session_.HotPlug(), &PortWatch::MeterAnswered, this, [](const QString& device) {
+        Say(QStringLiteral("a meter answers at %1, plugged in since the search").arg(device));
+    });
     connect(&session_.Search(), &PortSearch::Finished, this, &HeadlessRecorder::SearchFinished);
     connect(&session_, &RecordingSession::ShutDownFinished, this, [this] {
         file_.flush();
@@ -62,7 +68,8 @@ void HeadlessRecorder::SearchFinished(const PortSearch::Result& result) {
     if (!result.Found) {
         if (!saidNotFound_) {
             saidNotFound_ = true;
-            Say(QStringLiteral("no meter answered on %1; searching again every %2 s")
+            Say(QStringLiteral("no meter answered on %1; searching again every %2 s and "
+                               "asking each port plugged in")
                     .arg(tried_.isEmpty() ? QStringLiteral("(no serial ports)")
                                           : tried_.join(QStringLiteral(", ")))
                     .arg(SearchAgainMs / 1000));
@@ -72,6 +79,7 @@ void HeadlessRecorder::SearchFinished(const PortSearch::Result& result) {
         searchAgain_.start();
         return;
     }
+    searchAgain_.stop(); // found without it, by a port plugged in
     Say(QStringLiteral("meter found: model %1 (%2) at %3")
             .arg(session_.Reading().ModelCode)
             .arg(session_.Reading().ModelText, session_.Comm1().DeviceName()));

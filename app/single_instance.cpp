@@ -1,14 +1,27 @@
 #include "app/single_instance.h"
 
+#include "platform/user_files.h"
+
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
 QString LockPathFor(const QString& name) {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    return QDir(dir).filePath(name + QStringLiteral(".lock"));
+    const QString lockName = name + QStringLiteral(".lock");
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty() && QFileInfo(runtime).isWritable())
+        return QDir(runtime).filePath(lockName);
+    // Without a runtime folder of the user's own, a name of the user's own in the
+    // shared temporary folder: one user's copy must not keep another user's out.
+    const QString shared =
+        QDir(QDir::tempPath()).filePath(UserTaggedName(name) + QStringLiteral(".lock"));
+    if (OwnFileOrNone(shared))
+        return shared;
+    // Another user put a file there under this user's name: the user's data folder then.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    QDir().mkpath(data);
+    return QDir(data).filePath(lockName);
 }
 } // namespace
 
@@ -19,5 +32,6 @@ SingleInstance::SingleInstance(const QString& name) : path_(LockPathFor(name)), 
 }
 
 bool SingleInstance::TryAcquire() {
+    const OwnerOnlyFiles privately;
     return lock_.tryLock(0);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Only one copy of the program runs per user. The lock is a file in the user's
-// runtime directory; a copy that crashed leaves it behind, and the next start
-// sees that its owner is gone and takes it over.
+// runtime directory (or, without a usable one, a file named for the user in the
+// temporary folder), readable by the user only; a copy that crashed leaves it
+// behind, and the next start sees that its owner is gone and takes it over.
 
 #include <QLockFile>
 #include <QString>

@@ -19,6 +19,7 @@ struct SettingsVars {
     int32_t LastConnectedPort = 0; // position in the port list of the last port that answered
     int32_t LastModel = 0;         // model code of the meter last identified
     QString LastConnectedDevice;   // that port's name, kept beside its position
+    QString LastConnectedSerial;   // its USB adapter's serial number, where it has one
     bool SettingsMissing = false;  // reading failed: start with the port search
     QString LogDateFormat;         // date pattern of log rows (Qt's pattern language)
 };

@@ -8,8 +8,11 @@ namespace {
 const QString StableFolder = QStringLiteral("/dev/serial/by-id");
 
 bool SameAdapter(const PortFacts& port, const DeviceIdentity& identity) {
-    return port.SerialNumber == identity.SerialNumber && port.VendorId == identity.VendorId &&
-           port.ProductId == identity.ProductId;
+    // Remembered from an earlier run, an adapter is known by its serial number alone.
+    const bool kindKnown = identity.VendorId != 0 || identity.ProductId != 0;
+    return port.SerialNumber == identity.SerialNumber &&
+           (!kindKnown ||
+            (port.VendorId == identity.VendorId && port.ProductId == identity.ProductId));
 }
 
 // The system's facts about the port at a device node, if it lists one there.
@@ -68,20 +71,22 @@ DeviceIdentity CaptureIdentity(const QString& path, const DeviceProbe& probe) {
     return identity;
 }
 
+bool AnotherDeviceAt(const DeviceIdentity& identity, const DeviceProbe& probe) {
+    if (identity.SerialNumber.isEmpty() || identity.Path.isEmpty() || !probe.Exists(identity.Path))
+        return false;
+    const QList<PortFacts> ports = probe.Ports();
+    const PortFacts* port = PortAt(probe.Resolved(identity.Path), ports, probe);
+    return port && !SameAdapter(*port, identity);
+}
+
 QString FindDevice(const DeviceIdentity& identity, const DeviceProbe& probe) {
-    const bool hasSerial = !identity.SerialNumber.isEmpty();
-    if (!identity.Path.isEmpty() && probe.Exists(identity.Path)) {
-        if (!hasSerial)
-            return identity.Path;
-        // Another adapter may have taken the number the meter's had.
-        const QList<PortFacts> ports = probe.Ports();
-        const PortFacts* port = PortAt(probe.Resolved(identity.Path), ports, probe);
-        if (!port || SameAdapter(*port, identity))
-            return identity.Path;
-    }
+    // Another adapter may have taken the number the meter's had.
+    if (!identity.Path.isEmpty() && probe.Exists(identity.Path) &&
+        !AnotherDeviceAt(identity, probe))
+        return identity.Path;
     if (!identity.StableName.isEmpty() && probe.Exists(identity.StableName))
         return identity.StableName;
-    if (hasSerial)
+    if (!identity.SerialNumber.isEmpty())
         for (const PortFacts& port : probe.Ports())
             if (SameAdapter(port, identity) && probe.Exists(port.Location))
                 return port.Location;

@@ -31,7 +31,7 @@ struct DeviceIdentity {
     QString Path;       // as the user or the search gave it
     QString StableName; // /dev/serial/by-id/..., or empty
     QString SerialNumber;
-    quint16 VendorId = 0;
+    quint16 VendorId = 0; // 0 with ProductId 0: unknown, the serial number alone counts
     quint16 ProductId = 0;
 };
 
@@ -41,3 +41,5 @@ DeviceIdentity CaptureIdentity(const QString& path, const DeviceProbe& probe);
 // its own path first, then its stable name, then any port with its serial number.
 // A device at the old path with another serial number is not the meter.
 QString FindDevice(const DeviceIdentity& identity, const DeviceProbe& probe);
+// The device's own path leads to an adapter with another serial number now.
+bool AnotherDeviceAt(const DeviceIdentity& identity, const DeviceProbe& probe);

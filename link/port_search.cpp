@@ -2,16 +2,10 @@
 
 #include "base/handler_guard.h"
 #include "base/log_categories.h"
+#include "link/model_query.h"
 #include "platform/device_access.h"
 
-#include <QFileInfo>
-#include <array>
-#include <cerrno>
-
 namespace {
-uint8_t IdentificationRequest = 'K'; // static storage: the write is asynchronous
-constexpr int ReplySize = 4;
-
 // Runs one port call; a failure is ignored, as the search just goes on. The port
 // reports its reason on the link's diagnostics as it fails.
 bool Try(const std::function<void()>& call) {
@@ -33,20 +27,42 @@ PortSearch::PortSearch(AppState& state, MeterLink& meter, QStringListModel& port
           QStringList list;
           TSerialPort::ListPortNames(list, state.ExtraPortNames);
           return list;
-      }) {}
+      }),
+      portListMark_([&state] { return DeviceListMark(state.ExtraPortNames); }) {}
+
+void PortSearch::SetPortSource(std::function<QStringList()> source) {
+    portSource_ = std::move(source);
+    portListMark_ = {}; // a list made up elsewhere may change at any time
+}
+
+QStringList PortSearch::Present(const QStringList& ports) {
+    QStringList present;
+    for (const QString& port : ports)
+        if (TSerialPort::Present(port))
+            present.append(port);
+    return present;
+}
+
+QString PortSearch::PortListMark() const {
+    return portListMark_ ? portListMark_() : QString();
+}
 
 void PortSearch::Run(const SearchHooks& hooks) {
+    Begin(hooks);
+    state_.SearchInProgress = true;
+    emit Started();
+    steps_.After(delays_.Settle, [this] { Settled(); });
+}
+
+void PortSearch::Begin(const SearchHooks& hooks) {
     hooks_ = hooks;
     result_ = {};
     refused_.clear();
     busy_.clear();
     running_ = true;
-    state_.SearchInProgress = true;
     meter_.Replug.Stop(); // the search takes the port over
     if (hooks_.StopHeartbeat)
         hooks_.StopHeartbeat();
-    emit Started();
-    steps_.After(delays_.Settle, [this] { Settled(); });
 }
 
 void PortSearch::Stop() {
@@ -64,6 +80,7 @@ void PortSearch::Settled() {
     steps_.After(delays_.Searching, [this] {
         // Ports deleted by an earlier search, or plugged in since, get their chance again.
         ports_.setStringList(portSource_());
+        presentAtSearch_ = Present(ports_.stringList());
         remaining_ = ports_.rowCount();
         position_ = 0;
         TryPorts();
@@ -82,7 +99,7 @@ void PortSearch::TryPorts() {
             meter_.Comm1.SetActive(true);
         });
         if (opened && meter_.Comm1.Active()) {
-            Try([&] { meter_.Comm1.WriteData(&IdentificationRequest, 1, false); });
+            ModelQuery::Ask(meter_.Comm1);
             steps_.After(delays_.Reply, [this, device] { ReplyDue(device); });
             return;
         }
@@ -90,7 +107,7 @@ void PortSearch::TryPorts() {
         qCInfo(lcSearch) << device << "could not be opened";
         if (hooks_.PermissionDenied && hooks_.PermissionDenied(device))
             refused_.append(device);
-        else if (meter_.Comm1.LastErrorCode() == EACCES || meter_.Comm1.LastErrorCode() == EBUSY)
+        else if (meter_.Comm1.InUseElsewhere())
             busy_.append(device);
         ports_.removeRows(position_, 1);
     }
@@ -98,8 +115,8 @@ void PortSearch::TryPorts() {
 }
 
 void PortSearch::ReplyDue(const QString& device) {
-    QByteArray reply;
-    const bool identified = ReadModel(reply);
+    const QByteArray reply = ModelQuery::Answer(meter_.Comm1);
+    const bool identified = identify_(reply);
     qCInfo(lcSearch) << device << "answered" << reply.toHex(' ')
                      << (identified ? "(a meter)" : "(no meter)");
     if (identified) {
@@ -113,25 +130,22 @@ void PortSearch::ReplyDue(const QString& device) {
     TryPorts();
 }
 
-bool PortSearch::ReadModel(QByteArray& reply) {
-    uint32_t waiting = 0;
-    if (!Try([&] { waiting = meter_.Comm1.BytesWaiting(); }))
-        waiting = 0;
-    if (waiting < ReplySize)
-        return false;
-    // The reply buffer holds 8 bytes; anything beyond is drained in pieces of that size.
-    // Only an exact 4-byte reply can be a model, so a longer one is kept just long enough to fail.
-    std::array<uint8_t, 8> buffer;
-    Try([&] {
-        while (waiting > 0) {
-            const int n = int(std::min<uint32_t>(waiting, buffer.size()));
-            meter_.Comm1.ReadData(buffer.data(), n, false);
-            if (reply.size() <= ReplySize)
-                reply.append(reinterpret_cast<const char*>(buffer.data()), n);
-            waiting -= uint32_t(n);
-        }
-    });
-    return identify_(reply);
+void PortSearch::Adopt(const QString& device, const QByteArray& reply, const SearchHooks& hooks) {
+    Begin(hooks);
+    steps_.Stop();
+    Try([&] { meter_.Comm1.SetActive(false); });
+    // The port list as it is now, with the new port in it, for its position.
+    ports_.setStringList(portSource_());
+    presentAtSearch_ = Present(ports_.stringList());
+    const bool named = Try([&] { meter_.Comm1.SetDeviceName(TSerialPort::NativeName(device)); });
+    if (!named || !identify_(reply)) {
+        state_.Link.MeterConnected = false;
+        NoneAnswered();
+        return;
+    }
+    qCInfo(lcSearch) << device << "was plugged in and answered" << reply.toHex(' ');
+    state_.Link.MeterConnected = true;
+    Answered();
 }
 
 void PortSearch::Answered() {

@@ -43,15 +43,25 @@ public:
     void SetDelays(const SearchDelays& delays) { delays_ = delays; }
     // Where a search gets its port list; by default the system's serial ports
     // followed by the devices of the command line and the demo.
-    void SetPortSource(std::function<QStringList()> source) { portSource_ = std::move(source); }
+    void SetPortSource(std::function<QStringList()> source);
     // The ports a search would try now.
     QStringList ListedPorts() const { return portSource_(); }
+    // Of those, the ones that are there now.
+    QStringList PresentPorts() const { return Present(portSource_()); }
+    // Changes whenever the ports present may have changed; empty when that is unknown.
+    QString PortListMark() const;
     const SearchDelays& Delays() const { return delays_; }
 
     // Starts a search, in place of any sequence still waiting on the port; Finished
     // ends it. SearchInProgress is set until a port has answered or, when none does,
     // until the search ends.
     void Run(const SearchHooks& hooks);
+    // A port plugged in since answered the identification request with reply: the
+    // search's end as if it had found the meter there (the port reopened for
+    // reception, Finished). Used while no meter is linked.
+    void Adopt(const QString& device, const QByteArray& reply, const SearchHooks& hooks);
+    // The ports that were there when the last search took its list.
+    QStringList PresentAtSearch() const { return presentAtSearch_; }
     // From Run until Finished, the reopen after an answer included.
     bool Running() const { return running_; }
     // Ends a search where it stands, without a result: the program is ending.
@@ -77,14 +87,14 @@ signals:
     void Finished(const PortSearch::Result& result);
 
 private:
+    static QStringList Present(const QStringList& ports);
+    void Begin(const SearchHooks& hooks);
     void Settled();
     void TryPorts();
     void ReplyDue(const QString& device);
     void Answered();
     void NoneAnswered();
     void Finish();
-    // Reads the reply to the identification request waiting on the open port.
-    bool ReadModel(QByteArray& reply);
 
     AppState& state_;
     MeterLink& meter_;
@@ -92,6 +102,7 @@ private:
     StepTimer& steps_;
     std::function<bool(const QByteArray&)> identify_;
     std::function<QStringList()> portSource_;
+    std::function<QString()> portListMark_;
     SearchDelays delays_;
 
     // The search under way.
@@ -99,6 +110,7 @@ private:
     SearchHooks hooks_;
     Result result_;
     QStringList refused_, busy_;
+    QStringList presentAtSearch_;
     int remaining_ = 0; // ports of this search's list not tried yet
     int position_ = 0;  // list position of the next port
 };

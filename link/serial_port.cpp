@@ -2,7 +2,9 @@
 
 #include "base/handler_guard.h"
 #include "base/log_categories.h"
+#include "platform/device_access.h"
 
+#include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QTimer>
 #include <cerrno>
@@ -81,6 +83,21 @@ QString TSerialPort::NativeName(const QString& listedName) {
 #endif
 }
 
+bool TSerialPort::Present(const QString& listedName) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(listedName);
+    return true; // the system lists only the ports that are there
+#else
+    return QFileInfo::exists(listedName);
+#endif
+}
+
+bool TSerialPort::InUseElsewhere() const {
+    // Without the right to open a device the system says "permission denied" too.
+    return lastErrorCode_ == EBUSY ||
+           (lastErrorCode_ == EACCES && !DevicePermissionDenied(deviceName_));
+}
+
 void TSerialPort::RaiseError(const QString& text, int errorCode) {
     lastErrorCode_ = errorCode;
     ESerialError error(text, errorCode);
@@ -122,6 +139,13 @@ void TSerialPort::Open() {
     port_.setPortName(deviceName_);
     if (!port_.open(QIODevice::ReadWrite))
         RaisePortError();
+    // The port's lock file is named after the path it was opened by, and root passes
+    // over it: a lock on the device itself keeps a second copy off through any path.
+    int lockError = 0;
+    if (!LockDevice(port_.handle(), lockError)) {
+        Close();
+        RaiseError(QStringLiteral("%1 is in use by another program").arg(deviceName_), lockError);
+    }
     qCInfo(lcLink) << "opened" << deviceName_;
     // Flow control is off: the meter's link has no handshake lines, and a
     // pseudo-terminal does not even offer them.

@@ -1,7 +1,8 @@
 #pragma once
-// The one serial port to the meter: 9600 baud 8N1, exclusive open, input that
-// arrived before the open discarded, asynchronous ordered writes, a receive
-// event on the main thread, and every failure reported through OnError.
+// The one serial port to the meter: 9600 baud 8N1, exclusive open (also against
+// root and other paths to the same device), input that arrived before the open
+// discarded, asynchronous ordered writes, a receive event on the main thread, and
+// every failure reported through OnError.
 
 #include <QSerialPort>
 #include <QStringList>
@@ -36,6 +37,8 @@ public:
     static void ListPortNames(QStringList& list, const QStringList& extraDevices = {});
     // The name the operating system opens for a listed port.
     static QString NativeName(const QString& listedName);
+    // A listed port is there now (a device given by path may not be, yet or any more).
+    static bool Present(const QString& listedName);
 
     QString DeviceName() const { return deviceName_; }
     void SetDeviceName(const QString& name);
@@ -43,6 +46,8 @@ public:
     bool Active() const { return port_.isOpen(); }
     // The system's error number of the last failure reported through OnError.
     int LastErrorCode() const { return lastErrorCode_; }
+    // The last open failed because another program holds the device.
+    bool InUseElsewhere() const;
     void SetActive(bool active);
 
     uint32_t BytesWaiting();
@@ -51,6 +56,7 @@ public:
 
     void SetOnRxChar(RxCharHandler handler);
     bool HasOnRxChar() const { return static_cast<bool>(onRxChar_); }
+    RxCharHandler OnRxChar() const { return onRxChar_; }
     void SetOnError(ErrorHandler handler) { onError_ = std::move(handler); }
 
 signals:

@@ -1,8 +1,11 @@
 #include "platform/device_access.h"
 
+#include <QFileInfo>
+
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <grp.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,13 +22,39 @@ QString DeviceGroup(const QString& device) {
     const group* g = ::getgrgid(st.st_gid);
     return g ? QString::fromLocal8Bit(g->gr_name) : QString();
 }
+
+QString DeviceListMark(const QStringList& paths) {
+    // The device folder's change time moves with every node added or removed.
+    struct stat st {};
+    if (::stat("/dev", &st) != 0)
+        return {};
+    QString mark = QStringLiteral("%1.%2").arg(st.st_mtim.tv_sec).arg(st.st_mtim.tv_nsec);
+    for (const QString& path : paths)
+        mark += QFileInfo::exists(path) ? QLatin1Char('+') : QLatin1Char('-');
+    return mark;
+}
+
+bool LockDevice(qintptr handle, int& error) {
+    if (::flock(int(handle), LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK)
+        return true; // a device that takes no lock is used as before
+    error = EBUSY;
+    return false;
+}
 #else
-// Other systems open serial devices without group rights.
+// Other systems open serial devices without group rights, and only once.
 bool DevicePermissionDenied(const QString&) {
     return false;
 }
 
 QString DeviceGroup(const QString&) {
     return {};
+}
+
+QString DeviceListMark(const QStringList&) {
+    return {};
+}
+
+bool LockDevice(qintptr, int&) {
+    return true;
 }
 #endif

@@ -13,7 +13,9 @@ RecordingSession::RecordingSession(std::unique_ptr<QSettings> store, const QStri
     : QObject(parent), store_(std::make_unique<SettingsStore>(std::move(store))),
       meter_(state_.Reading, state_.Link), models_(state_),
       search_(state_, meter_, portNames_, linkSteps_,
-              [this](const QByteArray& reply) { return models_.IdentifyModel(reply); }) {
+              [this](const QByteArray& reply) { return models_.IdentifyModel(reply); }),
+      portWatch_([this] { return search_.PresentPorts(); },
+                 [this] { return search_.PortListMark(); }) {
     state_.ExtraPortNames = extraPorts;
     state_.Settings.LogDateFormat = LogDateFormatFor(QLocale::system());
     store_->Read(state_.Settings);
@@ -28,11 +30,11 @@ RecordingSession::RecordingSession(std::unique_ptr<QSettings> store, const QStri
     connect(&models_, &ModelIdentification::ModelIdentified, this,
             &RecordingSession::ModelIdentified);
     connect(&meter_, &MeterLink::ConnectionAnnounced, this, &RecordingSession::ConnectionAnnounced);
-    connect(&meter_.Replug, &ReplugWatch::Reopened, this, [this](const QString& device) {
-        // Back before the link was declared lost: the status names the device anew.
-        if (state_.Link.MeterConnected)
-            emit StatusText(QStringLiteral("Thermometer is connected at ") + device);
-    });
+    meter_.Replug.SetExpectedModel([this] { return state_.Reading.ModelCode; });
+    connect(&meter_.Replug, &ReplugWatch::Reopened, this, &RecordingSession::MeterBack);
+    connect(&meter_.Replug, &ReplugWatch::Refused, this, &RecordingSession::MeterRefusedAt);
+    connect(&search_, &PortSearch::Finished, this, &RecordingSession::SearchEnded);
+    connect(&portWatch_, &PortWatch::MeterAnswered, this, &RecordingSession::MeterPluggedIn);
 
     files_ = std::make_unique<LogFiles>(*this);
     beat_ = std::make_unique<Heartbeat>(state_, std::move(clock));
@@ -59,6 +61,7 @@ void RecordingSession::Reconnect() {
         return;
     }
     reconnecting_ = true;
+    pollWhenFound_ = true;
     linkSteps_.After(ReconnectSettleMs, [this] {
         try {
             meter_.Comm1.SetActive(false);
@@ -73,32 +76,121 @@ void RecordingSession::Reconnect() {
         SetListRunning(false);
         SetGraphRunning(false);
         search_.ReopenLastPort([this](bool opened) {
-            // Without the last port the heartbeat stays off until the user runs a search.
-            if (opened)
-                ThTimer1.start();
-            EndReconnect(opened);
+            // Without the last port the heartbeat stays off until a meter is found.
+            if (!opened) {
+                if (meter_.Comm1.InUseElsewhere())
+                    MeterRefusedAt(meter_.Comm1.DeviceName(), ReplugWatch::Refusal::InUse);
+                EndReconnect(false);
+                return;
+            }
+            // Whatever sits at the last port now must be the same meter to be polled.
+            meter_.Replug.Confirm(state_.Settings.LastConnectedSerial, [this](bool same) {
+                if (same) {
+                    search_.NoteAnsweringPort(); // it answered as the meter: its place is stored
+                    ThTimer1.start();
+                }
+                EndReconnect(same);
+            });
         });
     });
 }
 
 void RecordingSession::EndReconnect(bool polling) {
     reconnecting_ = false;
+    if (!polling && !search_.Running())
+        WatchForMeters(search_.PresentPorts());
     emit ReconnectEnded(polling);
 }
 
-void RecordingSession::RunSearch() {
-    if (reconnecting_)
-        EndReconnect(false);
+SearchHooks RecordingSession::Hooks() {
     SearchHooks hooks;
     hooks.StopHeartbeat = [this] { ThTimer1.stop(); };
     hooks.ApplyLastModel = [this] { models_.ApplyLastModel(); };
     hooks.SetStatus = [this](const QString& text) { emit StatusText(text); };
     hooks.PermissionDenied = &DevicePermissionDenied;
-    search_.Run(hooks);
+    return hooks;
+}
+
+void RecordingSession::RunSearch() {
+    if (reconnecting_)
+        EndReconnect(false);
+    // The user's search: OK (or the recorder) starts polling what it finds.
+    pollWhenFound_ = false;
+    portWatch_.Stop();
+    refusal_.clear();
+    search_.Run(Hooks());
+}
+
+void RecordingSession::SearchEnded(const PortSearch::Result& result) {
+    if (shutDown_)
+        return;
+    if (!result.Found) {
+        // Ports plugged in from now on (or since the search took its list) are asked.
+        WatchForMeters(search_.PresentAtSearch());
+        return;
+    }
+    portWatch_.Stop();
+    refusal_.clear();
+    // The adapter's serial number tells the meter's device from another at the next start.
+    const DeviceIdentity& identity = meter_.Replug.Identity();
+    const bool learnt = meter_.Comm1.Active() && identity.Path == meter_.Comm1.DeviceName();
+    state_.Settings.LastConnectedSerial = learnt ? identity.SerialNumber : QString();
+    if (pollWhenFound_) {
+        // No OK follows: the panel shows the link as the first frame would.
+        ThTimer1.start();
+        emit LinkShown(true);
+    }
+}
+
+void RecordingSession::WatchForMeters(const QStringList& known) {
+    if (!shutDown_ && !state_.Link.MeterConnected)
+        portWatch_.Start(known);
+}
+
+void RecordingSession::MeterPluggedIn(const QString& device, const QByteArray& reply) {
+    if (shutDown_ || search_.Running() || reconnecting_)
+        return;
+    search_.Adopt(device, reply, Hooks());
+}
+
+void RecordingSession::MeterBack(const QString& device) {
+    refusal_.clear();
+    portWatch_.Stop();
+    search_.NoteAnsweringPort();
+    if (state_.Link.MeterConnected) {
+        // Back before the link was declared lost: the status names the device anew.
+        emit StatusText(QStringLiteral("Thermometer is connected at ") + device);
+    } else if (pollWhenFound_ && !ThTimer1.isActive()) {
+        ThTimer1.start(); // refused at the start, the meter is back since
+    }
+}
+
+void RecordingSession::MeterRefusedAt(const QString& device, ReplugWatch::Refusal why) {
+    QString text;
+    switch (why) {
+    case ReplugWatch::Refusal::None:
+        refusal_.clear();
+        emit StatusText(QStringLiteral("No Connection"));
+        return;
+    case ReplugWatch::Refusal::OtherMeter:
+        text = QStringLiteral("A different meter is connected at ") + device;
+        break;
+    case ReplugWatch::Refusal::NoAnswer:
+        text = QStringLiteral("No thermometer answers at ") + device;
+        break;
+    case ReplugWatch::Refusal::InUse:
+        text = QStringLiteral("%1 is in use by another program.").arg(device);
+        break;
+    }
+    qCInfo(lcLink) << text;
+    refusal_ = text;
+    emit StatusText(text);
+    emit MeterRefused(text);
 }
 
 void RecordingSession::StartRecording() {
     ThTimer1.start();
+    pollWhenFound_ = true;
     emit LinkShown(state_.Link.MeterConnected);
     InitLiveGraph();
     SetGraphRunning(true);
@@ -108,8 +200,8 @@ void RecordingSession::StartRecording() {
 
 void RecordingSession::ThTimer1Timer() {
     const Heartbeat::Due due =
-        beat_->Tick(ThTimer1.interval(),
-                    {meter_.Comm1.Active(), !liveGraphHasPoints_, log_.Cell(1, 1).isEmpty()});
+        beat_->Tick(ThTimer1.interval(), {meter_.Comm1.Active() && meter_.Comm1.HasOnRxChar(),
+                                          !liveGraphHasPoints_, log_.Cell(1, 1).isEmpty()});
     if (due.Poll)
         SendPoll();
     if (due.LinkLost)
@@ -138,15 +230,18 @@ void RecordingSession::SendPoll() {
 
 void RecordingSession::LinkLost() {
     qCInfo(lcLink) << "link lost: no frames from" << meter_.Comm1.DeviceName() << "for 5 ticks";
-    emit StatusText(QStringLiteral("No Connection"));
+    // Where another device sits at the meter's place, that says more.
+    emit StatusText(refusal_.isEmpty() ? QStringLiteral("No Connection") : refusal_);
     emit LinkShown(false);
 }
 
 void RecordingSession::ConnectionAnnounced() {
     const QString device = meter_.Comm1.DeviceName();
     qCInfo(lcLink) << "link up: frames from" << device;
-    // The device that answers is the one to reopen at the next start.
-    search_.NoteAnsweringPort();
+    // Frames alone do not make a port the meter's for the next start: only an answer
+    // to the identification request does (the search's, or the check of a reopen).
+    portWatch_.Stop();
+    refusal_.clear();
     emit StatusText(QStringLiteral("Thermometer is connected at ") + device);
     emit LinkShown(true);
     emit LinkUp(device);
@@ -289,6 +384,7 @@ void RecordingSession::ShutDown(bool storeSettings) {
     shutDown_ = true;
     // Nothing more takes the port over.
     search_.Stop();
+    portWatch_.Stop();
     linkSteps_.Stop();
     reconnecting_ = false;
     // Port events still run during the wait, so the timer stops only after it.
@@ -307,7 +403,8 @@ void RecordingSession::FinishShutDown(bool storeSettings) {
     QString problem;
     if (storeSettings) {
         try {
-            problem = store_->Write(state_.Settings, state_.Reading.ModelCode, liveRange_);
+            // The model the meter last answered with; one shown without a meter is not stored.
+            problem = store_->Write(state_.Settings, state_.Settings.LastModel, liveRange_);
         } catch (const std::exception& e) {
             problem = QStringLiteral("The settings could not be saved: %1.")
                           .arg(QString::fromLocal8Bit(e.what()));

@@ -11,6 +11,7 @@
 #include "link/meter_link.h"
 #include "link/model_identification.h"
 #include "link/port_search.h"
+#include "link/port_watch.h"
 #include "log/log_table.h"
 #include "log/row_journal.h"
 #include "meter/heartbeat.h"
@@ -51,6 +52,8 @@ public:
     QStringListModel& PortNames() { return portNames_; }
     ModelIdentification& Models() { return models_; }
     PortSearch& Search() { return search_; }
+    // While no meter is linked: asks each port plugged in for a meter.
+    PortWatch& HotPlug() { return portWatch_; }
     LogTable& Log() { return log_; }
     const LogTable& Log() const { return log_; }
     // Data rows in the table: 0 for the empty table's blank row.
@@ -65,13 +68,15 @@ public:
     // searches instead of reopening a port by position.
     bool NeedsSearch() const;
     // The start without a search: after a moment the last model, the last port
-    // reopened, polling if it opened, recording paused; ReconnectEnded follows.
+    // reopened and asked for its model, polling if it is the same meter, recording
+    // paused; ReconnectEnded follows. Without it, a meter found later (the same one
+    // back, or one plugged in) is polled as soon as it is found.
     void Reconnect();
 
     // --- the port search
     // Starts the search; Search() tells its steps and its result by signals.
     void RunSearch();
-    // OK after a search: polling and recording start.
+    // OK after a search: polling and recording start; a meter found later is polled at once.
     void StartRecording();
     void StartHeartbeat() { ThTimer1.start(); }
 
@@ -130,6 +135,9 @@ public:
 
 signals:
     void StatusText(const QString& text);
+    // The device found at the meter's place is not taken: another meter, none that
+    // answers, or one in use. The text says which and where.
+    void MeterRefused(const QString& text);
     // The first frame after the link was down, from this device.
     void LinkUp(const QString& device);
     // Whether the panel shows the meter linked (its "No Link" hidden).
@@ -161,6 +169,12 @@ private:
         QElapsedTimer Since;
         std::function<void()> Then;
     };
+    SearchHooks Hooks();
+    void SearchEnded(const PortSearch::Result& result);
+    void MeterPluggedIn(const QString& device, const QByteArray& reply);
+    void MeterBack(const QString& device);
+    void MeterRefusedAt(const QString& device, ReplugWatch::Refusal why);
+    void WatchForMeters(const QStringList& known);
     void LinkLost();
     void SendPoll();
     void ConnectionAnnounced();
@@ -178,6 +192,10 @@ private:
     ModelIdentification models_;
     StepTimer linkSteps_; // the one pending step of the search or the reconnect
     PortSearch search_;
+    PortWatch portWatch_;
+    // A meter found without the user's search (back, or plugged in) is polled at once.
+    bool pollWhenFound_ = false;
+    QString refusal_; // why the device at the meter's place is not taken, while it is not
     LogTable log_;
     std::unique_ptr<Heartbeat> beat_;
     VerticalRange liveRange_;

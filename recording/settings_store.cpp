@@ -18,6 +18,7 @@ const QString ShowResoKey = QStringLiteral("ShowReso");
 const QString LastConnectedPortKey = QStringLiteral("LastConnectedPort");
 const QString LastModelKey = QStringLiteral("LastModel");
 const QString LastConnectedDeviceKey = QStringLiteral("LastConnectedDevice");
+const QString LastConnectedSerialKey = QStringLiteral("LastConnectedSerial");
 
 // Why a settings file could not be read or written, in words a user can act on.
 QString FileProblem(const QString& path, bool writing) {
@@ -73,6 +74,7 @@ void SettingsStore::Read(SettingsVars& vars) {
         qCInfo(lcSettings) << "no usable" << stoppedAt << "in" << settings_->fileName()
                            << "- the start searches, range and notice take their defaults";
     vars.LastConnectedDevice = settings_->value(LastConnectedDeviceKey).toString();
+    vars.LastConnectedSerial = settings_->value(LastConnectedSerialKey).toString();
 }
 
 bool ReadStoredInt32(const QVariant& v, int32_t& out) {
@@ -141,6 +143,10 @@ QString SettingsStore::Write(const SettingsVars& vars, int32_t modelCode,
     settings_->setValue(LastConnectedPortKey, vars.LastConnectedPort);
     settings_->setValue(LastModelKey, modelCode);
     settings_->setValue(LastConnectedDeviceKey, vars.LastConnectedDevice);
+    if (vars.LastConnectedSerial.isEmpty())
+        settings_->remove(LastConnectedSerialKey);
+    else
+        settings_->setValue(LastConnectedSerialKey, vars.LastConnectedSerial);
     settings_->sync();
     if (settings_->status() == QSettings::NoError)
         return {};

@@ -32,8 +32,8 @@ public:
     // A store that exists but cannot be read reads as missing; this then says which
     // file could not be read and why. Empty when reading went well.
     QString ReadProblem() const { return readProblem_; }
-    // Stores the values for the next run. LastModel is the model identified now;
-    // the range is the live graph's, truncated toward zero. Returns a message naming
+    // Stores the values for the next run. modelCode is stored as LastModel; the
+    // range is the live graph's, truncated toward zero. Returns a message naming
     // the file and the reason when the values could not be stored, else empty.
     QString Write(const SettingsVars& vars, int32_t modelCode, const VerticalRange& liveRange);
 

@@ -1,8 +1,11 @@
 // The headless recorder as a user runs it: the real program, no display, the
 // built-in simulated meter. Rows are appended as the log file format has them,
 // an earlier file is kept, a termination ends it cleanly, a kill loses no row it
-// took, and bad input is refused before any search.
+// took, bad input is refused before any search, a second recorder on the same
+// device is kept off, another meter behind the same path is not recorded, and a
+// meter plugged in after the start is found by itself.
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -99,37 +102,133 @@ private slots:
         }
     }
 
-    // Two recorders may run side by side; on the same meter the second says the
-    // port is busy, once, and keeps trying.
-    void secondRecorderOnTheSamePortSaysBusy() {
-        QProcess meter;
+    // Starts the simulated meter program; its first line is the path to open.
+    static QString StartMeter(QProcess& meter, const QStringList& args) {
         meter.start(QCoreApplication::applicationDirPath() +
                         QStringLiteral("/../tools/meter-emulator/meter-emulator"),
-                    {QStringLiteral("--model"), QStringLiteral("300")});
-        QVERIFY(meter.waitForReadyRead(10000));
-        const QString device = QString::fromUtf8(meter.readLine()).trimmed();
+                    args);
+        if (!meter.waitForReadyRead(10000))
+            return {};
+        return QString::fromUtf8(meter.readLine()).trimmed();
+    }
+
+    // Waits until the process has said text on standard error (collected in said).
+    static bool Says(QProcess& p, QByteArray& said, const QByteArray& text, int ms = 20000) {
+        return QTest::qWaitFor(
+            [&] {
+                said += p.readAllStandardError();
+                return said.contains(text);
+            },
+            ms);
+    }
+
+    // Two recorders may run side by side; on the same meter the second says the
+    // port is busy, once, and keeps trying, also when it opens the device through
+    // another path (a link) and runs as root, whom the port's lock file lets pass.
+    void secondRecorderOnTheSamePortSaysBusy_data() {
+        QTest::addColumn<bool>("throughLink");
+        QTest::newRow("same path") << false;
+        QTest::newRow("through a link") << true;
+    }
+    void secondRecorderOnTheSamePortSaysBusy() {
+        QFETCH(bool, throughLink);
+        QProcess meter;
+        const QString device =
+            StartMeter(meter, {QStringLiteral("--model"), QStringLiteral("300")});
         QVERIFY2(device.startsWith(QLatin1Char('/')), qPrintable(device));
+        const QString link = dir_.filePath(QStringLiteral("second-path"));
+        QFile::remove(link);
+        QVERIFY(QFile::link(device, link));
+        const QString secondPath = throughLink ? link : device;
 
         QProcess first, second;
-        Start(first, {QStringLiteral("--record"), dir_.filePath(QStringLiteral("a.tsv")),
-                      QStringLiteral("--port"), device});
-        QVERIFY(QTest::qWaitFor(
-            [&] { return first.readAllStandardError().contains("meter found"); }, 20000));
-        Start(second, {QStringLiteral("--record"), dir_.filePath(QStringLiteral("b.tsv")),
-                       QStringLiteral("--port"), device});
-        QByteArray said;
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                said += second.readAllStandardError();
-                return said.contains("is in use by another program");
-            },
-            20000));
+        const QString a = dir_.filePath(QStringLiteral("a.tsv"));
+        const QString b = dir_.filePath(QStringLiteral("b.tsv"));
+        QFile::remove(b);
+        Start(first, {QStringLiteral("--record"), a, QStringLiteral("--port"), device});
+        QByteArray firstSaid, said;
+        QVERIFY(Says(first, firstSaid, "meter found"));
+        Start(second, {QStringLiteral("--record"), b, QStringLiteral("--port"), secondPath});
+        QVERIFY(Says(second, said, (secondPath + " is in use by another program").toUtf8()));
         QCOMPARE(second.state(), QProcess::Running);
         QCOMPARE(said.count("no meter answered"), 1);
+        QVERIFY2(!said.contains("meter found"), said.constData());
+        QVERIFY(Lines(b).isEmpty());
         for (QProcess* p : {&first, &second, &meter}) {
             p->terminate();
             QVERIFY(p->waitForFinished(10000));
         }
+    }
+
+    // The meter unplugged and another model put behind the same link: its values
+    // are not recorded and the recorder says why; the meter back records again.
+    void anotherMeterBehindTheLinkIsNotRecorded() {
+        const QString link = dir_.filePath(QStringLiteral("swapped-link"));
+        // A meter of this model behind the link, showing a steady temperature.
+        const auto plugIn = [&](QProcess& meter, const char* model, const char* celsius) {
+            return StartMeter(meter, {QStringLiteral("--model"), QLatin1String(model),
+                                      QStringLiteral("--link"), link, QStringLiteral("--t1"),
+                                      QLatin1String(celsius), QStringLiteral("--steady")}) == link;
+        };
+        QProcess meter;
+        QVERIFY(plugIn(meter, "301", "12.3"));
+        const QString path = dir_.filePath(QStringLiteral("swapped.tsv"));
+        QProcess p;
+        Start(p, {QStringLiteral("--record"), path, QStringLiteral("--port"), link,
+                  QStringLiteral("--every"), QStringLiteral("1")});
+        QVERIFY(QTest::qWaitFor([&] { return Lines(path).size() >= 3; }, 20000));
+        meter.terminate();
+        QVERIFY(meter.waitForFinished(10000));
+
+        QProcess other;
+        QVERIFY(plugIn(other, "303", "99.9"));
+        QByteArray said;
+        QVERIFY(Says(p, said, "A different meter is connected at " + link.toUtf8()));
+        const int rows = int(Lines(path).size());
+        QTest::qWait(5000);
+        QCOMPARE(int(Lines(path).size()), rows);
+        other.terminate();
+        QVERIFY(other.waitForFinished(10000));
+
+        QProcess back;
+        QVERIFY(plugIn(back, "301", "12.3"));
+        QVERIFY(QTest::qWaitFor([&] { return int(Lines(path).size()) > rows + 1; }, 20000));
+        for (QProcess* process : {&p, &back}) {
+            process->terminate();
+            QVERIFY(process->waitForFinished(10000));
+        }
+        said += p.readAllStandardError();
+        QCOMPARE(said.count("A different meter is connected at"), 1);
+        for (const QByteArray& line : Lines(path)) {
+            QVERIFY2(IsRow(line), line.constData());
+            QVERIFY2(line.split('\t').value(2) == "12.3", line.constData());
+        }
+    }
+
+    // A meter plugged in after the start (here: its link appears) is found by the
+    // watch for new ports, not only by the next search.
+    void findsAMeterPluggedInAfterTheStart() {
+        const QString link = dir_.filePath(QStringLiteral("later-link"));
+        QFile::remove(link);
+        const QString path = dir_.filePath(QStringLiteral("later.tsv"));
+        QProcess p;
+        Start(p, {QStringLiteral("--record"), path, QStringLiteral("--port"), link,
+                  QStringLiteral("--every"), QStringLiteral("1")});
+        QByteArray said;
+        QVERIFY(Says(p, said, "no meter answered"));
+        QProcess meter;
+        QCOMPARE(StartMeter(meter, {QStringLiteral("--model"), QStringLiteral("303"),
+                                    QStringLiteral("--link"), link}),
+                 link);
+        QVERIFY(Says(p, said, "a meter answers at " + link.toUtf8() + ", plugged in"));
+        QVERIFY(Says(p, said, "meter found: model 303"));
+        QVERIFY(QTest::qWaitFor([&] { return Lines(path).size() >= 2; }, 20000));
+        for (QProcess* process : {&p, &meter}) {
+            process->terminate();
+            QVERIFY(process->waitForFinished(10000));
+        }
+        for (const QByteArray& line : Lines(path))
+            QVERIFY2(IsRow(line), line.constData());
     }
 
     // The meter unplugged every 8 s and back 2 s later at another pseudo-terminal

@@ -1,13 +1,24 @@
-// One copy at a time, with real processes: a second copy says so and leaves; a
-// copy killed outright does not block the next one; termination requests end
-// the program through its shut-down, which stores the settings.
+// The window program as a process. One copy at a time: a second copy says so and
+// leaves; a copy killed outright does not block the next one; without a usable
+// runtime folder the lock is the user's own. Termination requests end the program
+// through its shut-down, which stores the settings, and a first start stores a
+// port only when a meter answered there.
+#include "base/handler_guard.h"
+#include "far_end.h"
+#include "link/serial_port.h"
+
+#include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <csignal>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TestSingleInstance : public QObject {
     Q_OBJECT
@@ -18,7 +29,9 @@ class TestSingleInstance : public QObject {
     QString LockPath() const { return runtime_.filePath(QStringLiteral("Brackwater.lock")); }
     QString SettingsPath() const { return config_.filePath(QStringLiteral("BRACKWATER.conf")); }
 
-    void Start(QProcess& p, const QString& display = {}) {
+    void Start(QProcess& p, const QString& display = {},
+               const QProcessEnvironment& changes = QProcessEnvironment(),
+               const QStringList& args = {}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         if (display.isEmpty()) {
             env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -28,8 +41,10 @@ class TestSingleInstance : public QObject {
         }
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
+        for (const QString& name : changes.keys())
+            env.insert(name, changes.value(name));
         p.setProcessEnvironment(env);
-        p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../brackwater"), {});
+        p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../brackwater"), args);
     }
 
     static qint64 LockOwner(const QString& path) {
@@ -40,10 +55,11 @@ class TestSingleInstance : public QObject {
     }
 
     // Started and holding the lock.
-    bool Running(QProcess& p) {
+    bool Running(QProcess& p, const QString& lockPath = {}) {
         if (!p.waitForStarted(10000))
             return false;
-        return QTest::qWaitFor([&] { return LockOwner(LockPath()) == p.processId(); }, 15000);
+        const QString path = lockPath.isEmpty() ? LockPath() : lockPath;
+        return QTest::qWaitFor([&] { return LockOwner(path) == p.processId(); }, 15000);
     }
 
 private slots:
@@ -73,6 +89,118 @@ private slots:
         third.terminate();
         QVERIFY(third.waitForFinished(15000));
         QCOMPARE(third.exitCode(), 0);
+    }
+
+    // Without a usable runtime folder the lock is a file named for the user in the
+    // temporary folder, readable by the user only, so that one user's copy does not
+    // keep another's out; a file under that name that belongs to another user is
+    // left alone, and the lock goes to the user's data folder.
+    void FallbackLockBelongsToTheUser_data() {
+        QTest::addColumn<bool>("squatted");
+        QTest::newRow("temporary folder") << false;
+        QTest::newRow("name taken by another user") << true;
+    }
+    void FallbackLockBelongsToTheUser() {
+        QFETCH(bool, squatted);
+        QTemporaryDir tmp, data;
+        // Neither the runtime folder given nor the one Qt would make instead is usable.
+        const passwd* user = ::getpwuid(::geteuid());
+        QVERIFY(user);
+        for (const QString& blocked :
+             {tmp.filePath(QStringLiteral("runtime-") + QString::fromLocal8Bit(user->pw_name)),
+              tmp.filePath(QStringLiteral("not-a-folder"))}) {
+            QFile file(blocked);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const QString shared = tmp.filePath(QStringLiteral("Brackwater-%1.lock").arg(::getuid()));
+        if (squatted) {
+            if (::geteuid() != 0)
+                QSKIP("only root can leave a file of another user here");
+            QFile file(shared);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.close();
+            QCOMPARE(::chown(QFile::encodeName(shared).constData(), 65534, 65534), 0);
+        }
+        QProcessEnvironment changes;
+        changes.insert(QStringLiteral("TMPDIR"), tmp.path());
+        changes.insert(QStringLiteral("XDG_RUNTIME_DIR"),
+                       tmp.filePath(QStringLiteral("not-a-folder")));
+        changes.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
+        const QString lock =
+            squatted ? data.filePath(QStringLiteral("Brackwater/Brackwater.lock")) : shared;
+
+        QProcess first;
+        Start(first, {}, changes);
+        QVERIFY(Running(first, lock));
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(lock).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0600));
+        if (squatted)
+            QCOMPARE(QFileInfo(shared).size(), 0); // the other user's file is untouched
+
+        QProcess second;
+        Start(second, {}, changes);
+        QVERIFY(second.waitForFinished(15000));
+        QVERIFY(second.readAllStandardError().contains("BRACKWATER is Already Running"));
+        first.terminate();
+        QVERIFY(first.waitForFinished(15000));
+        QCOMPARE(first.exitCode(), 0);
+    }
+
+    // A first start whose search finds no meter polls the port it falls back to; a
+    // device there that sends frames but never answered the search is not stored as
+    // the meter's port, nor is the model shown meanwhile: the next start searches.
+    void FirstStartStoresOnlyAMeterThatAnswered() {
+        FarEnd device; // frames at all times, no answer to the identification request
+        QVERIFY(device.Open());
+        QTimer frames;
+        connect(&frames, &QTimer::timeout, this,
+                [&] { device.Write(MeterFrame(0x10, 0x00, 0x12, 0x34, 0x56, 0x78)); });
+        frames.start(300);
+        QStringList listed;
+        TSerialPort::ListPortNames(listed, {device.Path()});
+        // The search drops ports it cannot open, which moves the fallback's position.
+        for (const QString& port : listed.mid(0, listed.indexOf(device.Path()))) {
+            TSerialPort probe;
+            if (!RunGuarded([&] {
+                    probe.SetDeviceName(port);
+                    probe.SetActive(true);
+                }))
+                QSKIP(qPrintable(port + QStringLiteral(" is in use or closed to this user")));
+        }
+        // Settings without a model read as missing: a first start, falling back to
+        // the device's place in the list.
+        {
+            QFile file(SettingsPath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QStringLiteral("[General]\nGraphingRate=1\nListingRate=1\nMaxScale=300\n"
+                                      "MinScale=0\nShowReso=0\nLastConnectedPort=%1\n")
+                           .arg(listed.indexOf(device.Path()))
+                           .toUtf8());
+        }
+        QTemporaryDir data;
+        QProcessEnvironment changes;
+        changes.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
+        changes.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("brackwater.link=true"));
+        QProcess p;
+        Start(p, {}, changes, {QStringLiteral("--port"), device.Path()});
+        QVERIFY(Running(p));
+        QByteArray said;
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         said += p.readAllStandardError();
+                         return said.contains("link up: frames from");
+                     },
+                     20000),
+                 said.constData());
+        p.terminate();
+        QVERIFY(p.waitForFinished(15000));
+        QCOMPARE(p.exitCode(), 0);
+
+        QSettings stored(SettingsPath(), QSettings::IniFormat);
+        QVERIFY(stored.contains(QStringLiteral("LastModel"))); // written at the end
+        QCOMPARE(stored.value(QStringLiteral("LastConnectedDevice")).toString(), QString());
+        QCOMPARE(stored.value(QStringLiteral("LastModel")).toInt(), 0);
     }
 
     void TerminationSavesSettings_data() {

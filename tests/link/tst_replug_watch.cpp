@@ -2,8 +2,10 @@
 // found by on a made-up machine before and after an unplug, and the real thing on
 // pseudo-terminals: the simulated meter unplugged and back at another pty behind
 // the same symbolic link, recording resuming by itself, quietly and without
-// spinning while the device is gone.
+// spinning while the device is gone; another device behind the link is refused and
+// said, and so is one at the last run's device at the start, until the meter is back.
 #include "base/handler_guard.h"
+#include "far_end.h"
 #include "link/device_identity.h"
 #include "meter_emulator.h"
 #include "recording/recording_session.h"
@@ -11,6 +13,7 @@
 #include "support/scratch_settings.h"
 
 #include <QEventLoop>
+#include <QFile>
 #include <QMap>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -72,47 +75,65 @@ private slots:
         QTest::addColumn<Machine>("before");
         QTest::addColumn<QString>("given");
         QTest::addColumn<Machine>("after");
+        QTest::addColumn<bool>("remembered"); // from an earlier run: path and serial number only
         QTest::addColumn<QString>("found");
+        QTest::addColumn<bool>("another"); // another adapter sits at the path
         const QString byId = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_A1B2-if00-port0");
         const QString usb0 = QStringLiteral("/dev/ttyUSB0");
         const QString usb1 = QStringLiteral("/dev/ttyUSB1");
         const QString pts3 = QStringLiteral("/dev/pts/3");
         const QString meter = QStringLiteral("/tmp/meter");
 
-        QTest::newRow("pty back") << Machine().Node(pts3) << pts3 << Machine().Node(pts3) << pts3;
-        QTest::newRow("pty gone") << Machine().Node(pts3) << pts3 << Machine() << "";
+        QTest::newRow("pty back") << Machine().Node(pts3) << pts3 << Machine().Node(pts3) << false
+                                  << pts3 << false;
+        QTest::newRow("pty gone") << Machine().Node(pts3) << pts3 << Machine() << false << ""
+                                  << false;
         QTest::newRow("a link is followed anew")
             << Machine().Link(meter, pts3) << meter
-            << Machine().Link(meter, QStringLiteral("/dev/pts/7")) << meter;
+            << Machine().Link(meter, QStringLiteral("/dev/pts/7")) << false << meter << false;
         QTest::newRow("a dangling link is gone")
-            << Machine().Link(meter, pts3) << meter << Machine() << "";
+            << Machine().Link(meter, pts3) << meter << Machine() << false << "" << false;
         QTest::newRow("adapter back at its number")
             << Machine().Usb(usb0, "A1B2").Link(byId, usb0) << usb0
-            << Machine().Usb(usb0, "A1B2").Link(byId, usb0) << usb0;
+            << Machine().Usb(usb0, "A1B2").Link(byId, usb0) << false << usb0 << false;
         QTest::newRow("another number, by the stable name")
             << Machine().Usb(usb0, "A1B2").Link(byId, usb0) << usb0
-            << Machine().Usb(usb1, "A1B2").Link(byId, usb1) << byId;
+            << Machine().Usb(usb1, "A1B2").Link(byId, usb1) << false << byId << false;
         QTest::newRow("another number, by the serial number")
-            << Machine().Usb(usb0, "A1B2") << usb0 << Machine().Usb(usb1, "A1B2") << usb1;
+            << Machine().Usb(usb0, "A1B2") << usb0 << Machine().Usb(usb1, "A1B2") << false << usb1
+            << false;
         QTest::newRow("another adapter took the old number")
             << Machine().Usb(usb0, "A1B2") << usb0 << Machine().Usb(usb0, "Z9Y8").Usb(usb1, "A1B2")
-            << usb1;
-        QTest::newRow("only another adapter")
-            << Machine().Usb(usb0, "A1B2") << usb0 << Machine().Usb(usb0, "Z9Y8") << "";
+            << false << usb1 << true;
+        QTest::newRow("only another adapter") << Machine().Usb(usb0, "A1B2") << usb0
+                                              << Machine().Usb(usb0, "Z9Y8") << false << "" << true;
         QTest::newRow("the stable name given")
             << Machine().Usb(usb0, "A1B2").Link(byId, usb0) << byId
             << Machine()
                    .Usb(QStringLiteral("/dev/ttyUSB3"), "A1B2")
                    .Link(byId, QStringLiteral("/dev/ttyUSB3"))
-            << byId;
+            << false << byId << false;
+        QTest::newRow("remembered adapter back")
+            << Machine().Usb(usb0, "A1B2") << usb0 << Machine().Usb(usb0, "A1B2") << true << usb0
+            << false;
+        QTest::newRow("remembered adapter at another number")
+            << Machine().Usb(usb0, "A1B2") << usb0 << Machine().Usb(usb0, "Z9Y8").Usb(usb1, "A1B2")
+            << true << usb1 << true;
+        QTest::newRow("remembered adapter gone, another there")
+            << Machine().Usb(usb0, "A1B2") << usb0 << Machine().Usb(usb0, "Z9Y8") << true << ""
+            << true;
     }
     void findsTheDeviceAgain() {
         QFETCH(Machine, before);
         QFETCH(QString, given);
         QFETCH(Machine, after);
-        const DeviceIdentity identity = CaptureIdentity(given, before.Probe());
+        QFETCH(bool, remembered);
+        DeviceIdentity identity = CaptureIdentity(given, before.Probe());
         QCOMPARE(identity.Path, given);
+        if (remembered)
+            identity = {given, {}, identity.SerialNumber, 0, 0};
         QTEST(FindDevice(identity, after.Probe()), "found");
+        QTEST(AnotherDeviceAt(identity, after.Probe()), "another");
     }
 
     void reopensAtAnotherPtyBehindTheLink() {
@@ -168,6 +189,143 @@ private slots:
         QVERIFY(!s.Meter().Replug.Watching());
         SetExceptionDisplay(old);
         QVERIFY2(shown.isEmpty(), qPrintable(shown.join('\n')));
+    }
+
+    // The meter unplugged and something else behind its link: another model, or a
+    // device that sends frames but answers no model. Neither is polled or recorded;
+    // the status says why, once; the meter back behind the link records again.
+    void replacedBehindTheLinkIsNotRecorded_data() {
+        QTest::addColumn<int>("model"); // 0: frames to every poll, no model answer
+        QTest::addColumn<QString>("said");
+        QTest::newRow("another model") << 303 << "A different meter is connected at ";
+        QTest::newRow("no model answer") << 0 << "No thermometer answers at ";
+    }
+    void replacedBehindTheLinkIsNotRecorded() {
+        QFETCH(int, model);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        const QString link = dir.filePath(QStringLiteral("meter"));
+        MeterEmulator meter(301);
+        QVERIFY(meter.OpenPty());
+        meter.SetLinkPath(link);
+        RecordingSession s(settings_.Store(CompleteSettings(301, link)), {link});
+        QSignalSpy status(&s, &RecordingSession::StatusText);
+        QSignalSpy refused(&s, &RecordingSession::MeterRefused);
+        QCOMPARE(ReconnectToEnd(s), std::optional(true));
+        s.SetListRunning(true);
+        QVERIFY(QTest::qWaitFor([&] { return s.Log().RowCount() > 2; }, 8000));
+
+        meter.Unplug();
+        QVERIFY(QTest::qWaitFor([&] { return s.Meter().Replug.Watching(); }, 3000));
+        MeterEmulator other(model ? model : 300);
+        FarEnd framesOnly;
+        if (model) {
+            QVERIFY(other.OpenPty());
+            other.SetLinkPath(link);
+        } else {
+            QVERIFY(framesOnly.Open());
+            connect(&framesOnly.device, &PtyDevice::Received, this, [&](const QByteArray& got) {
+                if (got.contains('A'))
+                    framesOnly.Write(MeterFrame(0x10, 0x00, 0x12, 0x34, 0x56, 0x78));
+            });
+            QVERIFY(QFile::link(framesOnly.Path(), link));
+        }
+        const int rows = s.Log().RowCount();
+        QVERIFY(QTest::qWaitFor([&] { return refused.count() == 1; }, 5000));
+        QCOMPARE(refused.at(0).at(0).toString(), said + link);
+        // Asked again every 2 s meanwhile, said once, never polled, nothing recorded;
+        // the lost link names the reason too.
+        QTest::qWait(7000);
+        QCOMPARE(refused.count(), 1);
+        QCOMPARE(status.last().at(0).toString(), said + link);
+        QCOMPARE(s.Log().RowCount(), rows);
+        QVERIFY(!s.Comm1().Active());
+        QCOMPARE(other.PollCount(), 0u);
+        QVERIFY(!framesOnly.received.contains('A'));
+        QVERIFY(s.Meter().Replug.Watching());
+
+        // The meter back behind its link: found, checked, recorded again.
+        other.Unplug();
+        QFile::remove(link);
+        QVERIFY(meter.Replug());
+        QVERIFY(QTest::qWaitFor([&] { return s.Log().RowCount() > rows; }, 8000));
+        QCOMPARE(status.last().at(0).toString(),
+                 QStringLiteral("Thermometer is connected at ") + link);
+        QVERIFY(!s.Meter().Replug.Watching());
+    }
+
+    // At a later start the last run's device is asked for its model before it is
+    // polled; where the system gives an adapter's serial number, another number is
+    // another device, refused without asking. Refused, the device is not polled and
+    // the status says why; once the meter answers there, polling starts by itself.
+    void startAsksTheLastDevice_data() {
+        QTest::addColumn<int>("model"); // at the last device; 0: frames only, no model answer
+        QTest::addColumn<QString>("serialThere");
+        QTest::addColumn<QString>("storedSerial");
+        QTest::addColumn<bool>("polling");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("the same meter") << 301 << ""
+                                        << "" << true << "No Connection";
+        QTest::newRow("another model") << 303 << ""
+                                       << "" << false << "A different meter is connected at ";
+        QTest::newRow("no model answer") << 0 << ""
+                                         << "" << false << "No thermometer answers at ";
+        QTest::newRow("the same adapter") << 301 << "A1B2"
+                                          << "A1B2" << true << "No Connection";
+        QTest::newRow("another adapter") << 301 << "Z9Y8"
+                                         << "A1B2" << false << "A different meter is connected at ";
+    }
+    void startAsksTheLastDevice() {
+        QFETCH(int, model);
+        QFETCH(QString, serialThere);
+        QFETCH(QString, storedSerial);
+        QFETCH(bool, polling);
+        QFETCH(QString, said);
+        MeterEmulator meter(model ? model : 301);
+        FarEnd framesOnly;
+        QString path;
+        if (model) {
+            QVERIFY(meter.OpenPty());
+            path = meter.DevicePath();
+        } else {
+            QVERIFY(framesOnly.Open());
+            path = framesOnly.Path();
+        }
+        QByteArray stored = CompleteSettings(301, path);
+        if (!storedSerial.isEmpty())
+            stored += "LastConnectedSerial=" + storedSerial.toUtf8() + "\n";
+        RecordingSession s(settings_.Store(stored), {path});
+        Machine machine;
+        if (!serialThere.isEmpty()) {
+            machine.Usb(path, serialThere);
+            s.Meter().Replug.SetProbe(machine.Probe());
+        }
+        QSignalSpy status(&s, &RecordingSession::StatusText);
+        QCOMPARE(ReconnectToEnd(s), std::optional(polling));
+        QCOMPARE(s.ThTimer1.isActive(), polling);
+        QCOMPARE(status.last().at(0).toString(), polling ? said : said + path);
+        const QByteArray asked = model ? meter.Received() : framesOnly.received;
+        QCOMPARE(asked, QByteArray(serialThere == storedSerial ? "K" : ""));
+        if (polling) {
+            QVERIFY(QTest::qWaitFor([&] { return meter.PollCount() > 0; }, 3000));
+            return;
+        }
+        QVERIFY(!s.Comm1().Active());
+        QVERIFY(s.HotPlug().Watching()); // a meter plugged in elsewhere would be taken
+        if (!model || serialThere != storedSerial)
+            return;
+        // Set to the model of last time, the meter is taken at the next look.
+        meter.SetModel(301);
+        QVERIFY(QTest::qWaitFor([&] { return s.ThTimer1.isActive(); }, 5000));
+        QVERIFY(QTest::qWaitFor([&] { return meter.PollCount() > 0; }, 3000));
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return status.last().at(0).toString() ==
+                       QStringLiteral("Thermometer is connected at ") + path;
+            },
+            3000));
+        QVERIFY(!s.HotPlug().Watching());
+        QVERIFY(!s.State().Recording.ListRunning); // paused, as at every later start
     }
 
     // The port search takes the port over: the watch stops looking.

@@ -1,9 +1,12 @@
-// The serial port on real pseudo-terminals: open rules, failures through OnError,
-// ordered writes, and a device that vanishes under an open port.
+// The serial port on real pseudo-terminals: open rules (one holder of a device,
+// whichever path it is opened by), failures through OnError, ordered writes, and a
+// device that vanishes under an open port.
 #include "base/handler_guard.h"
 #include "far_end.h"
 #include "link/serial_port.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
 
@@ -70,34 +73,47 @@ private slots:
         QCOMPARE(meter.received, QByteArray("ARHMNTCK"));
     }
 
+    // A device held by another port object (another program) is refused under any
+    // path: its lock file is named after the path, the lock on the device is not.
     void openFailuresGoThroughOnError_data() {
+        QTest::addColumn<QString>("by");
         QTest::addColumn<int>("errorCode");
-        QTest::newRow("missing device") << ENOENT;
-        QTest::newRow("device in use") << EACCES;
+        QTest::addColumn<bool>("inUse");
+        QTest::newRow("missing device") << "missing" << ENOENT << false;
+        QTest::newRow("device in use") << "same path" << EACCES << true;
+        QTest::newRow("device in use, through a link") << "link" << EBUSY << true;
     }
     void openFailuresGoThroughOnError() {
+        QFETCH(QString, by);
         QFETCH(int, errorCode);
         FarEnd meter;
         QVERIFY(meter.Open());
         TSerialPort holder;
         holder.SetDeviceName(meter.Path());
         holder.SetActive(true);
+        QTemporaryDir dir;
+        const QString link = dir.filePath(QStringLiteral("meter"));
+        QVERIFY(QFile::link(meter.Path(), link));
 
         ErrorLog log;
         TSerialPort port;
         port.SetOnError(log.Handler());
-        port.SetDeviceName(errorCode == ENOENT ? QStringLiteral("/dev/no-such-meter")
-                                               : meter.Path());
+        port.SetDeviceName(by == "missing" ? QStringLiteral("/dev/no-such-meter")
+                           : by == "link"  ? link
+                                           : meter.Path());
         QVERIFY(!RunGuarded([&] { port.SetActive(true); })); // a silent abort
         QVERIFY(shown.isEmpty());
         QVERIFY(!port.Active());
         QCOMPARE(log.errors.size(), 1);
         QCOMPARE(log.errors[0].ErrorCode, errorCode);
         QVERIFY(!log.errors[0].Message().isEmpty());
+        QTEST(port.InUseElsewhere(), "inUse");
+        if (errorCode == EBUSY)
+            QVERIFY2(log.errors[0].Message().contains(link), qPrintable(log.errors[0].Message()));
 
         // The port stays usable: the same object opens a free device afterwards.
         holder.SetActive(false);
-        port.SetDeviceName(meter.Path());
+        port.SetDeviceName(by == "link" ? link : meter.Path());
         port.SetActive(true);
         QVERIFY(port.Active());
     }

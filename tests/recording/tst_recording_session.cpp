@@ -106,6 +106,43 @@ private slots:
         QCOMPARE(session.Settings().LastConnectedPort, position);
     }
 
+    // Only a model answer to the identification request makes a port the meter's for
+    // the next start: frames from the port polled after a failed search store neither
+    // the device nor a model, and the next start searches again.
+    void onlyAModelAnswerIsStored_data() {
+        QTest::addColumn<bool>("answersModel");
+        QTest::newRow("a meter that answers the search") << true;
+        QTest::newRow("frames only, after a failed search") << false;
+    }
+    void onlyAModelAnswerIsStored() {
+        QFETCH(bool, answersModel);
+        FarEnd device;
+        QVERIFY(device.Open());
+        connect(&device.device, &PtyDevice::Received, this, [&](const QByteArray& got) {
+            if (got.contains('K') && answersModel)
+                device.Write("302\x13");
+            if (got.contains('A'))
+                device.Write(MeterFrame(0x10, 0x00, 0x12, 0x34, 0x56, 0x78));
+        });
+        RecordingSession session(settings_.Store(), {device.Path()});
+        session.Search().SetPortSource([&] { return QStringList{device.Path()}; });
+        session.Search().SetDelays({0, 0, 150, 0});
+        const auto result = SearchToEnd(session);
+        QVERIFY(result);
+        QCOMPARE(result->Found, answersModel);
+        session.StartRecording(); // OK
+        QVERIFY(QTest::qWaitFor([&] { return session.State().Link.MeterConnected; }, 4000));
+        QVERIFY(QTest::qWaitFor([&] { return !session.Log().Cell(1, 1).isEmpty(); }, 4000));
+        session.ShutDown();
+
+        const SettingsVars stored = settings_.Stored();
+        QCOMPARE(stored.LastConnectedDevice, answersModel ? device.Path() : QString());
+        QCOMPARE(stored.LastModel, answersModel ? 302 : 0);
+        RecordingSession next(std::make_unique<QSettings>(settings_.Path(), QSettings::IniFormat),
+                              {});
+        QCOMPARE(next.NeedsSearch(), !answersModel);
+    }
+
     // One sequence at a time holds the port: a search started while the start still
     // reconnects ends the reconnect, which then opens nothing and starts no polling; a
     // reconnect asked while a search runs ends at once. Either way the search finds

@@ -260,7 +260,8 @@ private slots:
     void ShutDownWithPortBusyStuck() {
         FarEnd far;
         QVERIFY(far.Open());
-        RecordingSession session(Store(), {far.Path()});
+        // A meter of model 301 answered a search in an earlier run.
+        RecordingSession session(Store(CompleteSettings(301, far.Path())), {far.Path()});
         TfrmMain w(session);
         w.ComboBoxDeviceName->setCurrentIndex(w.ComboBoxDeviceName->count() - 1);
         session.Comm1().SetDeviceName(far.Path());
@@ -268,7 +269,7 @@ private slots:
         session.ThTimer1.start(60000); // running, but no tick clears PortBusy meanwhile
         session.SetLiveRange({0, 250.7});
         session.SetGraphingRate(6);
-        session.Models().IdentifyModel("301\x13");
+        session.Models().ApplyLastModel();
         session.Meter().Assembler.Link().PortBusy = true;
 
         bool portClosedBeforeTray = false;

@@ -74,14 +74,29 @@ private slots:
         QVERIFY(meter.PollCount() > 0);
     }
 
+    // Nothing answers the first search; OK starts recording anyway. A meter plugged
+    // in afterwards is polled at once, and its rows are recorded as after a lost link.
     void firstRunWithoutMeter() {
+        QStringList listed;
         Program p(settings_.Store(), {});
+        p.session.Search().SetPortSource([&] { return listed; });
         p.PressOkWhenDone();
         p.w.Timer1Timer();
         QCOMPARE(p.State().Reading.ModelCode, 300);
         QVERIFY(!p.State().Link.MeterConnected);
         QCOMPARE(p.w.frmMain->lblComStatus->text(), QStringLiteral("No Connection"));
         QVERIFY(p.w.frmPanel->NoLinkShown());
+        QVERIFY(p.State().Recording.ListRunning);
+
+        MeterEmulator meter(303);
+        QVERIFY(meter.OpenPty());
+        listed = {meter.DevicePath()};
+        QVERIFY(QTest::qWaitFor([&] { return !p.w.frmList->Row1Empty(); }, 8000));
+        QVERIFY(!p.w.frmPanel->NoLinkShown());
+        QCOMPARE(p.State().Reading.ModelCode, 303);
+        QCOMPARE(p.w.frmMain->lblComStatus->text(),
+                 "Thermometer is connected at " + meter.DevicePath());
+        QVERIFY(!p.w.frmLinkTest->isVisible());
     }
 
     void laterRunReconnectsPaused() {
@@ -112,6 +127,39 @@ private slots:
         QVERIFY(!p.w.frmPanel->NoLinkShown());
         QTest::qWait(1200);
         QVERIFY(p.w.frmList->Row1Empty());
+    }
+
+    // A later start whose meter is not there polls nothing; a meter plugged in after
+    // the start is polled as soon as it answers, and recording follows the lost-link
+    // rules: paused as at every later start, rows once Run is pressed.
+    void laterRunFindsAMeterPluggedInAfterTheStart() {
+        QStringList listed{QStringLiteral("/dev/brackwater-unplugged")};
+        Program p(settings_.Store(CompleteSettings(303, listed[0])), listed);
+        p.session.Search().SetPortSource([&] { return listed; });
+        QSignalSpy reconnected(&p.session, &RecordingSession::ReconnectEnded);
+        p.w.Timer1Timer();
+        QVERIFY(QTest::qWaitFor([&] { return reconnected.count() == 1; }, 4000));
+        QCOMPARE(reconnected.at(0).at(0).toBool(), false);
+        QVERIFY(!p.session.ThTimer1.isActive());
+        QCOMPARE(p.w.frmMain->lblComStatus->text(), QStringLiteral("No Connection"));
+
+        MeterEmulator meter(301);
+        QVERIFY(meter.OpenPty());
+        listed.append(meter.DevicePath());
+        QVERIFY(QTest::qWaitFor([&] { return p.session.ThTimer1.isActive(); }, 8000));
+        QVERIFY(!p.w.frmLinkTest->isVisible());
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return p.w.frmMain->lblComStatus->text() ==
+                       "Thermometer is connected at " + meter.DevicePath();
+            },
+            4000));
+        QCOMPARE(p.State().Reading.ModelCode, 301);
+        QVERIFY(!p.w.frmPanel->NoLinkShown());
+        QCOMPARE(p.State().Settings.LastConnectedDevice, meter.DevicePath());
+        QVERIFY(p.w.frmList->Row1Empty());
+        p.w.frmList->btnRun->trigger();
+        QVERIFY(QTest::qWaitFor([&] { return !p.w.frmList->Row1Empty(); }, 4000));
     }
 
     // Settings of runs that never found a meter name no device: the start searches

@@ -93,6 +93,39 @@ private slots:
         QCOMPARE(rig.state.Settings.LastModel, 303);
         QVERIFY(rig.state.Link.MeterConnected);
     }
+
+    // After a search that found nothing, a meter plugged in shows in the window as
+    // after Retry, without Retry; OK then starts polling and recording as usual.
+    void meterPluggedInShowsWithoutRetry() {
+        Rig rig;
+        rig.window.show();
+        QVERIFY(rig.WaitSearchDone());
+        QCOMPARE(rig.window.Memo1->toPlainText(), QStringLiteral("Can not find any THERMOMETER"));
+        QVERIFY(rig.session.HotPlug().Watching());
+
+        MeterEmulator meter(302);
+        QVERIFY(meter.OpenPty());
+        rig.listed = {meter.DevicePath()};
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return rig.window.Memo1->toPlainText() ==
+                       QStringLiteral("Serial Port :%1\nModel:One channel, K J type thermometer.")
+                           .arg(meter.DevicePath());
+            },
+            8000));
+        QVERIFY(!rig.window.imgNoLink->isVisible());
+        QVERIFY(rig.window.isVisible());
+        QCOMPARE(rig.state.Settings.LastModel, 302);
+        QCOMPARE(rig.state.Settings.LastConnectedDevice, meter.DevicePath());
+        QVERIFY(rig.state.Link.MeterConnected);
+        QVERIFY(!rig.session.ThTimer1.isActive()); // OK starts the polling, as after Retry
+        QVERIFY(!rig.session.HotPlug().Watching());
+
+        rig.window.Button1->click();
+        QVERIFY(!rig.window.isVisible());
+        QVERIFY(rig.state.Recording.ListRunning);
+        QVERIFY(QTest::qWaitFor([&] { return !rig.session.Log().Cell(1, 1).isEmpty(); }, 4000));
+    }
 };
 
 QTEST_MAIN(TestLinkTestWindow)

@@ -12,11 +12,11 @@
 #include <functional>
 #include <optional>
 
+class LogGrid;
 class LogTable;
 class RecordingControls;
 class QAction;
 class QLineEdit;
-class QTableView;
 class TfrmOpenProgress;
 class TfrmPrintProgress;
 class TfrmScope;
@@ -51,7 +51,7 @@ public:
 
     RecordingControls* Controls; // Pause, Run and the rate entry
     LogTable* Table;             // the core's table, shown here
-    QTableView* Grid1;
+    LogGrid* Grid1;
     QLineEdit* MaskEdit1;
     QAction* btnOpen;
     QAction* btnSave;

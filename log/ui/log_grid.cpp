@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
 #include <algorithm>
@@ -103,7 +104,7 @@ public:
     }
 
 private:
-    QAbstractItemModel* source_ = nullptr;
+    QPointer<QAbstractItemModel> source_; // a table may go before its grid
     int first_ = 0;
     int count_ = 0;
 };

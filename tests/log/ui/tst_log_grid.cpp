@@ -311,6 +311,23 @@ private slots:
                  full.convertToFormat(QImage::Format_RGB32));
     }
 
+    // A table that goes before its grid leaves it empty, not pointing at nothing.
+    void tableGoesFirst() {
+        auto table = std::make_unique<LogTable>();
+        Fill(*table, 50);
+        LogGrid grid;
+        SetUp(grid, *table);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        table.reset();
+        grid.resize(300, 150);
+        grid.hide();
+        grid.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(grid.verticalScrollBar()->maximum(), 0);
+        QVERIFY(!grid.indexAt(QPoint(5, 5)).isValid());
+    }
+
     // However long the table, the row numbers keep sections only for the rows round the view.
     void keepsNothingPerRow() {
         LogTable table;

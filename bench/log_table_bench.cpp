@@ -1,12 +1,16 @@
-// Log table: time per appended row at 1,000 and at 2,000,000 rows, resident memory
-// per row at 2,000,000 rows against the rows' own text size, then the same with
-// the log window's grid showing the table (offscreen): an append with the repaint
-// it causes, against a plain grid with the default cell painter showing the same
-// table, as the log window had it before.
+// Log table and grid at a month's length, offscreen: a row appended and painted
+// in the shown log window, its grid scrolled to the newest row, at 1,000 rows and
+// at 2.6 million (the rows before are loaded in one go, as opening a file does);
+// the memory per row of the table alone and in the window, whose difference is
+// what the grid keeps of its own; and the same with a table view set up as the
+// window's grid was before, as the baseline of the same run.
 
 #include "base/day_count.h"
 #include "log/log_table.h"
+#include "log/ui/log_cell_delegate.h"
+#include "log/ui/log_grid.h"
 #include "log/ui/log_window.h"
+#include "month_rows.h"
 #include "recording/recording_session.h"
 #include "resident_memory.h"
 
@@ -16,49 +20,76 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <malloc.h>
 
 namespace {
-constexpr int Many = 2000000;
 constexpr int Timed = 1000;
 const double Start = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 49, 11)));
-const QString DateFormat = QStringLiteral("d/M/yyyy");
 
-// A two-channel reading that changes from row to row as a real one does.
-void Vary(CurrentReading& r, int i) {
-    r.MainValue = 20.0 + (i % 937) / 10.0;
-    r.SubValue = 48.0 - (i % 411) / 10.0;
-    r.ModeText = (i % 100 == 0) ? QStringLiteral(" HOLD") : QString();
+// The meter's frame of a two-channel reading that changes from row to row.
+Frame FrameOf(int i) {
+    const auto digits = [](int tenths) {
+        return std::array<uint8_t, 2>{uint8_t((tenths / 1000 % 10) << 4 | (tenths / 100 % 10)),
+                                      uint8_t((tenths / 10 % 10) << 4 | (tenths % 10))};
+    };
+    const auto main = digits(200 + i % 937), sub = digits(480 - i % 411);
+    return {0x02, 0x80, 2 << 6, main[0], main[1], sub[0], sub[1], 0x03};
 }
 
-template <typename Append> double NsPerAppend(CurrentReading& r, int from, Append append) {
+// Milliseconds per row appended through the recording core, each painted before the next.
+double MsPerAppend(RecordingSession& session, int& i) {
     QElapsedTimer clock;
     clock.start();
-    for (int i = from; i < from + Timed; ++i) {
-        Vary(r, i);
-        append(i);
+    for (int n = 0; n < Timed; ++n, ++i) {
+        const Frame frame = FrameOf(i);
+        session.Meter().Assembler.Feed(frame.data(), int(frame.size()));
+        session.AppendLogRow(Start + i / 86400.0);
+        QCoreApplication::processEvents();
     }
-    return double(clock.nsecsElapsed()) / Timed;
+    return clock.nsecsElapsed() / 1e6 / Timed;
 }
 
-// The meter's frame for the reading Vary makes: degrees C, main T1, second T2.
-Frame FrameOf(const CurrentReading& r) {
-    const auto digits = [](double value) {
-        const int n = int(std::lround(std::abs(value) * 10));
-        return std::array<uint8_t, 2>{uint8_t((n / 1000 % 10) << 4 | (n / 100 % 10)),
-                                      uint8_t((n / 10 % 10) << 4 | (n % 10))};
-    };
-    const auto main = digits(r.MainValue), sub = digits(r.SubValue);
-    const uint8_t status = 0x80 | (r.ModeText.isEmpty() ? 0 : 0x20);
-    const uint8_t flags = (2 << 6) | (r.SubValue < 0 ? 0x10 : 0);
-    return {0x02, status, flags, main[0], main[1], sub[0], sub[1], 0x03};
+long Resident() {
+    QCoreApplication::processEvents();
+    malloc_trim(0);
+    return ResidentBytes();
 }
 
-void Print(const char* name, double value, const char* format = "%s: %.1f\n") {
+// A recording core whose log a grid shows, following each new row.
+struct Recording {
+    explicit Recording(const QString& folder)
+        : session(
+              std::make_unique<QSettings>(folder + QStringLiteral("/s.ini"), QSettings::IniFormat),
+              {}) {
+        session.Models().IdentifyModel("303\x13");
+        session.Log().SetLocale(QLocale::c());
+        session.InitLogTable();
+    }
+    // Append and paint at 1,000 rows and after a month is loaded; bytes per row of the month.
+    void Measure(int rows, double& msAt1k, double& msAtMonth, double& bytesPerRow) {
+        int i = 0;
+        for (; i < Timed; ++i) {
+            const Frame frame = FrameOf(i);
+            session.Meter().Assembler.Feed(frame.data(), int(frame.size()));
+            session.AppendLogRow(Start + i / 86400.0);
+            QCoreApplication::processEvents();
+        }
+        msAt1k = MsPerAppend(session, i);
+        session.Log().Clear();
+        const long before = Resident();
+        session.Log().LoadRows(MonthRows::Store(rows));
+        const long after = Resident();
+        bytesPerRow = double(after - before) / rows;
+        MsPerAppend(session, i); // the first appends after the load settle the view
+        msAtMonth = MsPerAppend(session, i);
+    }
+
+    RecordingSession session;
+};
+
+void Print(const char* name, double value, const char* format = "%s: %.3f\n") {
     std::printf(format, name, value);
-}
-
-void PrintMs(const char* name, double ns) {
-    Print(name, ns / 1e6, "%s: %.3f\n");
+    std::fflush(stdout);
 }
 } // namespace
 
@@ -66,89 +97,64 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    CurrentReading r;
-    r.ModelCode = 303;
-    r.ChannelCount = 2;
-
-    {
-        LogTable table;
-        table.SetLocale(QLocale::c());
-        const auto append = [&](int i) {
-            table.AppendLogRow({Start + i / 86400.0, r}, DateFormat);
-        };
-        for (int i = 0; i < Timed; ++i)
-            append(i);
-        Print("append_ns_at_1k", NsPerAppend(r, Timed, append));
-        table.Clear();
-
-        const long before = ResidentBytes();
-        for (int i = 0; i < Many; ++i) {
-            Vary(r, i);
-            append(i);
-        }
-        const long after = ResidentBytes();
-        Print("append_ns_at_2m", NsPerAppend(r, Many, append));
-        Print("bytes_per_row_2m", double(after - before) / Many);
-
-        // The rows as a saved file holds them: eight fields, each with its separator, and CR LF.
-        double text = 0;
-        for (int row = 1; row < table.RowCount(); row += 997)
-            for (int c = 1; c < LogTable::ColumnCount; ++c)
-                text += table.Cell(row, c).toUtf8().size() + 1;
-        Print("text_bytes_per_row", text / ((table.RowCount() - 2) / 997 + 1) + 2);
-    }
-
-    // The window: the grid follows every append and keeps the newest row in view. The
-    // rows come from the recording core, which decodes the meter's frames.
+    const QStringList args = app.arguments();
+    const qsizetype at = args.indexOf(QStringLiteral("--rows"));
+    const int rows = at >= 0 && at + 1 < args.size() ? args[at + 1].toInt() : MonthRows::Month;
     QTemporaryDir scratch;
-    RecordingSession session(std::make_unique<QSettings>(scratch.filePath(QStringLiteral("b.ini")),
-                                                         QSettings::IniFormat),
-                             {});
-    session.Models().IdentifyModel("303\x13");
-    session.Log().SetLocale(QLocale::c());
-    TfrmList list(session);
-    list.InitLogTable();
-    list.show();
-    // The grid as it was: a plain table view with the default cell painter, same font and size.
-    LogTable plainTable;
-    plainTable.SetLocale(QLocale::c());
-    QTableView plain;
-    plain.setModel(&plainTable);
-    plain.setFont(list.Grid1->font());
-    plain.verticalHeader()->setDefaultSectionSize(
-        list.Grid1->verticalHeader()->defaultSectionSize());
-    plain.setGeometry(list.Grid1->geometry());
-    plain.show();
 
-    const auto append = [&](int i) {
-        session.Meter().Assembler.Feed(FrameOf(r).data(), int(Frame().size()));
-        session.AppendLogRow(Start + i / 86400.0);
-        QCoreApplication::processEvents();
-    };
-    const auto appendPlain = [&](int i) {
-        plainTable.AppendLogRow({Start + i / 86400.0, r}, DateFormat);
-        plain.scrollToBottom();
-        QCoreApplication::processEvents();
-    };
-    for (int i = 0; i < Timed; ++i) {
-        append(i);
-        appendPlain(i);
+    double tableBytesPerRow = 0;
+    {
+        const long before = Resident();
+        LogTable table;
+        table.LoadRows(MonthRows::Store(rows));
+        tableBytesPerRow = double(Resident() - before) / rows;
     }
-    PrintMs("window_append_paint_ms_at_1k", NsPerAppend(r, Timed, append));
-    PrintMs("plain_grid_append_paint_ms_at_1k", NsPerAppend(r, Timed, appendPlain));
-    const long before = ResidentBytes();
-    for (int i = 2 * Timed; i < Many; ++i) {
-        Vary(r, i);
-        list.Table->AppendLogRow({Start + i / 86400.0, r}, DateFormat);
+
+    // The log window as it is.
+    double ms1k = 0, msMonth = 0, windowBytesPerRow = 0;
+    {
+        Recording recording(scratch.path());
+        TfrmList list(recording.session);
+        list.InitLogTable();
+        list.show();
+        recording.Measure(rows, ms1k, msMonth, windowBytesPerRow);
     }
-    const long after = ResidentBytes();
-    for (int i = 2 * Timed; i < Many; ++i) {
-        Vary(r, i);
-        plainTable.AppendLogRow({Start + i / 86400.0, r}, DateFormat);
+
+    // The grid as it was: a table view with the log's cell painter, its row numbers in
+    // its vertical header, of the window grid's size, scrolled to each new row.
+    double plain1k = 0, plainMonth = 0, plainBytesPerRow = 0;
+    {
+        Recording recording(scratch.path());
+        QTableView plain;
+        {
+            const TfrmList sizes(recording.session);
+            plain.setFont(sizes.Grid1->font());
+            plain.verticalHeader()->setDefaultSectionSize(sizes.Grid1->rowHeight());
+            plain.verticalHeader()->setMinimumWidth(sizes.ColumnWidth(0));
+            plain.resize(sizes.size());
+            plain.setModel(&recording.session.Log());
+            for (int c = 1; c < LogTable::ColumnCount; ++c)
+                plain.setColumnWidth(c, sizes.ColumnWidth(c));
+        }
+        plain.setItemDelegate(new LogCellDelegate(&plain));
+        plain.setColumnHidden(0, true);
+        plain.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        QObject::connect(&recording.session, &RecordingSession::RowAppended, &plain,
+                         &QTableView::scrollToBottom);
+        plain.show();
+        recording.Measure(rows, plain1k, plainMonth, plainBytesPerRow);
     }
-    QCoreApplication::processEvents();
-    PrintMs("window_append_paint_ms_at_2m", NsPerAppend(r, Many, append));
-    PrintMs("plain_grid_append_paint_ms_at_2m", NsPerAppend(r, Many, appendPlain));
-    Print("window_bytes_per_row_2m", double(after - before) / (Many - 2 * Timed));
+
+    Print("rows", rows, "%s: %.0f\n");
+    Print("append_paint_ms_1k", ms1k);
+    Print("append_paint_ms_2_6m", msMonth);
+    Print("append_paint_ratio_2_6m_to_1k", msMonth / ms1k, "%s: %.2f\n");
+    Print("table_bytes_per_row", tableBytesPerRow, "%s: %.1f\n");
+    Print("window_bytes_per_row", windowBytesPerRow, "%s: %.1f\n");
+    Print("grid_bytes_per_row", windowBytesPerRow - tableBytesPerRow, "%s: %.1f\n");
+    Print("table_view_append_paint_ms_1k", plain1k);
+    Print("table_view_append_paint_ms_2_6m", plainMonth);
+    Print("table_view_append_paint_ratio_2_6m_to_1k", plainMonth / plain1k, "%s: %.2f\n");
+    Print("table_view_grid_bytes_per_row", plainBytesPerRow - tableBytesPerRow, "%s: %.1f\n");
     return 0;
 }

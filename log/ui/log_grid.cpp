@@ -7,6 +7,7 @@
 #include <QBitArray>
 #include <QEvent>
 #include <QHeaderView>
+#include <QLoggingCategory>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
@@ -14,8 +15,11 @@
 #include <QStyleOptionHeader>
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace {
+Q_LOGGING_CATEGORY(lcGrid, "brackwater.grid", QtWarningMsg)
+
 // Rows the row numbers reach beyond those in view, so that scrolling a little moves
 // them as pixels instead of drawing them anew.
 constexpr int WindowMargin = 64;
@@ -424,6 +428,7 @@ void LogGrid::reset() {
     QAbstractItemView::reset();
     hover_ = QPersistentModelIndex();
     rowAnchor_ = columnAnchor_ = 0;
+    newTable_ = true;
 }
 
 void LogGrid::rowsInserted(const QModelIndex& parent, int first, int last) {
@@ -855,6 +860,10 @@ void LogGrid::paintEvent(QPaintEvent* event) {
     if (columns_->count() == 0 || rows == 0 || !itemDelegate())
         return;
     const int height = rowHeight();
+    if (std::exchange(newTable_, false))
+        qCDebug(lcGrid, "shows rows %d to %d of %d", rowAt(0) + 1,
+                rowAt(viewport()->height() - 1) < 0 ? rows : rowAt(viewport()->height() - 1) + 1,
+                rows);
     const int lastX = columns_->length() - columns_->offset() - 1;
     const int lastY = Pixels(rows, height) - offset_ - 1;
 

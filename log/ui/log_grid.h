@@ -89,6 +89,7 @@ private:
     int offset_ = 0;
     bool inGeometries_ = false;
     bool followEnd_ = false;
+    bool newTable_ = true; // the rows shown next come from a table new since the last drawing
     QPersistentModelIndex hover_;
     int rowAnchor_ = 0;
     int columnAnchor_ = 0;

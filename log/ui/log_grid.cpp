@@ -170,14 +170,16 @@ LogGrid::LogGrid(QWidget* parent)
     });
     connect(columns_, &QHeaderView::sectionPressed, this, &LogGrid::selectColumn);
     connect(columns_, &QHeaderView::sectionEntered, this,
-            [this](int column) { SelectColumnRange(column, false); });
+            [this](int column) { SelectSections(Qt::Horizontal, column, false); });
     connect(columns_, &QHeaderView::sectionHandleDoubleClicked, this,
             &LogGrid::resizeColumnToContents);
     connect(columns_, &QHeaderView::geometriesChanged, this, &LogGrid::updateGeometries);
-    connect(rows_, &QHeaderView::sectionPressed, this,
-            [this](int section) { SelectRowRange(numbers_->First() + section, true); });
-    connect(rows_, &QHeaderView::sectionEntered, this,
-            [this](int section) { SelectRowRange(numbers_->First() + section, false); });
+    connect(rows_, &QHeaderView::sectionPressed, this, [this](int section) {
+        SelectSections(Qt::Vertical, numbers_->First() + section, true);
+    });
+    connect(rows_, &QHeaderView::sectionEntered, this, [this](int section) {
+        SelectSections(Qt::Vertical, numbers_->First() + section, false);
+    });
     // Sections change size only with the row height, which moves every row.
     connect(rows_, &QHeaderView::sectionResized, this, &LogGrid::scheduleDelayedItemsLayout);
     connect(corner_, &QAbstractButton::clicked, this, &LogGrid::selectAll);
@@ -705,61 +707,44 @@ QModelIndexList LogGrid::selectedIndexes() const {
 }
 
 void LogGrid::selectRow(int row) {
-    SelectRowRange(row, true);
+    SelectSections(Qt::Vertical, row, true);
 }
 
 void LogGrid::selectColumn(int column) {
-    SelectColumnRange(column, true);
+    SelectSections(Qt::Horizontal, column, true);
 }
 
-// A press on a row number selects its row; dragging over them, or a press with
-// Shift, selects the rows from the first one pressed.
-void LogGrid::SelectRowRange(int row, bool anchor) {
-    if (selectionBehavior() == SelectColumns ||
+// A press on a row number or a column title selects its row or column; dragging
+// over them, or a press with Shift, selects those from the first one pressed.
+void LogGrid::SelectSections(Qt::Orientation orientation, int section, bool anchor) {
+    const bool rows = orientation == Qt::Vertical;
+    if (selectionBehavior() == (rows ? SelectColumns : SelectRows) ||
         (selectionMode() == SingleSelection && selectionBehavior() == SelectItems))
         return;
-    if (row < 0 || row >= RowCount())
+    const int count = rows ? RowCount() : model()->columnCount(rootIndex());
+    if (section < 0 || section >= count)
         return;
-    const int column = columns_->logicalIndexAt(0);
-    const QModelIndex index = model()->index(row, column, rootIndex());
-    QItemSelectionModel::SelectionFlags command = selectionCommand(index);
-    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    // Along the other way: the first column, or the first row, in view.
+    const int across = rows ? columns_->logicalIndexAt(0) : std::max(0, rowAt(0));
+    const auto at = [&](int s) {
+        return rows ? model()->index(s, across, rootIndex())
+                    : model()->index(across, s, rootIndex());
+    };
+    QItemSelectionModel::SelectionFlags command = selectionCommand(at(section));
+    selectionModel()->setCurrentIndex(at(section), QItemSelectionModel::NoUpdate);
+    int& start = rows ? rowAnchor_ : columnAnchor_;
     if ((anchor && !(command & QItemSelectionModel::Current)) || selectionMode() == SingleSelection)
-        rowAnchor_ = row;
+        start = section;
     if (selectionMode() != SingleSelection && command.testFlag(QItemSelectionModel::Toggle)) {
         command &= ~QItemSelectionModel::Toggle;
         command |= QItemSelectionModel::Select;
         if (!anchor)
             command |= QItemSelectionModel::Current;
     }
-    rowAnchor_ = std::min(rowAnchor_, RowCount() - 1);
-    const QModelIndex upper = model()->index(std::min(rowAnchor_, row), column, rootIndex());
-    const QModelIndex lower = model()->index(std::max(rowAnchor_, row), column, rootIndex());
-    selectionModel()->select(QItemSelection(upper, lower), command | QItemSelectionModel::Rows);
-}
-
-void LogGrid::SelectColumnRange(int column, bool anchor) {
-    if (selectionBehavior() == SelectRows ||
-        (selectionMode() == SingleSelection && selectionBehavior() == SelectItems))
-        return;
-    if (column < 0 || column >= model()->columnCount(rootIndex()))
-        return;
-    const int row = std::max(0, rowAt(0));
-    const QModelIndex index = model()->index(row, column, rootIndex());
-    QItemSelectionModel::SelectionFlags command = selectionCommand(index);
-    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
-    if ((anchor && !(command & QItemSelectionModel::Current)) || selectionMode() == SingleSelection)
-        columnAnchor_ = column;
-    if (selectionMode() != SingleSelection && command.testFlag(QItemSelectionModel::Toggle)) {
-        command &= ~QItemSelectionModel::Toggle;
-        command |= QItemSelectionModel::Select;
-        if (!anchor)
-            command |= QItemSelectionModel::Current;
-    }
-    const QModelIndex leftmost = model()->index(row, std::min(columnAnchor_, column), rootIndex());
-    const QModelIndex rightmost = model()->index(row, std::max(columnAnchor_, column), rootIndex());
-    selectionModel()->select(QItemSelection(leftmost, rightmost),
-                             command | QItemSelectionModel::Columns);
+    start = std::min(start, count - 1);
+    selectionModel()->select(
+        QItemSelection(at(std::min(start, section)), at(std::max(start, section))),
+        command | (rows ? QItemSelectionModel::Rows : QItemSelectionModel::Columns));
 }
 
 int LogGrid::sizeHintForColumn(int column) const {

@@ -77,8 +77,7 @@ private:
     void SetOffset(int offset);
     // The row numbers' window covers the rows in view, and their offset follows the grid's.
     void FollowRows(bool repaint);
-    void SelectRowRange(int row, bool anchor);
-    void SelectColumnRange(int column, bool anchor);
+    void SelectSections(Qt::Orientation orientation, int section, bool anchor);
     void DrawCell(QPainter& painter, const QStyleOptionViewItem& option, const QModelIndex& index);
     bool CellEnabled(int row, int column) const;
 

@@ -8,6 +8,7 @@
 #include "log/ui/log_grid.h"
 #include "log/ui/log_window.h"
 #include "support/far_end.h"
+#include "support/recorded_log.h"
 #include "support/scratch_settings.h"
 
 #include <QApplication>
@@ -31,21 +32,6 @@ protected:
         return false;
     }
 };
-
-void Fill(LogTable& table, int rows) {
-    table.SetLocale(QLocale::c());
-    table.WriteHeader();
-    CurrentReading r;
-    r.ModelCode = 303;
-    r.ChannelCount = 2;
-    const double start = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
-    for (int i = 0; i < rows; ++i) {
-        r.MainValue = 20 + i / 10.0;
-        r.SubValue = -3.5 + i % 7;
-        r.ModeText = i % 5 == 0 ? QStringLiteral(" HOLD") : QString();
-        table.AppendLogRow({start + i / 86400.0, r}, QStringLiteral("d/M/yyyy"));
-    }
-}
 
 // The log window's grid settings, on either view.
 template <class View> void SetUp(View& view, LogTable& table) {
@@ -78,7 +64,7 @@ template <class View> void SetUp(View& view, LogTable& table) {
 // The grid and a table view as the log window had it, over one table.
 struct Views {
     explicit Views(int rows) {
-        Fill(table, rows);
+        RecordLog(table, rows);
         SetUp(grid, table);
         SetUp(reference, table);
         // Neither takes the focus by being shown, which would set its cursor.
@@ -314,7 +300,7 @@ private slots:
     // A table that goes before its grid leaves it empty, not pointing at nothing.
     void tableGoesFirst() {
         auto table = std::make_unique<LogTable>();
-        Fill(*table, 50);
+        RecordLog(*table, 50);
         LogGrid grid;
         SetUp(grid, *table);
         grid.show();
@@ -331,7 +317,7 @@ private slots:
     // However long the table, the row numbers keep sections only for the rows round the view.
     void keepsNothingPerRow() {
         LogTable table;
-        Fill(table, 20000);
+        RecordLog(table, 20000);
         LogGrid grid;
         SetUp(grid, table);
         grid.show();

@@ -12,6 +12,7 @@
 #include "log/ui/open_progress_dialog.h"
 #include "log/ui/print_progress_dialog.h"
 #include "log/ui/scope_dialog.h"
+#include "support/recorded_log.h"
 #include "support/scratch_settings.h"
 
 #include <QApplication>
@@ -103,40 +104,25 @@ private:
     int dpi_;
 };
 
-void Fill(LogTable& table, int rows) {
-    table.SetLocale(QLocale::c());
-    table.WriteHeader();
-    CurrentReading r;
-    r.ModelCode = 303;
-    r.ChannelCount = 2;
-    r.UnitText = r.SubUnitText = QStringLiteral("C");
-    r.TypeText = QStringLiteral("K");
-    const double start = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
-    for (int i = 0; i < rows; ++i) {
-        r.MainValue = 20 + i / 10.0;
-        r.MainOverload = i % 7 == 3;
-        r.SubValue = -15.5 + i % 11;
-        r.ModeText = i % 5 == 0 ? QStringLiteral(" MAX HOLD") : QString();
-        table.AppendLogRow({start + i / 86400.0, r}, QStringLiteral("d/M/yyyy"));
-    }
-}
-
-// A page drawn onto an image at dpi by the printer, and as printing drew it before,
-// each text on its own at its place: the header, then rows first to last.
-QImage PrintedPage(const LogTable& table, RowRange range, int dpi) {
+// A white letter-size page at dpi.
+QImage BlankPage(int dpi) {
     QImage page(dpi * 85 / 10, dpi * 11, QImage::Format_RGB32);
     page.setDotsPerMeterX(qRound(dpi / 0.0254));
     page.setDotsPerMeterY(qRound(dpi / 0.0254));
     page.fill(Qt::white);
+    return page;
+}
+
+// A page drawn by the printer, and as printing drew it before, each text on its
+// own at its place: the header, then rows first to last.
+QImage PrintedPage(const LogTable& table, RowRange range, int dpi) {
+    QImage page = BlankPage(dpi);
     QPainter painter(&page);
     LogPagePrinter::Print(painter, table, range, [] { return false; }, {});
     return page;
 }
 QImage EachTextDrawn(const LogTable& table, RowRange range, int dpi) {
-    QImage page(dpi * 85 / 10, dpi * 11, QImage::Format_RGB32);
-    page.setDotsPerMeterX(qRound(dpi / 0.0254));
-    page.setDotsPerMeterY(qRound(dpi / 0.0254));
-    page.fill(Qt::white);
+    QImage page = BlankPage(dpi);
     QPainter painter(&page);
     const LogPrintLayout layout(dpi);
     LogPagePrinter::DrawPrintPage(painter, layout);
@@ -167,7 +153,7 @@ private slots:
     void pages() {
         QFETCH(int, dpi);
         LogTable table;
-        Fill(table, 60);
+        RecordLog(table, 60);
         RecordingDevice device(dpi);
         QPainter painter(&device);
         int progress = 0;
@@ -222,13 +208,13 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, to);
         LogTable table;
-        Fill(table, from == 1 ? 0 : 60);
+        RecordLog(table, from == 1 ? 0 : 60);
         QCOMPARE(PrintedPage(table, {from, to}, dpi), EachTextDrawn(table, {from, to}, dpi));
     }
 
     void cancelEndsAfterTheRow() {
         LogTable table;
-        Fill(table, 200);
+        RecordLog(table, 200);
         RecordingDevice device(600);
         QPainter painter(&device);
         int newPages = 0;
@@ -258,7 +244,7 @@ private slots:
         });
         QStringList messages;
         list.SetMessageFunction([&](const QString& text) { messages << text; });
-        Fill(*list.Table, 51);
+        RecordLog(*list.Table, 51);
 
         QTimer::singleShot(0, &scope, [&] { scope.BitBtn1->click(); });
         list.btnPrint->trigger();

@@ -300,9 +300,9 @@ private slots:
         const QByteArray err = p.readAllStandardError();
         // The last readings may still be on their way to the subscriber.
         if (trusted)
-            QTest::qWaitFor(
+            QVERIFY(QTest::qWaitFor(
                 [&] { return subscriber.Payloads("lab/tls/reading").size() >= Rows(rows).size(); },
-                10000);
+                10000));
         const QList<QByteArray> readings = subscriber.Payloads("lab/tls/reading");
         if (trusted) {
             QCOMPARE(readings.size(), Rows(rows).size());

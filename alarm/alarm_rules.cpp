@@ -84,8 +84,11 @@ QString DescribeRules(const AlarmRules& rules) {
         QString text = parts.join(QStringLiteral(", "));
         delays.removeDuplicates();
         margins.removeDuplicates();
-        text += QStringLiteral("; after %1 s beyond; clearing %2 degrees inside")
-                    .arg(delays.join(QLatin1Char('/')), margins.join(QLatin1Char('/')));
+        if (delays != QStringList{QStringLiteral("0")})
+            text += QStringLiteral("; after %1 s beyond").arg(delays.join(QLatin1Char('/')));
+        if (margins != QStringList{QStringLiteral("0")})
+            text +=
+                QStringLiteral("; clearing %1 degrees inside").arg(margins.join(QLatin1Char('/')));
         out << text;
     }
     if (rules.NoReadingSeconds > 0)

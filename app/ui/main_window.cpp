@@ -133,18 +133,21 @@ void TfrmMain::ShowStatusLine() {
     QStringList alarms;
     for (const Alarm& alarm : session_.Alarms().Active())
         alarms << BriefAlarm(alarm);
+    // The look changes only with the state: restyling at every tick would cost.
+    const QString style = alarms.isEmpty() ? QStringLiteral("QLabel { color: #d00000; }")
+                                           : QStringLiteral("QLabel { color: white; background: "
+                                                            "#d00000; font-weight: bold; }");
+    if (lblComStatus->styleSheet() != style)
+        lblComStatus->setStyleSheet(style);
     if (alarms.isEmpty()) {
         lblComStatus->setText(linkStatus_);
         lblComStatus->setToolTip(QString());
-        lblComStatus->setStyleSheet(QStringLiteral("QLabel { color: #d00000; }"));
         return;
     }
     // The alarm stands over the link's state until it clears; the tip has both.
     const QString text = QStringLiteral("ALARM: ") + alarms.join(QStringLiteral("; "));
     lblComStatus->setText(text);
     lblComStatus->setToolTip(text + QLatin1Char('\n') + linkStatus_);
-    lblComStatus->setStyleSheet(
-        QStringLiteral("QLabel { color: white; background: #d00000; font-weight: bold; }"));
 }
 
 QString TfrmMain::RestingHint() const {

@@ -88,8 +88,11 @@ void TForm1::RemoveIcon() {
 }
 
 void TForm1::ShowAlarm(const QString& text) {
-    alarmShown_ = !text.isEmpty();
-    icon_.setIcon(alarmShown_ ? alarmIcon_ : normalIcon_);
+    // Called at every tick while the value changes: the icon only when the state does.
+    if (alarmShown_ != !text.isEmpty()) {
+        alarmShown_ = !text.isEmpty();
+        icon_.setIcon(alarmShown_ ? alarmIcon_ : normalIcon_);
+    }
     icon_.setToolTip(alarmShown_ ? text : QStringLiteral("Click Right Mouse"));
 }
 

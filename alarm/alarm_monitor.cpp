@@ -3,7 +3,6 @@
 #include <limits>
 
 namespace {
-constexpr double SecondsPerDay = 86400.0;
 
 struct Reading {
     bool Known = false; // a number or "OL": dashes, a timer or no model are not

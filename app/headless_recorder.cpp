@@ -53,9 +53,6 @@ void HeadlessRecorder::WatchAlarms(const AlarmCommandOptions& onAlarm) {
         onAlarm_ = std::make_unique<AlarmCommand>(onAlarm);
         connect(onAlarm_.get(), &AlarmCommand::Said, this, &HeadlessRecorder::SayAlarm);
     }
-    const AlarmRules& rules = session_.Alarms().Rules();
-    if (rules.Any())
-        SayAlarm(QStringLiteral("alarms: %1").arg(DescribeRules(rules)));
 }
 
 void HeadlessRecorder::SayAlarm(const QString& line) {
@@ -88,6 +85,8 @@ void HeadlessRecorder::Start() {
     Say(QStringLiteral("recording to %1, a row every %2 s")
             .arg(QDir::toNativeSeparators(file_.fileName()))
             .arg(every_));
+    if (const AlarmRules& rules = session_.Alarms().Rules(); rules.Any())
+        SayAlarm(QStringLiteral("alarms: %1").arg(DescribeRules(rules)));
     QTimer::singleShot(0, this, &HeadlessRecorder::Search);
 }
 

@@ -172,6 +172,29 @@ private slots:
         QVERIFY(!calls.contains("command not found"));
     }
 
+    // Ending the recorder waits for an alarm command still running, so a mail being
+    // sent is not cut off; the port is closed meanwhile.
+    void endWaitsForTheCommand() {
+        const QString done = dir_.filePath(QStringLiteral("done.txt"));
+        const QString program = Script(dir_.filePath(QStringLiteral("slow.sh")),
+                                       QStringLiteral("#!/bin/sh\nsleep 1\necho done > \"$1\"\n"));
+        AlarmCommandOptions command;
+        QCOMPARE(ParseAlarmCommand(program + QLatin1Char(' ') + done, command), QString());
+        AlarmRules rules;
+        rules.Channel[0].High = 20;
+        Rig rig;
+        QVERIFY(Begin(rig, rules, command));
+        Step(rig, 25.0);
+        Step(rig, 25.0);
+        QCOMPARE(rig.rises.size(), 1);
+        QSignalSpy stopped(rig.recorder.get(), &HeadlessRecorder::Stopped);
+        rig.recorder->Stop();
+        QVERIFY(!rig.session->Comm1().Active());
+        QCOMPARE(stopped.count(), 0);
+        QVERIFY(stopped.wait(10000));
+        QCOMPARE(FileBytes(done), QByteArray("done\n"));
+    }
+
     // With a real broker: the state before any alarm, then raised, then cleared, each
     // kept on <base>/alarm for whoever subscribes later.
     void alarmStateIsRetainedOnTheBroker() {

@@ -1,6 +1,7 @@
 #include "app/headless_recorder.h"
 
 #include "app/publishing.h"
+#include "base/day_count.h"
 #include "log/log_line_format.h"
 #include "platform/termination_signals.h"
 #include "recording/settings_store.h"
@@ -43,8 +44,42 @@ HeadlessRecorder::HeadlessRecorder(RecordingSession& session, QFile& file, int e
         Say(QStringLiteral("stopped: %1 rows written to %2")
                 .arg(rows_)
                 .arg(QDir::toNativeSeparators(file_.fileName())));
-        emit Stopped();
+        if (!onAlarm_ || onAlarm_->Running() == 0) {
+            emit Stopped();
+            return;
+        }
+        Say(QStringLiteral("waiting for the alarm command to end"));
+        onAlarm_->WhenDone([this] { emit Stopped(); });
     });
+}
+
+void HeadlessRecorder::WatchAlarms(const AlarmCommandOptions& onAlarm) {
+    connect(&session_, &RecordingSession::AlarmChanged, this, &HeadlessRecorder::AlarmChanged);
+    if (onAlarm.IsSet()) {
+        onAlarm_ = std::make_unique<AlarmCommand>(onAlarm);
+        connect(onAlarm_.get(), &AlarmCommand::Said, this, &HeadlessRecorder::SayAlarm);
+    }
+}
+
+void HeadlessRecorder::SayAlarm(const QString& line) {
+    Say(line);
+    emit AlarmSaid(line);
+}
+
+void HeadlessRecorder::AlarmChanged(const AlarmEvent& event) {
+    const QString time =
+        DateTimeFromDayCount(event.Time).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    QString line =
+        QStringLiteral("%1 %2: %3")
+            .arg(event.Raised ? QStringLiteral("ALARM") : QStringLiteral("alarm cleared"), time,
+                 DescribeAlarm(event.What, event.Raised));
+    if (event.Raised && event.What.Since != event.Time)
+        line +=
+            QStringLiteral(" (since %1)")
+                .arg(DateTimeFromDayCount(event.What.Since).toString(QStringLiteral("HH:mm:ss")));
+    SayAlarm(line);
+    if (event.Raised && onAlarm_)
+        onAlarm_->Run(event, session_.Comm1().DeviceName());
 }
 
 void HeadlessRecorder::Say(const QString& line) {
@@ -56,6 +91,8 @@ void HeadlessRecorder::Start() {
     Say(QStringLiteral("recording to %1, a row every %2 s")
             .arg(QDir::toNativeSeparators(file_.fileName()))
             .arg(every_));
+    if (const AlarmRules& rules = session_.Alarms().Rules(); rules.Any())
+        SayAlarm(QStringLiteral("alarms: %1").arg(DescribeRules(rules)));
     QTimer::singleShot(0, this, &HeadlessRecorder::Search);
 }
 
@@ -116,7 +153,8 @@ void Refuse(const QString& fileName, const QString& reason) {
 } // namespace
 
 int RunHeadlessRecorder(const QString& fileName, int every, const QStringList& ports,
-                        const PublishOptions& publish) {
+                        const PublishOptions& publish, const AlarmRules& alarms,
+                        const AlarmCommandOptions& onAlarm) {
     const QFileInfo info(fileName);
     if (!info.absoluteDir().exists()) {
         Refuse(fileName, QStringLiteral("the folder %1 does not exist")
@@ -140,7 +178,10 @@ int RunHeadlessRecorder(const QString& fileName, int every, const QStringList& p
     if (every <= 0)
         every = std::max(session.Settings().ListingRate, 1);
 
+    // Only the command line's alarms: a recorder never takes the window program's.
+    session.ApplyAlarmRules(alarms);
     HeadlessRecorder recorder(session, file, every);
+    recorder.WatchAlarms(onAlarm);
     TerminationSignals termination;
     int code = 0;
     QObject::connect(&termination, &TerminationSignals::Received, &recorder,

@@ -5,11 +5,13 @@
 // killed recorder loses no row it took. It says what happens, one line per event,
 // on standard error, and keeps searching while no meter answers.
 
+#include "alarm/alarm_command.h"
 #include "publish/broker_address.h"
 #include "recording/recording_session.h"
 
 #include <QFile>
 #include <QTimer>
+#include <memory>
 
 class HeadlessRecorder : public QObject {
     Q_OBJECT
@@ -20,6 +22,9 @@ public:
     // The file is open for appending; every is the seconds between rows.
     HeadlessRecorder(RecordingSession& session, QFile& file, int every);
 
+    // Says each alarm that rises or clears in a line, and runs the command (when
+    // one is set) for each that rises; the recorder's end waits for those still running.
+    void WatchAlarms(const AlarmCommandOptions& onAlarm);
     // Searches for the meter and records from when it answers.
     void Start();
     // Ends the recording: the port closed, the file flushed; the settings untouched.
@@ -32,12 +37,16 @@ public:
 signals:
     // Writing the file failed: recording cannot go on.
     void Failed();
+    // A line about the alarms, as said on standard error.
+    void AlarmSaid(const QString& line);
     void Stopped();
 
 private:
     void Search();
     void SearchFinished(const PortSearch::Result& result);
     void WriteRow(int row);
+    void AlarmChanged(const AlarmEvent& event);
+    void SayAlarm(const QString& line);
 
     RecordingSession& session_;
     QFile& file_;
@@ -48,11 +57,13 @@ private:
     QStringList tried_; // the ports the search under way tries
     qint64 rows_ = 0;
     bool saidNotFound_ = false;
+    std::unique_ptr<AlarmCommand> onAlarm_;
 };
 
 // Runs the recorder of the command line `--record FILE [--every SECONDS]` on the
 // ports given (the system's are listed too) until a termination signal, publishing
-// the rows when a broker is given; returns the exit code: 0 after a clean end, 2
-// for bad input found before any search, 1 when the file could not be written later.
+// the rows when a broker is given and watching the alarms given; returns the exit code: 0 after a
+// clean end, 2 for bad input found before any search, 1 when the file could not be written later.
 int RunHeadlessRecorder(const QString& fileName, int every, const QStringList& ports,
-                        const PublishOptions& publish = {});
+                        const PublishOptions& publish = {}, const AlarmRules& alarms = {},
+                        const AlarmCommandOptions& onAlarm = {});

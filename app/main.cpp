@@ -89,7 +89,7 @@ int main(int argc, char* argv[]) {
                          qPrintable(demoError));
             return 1;
         }
-        return RunHeadlessRecorder(cl.Record, cl.Every, ports, publish);
+        return RunHeadlessRecorder(cl.Record, cl.Every, ports, publish, cl.Alarms, cl.OnAlarm);
     }
 
     // The pictures are compiled into the static core library; nothing else pulls them in.

@@ -20,6 +20,11 @@ RecordingSession::RecordingSession(std::unique_ptr<QSettings> store, const QStri
     state_.Settings.LogDateFormat = LogDateFormatFor(QLocale::system());
     store_->Read(state_.Settings);
     settingsReadProblem_ = store_->ReadProblem();
+    QString alarmProblem;
+    alarms_.SetRules(store_->ReadAlarms(&alarmProblem));
+    if (!alarmProblem.isEmpty())
+        settingsReadProblem_ +=
+            (settingsReadProblem_.isEmpty() ? QString() : QStringLiteral(" ")) + alarmProblem;
     liveRange_ = {double(state_.Settings.MinScale), double(state_.Settings.MaxScale)};
 
     QStringList ports;
@@ -212,6 +217,12 @@ void RecordingSession::ThTimer1Timer() {
     }
     if (due.LogRow)
         AppendLogRow(*due.LogRow);
+    const AlarmMonitor::Update alarms = alarms_.Evaluate(due.Seen);
+    for (const AlarmEvent& event : alarms.Events)
+        emit AlarmChanged(event);
+    emit AlarmsWatched();
+    if (alarms.Beep)
+        emit AlarmSoundDue();
     ThTimer1.setInterval(due.NextInterval);
     PortOperationEnded();
 }
@@ -333,6 +344,22 @@ void RecordingSession::SetListingRate(int32_t rate) {
 
 void RecordingSession::SetGraphingRate(int32_t rate) {
     state_.Settings.GraphingRate = rate;
+}
+
+QString RecordingSession::SetAlarmRules(const AlarmRules& rules) {
+    ApplyAlarmRules(rules);
+    return store_ ? store_->WriteAlarms(rules) : QString();
+}
+
+void RecordingSession::ApplyAlarmRules(const AlarmRules& rules) {
+    for (const AlarmEvent& event : alarms_.SetRules(rules))
+        emit AlarmChanged(event);
+    emit AlarmRulesChanged(rules);
+}
+
+void RecordingSession::AcknowledgeAlarms() {
+    alarms_.Acknowledge();
+    emit AlarmsAcknowledged();
 }
 
 bool RecordingSession::SendPanelCommand(uint8_t command) {

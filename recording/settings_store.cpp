@@ -19,6 +19,11 @@ const QString LastConnectedPortKey = QStringLiteral("LastConnectedPort");
 const QString LastModelKey = QStringLiteral("LastModel");
 const QString LastConnectedDeviceKey = QStringLiteral("LastConnectedDevice");
 const QString LastConnectedSerialKey = QStringLiteral("LastConnectedSerial");
+// The alarm keys, one group; a channel's keys start with its display's name.
+const QString AlarmChannelKeys[] = {QStringLiteral("Alarms/Main"), QStringLiteral("Alarms/Second")};
+const QString AlarmUnitKey = QStringLiteral("Alarms/Unit");
+const QString AlarmNoReadingKey = QStringLiteral("Alarms/NoReadingSeconds");
+const QString AlarmSoundKey = QStringLiteral("Alarms/Sound");
 
 // Why a settings file could not be read or written, in words a user can act on.
 QString FileProblem(const QString& path, bool writing) {
@@ -148,11 +153,110 @@ QString SettingsStore::Write(const SettingsVars& vars, int32_t modelCode,
     else
         settings_->setValue(LastConnectedSerialKey, vars.LastConnectedSerial);
     settings_->sync();
+    return WriteProblem();
+}
+
+QString SettingsStore::WriteProblem() const {
     if (settings_->status() == QSettings::NoError)
         return {};
     return QStringLiteral("The settings could not be saved to %1: %2.")
         .arg(QDir::toNativeSeparators(settings_->fileName()),
              FileProblem(settings_->fileName(), true));
+}
+
+AlarmRules SettingsStore::ReadAlarms(QString* problem) const {
+    return ReadAlarmValues([this](const QString& key) { return settings_->value(key); }, problem);
+}
+
+AlarmRules ReadAlarmValues(const std::function<QVariant(const QString& key)>& value,
+                           QString* problem) {
+    AlarmRules rules;
+    QStringList bad;
+    const auto note = [&](const QString& key, const QVariant& v) {
+        bad << QStringLiteral("%1 = \"%2\"").arg(key, v.toString());
+    };
+    const auto number = [&](const QString& key, double low, double high) -> std::optional<double> {
+        const QVariant v = value(key);
+        if (!v.isValid())
+            return std::nullopt;
+        bool ok = false;
+        const double d = QLocale::c().toDouble(v.toString().trimmed(), &ok);
+        if (ok && std::isfinite(d) && d >= low && d <= high)
+            return d;
+        note(key, v);
+        return std::nullopt;
+    };
+    const auto whole = [&](const QString& key, int32_t low, int32_t high) {
+        const QVariant v = value(key);
+        int32_t n = 0;
+        if (!v.isValid())
+            return 0;
+        if (ReadStoredInt32(v, n) && n >= low && n <= high)
+            return int(n);
+        note(key, v);
+        return 0;
+    };
+    constexpr double Far = 1e6; // far beyond any thermocouple
+    for (int c = 0; c < AlarmRules::Channels; ++c) {
+        ChannelLimits& limits = rules.Channel[size_t(c)];
+        const QString& prefix = AlarmChannelKeys[c];
+        limits.Low = number(prefix + QStringLiteral("Low"), -Far, Far);
+        limits.High = number(prefix + QStringLiteral("High"), -Far, Far);
+        if (limits.Low && limits.High && *limits.Low >= *limits.High) {
+            note(prefix + QStringLiteral("High"), DegreesText(*limits.High));
+            limits.Low.reset();
+            limits.High.reset();
+        }
+        limits.DelaySeconds =
+            whole(prefix + QStringLiteral("DelaySeconds"), 0, AlarmRules::MaxSeconds);
+        limits.Hysteresis = number(prefix + QStringLiteral("Hysteresis"), 0, Far).value_or(0);
+    }
+    const QVariant unit = value(AlarmUnitKey);
+    if (unit.isValid()) {
+        rules.Unit = unit.toString();
+        if (rules.Unit != QLatin1String("C") && rules.Unit != QLatin1String("F")) {
+            note(AlarmUnitKey, unit);
+            rules.Unit.clear();
+        }
+    }
+    rules.NoReadingSeconds = whole(AlarmNoReadingKey, 0, AlarmRules::MaxSeconds);
+    if (rules.NoReadingSeconds > 0 && rules.NoReadingSeconds < AlarmRules::MinNoReadingSeconds) {
+        note(AlarmNoReadingKey, QString::number(rules.NoReadingSeconds));
+        rules.NoReadingSeconds = 0;
+    }
+    rules.Sound = whole(AlarmSoundKey, 0, 1) != 0;
+    if (problem) {
+        problem->clear();
+        if (!bad.isEmpty())
+            *problem = QStringLiteral("These alarm settings could not be read and are off: %1.")
+                           .arg(bad.join(QStringLiteral(", ")));
+    }
+    return rules;
+}
+
+QString SettingsStore::WriteAlarms(const AlarmRules& rules) {
+    const auto setOrRemove = [this](const QString& key, const std::optional<double>& v) {
+        if (v)
+            settings_->setValue(key, DegreesText(*v));
+        else
+            settings_->remove(key);
+    };
+    for (int c = 0; c < AlarmRules::Channels; ++c) {
+        const ChannelLimits& limits = rules.Channel[size_t(c)];
+        const QString& prefix = AlarmChannelKeys[c];
+        setOrRemove(prefix + QStringLiteral("Low"), limits.Low);
+        setOrRemove(prefix + QStringLiteral("High"), limits.High);
+        settings_->setValue(prefix + QStringLiteral("DelaySeconds"), limits.DelaySeconds);
+        settings_->setValue(prefix + QStringLiteral("Hysteresis"), DegreesText(limits.Hysteresis));
+    }
+    if (rules.Unit.isEmpty())
+        settings_->remove(AlarmUnitKey);
+    else
+        settings_->setValue(AlarmUnitKey, rules.Unit);
+    settings_->setValue(AlarmNoReadingKey, rules.NoReadingSeconds);
+    settings_->setValue(AlarmSoundKey, rules.Sound ? 1 : 0);
+    settings_->sync();
+    return WriteProblem();
 }
 
 int32_t ScaleToStored(double value, int32_t fallback) {

@@ -307,6 +307,11 @@ private slots:
             << "cannot read the password file " + missing + ": No such file or directory";
         QTest::newRow("discovery without publishing")
             << QStringList{"--record", "x.tsv", "--ha-discovery"} << "go with --publish URL";
+        QTest::newRow("an alarm range that is none")
+            << QStringList{"--record", "x.tsv", "--alarm", "1=30"} << "LOW..HIGH";
+        QTest::newRow("an alarm command that cannot run")
+            << QStringList{"--record", "x.tsv", "--alarm", "1=..30", "--on-alarm", missing}
+            << "--on-alarm: " + missing + " does not exist";
     }
     void badInputIsRefusedAtOnce() {
         QFETCH(QStringList, args);

@@ -49,8 +49,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     };
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments[i];
-        // An option's value follows it, as the next argument or after "=".
-        const auto value = [&](const char* name, QString& out) {
+        // An option's value follows it, as the next argument or after "=". The next
+        // option is never taken as a value: "--record --every 5" lacks the file.
+        const auto value = [&](const char* name, QString& out, const char* what = "a value") {
             const QString option = QLatin1String(name);
             if (arg.startsWith(option + QLatin1Char('='))) {
                 out = arg.mid(option.size() + 1);
@@ -58,25 +59,25 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             }
             if (arg != option)
                 return false;
-            if (i + 1 >= arguments.size())
-                cl.Error = QStringLiteral("%1 needs a value").arg(option);
+            if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(QLatin1String("--")))
+                cl.Error = QStringLiteral("%1 needs %2").arg(option, QLatin1String(what));
             else
                 out = arguments[++i];
             return true;
         };
         QString text;
-        if (value("--port", text)) {
+        if (value("--port", text, "a device")) {
             // A bare name would be taken as a name under /dev; keep what the user meant.
             if (text.contains(QLatin1Char('/')))
                 text = QFileInfo(text).absoluteFilePath();
             if (!text.isEmpty())
                 cl.Ports.append(text);
-        } else if (value("--record", text)) {
+        } else if (value("--record", text, "a file name")) {
             if (text.isEmpty() && cl.Error.isEmpty())
                 cl.Error = QStringLiteral("--record needs a file name");
             else if (!text.isEmpty())
                 cl.Record = QFileInfo(text).absoluteFilePath();
-        } else if (value("--every", text)) {
+        } else if (value("--every", text, "a number of seconds")) {
             bool ok = false;
             cl.Every = text.toInt(&ok);
             if (cl.Error.isEmpty() && (!ok || cl.Every < 1 || text.trimmed() != text))
@@ -93,18 +94,18 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                 }
                 cl.DemoModel = model;
             }
-        } else if (value("--demo-history", text)) {
+        } else if (value("--demo-history", text, "a number of seconds")) {
             bool ok = false;
             cl.DemoHistory = text.toInt(&ok);
             if (cl.Error.isEmpty() &&
                 (!ok || cl.DemoHistory < 1 || cl.DemoHistory > MaxDemoHistory))
                 cl.Error = QStringLiteral("--demo-history takes a number of seconds from 1 to %1")
                                .arg(MaxDemoHistory);
-        } else if (value("--publish", text)) {
+        } else if (value("--publish", text, "a URL")) {
             cl.Publish.Broker = BrokerAddress::Parse(text);
             if (cl.Error.isEmpty())
                 cl.Error = cl.Publish.Broker.Error;
-        } else if (value("--publish-password-file", text)) {
+        } else if (value("--publish-password-file", text, "a file name")) {
             if (text.isEmpty() && cl.Error.isEmpty())
                 cl.Error = QStringLiteral("--publish-password-file needs a file name");
             cl.PublishPasswordFile = text;
@@ -224,6 +225,10 @@ QString CommandLineUsage() {
         "                   seconds (default 30)\n"
         "  --help           show this help\n"
         "  --version        show the program's version\n");
+}
+
+QString CommandLineErrorText(const QString& error) {
+    return QStringLiteral("brackwater: %1\nTry 'brackwater --help'.\n").arg(error);
 }
 
 QString VersionText() {

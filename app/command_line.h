@@ -36,4 +36,6 @@ struct CommandLine {
 // are passed over, as the application object takes them.
 CommandLine ParseCommandLine(const QStringList& arguments);
 QString CommandLineUsage();
+// What the program prints for a mistake: the problem, then where the options are told.
+QString CommandLineErrorText(const QString& error);
 QString VersionText();

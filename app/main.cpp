@@ -61,8 +61,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (!cl.Error.isEmpty()) {
-        std::fprintf(stderr, "brackwater: %s\n", qPrintable(cl.Error));
-        std::fputs(qPrintable(CommandLineUsage()), stderr);
+        std::fputs(qPrintable(CommandLineErrorText(cl.Error)), stderr);
         return 2;
     }
 

@@ -3,6 +3,7 @@
 #include "base/log_categories.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QVariant>
 #include <array>
@@ -50,6 +51,10 @@ QString SeparatorLiteral(QChar separator) {
         return QLatin1Char('\'') + separator + QLatin1Char('\'');
     return separator;
 }
+// Where a settings file that could not be parsed is kept before it is replaced.
+QString DamagedCopy(const QString& fileName) {
+    return fileName + QStringLiteral(".damaged");
+}
 } // namespace
 
 SettingsStore::SettingsStore(std::unique_ptr<QSettings> settings)
@@ -80,6 +85,15 @@ void SettingsStore::Read(SettingsVars& vars) {
                            << "- the start searches, range and notice take their defaults";
     vars.LastConnectedDevice = settings_->value(LastConnectedDeviceKey).toString();
     vars.LastConnectedSerial = settings_->value(LastConnectedSerialKey).toString();
+    // The file is parsed at the first value asked for.
+    if (settings_->status() == QSettings::FormatError) {
+        damaged_ = true;
+        readProblem_ = QStringLiteral("The settings file %1 is damaged or is not a settings file; "
+                                      "what could not be read takes its default. The file is kept "
+                                      "as %2 when the settings are saved.")
+                           .arg(QDir::toNativeSeparators(settings_->fileName()),
+                                QDir::toNativeSeparators(DamagedCopy(settings_->fileName())));
+    }
 }
 
 bool ReadStoredInt32(const QVariant& v, int32_t& out) {
@@ -140,6 +154,18 @@ QString ReadSettingsValues(const std::function<QVariant(const QString& key)>& va
 
 QString SettingsStore::Write(const SettingsVars& vars, int32_t modelCode,
                              const VerticalRange& liveRange) {
+    if (damaged_) {
+        const QString copy = DamagedCopy(settings_->fileName());
+        QFile::remove(copy);
+        const QString fileName = settings_->fileName();
+        if (!QFile::copy(fileName, copy) || !QFile::remove(fileName))
+            return QStringLiteral("The settings were not saved: the damaged file %1 could not be "
+                                  "kept as %2.")
+                .arg(QDir::toNativeSeparators(fileName), QDir::toNativeSeparators(copy));
+        // A store that failed to parse keeps saying so: a fresh one writes the file anew.
+        settings_ = std::make_unique<QSettings>(fileName, settings_->format());
+        damaged_ = false;
+    }
     settings_->setValue(GraphingRateKey, vars.GraphingRate);
     settings_->setValue(ListingRateKey, vars.ListingRate);
     settings_->setValue(MaxScaleKey, ScaleToStored(liveRange.Max, vars.MaxScale));

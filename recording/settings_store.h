@@ -30,12 +30,15 @@ public:
     // is missing or not a 32-bit integer; then SettingsMissing is set and the range
     // and notice values take their defaults.
     void Read(SettingsVars& vars);
-    // A store that exists but cannot be read reads as missing; this then says which
-    // file could not be read and why. Empty when reading went well.
+    // A store that exists but cannot be read reads as missing, and one that cannot
+    // be parsed keeps only what could be read; this then says which file and why.
+    // Empty when reading went well.
     QString ReadProblem() const { return readProblem_; }
     // Stores the values for the next run. modelCode is stored as LastModel; the
-    // range is the live graph's, truncated toward zero. Returns a message naming
-    // the file and the reason when the values could not be stored, else empty.
+    // range is the live graph's, truncated toward zero. A file that could not be
+    // parsed is first copied beside itself (".damaged"), so writing loses none of
+    // it. Returns a message naming the file and the reason when the values could
+    // not be stored, else empty.
     QString Write(const SettingsVars& vars, int32_t modelCode, const VerticalRange& liveRange);
 
     // The alarm rules, under keys of their own that older files do not have: a
@@ -52,6 +55,7 @@ private:
 
     std::unique_ptr<QSettings> settings_;
     QString readProblem_;
+    bool damaged_ = false; // the file could not be parsed: kept aside before it is replaced
 };
 
 // The alarm rules from any source of values, as ReadAlarms reads them.

@@ -238,7 +238,9 @@ bool TfrmMain::AskToSaveUnsavedRows() {
     if (unsaved == 0)
         return true;
     const QString question =
-        QStringLiteral("%1 recorded rows are not saved. Save them before exiting?").arg(unsaved);
+        unsaved == 1 ? QStringLiteral("1 recorded row is not saved. Save it before exiting?")
+                     : QStringLiteral("%1 recorded rows are not saved. Save them before exiting?")
+                           .arg(unsaved);
     switch (questions_.AskExit(question)) {
     case JournalQuestions::Exit::Cancel:
         return false;

@@ -1,5 +1,6 @@
 #include "app/ui/window_set.h"
 
+#include "base/counted.h"
 #include "base/handler_guard.h"
 #include "recording/journal_recovery.h"
 
@@ -151,8 +152,8 @@ void WindowSet::RecoverJournal() {
                     ShowException(problem);
             } else {
                 settled =
-                    ask.ConfirmDiscard(QStringLiteral("Discard the %1 rows from %2 to %3 for good?")
-                                           .arg(journal.RowCount())
+                    ask.ConfirmDiscard(QStringLiteral("Discard the %1 from %2 to %3 for good?")
+                                           .arg(Counted(journal.RowCount(), "row", "rows"))
                                            .arg(journal.FirstTime(), journal.LastTime()));
                 if (ending())
                     return;

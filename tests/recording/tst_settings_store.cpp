@@ -1,6 +1,8 @@
 // The settings read rule, the shut-down write and the log date pattern.
 #include "recording/settings_store.h"
+#include "support/scratch_settings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -122,6 +124,34 @@ private slots:
         store->Read(v);
         QVERIFY(v.SettingsMissing);
         QCOMPARE(v.LastConnectedDevice, QStringLiteral("/dev/ttyUSB1"));
+    }
+
+    // A file that cannot be parsed is named at start and kept, byte for byte,
+    // before the settings replace it.
+    void DamagedFileIsNamedAndKept_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("section never closed") << QByteArray("[General\nListingRate=5\n");
+        QTest::newRow("a line that is no setting") << QByteArray("no equals sign here\n");
+        QTest::newRow("UTF-16") << QByteArray("\xff\xfe[\0G\0", 6);
+    }
+    void DamagedFileIsNamedAndKept() {
+        QFETCH(QByteArray, content);
+        auto store = StoreWith(content);
+        QVERIFY(store);
+        SettingsVars vars;
+        store->Read(vars);
+        QVERIFY2(store->ReadProblem().contains(QDir::toNativeSeparators(path_)) &&
+                     store->ReadProblem().contains(QStringLiteral("damaged")),
+                 qPrintable(store->ReadProblem()));
+        vars.ListingRate = 7;
+        QCOMPARE(store->Write(vars, 301, {0, 100}), QString());
+        store.reset();
+        QCOMPARE(FileBytes(path_ + QStringLiteral(".damaged")), content);
+        SettingsStore reread(std::make_unique<QSettings>(path_, QSettings::IniFormat));
+        SettingsVars again;
+        reread.Read(again);
+        QCOMPARE(reread.ReadProblem(), QString());
+        QCOMPARE(again.ListingRate, 7);
     }
 
     void RoundTrip_data() {

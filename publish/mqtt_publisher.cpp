@@ -1,5 +1,6 @@
 #include "publish/mqtt_publisher.h"
 
+#include "base/counted.h"
 #include "base/log_categories.h"
 #include "platform/network_socket.h"
 #include "publish/reading_message.h"
@@ -243,10 +244,13 @@ void MqttPublisher::LinkUp(int attempt) {
                                  .arg(options_.Broker.HostPort())
                            : QStringLiteral("publishing to %1").arg(options_.Broker.Url());
         if (!saidProblem_.isEmpty())
-            line += QStringLiteral("; %1 readings waiting go out now").arg(queue_.Size());
+            line += QStringLiteral("; %1 waiting go out now")
+                        .arg(Counted(queue_.Size(), "reading", "readings"));
         const long long dropped = queue_.Dropped() - droppedBefore_;
         if (dropped > 0)
-            line += QStringLiteral("; %1 older ones were dropped meanwhile").arg(dropped);
+            line += dropped == 1
+                        ? QStringLiteral("; 1 older one was dropped meanwhile")
+                        : QStringLiteral("; %1 older ones were dropped meanwhile").arg(dropped);
         emit Said(line, QStringLiteral("MQTT: connected"));
     }
     everConnected_ = true;
@@ -426,12 +430,14 @@ int MqttPublisher::Stop(int waitMs) {
     const long long dropped = queue_.Dropped() - droppedBefore_;
     if (left > 0)
         emit Said(
-            QStringLiteral("publishing: %1 readings were not delivered%2")
-                .arg(left)
-                .arg(dropped > 0
+            QStringLiteral("publishing: %1 %2 not delivered%3")
+                .arg(Counted(left, "reading", "readings"), left == 1 ? "was" : "were",
+                     dropped == 1 ? QStringLiteral(", and 1 older one was dropped before")
+                     : dropped > 0
                          ? QStringLiteral(", and %1 older ones were dropped before").arg(dropped)
                          : QString()),
-            QStringLiteral("MQTT: %1 readings not delivered").arg(left + dropped));
+            QStringLiteral("MQTT: %1 not delivered")
+                .arg(Counted(left + dropped, "reading", "readings")));
     return left;
 }
 

@@ -97,6 +97,18 @@ private slots:
         QCOMPARE(publisher.Stop(), 2);
         QCOMPARE(said.last(), QStringLiteral("publishing: 2 readings were not delivered, and 3 "
                                              "older ones were dropped before"));
+
+        // One of each reads in the singular.
+        MqttPublisher single(Options(never, QStringLiteral("lab/one")), 1);
+        QStringList singleSaid;
+        connect(&single, &MqttPublisher::Said, this,
+                [&](const QString& line, const QString&) { singleSaid << line; });
+        single.Start();
+        single.Publish(Reading(301, 1));
+        single.Publish(Reading(301, 2));
+        QCOMPARE(single.Stop(), 1);
+        QCOMPARE(singleSaid.last(), QStringLiteral("publishing: 1 reading was not delivered, and 1 "
+                                                   "older one was dropped before"));
     }
 
     void discoveryFollowsTheMeter() {

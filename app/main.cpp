@@ -6,13 +6,13 @@
 #include "app/ui/window_program.h"
 #include "app/ui/window_set.h"
 #include "base/help_page.h"
+#include "base/ui/message_box.h"
 #include "meter_emulator.h"
 #include "platform/termination_signals.h"
 #include "recording/recording_session.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QMessageBox>
 #include <cstdio>
 #include <memory>
 
@@ -25,8 +25,7 @@ void ShowAlreadyRunning() {
         std::fprintf(stderr, "%s\n", qPrintable(text));
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text);
-    box.exec();
+    ShowMessage(nullptr, MessageKind::Information, text);
 }
 
 // The built-in simulated meter of --demo, on a pseudo-terminal whose device is put
@@ -115,8 +114,8 @@ int main(int argc, char* argv[]) {
 
     const auto demo = StartDemo(cl, ports, demoError);
     if (cl.Demo && !demo) {
-        QMessageBox::critical(nullptr, QCoreApplication::applicationName(),
-                              QStringLiteral("The simulated meter could not start: ") + demoError);
+        ShowMessage(nullptr, MessageKind::Error,
+                    QStringLiteral("The simulated meter could not start: ") + demoError);
         return 1;
     }
 

@@ -1,5 +1,6 @@
 #include "log/log_print_layout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -29,6 +30,24 @@ QList<QLine> LogPrintLayout::Rules() const {
     for (const int x : ColumnLines)
         lines << QLine(Scale(x), Scale(Top), Scale(x), Scale(Bottom));
     return lines;
+}
+
+int LogPrintLayout::ColumnLeft(int column) const {
+    if (column == 0)
+        return Scale(Left) + FramePenWidth() / 2;
+    return Scale(ColumnLines[column - 1]) + RulePenWidth() / 2;
+}
+
+int LogPrintLayout::ColumnRight(int column) const {
+    if (column == ColumnCount - 1)
+        return Scale(Right) - FramePenWidth() / 2;
+    return Scale(ColumnLines[column]) - RulePenWidth() / 2;
+}
+
+int LogPrintLayout::FitX(int column, int x, int width) const {
+    const int first = ColumnLeft(column) + Inset();
+    const int last = ColumnRight(column) - Inset() - width;
+    return std::max(first, std::min(x, last));
 }
 
 int LogPrintLayout::HeaderX(int column) const {

@@ -1,7 +1,9 @@
 #include "app/ui/window_set.h"
 
+#include "app/window_placement.h"
 #include "base/counted.h"
 #include "base/handler_guard.h"
+#include "base/ui/close_shortcut.h"
 #include "recording/journal_recovery.h"
 
 #include <QApplication>
@@ -9,6 +11,7 @@
 #include <QScreen>
 
 WindowSet::WindowSet(RecordingSession& session) : session_(session) {
+    qApp->installEventFilter(&titleFit_);
     Form1 = std::make_unique<TForm1>();
     frmMain =
         std::make_unique<TfrmMain>(session, [this] { Digits = std::make_unique<DigitBitmaps>(); });
@@ -29,8 +32,16 @@ WindowSet::WindowSet(RecordingSession& session) : session_(session) {
     frmMain->SetProgressDialog(frmPrintProgress.get());
     frmGraphList->SetDialogs(frmEditTitle.get(), frmSetupScale.get());
     frmGraph->SetDialogs(frmEditTitle.get(), frmSetupScale.get());
-    QObject::connect(frmList.get(), &TfrmList::GraphRequested, frmGraphList.get(),
-                     [this] { RunGuarded([this] { frmGraphList->BuildLogGraph(); }); });
+    QObject::connect(frmList.get(), &TfrmList::GraphRequested, frmGraphList.get(), [this] {
+        RunGuarded([this] {
+            PlaceLogGraph();
+            frmGraphList->BuildLogGraph();
+        });
+    });
+
+    for (QWidget* window : std::initializer_list<QWidget*>{frmPanel.get(), frmList.get(),
+                                                           frmGraph.get(), frmGraphList.get()})
+        AddCloseShortcut(window);
 
     frmMain->SetWorkingWindows(frmPanel.get(), frmGraph.get(), frmList.get());
     frmMain->SetLinkTestWindow(frmLinkTest.get());
@@ -88,7 +99,20 @@ void WindowSet::ConnectAlarms() {
                      [] { QApplication::beep(); });
 }
 
-WindowSet::~WindowSet() = default;
+WindowSet::~WindowSet() {
+    qApp->removeEventFilter(&titleFit_);
+}
+
+void WindowSet::PlaceLogGraph() {
+    if (logGraphPlaced_ || frmGraphList->isVisible())
+        return;
+    logGraphPlaced_ = true;
+    const QScreen* screen = frmList->screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    frmGraphList->move(PlaceBesideLog(available, frmList->frameGeometry(), frmMain->frameGeometry(),
+                                      frmGraphList->frameGeometry().size())
+                           .topLeft());
+}
 
 void WindowSet::Timer1Timer() {
     TfrmMain::ShowNormal(frmMain.get());

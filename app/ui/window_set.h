@@ -8,6 +8,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/resolution_notice.h"
 #include "app/ui/tray_form.h"
+#include "base/ui/title_fit.h"
 #include "graph/ui/edit_title_dialog.h"
 #include "graph/ui/live_graph_window.h"
 #include "graph/ui/log_graph_window.h"
@@ -54,8 +55,12 @@ public:
 
 private:
     void ShowResolutionNoticeIfDue();
+    // The log graph's first showing: beside the log window, off the main menu.
+    void PlaceLogGraph();
     // The tray's mark, the notification and Acknowledge follow the alarms.
     void ConnectAlarms();
 
     RecordingSession& session_;
+    TitleFit titleFit_; // keeps every window of the program wide enough for its title
+    bool logGraphPlaced_ = false;
 };

@@ -260,7 +260,7 @@ private slots:
             return pdf;
         });
         QStringList messages;
-        list.SetMessageFunction([&](const QString& text) { messages << text; });
+        list.SetMessageFunction([&](MessageKind, const QString& text) { messages << text; });
         RecordLog(*list.Table, 51);
 
         QTimer::singleShot(0, &scope, [&] { scope.BitBtn1->click(); });

@@ -45,9 +45,11 @@ int LogPrintLayout::ColumnRight(int column) const {
 }
 
 int LogPrintLayout::FitX(int column, int x, int width) const {
-    const int first = ColumnLeft(column) + Inset();
-    const int last = ColumnRight(column) - Inset() - width;
-    return std::max(first, std::min(x, last));
+    const int left = ColumnLeft(column), right = ColumnRight(column);
+    // Seven-digit row numbers need nearly all of the first column.
+    if (width > right - left - 2 * Inset())
+        return left + (right - left - width) / 2;
+    return std::clamp(x, left + Inset(), right - Inset() - width);
 }
 
 int LogPrintLayout::HeaderX(int column) const {

@@ -40,8 +40,8 @@ public:
     int Inset() const { return Scale(30); }
     // Where a text width wide, laid out at x, starts so that it stays inside its
     // column with the inset: never left of the inset, and moved left from x when
-    // it would come within the inset of the right rule. A text wider than the
-    // column starts at the inset.
+    // it would come within the inset of the right rule. A text too wide for both
+    // insets is centred between the rules.
     int FitX(int column, int x, int width) const;
 
     // Pages for a number of rows; no rows print no page.

@@ -1,6 +1,7 @@
 #include "base/ui/title_fit.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QStyle>
 #include <QWidget>
@@ -42,6 +43,10 @@ bool TitleFit::eventFilter(QObject* watched, QEvent* event) {
     // Menus, tips and the like have no title bar.
     if (kind == Qt::Popup || kind == Qt::ToolTip || kind == Qt::SplashScreen ||
         kind == Qt::Desktop || window->windowFlags().testFlag(Qt::FramelessWindowHint))
+        return false;
+    // A window of fixed size that is not a dialog (the main menu, the panel) is a
+    // picture drawn to its size: it keeps it.
+    if (!qobject_cast<QDialog*>(window) && window->minimumSize() == window->maximumSize())
         return false;
     // A message box sets its own fixed size while it is shown; the resize that
     // follows widens it again.

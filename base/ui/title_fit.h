@@ -2,7 +2,8 @@
 // Windows wide enough for their titles. The window manager cuts a title that is
 // wider than the window; Qt sizes a dialog by its contents only. Installed on the
 // application, TitleFit widens every titled top-level window, message boxes and
-// file dialogs included, whenever it is shown, resized or retitled.
+// file dialogs included, whenever it is shown, resized or retitled; windows of a
+// fixed size that are not dialogs are pictures drawn to that size and keep it.
 
 #include <QObject>
 

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QStyle>
 #include <QWidget>
+#include <algorithm>
 
 int TitleWidth(const QWidget* window) {
     const QString title = window->windowTitle();
@@ -14,7 +15,7 @@ int TitleWidth(const QWidget* window) {
     QFont font = QApplication::font("QMdiSubWindowTitleBar");
     font.setBold(true);
     const int text = QFontMetrics(font).horizontalAdvance(title);
-    // The icon on the left, up to three buttons on the right, and the margins.
+    // The icon on the left, three buttons on the right, and the margins.
     const int button =
         std::max(window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window),
                  QFontMetrics(font).height() + 8);

@@ -7,6 +7,7 @@
 #include "app/ui/window_set.h"
 #include "base/help_page.h"
 #include "base/ui/message_box.h"
+#include "base/ui/title_fit.h"
 #include "meter_emulator.h"
 #include "platform/termination_signals.h"
 #include "recording/recording_session.h"
@@ -98,6 +99,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(BRACKWATER_APP_ID));
     // Set before the tray form is created: it shows the same icon.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/brackwater.svg")));
+    // Also for the boxes shown before the windows exist.
+    TitleFit::Install();
     // From here on a termination request waits in a pipe until the event loop
     // runs and then ends the program through its shut-down.
     TerminationSignals termination;

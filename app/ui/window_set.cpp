@@ -4,6 +4,7 @@
 #include "base/counted.h"
 #include "base/handler_guard.h"
 #include "base/ui/close_shortcut.h"
+#include "base/ui/title_fit.h"
 #include "recording/journal_recovery.h"
 
 #include <QApplication>
@@ -11,7 +12,8 @@
 #include <QScreen>
 
 WindowSet::WindowSet(RecordingSession& session) : session_(session) {
-    qApp->installEventFilter(&titleFit_);
+    // Every window of the program wide enough for its title.
+    TitleFit::Install();
     Form1 = std::make_unique<TForm1>();
     frmMain =
         std::make_unique<TfrmMain>(session, [this] { Digits = std::make_unique<DigitBitmaps>(); });
@@ -99,9 +101,7 @@ void WindowSet::ConnectAlarms() {
                      [] { QApplication::beep(); });
 }
 
-WindowSet::~WindowSet() {
-    qApp->removeEventFilter(&titleFit_);
-}
+WindowSet::~WindowSet() = default;
 
 void WindowSet::PlaceLogGraph() {
     if (logGraphPlaced_ || frmGraphList->isVisible())

@@ -8,7 +8,6 @@
 #include "app/ui/main_window.h"
 #include "app/ui/resolution_notice.h"
 #include "app/ui/tray_form.h"
-#include "base/ui/title_fit.h"
 #include "graph/ui/edit_title_dialog.h"
 #include "graph/ui/live_graph_window.h"
 #include "graph/ui/log_graph_window.h"
@@ -61,6 +60,5 @@ private:
     void ConnectAlarms();
 
     RecordingSession& session_;
-    TitleFit titleFit_; // keeps every window of the program wide enough for its title
     bool logGraphPlaced_ = false;
 };

@@ -24,6 +24,15 @@ int TitleWidth(const QWidget* window) {
 
 TitleFit::TitleFit(QObject* parent) : QObject(parent) {}
 
+void TitleFit::Install() {
+    const QString name = QStringLiteral("titleFit");
+    if (qApp->findChild<QObject*>(name, Qt::FindDirectChildrenOnly))
+        return;
+    auto* fit = new TitleFit(qApp);
+    fit->setObjectName(name);
+    qApp->installEventFilter(fit);
+}
+
 void TitleFit::Fit(QWidget* window) {
     const int width = TitleWidth(window);
     if (window->minimumWidth() >= width)

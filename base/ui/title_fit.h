@@ -16,6 +16,9 @@ int TitleWidth(const QWidget* window);
 class TitleFit : public QObject {
 public:
     explicit TitleFit(QObject* parent = nullptr);
+    // Puts one on the application, once: the program's first box may come before
+    // its windows (a copy already running).
+    static void Install();
     // Widens the window to TitleWidth if it is narrower, also a fixed-size one.
     static void Fit(QWidget* window);
 

@@ -6,13 +6,14 @@
 #include "app/ui/window_program.h"
 #include "app/ui/window_set.h"
 #include "base/help_page.h"
+#include "base/ui/message_box.h"
+#include "base/ui/title_fit.h"
 #include "meter_emulator.h"
 #include "platform/termination_signals.h"
 #include "recording/recording_session.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QMessageBox>
 #include <cstdio>
 #include <memory>
 
@@ -25,8 +26,7 @@ void ShowAlreadyRunning() {
         std::fprintf(stderr, "%s\n", qPrintable(text));
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text);
-    box.exec();
+    ShowMessage(nullptr, MessageKind::Information, text);
 }
 
 // The built-in simulated meter of --demo, on a pseudo-terminal whose device is put
@@ -99,6 +99,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(BRACKWATER_APP_ID));
     // Set before the tray form is created: it shows the same icon.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/brackwater.svg")));
+    // Also for the boxes shown before the windows exist.
+    TitleFit::Install();
     // From here on a termination request waits in a pipe until the event loop
     // runs and then ends the program through its shut-down.
     TerminationSignals termination;
@@ -115,8 +117,8 @@ int main(int argc, char* argv[]) {
 
     const auto demo = StartDemo(cl, ports, demoError);
     if (cl.Demo && !demo) {
-        QMessageBox::critical(nullptr, QCoreApplication::applicationName(),
-                              QStringLiteral("The simulated meter could not start: ") + demoError);
+        ShowMessage(nullptr, MessageKind::Error,
+                    QStringLiteral("The simulated meter could not start: ") + demoError);
         return 1;
     }
 

@@ -19,5 +19,11 @@ struct Arrangement {
 };
 Arrangement ArrangeWorkingWindows(const QRect& screen, int panelWidth);
 
+// First showing of the log graph: beside the log (right, left, below, above, the
+// first that covers neither the main menu nor the log once kept on the screen),
+// else where it covers them least.
+QRect PlaceBesideLog(const QRect& screen, const QRect& log, const QRect& mainMenu,
+                     const QSize& size);
+
 // Top-left corner that centres a window of the given size on the screen.
 QPoint CentredOn(const QRect& screen, const QSize& windowSize);

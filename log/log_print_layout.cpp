@@ -1,5 +1,6 @@
 #include "log/log_print_layout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -29,6 +30,26 @@ QList<QLine> LogPrintLayout::Rules() const {
     for (const int x : ColumnLines)
         lines << QLine(Scale(x), Scale(Top), Scale(x), Scale(Bottom));
     return lines;
+}
+
+int LogPrintLayout::ColumnLeft(int column) const {
+    if (column == 0)
+        return Scale(Left) + FramePenWidth() / 2;
+    return Scale(ColumnLines[column - 1]) + RulePenWidth() / 2;
+}
+
+int LogPrintLayout::ColumnRight(int column) const {
+    if (column == ColumnCount - 1)
+        return Scale(Right) - FramePenWidth() / 2;
+    return Scale(ColumnLines[column]) - RulePenWidth() / 2;
+}
+
+int LogPrintLayout::FitX(int column, int x, int width) const {
+    const int left = ColumnLeft(column), right = ColumnRight(column);
+    // Seven-digit row numbers need nearly all of the first column.
+    if (width > right - left - 2 * Inset())
+        return left + (right - left - width) / 2;
+    return std::clamp(x, left + Inset(), right - Inset() - width);
 }
 
 int LogPrintLayout::HeaderX(int column) const {

@@ -32,6 +32,18 @@ public:
     int RowX(int column) const;
     int RowY(int k) const { return Scale(500 + 100 * k); }
 
+    // A column's inner edges: its left and right rule (the frame for the outer
+    // columns), each moved in by half the line's width.
+    int ColumnLeft(int column) const;
+    int ColumnRight(int column) const;
+    // The room kept between a text and its column's rules.
+    int Inset() const { return Scale(30); }
+    // Where a text width wide, laid out at x, starts so that it stays inside its
+    // column with the inset: never left of the inset, and moved left from x when
+    // it would come within the inset of the right rule. A text too wide for both
+    // insets is centred between the rules.
+    int FitX(int column, int x, int width) const;
+
     // Pages for a number of rows; no rows print no page.
     static int PageCount(int rows) { return (rows + RowsPerPage - 1) / RowsPerPage; }
 

@@ -6,6 +6,9 @@
 #include "log/journal_contents.h"
 #include "platform/device_access.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <algorithm>
 
 RecordingSession::RecordingSession(std::unique_ptr<QSettings> store, const QStringList& extraPorts,
@@ -349,6 +352,19 @@ void RecordingSession::SetGraphingRate(int32_t rate) {
 QString RecordingSession::SetAlarmRules(const AlarmRules& rules) {
     ApplyAlarmRules(rules);
     return store_ ? store_->WriteAlarms(rules) : QString();
+}
+
+QString RecordingSession::FileFolder() const {
+    const QString last = store_ ? store_->ReadFileFolder() : fileFolder_;
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+QString RecordingSession::SetFileFolder(const QString& folder) {
+    fileFolder_ = folder;
+    return store_ ? store_->WriteFileFolder(folder) : QString();
 }
 
 void RecordingSession::ApplyAlarmRules(const AlarmRules& rules) {

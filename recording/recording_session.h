@@ -129,6 +129,15 @@ public:
     // The sound stops until the next alarm rises; the alarms stay up until they clear.
     void AcknowledgeAlarms();
 
+    // --- the folder every file dialog starts in
+    // The folder last used if it still exists, else the user's documents folder,
+    // else the home folder.
+    QString FileFolder() const;
+    // A file was chosen in folder: it is kept in the settings for the next run.
+    // Returns a message naming the settings file and the reason when it could not
+    // be kept, else empty.
+    QString SetFileFolder(const QString& folder);
+
     // --- the panel's keys
     // Sends one key byte while the meter is linked; false (nothing sent) without a link.
     bool SendPanelCommand(uint8_t command);
@@ -218,6 +227,7 @@ private:
     LogTable log_;
     std::unique_ptr<Heartbeat> beat_;
     AlarmMonitor alarms_;
+    QString fileFolder_; // the last folder used once the settings are closed
     VerticalRange liveRange_;
     bool liveGraphHasPoints_ = false;
     std::unique_ptr<RowJournal> journal_;

@@ -23,6 +23,7 @@ const QString LastConnectedSerialKey = QStringLiteral("LastConnectedSerial");
 // The alarm keys, one group; a channel's keys start with its display's name.
 const QString AlarmChannelKeys[] = {QStringLiteral("Alarms/Main"), QStringLiteral("Alarms/Second")};
 const QString AlarmUnitKey = QStringLiteral("Alarms/Unit");
+const QString FileFolderKey = QStringLiteral("Files/LastFolder");
 const QString AlarmNoReadingKey = QStringLiteral("Alarms/NoReadingSeconds");
 const QString AlarmSoundKey = QStringLiteral("Alarms/Sound");
 
@@ -281,6 +282,16 @@ QString SettingsStore::WriteAlarms(const AlarmRules& rules) {
         settings_->setValue(AlarmUnitKey, rules.Unit);
     settings_->setValue(AlarmNoReadingKey, rules.NoReadingSeconds);
     settings_->setValue(AlarmSoundKey, rules.Sound ? 1 : 0);
+    settings_->sync();
+    return WriteProblem();
+}
+
+QString SettingsStore::ReadFileFolder() const {
+    return settings_->value(FileFolderKey).toString();
+}
+
+QString SettingsStore::WriteFileFolder(const QString& folder) {
+    settings_->setValue(FileFolderKey, folder);
     settings_->sync();
     return WriteProblem();
 }

@@ -50,6 +50,12 @@ public:
     // not be stored, else empty.
     QString WriteAlarms(const AlarmRules& rules);
 
+    // The folder the file dialogs last used; empty when none was kept.
+    QString ReadFileFolder() const;
+    // Keeps the folder at once, so that a run that never ends cleanly remembers it
+    // too. Returns a message naming the file and the reason on failure, else empty.
+    QString WriteFileFolder(const QString& folder);
+
 private:
     QString WriteProblem() const;
 

@@ -1,5 +1,6 @@
 #include "app/ui/hot_image.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -10,6 +11,33 @@ HotImage::HotImage(const QString& name, const QRect& geometry, const QString& hi
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
     setAccessibleName(hint);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void HotImage::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat())
+            emit Clicked();
+        event->accept();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void HotImage::focusInEvent(QFocusEvent* event) {
+    // The keyboard's user sees the hint the mouse's user sees on hover.
+    emit Hovered(hint_);
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void HotImage::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void HotImage::mouseMoveEvent(QMouseEvent* event) {
@@ -49,11 +77,23 @@ void HotImage::leaveEvent(QEvent* event) {
 }
 
 void HotImage::paintEvent(QPaintEvent*) {
-    if (!hovered_)
+    const bool focused = hasFocus();
+    if (!hovered_ && !focused)
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(255, 255, 255, 90), 1));
-    p.setBrush(QColor(120, 220, 240, pressed_ ? 60 : 28));
-    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+    if (hovered_) {
+        p.setPen(QPen(QColor(255, 255, 255, 90), 1));
+        p.setBrush(QColor(120, 220, 240, pressed_ ? 60 : 28));
+        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+    }
+    if (focused) {
+        // Dashed and two-toned, so it shows on the picture's light and dark parts.
+        const QRectF frame = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(0, 0, 0, 200), 2));
+        p.drawRoundedRect(frame, 8, 8);
+        p.setPen(QPen(QColor(255, 255, 255), 2, Qt::DashLine));
+        p.drawRoundedRect(frame, 8, 8);
+    }
 }

@@ -1,6 +1,8 @@
 #pragma once
 // A clickable region over a picture: transparent, with the hand cursor, a soft
-// highlight while the mouse is over it, and a status text to show on hover.
+// highlight while the mouse is over it, and a status text to show on hover. From
+// the keyboard it is reached with Tab, shows a focus frame, and Enter or Space
+// click it; screen readers read its status text as its name.
 
 #include <QWidget>
 
@@ -22,6 +24,9 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QString hint_;

@@ -1,16 +1,15 @@
 #include "app/ui/journal_questions.h"
 
+#include "base/ui/message_box.h"
 #include "log/ui/log_file_dialogs.h"
 
-#include <QCoreApplication>
-#include <QMessageBox>
 #include <QPushButton>
 
-JournalQuestions JournalQuestions::Dialogs(QWidget* parent) {
+JournalQuestions JournalQuestions::Dialogs(QWidget* parent, RecordingSession& session) {
     JournalQuestions q;
     q.AskRecovery = [parent](const QString& offer) {
-        QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), offer,
-                        QMessageBox::NoButton, parent);
+        const auto owned = NewMessageBox(parent, MessageKind::Question, offer);
+        QMessageBox& box = *owned;
         // One role for all three keeps them in this order on every desktop.
         QPushButton* restore = box.addButton(QStringLiteral("Restore"), QMessageBox::AcceptRole);
         QPushButton* saveAs =
@@ -26,8 +25,9 @@ JournalQuestions JournalQuestions::Dialogs(QWidget* parent) {
         return box.clickedButton() == discard ? Recovery::Discard : Recovery::Later;
     };
     q.ConfirmDiscard = [parent](const QString& question) {
-        QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), question,
-                        QMessageBox::Cancel, parent);
+        const auto owned =
+            NewMessageBox(parent, MessageKind::Question, question, QMessageBox::Cancel);
+        QMessageBox& box = *owned;
         QPushButton* discard =
             box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
         box.setDefaultButton(QMessageBox::Cancel);
@@ -35,13 +35,17 @@ JournalQuestions JournalQuestions::Dialogs(QWidget* parent) {
         return box.clickedButton() == discard;
     };
     q.AskExit = [parent](const QString& question) {
-        const QMessageBox::StandardButton answer = QMessageBox::question(
-            parent, QCoreApplication::applicationName(), question,
-            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        const auto box =
+            NewMessageBox(parent, MessageKind::Question, question,
+                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box->setDefaultButton(QMessageBox::Save);
+        const auto answer = static_cast<QMessageBox::StandardButton>(box->exec());
         if (answer == QMessageBox::Save)
             return Exit::Save;
         return answer == QMessageBox::Discard ? Exit::Discard : Exit::Cancel;
     };
-    q.AskSaveFileName = [parent] { return AskFileName(parent, SaveLogRequest()); };
+    q.AskSaveFileName = [parent, &session] {
+        return AskFileName(parent, SaveLogRequest(), session);
+    };
     return q;
 }

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QWidget;
+class RecordingSession;
 
 struct JournalQuestions {
     // Later: no answer (the program is ending); the next start asks again.
@@ -21,6 +22,7 @@ struct JournalQuestions {
     // The file to save rows to; empty when the user cancels.
     std::function<QString()> AskSaveFileName;
 
-    // The program's own message boxes and file dialog.
-    static JournalQuestions Dialogs(QWidget* parent);
+    // The program's own message boxes and file dialog; the dialog starts in the
+    // core's file folder.
+    static JournalQuestions Dialogs(QWidget* parent, RecordingSession& session);
 };

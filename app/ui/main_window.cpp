@@ -8,6 +8,7 @@
 #include "brackwater_version.h"
 #include "log/ui/print_progress_dialog.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QGuiApplication>
@@ -41,7 +42,7 @@ TfrmMain::TfrmMain(RecordingSession& session, const std::function<void()>& loadD
       Image1(new SvgPicture(QStringLiteral("Image1"), QStringLiteral(":/main_menu.svg"),
                             QRect(0, 0, 600, 400), this)),
       Label1(new QLabel(QStringLiteral("V" BRACKWATER_VERSION), this)), session_(session),
-      questions_(JournalQuestions::Dialogs(this)) {
+      questions_(JournalQuestions::Dialogs(this, session)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Main Menu"));
     setFixedSize(601, 428);
@@ -77,6 +78,14 @@ TfrmMain::TfrmMain(RecordingSession& session, const std::function<void()>& loadD
     connect(Image7, &HotImage::Clicked, this, &TfrmMain::Image7Click);
     connect(Image8, &HotImage::Clicked, this, &TfrmMain::Image8Click);
     connect(Image9, &HotImage::Clicked, this, &TfrmMain::Image9Click);
+    // The standard keys for what the pictures Help and Exit do.
+    auto* help = new QAction(this);
+    help->setShortcuts(QKeySequence::HelpContents);
+    connect(help, &QAction::triggered, this, &TfrmMain::Image7Click);
+    auto* quit = new QAction(this);
+    quit->setShortcuts(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &TfrmMain::Image8Click);
+    addActions({help, quit});
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));

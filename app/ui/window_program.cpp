@@ -3,12 +3,12 @@
 #include "app/publishing.h"
 #include "app/ui/window_set.h"
 #include "base/handler_guard.h"
+#include "base/ui/message_box.h"
 #include "platform/termination_signals.h"
 #include "recording/recording_session.h"
 #include "recording/settings_store.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QStandardPaths>
 
 QString JournalFolder() {
@@ -19,9 +19,8 @@ int RunWindowProgram(TerminationSignals& termination, const QStringList& ports,
                      const PublishOptions& publish,
                      const std::function<void(RecordingSession&, WindowSet&)>& started) {
     // Failures inside event handlers are shown in the standard error box.
-    SetExceptionDisplay([](const QString& message) {
-        QMessageBox::critical(nullptr, QCoreApplication::applicationName(), message);
-    });
+    SetExceptionDisplay(
+        [](const QString& message) { ShowMessage(nullptr, MessageKind::Error, message); });
     RecordingSession session(SettingsStore::OpenPlatformStore(), ports);
     const QString journal = JournalFolder();
     if (!journal.isEmpty())

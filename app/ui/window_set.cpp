@@ -1,7 +1,10 @@
 #include "app/ui/window_set.h"
 
+#include "app/window_placement.h"
 #include "base/counted.h"
 #include "base/handler_guard.h"
+#include "base/ui/close_shortcut.h"
+#include "base/ui/title_fit.h"
 #include "recording/journal_recovery.h"
 
 #include <QApplication>
@@ -9,6 +12,8 @@
 #include <QScreen>
 
 WindowSet::WindowSet(RecordingSession& session) : session_(session) {
+    // Every window of the program wide enough for its title.
+    TitleFit::Install();
     Form1 = std::make_unique<TForm1>();
     frmMain =
         std::make_unique<TfrmMain>(session, [this] { Digits = std::make_unique<DigitBitmaps>(); });
@@ -29,8 +34,16 @@ WindowSet::WindowSet(RecordingSession& session) : session_(session) {
     frmMain->SetProgressDialog(frmPrintProgress.get());
     frmGraphList->SetDialogs(frmEditTitle.get(), frmSetupScale.get());
     frmGraph->SetDialogs(frmEditTitle.get(), frmSetupScale.get());
-    QObject::connect(frmList.get(), &TfrmList::GraphRequested, frmGraphList.get(),
-                     [this] { RunGuarded([this] { frmGraphList->BuildLogGraph(); }); });
+    QObject::connect(frmList.get(), &TfrmList::GraphRequested, frmGraphList.get(), [this] {
+        RunGuarded([this] {
+            PlaceLogGraph();
+            frmGraphList->BuildLogGraph();
+        });
+    });
+
+    for (QWidget* window : std::initializer_list<QWidget*>{frmPanel.get(), frmList.get(),
+                                                           frmGraph.get(), frmGraphList.get()})
+        AddCloseShortcut(window);
 
     frmMain->SetWorkingWindows(frmPanel.get(), frmGraph.get(), frmList.get());
     frmMain->SetLinkTestWindow(frmLinkTest.get());
@@ -89,6 +102,17 @@ void WindowSet::ConnectAlarms() {
 }
 
 WindowSet::~WindowSet() = default;
+
+void WindowSet::PlaceLogGraph() {
+    if (logGraphPlaced_ || frmGraphList->isVisible())
+        return;
+    logGraphPlaced_ = true;
+    const QScreen* screen = frmList->screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    frmGraphList->move(PlaceBesideLog(available, frmList->frameGeometry(), frmMain->frameGeometry(),
+                                      frmGraphList->frameGeometry().size())
+                           .topLeft());
+}
 
 void WindowSet::Timer1Timer() {
     TfrmMain::ShowNormal(frmMain.get());

@@ -54,8 +54,11 @@ public:
 
 private:
     void ShowResolutionNoticeIfDue();
+    // The log graph's first showing: beside the log window, off the main menu.
+    void PlaceLogGraph();
     // The tray's mark, the notification and Acknowledge follow the alarms.
     void ConnectAlarms();
 
     RecordingSession& session_;
+    bool logGraphPlaced_ = false;
 };

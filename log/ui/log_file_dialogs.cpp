@@ -1,13 +1,17 @@
 #include "log/ui/log_file_dialogs.h"
 
+#include "base/log_categories.h"
 #include "log/log_file_filters.h"
+#include "recording/recording_session.h"
 
 #include <QLocale>
 
 #include <QFileDialog>
+#include <QFileInfo>
 
-QString AskFileName(QWidget* parent, const FileRequest& request) {
+QString AskFileName(QWidget* parent, const FileRequest& request, RecordingSession& session) {
     QFileDialog dialog(parent, request.Caption);
+    dialog.setDirectory(session.FileFolder());
     dialog.setNameFilters(request.Filters);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setDefaultSuffix(request.DefaultSuffix);
@@ -20,7 +24,12 @@ QString AskFileName(QWidget* parent, const FileRequest& request) {
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().constFirst();
+    const QString name = dialog.selectedFiles().constFirst();
+    // Not worth a box: the file itself was chosen, only the next start is affected.
+    const QString problem = session.SetFileFolder(QFileInfo(name).absolutePath());
+    if (!problem.isEmpty())
+        qCWarning(lcSettings) << problem;
+    return name;
 }
 
 FileRequest SaveLogRequest() {

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class QWidget;
+class RecordingSession;
 
 struct FileRequest {
     bool Saving = false; // else opening an existing file
@@ -14,8 +15,9 @@ struct FileRequest {
     QString DefaultSuffix;
 };
 
-// The chosen file's path, or empty when the user cancelled.
-QString AskFileName(QWidget* parent, const FileRequest& request);
+// The chosen file's path, or empty when the user cancelled. The dialog starts in
+// the core's file folder; the chosen file's folder becomes the next one.
+QString AskFileName(QWidget* parent, const FileRequest& request, RecordingSession& session);
 
 // Saving the log: the file types by the decimal separator, "dat" added to a bare name.
 FileRequest SaveLogRequest();

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QRawFont>
 #include <QTextLayout>
+#include <cmath>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -29,7 +30,11 @@ struct Shaped {
     QList<quint32> glyphs;
     QList<QPointF> positions;
 };
-using Shapes = QList<Shaped>;
+// A whole text: its parts, one per font, and how far it reaches from its start.
+struct Shapes {
+    QList<Shaped> parts;
+    qreal width = 0;
+};
 
 // Digits and the separators of numbers, dates and times.
 constexpr char Figures[] = "0123456789:./-,";
@@ -70,9 +75,9 @@ public:
     Shaper(const QFont& font, QPaintDevice* device) : layout_(QString(), font, device) {
         const QString triples = EveryTriple();
         const Shapes shapes = Layout(triples);
-        if (shapes.size() != 1 || shapes[0].glyphs.size() != triples.size())
+        if (shapes.parts.size() != 1 || shapes.parts[0].glyphs.size() != triples.size())
             return;
-        const Shaped& all = shapes[0];
+        const Shaped& all = shapes.parts[0];
         std::array<bool, 128> seen{};
         for (qsizetype i = 0; i + 1 < triples.size(); ++i) {
             const auto c = static_cast<size_t>(triples[i].unicode());
@@ -110,11 +115,12 @@ private:
         line.setNumColumns(int(text.size()));
         layout_.endLayout();
         Shapes shapes;
+        shapes.width = line.naturalTextWidth();
         for (const QGlyphRun& run : layout_.glyphRuns()) {
             Shaped part{run.rawFont(), run.glyphIndexes(), run.positions()};
             for (QPointF& position : part.positions)
                 position.ry() -= line.ascent();
-            shapes.append(part);
+            shapes.parts.append(part);
         }
         return shapes;
     }
@@ -125,8 +131,8 @@ private:
         for (const char c : text)
             if (!std::memchr(Figures, c, FigureCount))
                 return false;
-        composed_.resize(1);
-        Shaped& shaped = composed_[0];
+        composed_.parts.resize(1);
+        Shaped& shaped = composed_.parts[0];
         shaped.font = figures_.font;
         shaped.glyphs.resize(text.size());
         shaped.positions.resize(text.size());
@@ -137,6 +143,7 @@ private:
             shaped.positions[i] = QPointF(x, 0);
             x += advance_[c];
         }
+        composed_.width = x;
         return true;
     }
 
@@ -160,10 +167,13 @@ public:
           ascent_(QFontMetrics(font, painter.device()).ascent()) {}
 
     void Select() { painter_.setFont(font_); }
-    // A text with its top-left corner at x, y.
-    void Add(int x, int y, QByteArrayView text) {
-        const QPointF origin(x, y + ascent_);
-        for (const Shaped& part : shaper_.Shape(text)) {
+    // A text of column with its top-left corner at x, y, or as near as keeps it
+    // clear of the column's rules.
+    void Add(const LogPrintLayout& layout, int column, int x, int y, QByteArrayView text) {
+        const Shapes& shapes = shaper_.Shape(text);
+        const int width = static_cast<int>(std::ceil(shapes.width));
+        const QPointF origin(layout.FitX(column, x, width), y + ascent_);
+        for (const Shaped& part : shapes.parts) {
             Run& run = RunFor(part.font);
             for (qsizetype g = 0; g < part.glyphs.size(); ++g) {
                 run.glyphs.append(part.glyphs[g]);
@@ -239,17 +249,18 @@ int Print(QPainter& painter, const LogTable& table, RowRange range,
             painter.setPen(Qt::black);
             header.Select();
             for (int c = 0; c < LogPrintLayout::ColumnCount; ++c)
-                header.Add(layout.HeaderX(c), layout.HeaderY(), table.Cell(0, c).toUtf8());
+                header.Add(layout, c, layout.HeaderX(c), layout.HeaderY(),
+                           table.Cell(0, c).toUtf8());
             header.Draw();
             rows.Select();
         }
         // Cells as the table holds them, the row's number first.
         const LogRowStore::RawCells cells = table.Rows().RawRow(row - 1);
         const int y = layout.RowY(k);
-        rows.Add(layout.RowX(0), y,
+        rows.Add(layout, 0, layout.RowX(0), y,
                  row <= table.Rows().Count() ? QByteArray::number(row) : QByteArray());
         for (int c = 1; c < LogPrintLayout::ColumnCount; ++c)
-            rows.Add(layout.RowX(c), y, cells[c - 1]);
+            rows.Add(layout, c, layout.RowX(c), y, cells[c - 1]);
         ++count;
         if (progress && !progress(count))
             break;

@@ -2,6 +2,7 @@
 
 #include "base/handler_guard.h"
 #include "base/ui/help.h"
+#include "base/ui/message_box.h"
 #include "base/ui/tool_strip.h"
 #include "log/log_file_filters.h"
 #include "log/log_print_layout.h"
@@ -21,7 +22,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -63,12 +63,6 @@ private:
     QAbstractButton* corner_;
     const LogTable& table_;
 };
-
-void DefaultMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok,
-                    parent);
-    box.exec();
-}
 } // namespace
 
 TfrmList::TfrmList(RecordingSession& session, QWidget* parent)
@@ -94,9 +88,12 @@ TfrmList::TfrmList(RecordingSession& session, QWidget* parent)
     mnuNew = fileMenu->addAction(QStringLiteral("&New"));
     mnuOpen = fileMenu->addAction(QStringLiteral("&Open"));
     mnuSave = fileMenu->addAction(QStringLiteral("&Save"));
-    mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     SaveAs1 = fileMenu->addAction(QStringLiteral("Save &As..."));
     mnuPrint = fileMenu->addAction(QStringLiteral("&Print"));
+    mnuOpen->setShortcuts(QKeySequence::Open);
+    mnuSave->setShortcuts(QKeySequence::Save);
+    SaveAs1->setShortcuts(QKeySequence::SaveAs);
+    mnuPrint->setShortcuts(QKeySequence::Print);
     QMenu* runMenu = menuBar()->addMenu(QStringLiteral("&Run"));
     Run1 = runMenu->addAction(QStringLiteral("&Run"));
     mnuPause = runMenu->addAction(QStringLiteral("&Pause"));
@@ -148,8 +145,10 @@ TfrmList::TfrmList(RecordingSession& session, QWidget* parent)
     mnuExportCsv = new QAction(QStringLiteral("&Export CSV..."), this);
     mnuExportCsv->setStatusTip(QStringLiteral("Save the table for spreadsheets and scripts"));
     fileMenu->insertAction(mnuPrint, mnuExportCsv);
-    askFileName_ = [this](const FileRequest& request) { return AskFileName(this, request); };
-    showMessage_ = [this](const QString& text) { DefaultMessage(this, text); };
+    askFileName_ = [this](const FileRequest& request) {
+        return AskFileName(this, request, session_);
+    };
+    showMessage_ = [this](MessageKind kind, const QString& text) { ShowMessage(this, kind, text); };
     printerInstalled_ = [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); };
     const auto guarded = [this](void (TfrmList::*handler)()) {
         return [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); };
@@ -271,7 +270,7 @@ std::optional<RowRange> TfrmList::AskRange(const QString& caption, LogRowRange::
         LogRowRange::Resolve(rule, frmScope_->radAll->isChecked(), frmScope_->edtSelFrom->text(),
                              frmScope_->edtSelTo->text(), Table->RowCount() - 1);
     if (!range)
-        showMessage_(QStringLiteral("invalid integer"));
+        showMessage_(MessageKind::Warning, QStringLiteral("invalid integer"));
     return range;
 }
 
@@ -293,21 +292,22 @@ void TfrmList::Watch(BackgroundTask* task) {
         EndFileWork({});
 }
 
-void TfrmList::EndFileWork(const QString& message) {
+void TfrmList::EndFileWork(const QString& message, MessageKind kind) {
     if (!workDialog_)
         return;
     std::exchange(workDialog_, nullptr)->Finish();
     for (QAction* action : FileActions())
         action->setEnabled(true);
     if (!message.isEmpty())
-        showMessage_(message);
+        showMessage_(kind, message);
     emit FileWorkEnded();
 }
 
 void TfrmList::FilesFinished(const LogFiles::Result& result) {
     // The exit question and the recovery save through the core too; those are not ours.
     if (workDialog_ && !printTask_)
-        EndFileWork(result.Error.isEmpty() ? result.Notice : result.Error);
+        EndFileWork(result.Error.isEmpty() ? result.Notice : result.Error,
+                    result.Error.isEmpty() ? MessageKind::Warning : MessageKind::Error);
 }
 
 void TfrmList::btnSaveClick() {

@@ -6,6 +6,7 @@
 // runs here, on a worker thread over a snapshot of the table. Closing the window
 // only hides it; the table and the recording go on.
 
+#include "base/ui/message_box.h"
 #include "log/log_row_range.h"
 #include "log/ui/log_file_dialogs.h"
 #include "recording/recording_session.h"
@@ -51,7 +52,7 @@ public:
     // The file-name choice, the message box and whether a printer is installed;
     // tests replace them.
     using FileNameFunction = std::function<QString(const FileRequest& request)>;
-    using MessageFunction = std::function<void(const QString& text)>;
+    using MessageFunction = std::function<void(MessageKind kind, const QString& text)>;
     void SetFileNameFunction(FileNameFunction ask);
     void SetMessageFunction(MessageFunction show);
     void SetPrinterCheck(std::function<bool()> printerInstalled);
@@ -109,7 +110,7 @@ private:
     QList<QAction*> FileActions() const;
     void HoldFileActions(ProgressDialog* dialog);
     void Watch(BackgroundTask* task);
-    void EndFileWork(const QString& message);
+    void EndFileWork(const QString& message, MessageKind kind = MessageKind::Error);
     void FilesFinished(const LogFiles::Result& result);
 
     TfrmScope* frmScope_ = nullptr;

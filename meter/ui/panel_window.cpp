@@ -1,12 +1,12 @@
 #include "meter/ui/panel_window.h"
 
 #include "base/handler_guard.h"
+#include "base/ui/message_box.h"
 #include "meter/meter_protocol.h"
 #include "meter/ui/panel_key.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QMessageBox>
 
 namespace {
 struct Place {
@@ -52,12 +52,6 @@ constexpr Place Places[] = {
     {E::imgdF, "imgdF", 112, 130, 0, 0, ":/lcd/sub_f.svg"},
 };
 static_assert(std::size(Places) == PanelDisplay::ElementCount);
-
-void DefaultMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok,
-                    parent);
-    box.exec();
-}
 } // namespace
 
 TfrmPanel::TfrmPanel(RecordingSession& session, const DigitBitmaps& digits, QWidget* parent)
@@ -65,7 +59,7 @@ TfrmPanel::TfrmPanel(RecordingSession& session, const DigitBitmaps& digits, QWid
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint),
       session_(session), digits_(digits),
-      showMessage_([this](const QString& text) { DefaultMessage(this, text); }) {
+      showMessage_([this](const QString& text) { ShowMessage(this, MessageKind::Warning, text); }) {
     setObjectName(QStringLiteral("frmPanel"));
     setWindowTitle(QStringLiteral("PANEL"));
     setFixedSize(155, 422);

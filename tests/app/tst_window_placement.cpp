@@ -50,6 +50,35 @@ private slots:
         QCOMPARE(PlaceLog(screen, 163, designed), log);
     }
 
+    // The log graph's first showing: beside the log, over neither the main menu nor
+    // the log, on the screen.
+    void BesideLog_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QRect>("log");
+        QTest::addColumn<QRect>("mainMenu");
+        QTest::addColumn<QRect>("placed");
+        const QRect wide(0, 0, 1920, 1000);
+        const QRect topLeftMenu(0, 0, 601, 428);
+        QTest::newRow("right of the log")
+            << wide << QRect(100, 500, 600, 380) << topLeftMenu << QRect(700, 500, 602, 420);
+        QTest::newRow("log at the right edge: to its left")
+            << wide << QRect(1300, 500, 600, 380) << topLeftMenu << QRect(698, 500, 602, 420);
+        QTest::newRow("menu right of the log: below it")
+            << wide << QRect(0, 0, 500, 380) << QRect(700, 0, 601, 428) << QRect(0, 380, 602, 420);
+        QTest::newRow("no side clear: where the least is hidden")
+            << QRect(0, 0, 1000, 800) << QRect(200, 200, 600, 400) << QRect(0, 0, 1000, 200)
+            << QRect(200, 380, 602, 420);
+    }
+    void BesideLog() {
+        QFETCH(QRect, screen);
+        QFETCH(QRect, log);
+        QFETCH(QRect, mainMenu);
+        QFETCH(QRect, placed);
+        const QRect got = PlaceBesideLog(screen, log, mainMenu, QSize(602, 420));
+        QCOMPARE(got, placed);
+        QVERIFY(screen.contains(got));
+    }
+
     void Centred() {
         QCOMPARE(CentredOn(QRect(0, 0, 1024, 768), QSize(601, 428)), QPoint(211, 170));
         QCOMPARE(CentredOn(QRect(0, 0, 640, 480), QSize(601, 428)), QPoint(19, 26));

@@ -1,9 +1,12 @@
 // The settings read rule, the shut-down write and the log date pattern.
+#include "recording/recording_session.h"
 #include "recording/settings_store.h"
 #include "support/scratch_settings.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -335,6 +338,34 @@ private slots:
         const QLocale c = QLocale::c();
         QCOMPARE(c.toString(t, QtDateTimePattern(QStringLiteral("hh:nn:ss"), c)),
                  QStringLiteral("09:05:07"));
+    }
+
+    // The file dialogs' folder: documents (or home) at first, then the folder last
+    // used, across a restart; a folder since removed is not offered.
+    void FileFolderAcrossARestart_data() {
+        QTest::addColumn<bool>("removedSince");
+        QTest::newRow("kept") << false;
+        QTest::newRow("removed since") << true;
+    }
+    void FileFolderAcrossARestart() {
+        QFETCH(bool, removedSince);
+        ScratchSettings settings;
+        const QString firstStart = RecordingSession(settings.Store(), {}).FileFolder();
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(firstStart, QFileInfo(documents).isDir() ? documents : QDir::homePath());
+
+        QTemporaryDir used;
+        const QString path = settings.Path();
+        {
+            RecordingSession run(std::make_unique<QSettings>(path, QSettings::IniFormat), {});
+            QCOMPARE(run.SetFileFolder(used.path()), QString());
+            QCOMPARE(run.FileFolder(), used.path());
+        }
+        if (removedSince)
+            QVERIFY(used.remove());
+        RecordingSession next(std::make_unique<QSettings>(path, QSettings::IniFormat), {});
+        QCOMPARE(next.FileFolder(), removedSince ? firstStart : used.path());
     }
 };
 

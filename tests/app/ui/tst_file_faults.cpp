@@ -42,7 +42,8 @@ struct Program {
     Program() {
         w.Form1->Timer1.stop();
         session.EnableJournal(dir.filePath(QStringLiteral("journal")));
-        w.frmList->SetMessageFunction([this](const QString& text) { messages << text; });
+        w.frmList->SetMessageFunction(
+            [this](MessageKind, const QString& text) { messages << text; });
         w.frmList->SetFileNameFunction([this](const FileRequest&) { return fileName; });
         w.frmList->SetPrinterCheck([] { return false; });
         JournalQuestions q;

@@ -89,7 +89,7 @@ private slots:
         w.Form1->Timer1.stop();
         QStringList messages;
         QString fileName;
-        w.frmList->SetMessageFunction([&](const QString& text) { messages << text; });
+        w.frmList->SetMessageFunction([&](MessageKind, const QString& text) { messages << text; });
         w.frmList->SetFileNameFunction([&](const FileRequest&) { return fileName; });
         const ExceptionDisplay previous =
             SetExceptionDisplay([&](const QString& text) { messages << text; });

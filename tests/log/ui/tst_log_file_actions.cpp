@@ -70,7 +70,7 @@ struct Fixture {
             requests << request;
             return fileName;
         });
-        list.SetMessageFunction([this](const QString& text) { messages << text; });
+        list.SetMessageFunction([this](MessageKind, const QString& text) { messages << text; });
     }
     // Runs one of the window's file actions to its end.
     bool Run(QAction* action) {

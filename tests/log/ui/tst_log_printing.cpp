@@ -28,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 
 namespace {
 struct Page {
@@ -147,9 +148,12 @@ QImage EachTextDrawn(const LogTable& table, RowRange range, int dpi) {
     const auto draw = [&](const QFont& font, int y, int row, int (LogPrintLayout::*x)(int) const) {
         painter.setFont(font);
         const int ascent = QFontMetrics(font, &page).ascent();
+        const QFontMetricsF metrics(font, &page);
         for (int c = 0; c < LogPrintLayout::ColumnCount; ++c)
-            if (const QString text = table.Cell(row, c); !text.isEmpty())
-                painter.drawText(QPoint((layout.*x)(c), y + ascent), text);
+            if (const QString text = table.Cell(row, c); !text.isEmpty()) {
+                const int width = int(std::ceil(metrics.horizontalAdvance(text)));
+                painter.drawText(QPoint(layout.FitX(c, (layout.*x)(c), width), y + ascent), text);
+            }
     };
     draw(LogPagePrinter::HeaderFont(), layout.HeaderY(), 0, &LogPrintLayout::HeaderX);
     for (int row = range.From; row <= range.To; ++row)
@@ -229,6 +233,59 @@ private slots:
         QCOMPARE(PrintedPage(table, {from, to}, dpi), EachTextDrawn(table, {from, to}, dpi));
     }
 
+    // Each text clear of its column's rules by the inset, in the print fonts at
+    // 600 dpi: the widest dates, the headers next to a rule, the widest values.
+    void textsClearOfTheRules_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<bool>("header");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("number") << 0 << false << "8888888";
+        QTest::newRow("date, month first") << 1 << false << "12/28/2026";
+        QTest::newRow("date, day first") << 1 << false << "28.12.2026";
+        QTest::newRow("date, year first") << 1 << false << "2026-12-28";
+        QTest::newRow("time") << 2 << false << "23:59:59";
+        QTest::newRow("value") << 3 << false << "-1370.0";
+        QTest::newRow("T2 heading") << 4 << true << "T2";
+        QTest::newRow("second unit") << 4 << false << "F";
+        QTest::newRow("T3 value") << 5 << false << "-1370.0";
+        QTest::newRow("T4 heading") << 6 << true << "T4";
+        QTest::newRow("T4 time") << 6 << false << "88:88";
+        QTest::newRow("UNIT heading") << 7 << true << "UNIT";
+        QTest::newRow("annunciators") << 8 << false << " MAX HOLD REL LBT";
+    }
+    void textsClearOfTheRules() {
+        QFETCH(int, column);
+        QFETCH(bool, header);
+        QFETCH(QString, text);
+        const QImage page = BlankPage(600);
+        const LogPrintLayout layout(600);
+        const QFont font = header ? LogPagePrinter::HeaderFont() : LogPagePrinter::RowFont();
+        const int width = int(std::ceil(QFontMetricsF(font, &page).horizontalAdvance(text)));
+        const int x =
+            layout.FitX(column, header ? layout.HeaderX(column) : layout.RowX(column), width);
+        // The full inset where the column has room for it, else an even share.
+        const int left = layout.ColumnLeft(column), right = layout.ColumnRight(column);
+        const int gap = std::min(layout.Inset(), (right - left - width) / 2);
+        QVERIFY2(gap > layout.Inset() / 2, qPrintable(QString::number(gap)));
+        QVERIFY2(x - left >= gap, qPrintable(QString::number(x - left)));
+        QVERIFY2(right - x - width >= gap, qPrintable(QString::number(right - x - width)));
+        // The rules themselves stay where they were: inside the frame, at the column.
+        QVERIFY(layout.ColumnLeft(column) > layout.Frame().left());
+        QVERIFY(layout.ColumnRight(column) < layout.Frame().right());
+        // The inset is about a twentieth of an inch at any resolution.
+        QCOMPARE(LogPrintLayout(300).Inset() * 2, layout.Inset());
+    }
+
+    // A text too wide for its column is centred on it, whatever its laid-out place.
+    void aTextWiderThanItsColumn() {
+        const LogPrintLayout layout(600);
+        for (int c = 0; c < LogPrintLayout::ColumnCount; ++c) {
+            const int left = layout.ColumnLeft(c), right = layout.ColumnRight(c);
+            const int width = right - left + 100;
+            QCOMPARE(layout.FitX(c, layout.RowX(c), width), left - 50);
+        }
+    }
+
     void cancelEndsAfterTheRow() {
         LogTable table;
         RecordLog(table, 200);
@@ -260,7 +317,7 @@ private slots:
             return pdf;
         });
         QStringList messages;
-        list.SetMessageFunction([&](const QString& text) { messages << text; });
+        list.SetMessageFunction([&](MessageKind, const QString& text) { messages << text; });
         RecordLog(*list.Table, 51);
 
         QTimer::singleShot(0, &scope, [&] { scope.BitBtn1->click(); });

@@ -37,7 +37,7 @@ struct Windows {
         log = std::make_unique<TfrmGraphList>(*session);
         live->SetDialogs(&title, &scale);
         log->SetDialogs(&title, &scale);
-        live->InitLiveGraph();
+        session->InitLiveGraph();
         session->Log().AppendLogRow({46362.5, state.Reading}, state.Settings.LogDateFormat);
         BuildLog();
         previous = SetExceptionDisplay([this](const QString& m) { errors << m; });
@@ -83,28 +83,28 @@ private slots:
         QCOMPARE(w.Shown(w.live->mnuRange), (QStringList{"300", "-10"}));
         w.SetRange(w.live->mnuRange, QStringLiteral("99.7"), QStringLiteral("120.5"));
         // Fractions and the order as entered.
-        QCOMPARE(w.live->ManualMaxY(), 99.7);
-        QCOMPARE(w.live->ManualMinY(), 120.5);
+        QCOMPARE(w.live->PlotChart1->ManualMaxY(), 99.7);
+        QCOMPARE(w.live->PlotChart1->ManualMinY(), 120.5);
         QCOMPARE(chart.ShownMaxY(), 120.5);
         QCOMPARE(w.Shown(w.live->mnuRange), (QStringList{"99", "120"}));
         w.SetRange(w.live->mnuRange, QStringLiteral("50"), QStringLiteral("50"));
-        QCOMPARE(w.live->ManualMinY(), 50.0);
+        QCOMPARE(w.live->PlotChart1->ManualMinY(), 50.0);
         QVERIFY(w.errors.isEmpty());
 
         // A failing minimum: the maximum is taken, the minimum kept, nothing redrawn.
         w.SetRange(w.live->mnuRange, QStringLiteral("80"), QStringLiteral("abc"));
         QCOMPARE(w.errors.size(), 1);
         QVERIFY(w.errors.front().contains(QStringLiteral("minimum \"abc\"")));
-        QCOMPARE(w.live->ManualMaxY(), 80.0);
-        QCOMPARE(w.live->ManualMinY(), 50.0);
+        QCOMPARE(w.live->PlotChart1->ManualMaxY(), 80.0);
+        QCOMPARE(w.live->PlotChart1->ManualMinY(), 50.0);
         QVERIFY(chart.ShownMaxY() < 60);
 
         // Cancel changes nothing; the set-up of a search brings the start-up range back.
         w.SetRange(w.live->mnuRange, QStringLiteral("1"), QStringLiteral("0"), false);
-        QCOMPARE(w.live->ManualMaxY(), 80.0);
-        w.live->InitLiveGraph();
-        QCOMPARE(w.live->ManualMaxY(), 300.0);
-        QCOMPARE(w.live->ManualMinY(), -10.0);
+        QCOMPARE(w.live->PlotChart1->ManualMaxY(), 80.0);
+        w.session->InitLiveGraph();
+        QCOMPARE(w.live->PlotChart1->ManualMaxY(), 300.0);
+        QCOMPARE(w.live->PlotChart1->ManualMinY(), -10.0);
         QCOMPARE(w.state.Settings.MaxScale, 300);
     }
 
@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(chart.ManualMinY(), 250.0);
         QCOMPARE(chart.ManualMaxY(), 250.0);
         // The log graph's range is its own: the live graph and the settings keep theirs.
-        QCOMPARE(w.live->ManualMaxY(), 300.0);
+        QCOMPARE(w.live->PlotChart1->ManualMaxY(), 300.0);
         QCOMPARE(w.state.Settings.MaxScale, 300);
     }
 

@@ -56,7 +56,7 @@ private slots:
         Record(session->Log(), *session, 303, 600);
         // The live graph's current range is not the log graph's.
         TfrmGraph live(*session);
-        live.InitLiveGraph();
+        session->InitLiveGraph();
         live.PlotChart1->SetManualMaxY(999);
 
         TfrmGraphList graph(*session);

@@ -57,7 +57,7 @@ void GraphWindow::btnHelpClick() {
 }
 
 void GraphWindow::mnuExportImageClick() {
-    PlotChart1->ExportImageAs();
+    PlotChart1->Output().ExportImageAs();
 }
 
 void GraphWindow::EditTitles() {

@@ -193,7 +193,7 @@ void TfrmGraph::ShowAlarms() {
     const QColor colors[] = {PlotChart1->SubsetColor(0), Qt::red};
     const QColor silence(110, 110, 110);
     const QString names[] = {QStringLiteral("Main"), QStringLiteral("Second")};
-    std::vector<PlotChart::GuideLine> lines;
+    std::vector<GuideLine> lines;
     for (int c = 0; c < AlarmRules::Channels; ++c) {
         if (c == 1 && !reading.IsTwoChannel())
             break;
@@ -209,11 +209,11 @@ void TfrmGraph::ShowAlarms() {
                                       DegreesText(std::round(value * 10) / 10), reading.UnitText)});
         }
     }
-    std::vector<PlotChart::GuideSpan> spans;
+    std::vector<GuideSpan> spans;
     for (const AlarmSpan& span : alarmSpans_)
         spans.push_back({span.From, span.To,
                          span.Kind == AlarmKind::NoReading
                              ? silence
                              : colors[std::clamp(span.Channel - 1, 0, 1)]});
-    PlotChart1->SetGuides(lines, spans);
+    PlotChart1->Guides().Set(lines, spans);
 }

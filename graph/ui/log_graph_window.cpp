@@ -7,6 +7,7 @@
 #include "graph/log_graph_build.h"
 #include "graph/scale_entry.h"
 #include "graph/ui/graph_menus.h"
+#include "graph/ui/measure_marks.h"
 #include "graph/ui/plot_chart.h"
 #include "graph/ui/setup_scale_dialog.h"
 #include "log/log_table.h"
@@ -200,5 +201,5 @@ void TfrmGraphList::mnuTitleClick() {
 }
 
 void TfrmGraphList::mnuMeasureClick() {
-    PlotChart1->SetMeasureMode(mnuMeasure->isChecked());
+    PlotChart1->Measure().SetMeasureMode(mnuMeasure->isChecked());
 }

@@ -238,7 +238,7 @@ private slots:
         page.fill(Qt::white);
         page.setDotsPerMeterX(qRound(dpi / 0.0254));
         page.setDotsPerMeterY(qRound(dpi / 0.0254));
-        graph.PlotChart1->RenderPage(page, page.rect());
+        graph.PlotChart1->Output().RenderPage(page, page.rect());
         int red = 0, blue = 0;
         for (int y = 0; y < page.height(); ++y)
             for (int x = 0; x < page.width(); ++x) {

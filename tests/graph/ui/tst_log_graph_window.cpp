@@ -8,6 +8,7 @@
 #include "base/handler_guard.h"
 #include "graph/ui/live_graph_window.h"
 #include "graph/ui/log_graph_window.h"
+#include "graph/ui/measure_marks.h"
 #include "graph/ui/plot_chart.h"
 #include "log/log_table.h"
 #include "log/ui/print_progress_dialog.h"
@@ -152,7 +153,7 @@ private slots:
                      status.contains(QStringLiteral("Second: \u0394T")),
                  qPrintable(status));
         QTest::keyClick(&graph, Qt::Key_Escape);
-        QVERIFY(chart.Marks().empty());
+        QVERIFY(chart.Measure().Marks().empty());
         QVERIFY(!graph.statusBar()->currentMessage().contains(QStringLiteral("\u0394T")));
     }
 

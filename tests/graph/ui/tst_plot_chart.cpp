@@ -3,6 +3,7 @@
 // repaints, marks at high density, the two-point read-out, and image export.
 
 #include "base/day_count.h"
+#include "graph/ui/measure_marks.h"
 #include "graph/ui/plot_chart.h"
 #include "support/pdf_streams.h"
 #include "support/scratch_settings.h"
@@ -270,11 +271,11 @@ private slots:
 
         QTest::mouseClick(plot, Qt::LeftButton, Qt::ControlModifier,
                           chart.PixelAt(t0 + 100.2 * Second, 50).toPoint());
-        QCOMPARE(chart.Marks().size(), size_t(1));
+        QCOMPARE(chart.Measure().Marks().size(), size_t(1));
         QTest::mouseClick(plot, Qt::LeftButton, Qt::ControlModifier,
                           chart.PixelAt(t0 + 400 * Second, 50).toPoint());
         QVERIFY(!chart.Zoomed());
-        const auto readout = chart.Measurement();
+        const auto readout = chart.Measure().Measurement();
         QVERIFY(readout);
         // Snapped to stored points, whatever pixel the click hit.
         QVERIFY(std::abs(readout->Seconds() - 300.0) <= 2.0);
@@ -285,24 +286,24 @@ private slots:
         QVERIFY(changed.last().first().toString().contains(QStringLiteral("Second: ")));
 
         QTest::keyClick(&chart, Qt::Key_Escape);
-        QVERIFY(chart.Marks().empty());
-        QVERIFY(!chart.Measurement());
+        QVERIFY(chart.Measure().Marks().empty());
+        QVERIFY(!chart.Measure().Measurement());
         QVERIFY(changed.last().first().toString().isEmpty());
         // A plain click marks nothing unless measure mode is on.
         QTest::mouseClick(plot, Qt::LeftButton, {}, chart.PixelAt(t0 + 50 * Second, 50).toPoint());
-        QVERIFY(chart.Marks().empty());
-        chart.SetMeasureMode(true);
+        QVERIFY(chart.Measure().Marks().empty());
+        chart.Measure().SetMeasureMode(true);
         QTest::mouseClick(plot, Qt::LeftButton, {}, chart.PixelAt(t0 + 50 * Second, 50).toPoint());
-        QCOMPARE(chart.Marks().size(), size_t(1));
+        QCOMPARE(chart.Measure().Marks().size(), size_t(1));
     }
 
     void exportImage_data() {
         QTest::addColumn<int>("format");
         QTest::addColumn<QString>("name");
-        QTest::newRow("png") << int(PlotChart::ImageFormat::Png) << "graph.png";
-        QTest::newRow("png 2x") << int(PlotChart::ImageFormat::Png2x) << "graph2x.png";
-        QTest::newRow("svg") << int(PlotChart::ImageFormat::Svg) << "graph.svg";
-        QTest::newRow("pdf") << int(PlotChart::ImageFormat::Pdf) << "graph.pdf";
+        QTest::newRow("png") << int(ChartOutput::ImageFormat::Png) << "graph.png";
+        QTest::newRow("png 2x") << int(ChartOutput::ImageFormat::Png2x) << "graph2x.png";
+        QTest::newRow("svg") << int(ChartOutput::ImageFormat::Svg) << "graph.svg";
+        QTest::newRow("pdf") << int(ChartOutput::ImageFormat::Pdf) << "graph.pdf";
     }
     void exportImage() {
         QFETCH(int, format);
@@ -324,20 +325,20 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(name);
         QString error;
-        QVERIFY2(chart.ExportImage(path, PlotChart::ImageFormat(format), &error),
+        QVERIFY2(chart.Output().ExportImage(path, ChartOutput::ImageFormat(format), &error),
                  qPrintable(error));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         QVERIFY(bytes.size() > 1000);
-        switch (PlotChart::ImageFormat(format)) {
-        case PlotChart::ImageFormat::Png:
+        switch (ChartOutput::ImageFormat(format)) {
+        case ChartOutput::ImageFormat::Png:
             QCOMPARE(QImage::fromData(bytes).size(), size);
             break;
-        case PlotChart::ImageFormat::Png2x:
+        case ChartOutput::ImageFormat::Png2x:
             QCOMPARE(QImage::fromData(bytes).size(), size * 2);
             break;
-        case PlotChart::ImageFormat::Svg: {
+        case ChartOutput::ImageFormat::Svg: {
             QCOMPARE(QSvgRenderer(bytes).viewBoxF().size(), QSizeF(size));
             // Its width in millimetres is the chart's at 96 pixels an inch.
             const QRegularExpression widthMm(QStringLiteral("width=\"([0-9.]+)mm\""));
@@ -347,7 +348,7 @@ private slots:
             QVERIFY(bytes.contains("Export Title"));
             break;
         }
-        case PlotChart::ImageFormat::Pdf: {
+        case ChartOutput::ImageFormat::Pdf: {
             QVERIFY(bytes.startsWith("%PDF"));
             // One page of the chart's size in points.
             const QRegularExpression box(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
@@ -359,8 +360,8 @@ private slots:
         }
         }
         // A folder that does not exist is named in the failure.
-        QVERIFY(!chart.ExportImage(dir.filePath(QStringLiteral("missing/") + name),
-                                   PlotChart::ImageFormat(format), &error));
+        QVERIFY(!chart.Output().ExportImage(dir.filePath(QStringLiteral("missing/") + name),
+                                            ChartOutput::ImageFormat(format), &error));
         QVERIFY(error.contains(QStringLiteral("missing")));
     }
 
@@ -380,19 +381,19 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("graph.pdf"));
         QString error;
-        QVERIFY2(chart.PrintToPdf(path, &error), qPrintable(error));
+        QVERIFY2(chart.Output().PrintToPdf(path, &error), qPrintable(error));
 
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath(QStringLiteral("reference.pdf")));
         printer.setPageOrientation(QPageLayout::Landscape);
-        chart.PrintTo(printer);
+        chart.Output().PrintTo(printer);
         const QList<QByteArray> streams = PdfStreams(FileBytes(path));
         QVERIFY(!streams.isEmpty());
         QCOMPARE(streams, PdfStreams(FileBytes(dir.filePath(QStringLiteral("reference.pdf")))));
 
         const QString missing = dir.filePath(QStringLiteral("missing/graph.pdf"));
-        QVERIFY(!chart.PrintToPdf(missing, &error));
+        QVERIFY(!chart.Output().PrintToPdf(missing, &error));
         QVERIFY(error.contains(missing) && error.contains(QStringLiteral("No such file")));
     }
 };

@@ -460,16 +460,18 @@ QPointF PlotChart::PixelAt(double days, double value) const {
 }
 
 void PlotChart::Zoom(const QRect& frame) {
-    // A frame drawn partly outside the plot zooms into the part over the plot only.
+    // Only the part of a frame over the plot counts: one started above it must not
+    // widen the range beyond what is shown.
     const QRect rect = frame.normalized().intersected(plot_->axisRect()->rect());
     if (rect.width() < 4 || rect.height() < 4)
         return;
-    QCPRange x(plot_->xAxis->pixelToCoord(rect.left()),
-               plot_->xAxis->pixelToCoord(rect.left() + rect.width()));
-    QCPRange y(plot_->yAxis->pixelToCoord(rect.top()),
-               plot_->yAxis->pixelToCoord(rect.top() + rect.height()));
-    x.normalize();
-    y.normalize();
+    const auto within = [this](QCPAxis* axis) {
+        const QCPRange framed = plot_->selectionRect()->range(axis);
+        const QCPRange shown = axis->range();
+        return QCPRange(std::max(framed.lower, shown.lower), std::min(framed.upper, shown.upper));
+    };
+    const QCPRange x = within(plot_->xAxis);
+    const QCPRange y = within(plot_->yAxis);
     zoomed_ = true;
     plot_->xAxis->setRange(x);
     plot_->yAxis->setRange(y);

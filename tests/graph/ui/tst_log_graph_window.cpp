@@ -188,6 +188,34 @@ private slots:
         QCOMPARE(chart.XDataD(0, 200004), 0.0);
         QVERIFY(!progress.isVisible());
     }
+
+    // After Cancel the time axis spans the whole table, not only the rows read so
+    // far; the next complete build follows its points again.
+    void cancelKeepsTheWholeTimeAxis() {
+        auto session = settings_.Session();
+        session->SetLogDateFormat(QStringLiteral("d/M/yyyy"));
+        constexpr int Rows = 600000;
+        Record(session->Log(), *session, 303, Rows);
+        TfrmGraphList graph(*session);
+        TfrmPrintProgress progress;
+        graph.SetProgressDialog(&progress);
+        QSignalSpy built(&graph, &TfrmGraphList::GraphBuilt);
+        graph.BuildLogGraph();
+        QTRY_VERIFY_WITH_TIMEOUT(progress.ProgressBar1->value() > 0, 20000);
+        progress.BitBtn1->click();
+        QVERIFY(built.wait(30000));
+        const PlotChart& chart = *graph.PlotChart1;
+        // Some rows were read, the last was not.
+        QVERIFY(chart.XDataD(0, 0) != 0.0);
+        QCOMPARE(chart.XDataD(0, Rows - 1), 0.0);
+        QVERIFY(qAbs(chart.ShownMinX() - T0) < 1e-9);
+        QVERIFY(qAbs(chart.ShownMaxX() - (T0 + (Rows - 1) * Second)) < 1e-9);
+
+        session->Log().Clear();
+        Record(session->Log(), *session, 303, 30);
+        QVERIFY(Build(graph));
+        QVERIFY(qAbs(chart.ShownMaxX() - (T0 + 29 * Second)) < 1e-9);
+    }
 };
 
 QTEST_MAIN(LogGraphWindowTest)

@@ -111,6 +111,74 @@ private slots:
         QVERIFY(!scroll->isVisible());
     }
 
+    // A frame drawn partly outside the plot zooms into the part over the plot only,
+    // so the range never widens beyond what was shown; a frame wholly outside does nothing.
+    void zoomFrameStaysInThePlot_data() {
+        QTest::addColumn<QPointF>("from"); // fractions of the plot area, outside beyond 0..1
+        QTest::addColumn<QPointF>("to");
+        QTest::addColumn<bool>("zooms");
+        QTest::addColumn<double>("maxY");
+        QTest::addColumn<double>("minY");
+        QTest::newRow("started above")
+            << QPointF(0.25, -0.2) << QPointF(0.5, 0.5) << true << 100.0 << 50.0;
+        QTest::newRow("ended below")
+            << QPointF(0.25, 0.5) << QPointF(0.5, 1.3) << true << 50.0 << 0.0;
+        QTest::newRow("across all")
+            << QPointF(-0.2, -0.2) << QPointF(1.2, 1.2) << true << 100.0 << 0.0;
+        QTest::newRow("wholly above")
+            << QPointF(0.2, -0.3) << QPointF(0.6, -0.05) << false << 100.0 << 0.0;
+    }
+    void zoomFrameStaysInThePlot() {
+        QFETCH(QPointF, from);
+        QFETCH(QPointF, to);
+        QFETCH(bool, zooms);
+        QFETCH(double, maxY);
+        QFETCH(double, minY);
+        PlotChart chart;
+        chart.resize(600, 400);
+        chart.SetSubsets(1);
+        chart.SetPoints(100);
+        const double t0 = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
+        for (int i = 0; i < 100; ++i) {
+            chart.SetXDataD(0, i, t0 + i * Second);
+            chart.SetYData(0, i, float(i));
+        }
+        chart.SetMainTitle(QStringLiteral("Data Graph"));
+        chart.SetManualScaleControlY(PlotChart::chManualMinAndMax);
+        chart.SetManualMinY(0);
+        chart.SetManualMaxY(100);
+        chart.SetAllowZooming(PlotChart::chHorzPlusVertZooming);
+        chart.ChartAction(PlotChart::chReinitAndReset);
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        auto* plot = chart.findChild<QCustomPlot*>();
+        const QRect area = plot->axisRect()->rect();
+        // Beyond 0..1 a fraction reaches into the margin between the plot and the widget's edge.
+        const auto along = [](double f, int low, int size, int end) {
+            if (f < 0)
+                return int(low * (1 + f));
+            if (f > 1)
+                return low + size + int((end - low - size) * (f - 1));
+            return low + int(f * size);
+        };
+        const auto at = [&](QPointF f) {
+            return QPoint(along(f.x(), area.left(), area.width(), plot->width()),
+                          along(f.y(), area.top(), area.height(), plot->height()));
+        };
+        QTest::mousePress(plot, Qt::LeftButton, {}, at(from));
+        QTest::mouseMove(plot, at(to));
+        QTest::mouseRelease(plot, Qt::LeftButton, {}, at(to));
+        QCOMPARE(chart.Zoomed(), zooms);
+        // Within a pixel of the expected edges, and never beyond the plot's range.
+        const double pixelY = 100.0 / area.height();
+        QVERIFY2(qAbs(chart.ShownMaxY() - maxY) <= 2 * pixelY && chart.ShownMaxY() <= 100 + 1e-9,
+                 qPrintable(QString::number(chart.ShownMaxY())));
+        QVERIFY2(qAbs(chart.ShownMinY() - minY) <= 2 * pixelY && chart.ShownMinY() >= -1e-9,
+                 qPrintable(QString::number(chart.ShownMinY())));
+        QVERIFY(chart.ShownMinX() >= t0 - 1e-9);
+        QVERIFY(chart.ShownMaxX() <= t0 + 99 * Second + 1e-9);
+    }
+
     // A blank point breaks the line: between the points around it nothing is drawn.
     void blanksBreakTheLine() {
         PlotChart chart;

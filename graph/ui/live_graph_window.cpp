@@ -1,7 +1,6 @@
 #include "graph/ui/live_graph_window.h"
 
 #include "base/day_count.h"
-#include "base/handler_guard.h"
 #include "graph/scale_entry.h"
 #include "graph/ui/graph_menus.h"
 #include "graph/ui/plot_chart.h"

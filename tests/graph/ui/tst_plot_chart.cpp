@@ -20,7 +20,26 @@
 
 namespace {
 constexpr double Second = 1.0 / 86400.0;
+const double T0 = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
+
+// A zoomable chart of 100 points a second apart from T0, rising from 0 to 99,
+// shown against the range 0..100.
+void ShowRamp(PlotChart& chart) {
+    chart.resize(600, 400);
+    chart.SetSubsets(1);
+    chart.SetPoints(100);
+    for (int i = 0; i < 100; ++i) {
+        chart.SetXDataD(0, i, T0 + i * Second);
+        chart.SetYData(0, i, float(i));
+    }
+    chart.SetManualScaleControlY(PlotChart::chManualMinAndMax);
+    chart.SetManualMinY(0);
+    chart.SetManualMaxY(100);
+    chart.SetAllowZooming(PlotChart::chHorzPlusVertZooming);
+    chart.ChartAction(PlotChart::chReinitAndReset);
+    chart.show();
 }
+} // namespace
 
 class PlotChartTest : public QObject {
     Q_OBJECT
@@ -56,21 +75,9 @@ private slots:
 
     void zoomAndUndo() {
         PlotChart chart;
-        chart.resize(600, 400);
-        chart.SetSubsets(1);
-        chart.SetPoints(100);
-        const double t0 = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
-        for (int i = 0; i < 100; ++i) {
-            chart.SetXDataD(0, i, t0 + i * Second);
-            chart.SetYData(0, i, float(i));
-        }
-        chart.SetManualScaleControlY(PlotChart::chManualMinAndMax);
-        chart.SetManualMinY(0);
-        chart.SetManualMaxY(100);
-        chart.SetAllowZooming(PlotChart::chHorzPlusVertZooming);
         chart.SetCursorPromptTracking(true);
-        chart.ChartAction(PlotChart::chReinitAndReset);
-        chart.show();
+        ShowRamp(chart);
+        const double t0 = T0;
         QVERIFY(QTest::qWaitForWindowExposed(&chart));
         // Automatic X follows the data.
         QCOMPARE(chart.ShownMinX(), t0);
@@ -135,21 +142,9 @@ private slots:
         QFETCH(double, maxY);
         QFETCH(double, minY);
         PlotChart chart;
-        chart.resize(600, 400);
-        chart.SetSubsets(1);
-        chart.SetPoints(100);
-        const double t0 = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
-        for (int i = 0; i < 100; ++i) {
-            chart.SetXDataD(0, i, t0 + i * Second);
-            chart.SetYData(0, i, float(i));
-        }
-        chart.SetMainTitle(QStringLiteral("Data Graph"));
-        chart.SetManualScaleControlY(PlotChart::chManualMinAndMax);
-        chart.SetManualMinY(0);
-        chart.SetManualMaxY(100);
-        chart.SetAllowZooming(PlotChart::chHorzPlusVertZooming);
-        chart.ChartAction(PlotChart::chReinitAndReset);
-        chart.show();
+        chart.SetMainTitle(QStringLiteral("Data Graph")); // a margin above the plot
+        ShowRamp(chart);
+        const double t0 = T0;
         QVERIFY(QTest::qWaitForWindowExposed(&chart));
         auto* plot = chart.findChild<QCustomPlot*>();
         const QRect area = plot->axisRect()->rect();

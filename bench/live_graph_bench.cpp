@@ -23,11 +23,19 @@ namespace {
 constexpr int Timed = 500;
 constexpr double Second = 1.0 / 86400.0;
 
+Sample Point(float mainValue, double time, float subValue) {
+    Sample sample;
+    sample.Time = time;
+    sample.Reading.MainValue = mainValue;
+    sample.Reading.SubValue = subValue;
+    return sample;
+}
+
 double UsPerAddPoint(TfrmGraph& graph, double& t, int& i) {
     QElapsedTimer clock;
     clock.start();
     for (int n = 0; n < Timed; ++n, ++i, t += Second) {
-        graph.AddPoint(false, false, 20.0f + (i % 37) * 0.3f, t, 48.0f - (i % 23) * 0.2f);
+        graph.AddPoint(Point(20.0f + (i % 37) * 0.3f, t, 48.0f - (i % 23) * 0.2f));
         QCoreApplication::processEvents();
     }
     return clock.nsecsElapsed() / 1000.0 / Timed;
@@ -45,17 +53,17 @@ int main(int argc, char* argv[]) {
     session.Models().IdentifyModel("303\x13");
     session.SetGraphingRate(1);
     TfrmGraph graph(session);
-    graph.InitLiveGraph();
+    session.InitLiveGraph();
     graph.show();
     QCoreApplication::processEvents();
 
     double t = CurrentDayCount();
     int i = 0;
     while (graph.NextPoint() < 100)
-        graph.AddPoint(false, false, 20.0f, t += Second, 48.0f), ++i;
+        graph.AddPoint(Point(20.0f, t += Second, 48.0f)), ++i;
     const double small = UsPerAddPoint(graph, t, i);
     while (graph.NextPoint() < TfrmGraph::PointCount - 1)
-        graph.AddPoint(false, false, 20.0f + (i % 37) * 0.3f, t += Second, 48.0f), ++i;
+        graph.AddPoint(Point(20.0f + (i % 37) * 0.3f, t += Second, 48.0f)), ++i;
     // From here the window stays between 4,900 and 4,999 points, dropping 100 as it fills.
     const double full = UsPerAddPoint(graph, t, i);
     std::printf("addpoint_redraw_us_at_100: %.1f\n", small);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Pictures of the graphs in the real program against its simulated meter, on a
-# virtual X display: the log graph of 10 minutes of readings, zoomed, with a
+# virtual X display: the live graph beside the panel and the log, the log graph of 10 minutes of readings, zoomed, with a
 # two-point read-out, the Range and Title dialogs, and the log graph of a month of
 # one-second rows (2.6 million).
 # Usage: scripts/graph_screenshots.sh [BUILD_DIR] [OUT_DIR] [DISPLAY_NUMBER]
@@ -48,6 +48,7 @@ start() {
   eval "$(x getwindowgeometry --shell "$main")"
   x mousemove $((X + 420)) $((Y + 144)) click 1
   sleep 2
+  shot "live-graph-$1"
   log=$(window '^Tabular$')
   x windowfocus --sync "$log" key alt+o
   settle

@@ -28,23 +28,20 @@ void FillDemoHistory(RecordingSession& session, TfrmList& list, TfrmGraph& graph
     const int firstPointAge = std::min(seconds, (TfrmGraph::PointCount - 1) * graphing);
     const auto at = [now](int age) { return now - age / 86400.0; };
 
+    reading.MainOverload = reading.SubOverload = false;
+    reading.MainValid = reading.SubValid = true;
     for (int age = seconds; age > 0; --age) {
-        const double mainValue = Past(mainNow, age, 6.0, 700.0);
-        const double subValue = Past(subNow, age, -4.0, 1100.0);
-        if (age % listing == 0) {
-            reading.MainValue = mainValue;
-            reading.SubValue = subValue;
-            reading.MainOverload = reading.SubOverload = false;
-            reading.MainValid = reading.SubValid = true;
+        reading.MainValue = Past(mainNow, age, 6.0, 700.0);
+        reading.SubValue = Past(subNow, age, -4.0, 1100.0);
+        if (age % listing == 0)
             session.Log().AppendLogRow({at(age), reading}, settings.LogDateFormat);
-        }
         if (age % graphing == 0 && age <= firstPointAge) {
             if (graph.NextPoint() == 0) {
                 // The time window starts where the past does and widens as it fills.
                 graph.PlotChart1->SetManualMinX(at(age));
                 graph.PlotChart1->SetManualMaxX(at(age) + graph.XSpan());
             }
-            graph.AddPoint(false, false, float(mainValue), at(age), float(subValue));
+            graph.AddPoint({at(age), reading});
         }
     }
     list.Grid1->scrollToBottom();

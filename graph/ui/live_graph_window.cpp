@@ -1,85 +1,52 @@
 #include "graph/ui/live_graph_window.h"
 
 #include "base/day_count.h"
-#include "base/handler_guard.h"
-#include "base/ui/help.h"
-#include "base/ui/tool_strip.h"
 #include "graph/scale_entry.h"
-#include "graph/ui/chart_status.h"
-#include "graph/ui/edit_title_dialog.h"
 #include "graph/ui/graph_menus.h"
 #include "graph/ui/plot_chart.h"
 #include "graph/ui/setup_scale_dialog.h"
 #include "recording/ui/recording_controls.h"
 
-#include <QCoreApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QToolBar>
 #include <algorithm>
 #include <cmath>
 
 TfrmGraph::TfrmGraph(RecordingSession& session, QWidget* parent)
-    : QMainWindow(parent), session_(session) {
-    // The pictures are compiled into the static library, which the linker would otherwise drop.
-    Q_INIT_RESOURCE(brackwater);
-    setWindowTitle(QStringLiteral("Real Time Graph"));
-    resize(532, 407);
-
-    ToolStrip tools(this);
-    tools.Bar->setFixedHeight(41);
-    btnPrint = tools.AddButton("print", "Print");
-    btnClear = tools.AddButton("clear", "clear and reset graph");
-    Controls = new RecordingControls(session, RecordingControls::Recorder::LiveGraph, tools);
+    : GraphWindow({QStringLiteral("Real Time Graph"), QSize(532, 407), 41, "clear",
+                   "clear and reset graph", QStringLiteral("Hlp_RT_Graph"),
+                   QStringLiteral("Ctrl+click two points to measure between them.")},
+                  parent),
+      session_(session) {
+    Controls = new RecordingControls(session, RecordingControls::Recorder::LiveGraph, Tools);
     btnPause = Controls->btnPause;
     btnRun = Controls->btnRun;
-    btnHelp = tools.AddButton("help", "HELP");
-    Controls->AddRateEntry(tools, QFont(QStringLiteral("Arial")));
+    AddHelpButton();
+    Controls->AddRateEntry(Tools, QFont(QStringLiteral("Arial")));
     MaskEdit1 = Controls->MaskEdit1;
 
-    PlotChart1 = new PlotChart(this);
-    Menus = new GraphMenus(*this, *PlotChart1);
-    mnuPrint = Menus->mnuPrint;
-    mnuExportImage = Menus->mnuExportImage;
-    mnuThin = Menus->mnuThin;
-    mnuThick = Menus->mnuThick;
-    mnuMarkData = Menus->mnuMarkData;
     mnuThick->setChecked(true);
-    mnuRange = menuBar()->addAction(QStringLiteral("&Range"));
-    mnutitle = menuBar()->addAction(QStringLiteral("&Title"));
-    mnuAlarms = menuBar()->addAction(QStringLiteral("&Alarms\u2026"));
-    mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
+    mnutitle = TitleAction;
+    mnuAlarms = new QAction(QStringLiteral("&Alarms\u2026"), this);
+    menuBar()->insertAction(mnuHelp, mnuAlarms);
 
-    setCentralWidget(PlotChart1);
     // Until the chart is set up, its range is the stored one, so an early shut-down keeps it.
     PlotChart1->SetManualMinY(session.Settings().MinScale);
     PlotChart1->SetManualMaxY(session.Settings().MaxScale);
 
     connect(btnPrint, &QAction::triggered, this, &TfrmGraph::BitBtn1Click);
     connect(btnClear, &QAction::triggered, this, &TfrmGraph::BitBtn2Click);
-    connect(btnHelp, &QAction::triggered, this, &TfrmGraph::btnHelpClick);
     connect(mnuHelp, &QAction::triggered, this, &TfrmGraph::btnHelpClick);
     connect(mnuPrint, &QAction::triggered, this, &TfrmGraph::mnuPrintClick);
-    connect(mnuRange, &QAction::triggered, this,
-            [this] { RunGuarded([this] { mnuRangeClick(); }); });
     connect(mnutitle, &QAction::triggered, this, &TfrmGraph::mnutitleClick);
-    connect(mnuExportImage, &QAction::triggered, this, &TfrmGraph::mnuExportImageClick);
     connect(mnuAlarms, &QAction::triggered, this, &TfrmGraph::AlarmsRequested);
     connect(&session, &RecordingSession::AlarmRulesChanged, this, &TfrmGraph::ShowAlarms);
     connect(&session, &RecordingSession::AlarmChanged, this, &TfrmGraph::NoteAlarm);
-    new ChartStatus(PlotChart1, statusBar(),
-                    QStringLiteral("Ctrl+click two points to measure between them."));
     // A rate of 0 samples at every tick, so its window still spans 100 ticks.
     connect(Controls, &RecordingControls::RateChanged, this,
             [this](int32_t rate) { xSpan_ = std::max(rate, 1) * 100.0 / 86400.0; });
     connect(&session, &RecordingSession::LiveGraphReset, this, &TfrmGraph::SetUpChart);
-    connect(&session, &RecordingSession::PointDue, this,
-            qOverload<const Sample&>(&TfrmGraph::AddPoint));
-}
-
-void TfrmGraph::InitLiveGraph() {
-    session_.InitLiveGraph();
+    connect(&session, &RecordingSession::PointDue, this, &TfrmGraph::AddPoint);
 }
 
 void TfrmGraph::SetUpChart() {
@@ -117,12 +84,7 @@ void TfrmGraph::SetUpChart() {
 }
 
 void TfrmGraph::AddPoint(const Sample& sample) {
-    AddPoint(sample.MainOff(), sample.SubOff(), float(sample.Reading.MainValue), sample.Time,
-             float(sample.Reading.SubValue));
-}
-
-void TfrmGraph::AddPoint(bool mainOverload, bool subOverload, float mainValue, double now,
-                         float subValue) {
+    const double now = sample.Time;
     PlotChart& chart = *PlotChart1;
     if (session_.Reading().UnitText != alarmUnit_)
         ShowAlarms();
@@ -131,10 +93,11 @@ void TfrmGraph::AddPoint(bool mainOverload, bool subOverload, float mainValue, d
         chart.AppendBlankPoints(DropCount);
     }
     // A failed X write leaves the series' Y alone.
-    if (!mainOverload && chart.SetXDataD(0, nextPoint_, now))
-        chart.SetYData(0, nextPoint_, mainValue);
-    if (session_.Reading().IsTwoChannel() && !subOverload && chart.SetXDataD(1, nextPoint_, now))
-        chart.SetYData(1, nextPoint_, subValue);
+    if (!sample.MainOff() && chart.SetXDataD(0, nextPoint_, now))
+        chart.SetYData(0, nextPoint_, float(sample.Reading.MainValue));
+    if (session_.Reading().IsTwoChannel() && !sample.SubOff() &&
+        chart.SetXDataD(1, nextPoint_, now))
+        chart.SetYData(1, nextPoint_, float(sample.Reading.SubValue));
     ++nextPoint_;
 
     if (now >= chart.ManualMaxX()) {
@@ -171,13 +134,6 @@ void TfrmGraph::ClearLiveGraph() {
     chart.Redraw();
 }
 
-double TfrmGraph::ManualMinY() const {
-    return PlotChart1->ManualMinY();
-}
-double TfrmGraph::ManualMaxY() const {
-    return PlotChart1->ManualMaxY();
-}
-
 void TfrmGraph::BitBtn1Click() {
     PlotChart1->ChartAction(PlotChart::chPrintDialog);
 }
@@ -186,21 +142,8 @@ void TfrmGraph::BitBtn2Click() {
     ClearLiveGraph();
 }
 
-void TfrmGraph::BitBtn3Click() {
-    Controls->Pause();
-}
-
-void TfrmGraph::btnHelpClick() {
-    OpenHelpTopic(QStringLiteral("Hlp_RT_Graph"));
-}
-
 void TfrmGraph::mnuPrintClick() {
     PlotChart1->ChartAction(PlotChart::chPrintGraph);
-}
-
-void TfrmGraph::SetDialogs(TfrmEditTitle* editTitle, TfrmSetupScale* setupScale) {
-    editTitle_ = editTitle;
-    setupScale_ = setupScale;
 }
 
 void TfrmGraph::mnuRangeClick() {
@@ -221,11 +164,7 @@ void TfrmGraph::mnuRangeClick() {
 }
 
 void TfrmGraph::mnutitleClick() {
-    editTitle_->EditTitlesOf(*PlotChart1);
-}
-
-void TfrmGraph::mnuExportImageClick() {
-    PlotChart1->ExportImageAs();
+    EditTitles();
 }
 
 void TfrmGraph::NoteAlarm(const AlarmEvent& event) {
@@ -253,7 +192,7 @@ void TfrmGraph::ShowAlarms() {
     const QColor colors[] = {PlotChart1->SubsetColor(0), Qt::red};
     const QColor silence(110, 110, 110);
     const QString names[] = {QStringLiteral("Main"), QStringLiteral("Second")};
-    std::vector<PlotChart::GuideLine> lines;
+    std::vector<GuideLine> lines;
     for (int c = 0; c < AlarmRules::Channels; ++c) {
         if (c == 1 && !reading.IsTwoChannel())
             break;
@@ -269,11 +208,11 @@ void TfrmGraph::ShowAlarms() {
                                       DegreesText(std::round(value * 10) / 10), reading.UnitText)});
         }
     }
-    std::vector<PlotChart::GuideSpan> spans;
+    std::vector<GuideSpan> spans;
     for (const AlarmSpan& span : alarmSpans_)
         spans.push_back({span.From, span.To,
                          span.Kind == AlarmKind::NoReading
                              ? silence
                              : colors[std::clamp(span.Channel - 1, 0, 1)]});
-    PlotChart1->SetGuides(lines, spans);
+    PlotChart1->Guides().Set(lines, spans);
 }

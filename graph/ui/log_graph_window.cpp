@@ -2,15 +2,12 @@
 
 #include "base/background_task.h"
 #include "base/handler_guard.h"
-#include "base/ui/help.h"
-#include "base/ui/tool_strip.h"
 #include "graph/chart_data.h"
 #include "graph/graph_progress.h"
 #include "graph/log_graph_build.h"
 #include "graph/scale_entry.h"
-#include "graph/ui/chart_status.h"
-#include "graph/ui/edit_title_dialog.h"
 #include "graph/ui/graph_menus.h"
+#include "graph/ui/measure_marks.h"
 #include "graph/ui/plot_chart.h"
 #include "graph/ui/setup_scale_dialog.h"
 #include "log/log_table.h"
@@ -18,34 +15,22 @@
 
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
 TfrmGraphList::TfrmGraphList(const RecordingSession& session, QWidget* parent)
-    : QMainWindow(parent), session_(session) {
-    // The pictures are compiled into the static library, which the linker would otherwise drop.
-    Q_INIT_RESOURCE(brackwater);
-    setWindowTitle(QStringLiteral("Graphing from  Tabular"));
-    resize(602, 420);
-
-    ToolStrip tools(this);
-    tools.Bar->setFixedHeight(50);
-    btnPrint = tools.AddButton("print", "Print");
-    btnClear = tools.AddButton("undo-zoom", "Clear Graph");
+    : GraphWindow({QStringLiteral("Graphing from  Tabular"), QSize(602, 420), 50, "undo-zoom",
+                   "Clear Graph", QStringLiteral("Hlp_Graph"),
+                   QStringLiteral("Drag a frame to zoom in; Ctrl+click two points to measure "
+                                  "between them.")},
+                  parent),
+      session_(session) {
     btnClear->setText(QStringLiteral("Undo Zoom"));
-    if (auto* button = qobject_cast<QToolButton*>(tools.Bar->widgetForAction(btnClear)))
+    if (auto* button = qobject_cast<QToolButton*>(Tools.Bar->widgetForAction(btnClear)))
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     btnClear->setEnabled(false);
-    btnHelp = tools.AddButton("help", "HELP");
+    AddHelpButton();
 
-    PlotChart1 = new PlotChart(this);
-    Menus = new GraphMenus(*this, *PlotChart1);
-    mnuPrint = Menus->mnuPrint;
-    mnuExportImage = Menus->mnuExportImage;
-    mnuThin = Menus->mnuThin;
-    mnuThick = Menus->mnuThick;
-    mnuMarkData = Menus->mnuMarkData;
     mnuThin->setChecked(true);
     mnuMarkData->setChecked(true);
     QMenu* optionMenu = Menus->OptionMenu;
@@ -54,36 +39,20 @@ TfrmGraphList::TfrmGraphList(const RecordingSession& session, QWidget* parent)
     mnuMeasure->setStatusTip(QStringLiteral("clicks mark two points; the change between them is "
                                             "shown (Escape clears)"));
     mnuMeasure->setToolTip(mnuMeasure->statusTip());
-    optionMenu->setToolTipsVisible(true);
-    UndoZoom1 = menuBar()->addAction(QStringLiteral("&Undo Zoom"));
-    mnuRange = menuBar()->addAction(QStringLiteral("&Range"));
+    UndoZoom1 = new QAction(QStringLiteral("&Undo Zoom"), this);
+    menuBar()->insertAction(mnuRange, UndoZoom1);
     mnuRange->setStatusTip(QStringLiteral("setup vertical display range"));
     mnuRange->setToolTip(mnuRange->statusTip());
-    mnuTitle = menuBar()->addAction(QStringLiteral("&Title"));
-    mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
-
-    setCentralWidget(PlotChart1);
-    new ChartStatus(PlotChart1, statusBar(),
-                    QStringLiteral("Drag a frame to zoom in; Ctrl+click two points to measure "
-                                   "between them."));
+    mnuTitle = TitleAction;
 
     connect(btnPrint, &QAction::triggered, this, &TfrmGraphList::btnPrintClick);
     connect(mnuPrint, &QAction::triggered, this, &TfrmGraphList::mnuPrintClick);
-    connect(mnuExportImage, &QAction::triggered, this, &TfrmGraphList::mnuExportImageClick);
     connect(btnClear, &QAction::triggered, this, &TfrmGraphList::btnClearClick);
     connect(UndoZoom1, &QAction::triggered, this, &TfrmGraphList::UndoZoom1Click);
     connect(PlotChart1, &PlotChart::ZoomIn, this, &TfrmGraphList::PlotChart1ZoomIn);
     connect(mnuMeasure, &QAction::triggered, this, &TfrmGraphList::mnuMeasureClick);
-    connect(btnHelp, &QAction::triggered, this, &TfrmGraphList::btnHelpClick);
     connect(mnuHelp, &QAction::triggered, this, &TfrmGraphList::mnuHelpClick);
-    connect(mnuRange, &QAction::triggered, this,
-            [this] { RunGuarded([this] { mnuRangeClick(); }); });
     connect(mnuTitle, &QAction::triggered, this, &TfrmGraphList::mnuTitleClick);
-}
-
-void TfrmGraphList::SetDialogs(TfrmEditTitle* editTitle, TfrmSetupScale* setupScale) {
-    editTitle_ = editTitle;
-    setupScale_ = setupScale;
 }
 
 struct TfrmGraphList::Build {
@@ -91,6 +60,7 @@ struct TfrmGraphList::Build {
     std::unique_ptr<LogGraphBuild> build;
     LogGraphBuild::Span span;
     int rows = 0;
+    int read = 0; // fewer than rows after Cancel
     int series = 1;
     ChartData data; // filled by the worker, then moved into the chart
 };
@@ -120,7 +90,7 @@ void TfrmGraphList::BuildLogGraph() {
         task_.release()->deleteLater();
     task_ = std::make_unique<BackgroundTask>([build](BackgroundTask& task) {
         TaskProgress progress(task);
-        build->build->Fill(build->data, progress, build->span.first);
+        build->read = build->build->Fill(build->data, progress, build->span.first);
     });
     connect(task_.get(), &BackgroundTask::Done, this, [this, build] {
         if (progress_)
@@ -166,6 +136,15 @@ void TfrmGraphList::ShowBuild(Build& build) {
     chart.SetManualScaleControlY(PlotChart::chManualMinAndMax);
     chart.SetManualMinX(build.span.first);
     chart.SetManualMaxX(build.span.last);
+    // X follows the points; after Cancel the first and last rows' times still
+    // span the whole table, so the graph does not look like all there is.
+    ChartData::Extent x{};
+    const bool partial = build.read < build.rows && build.span.error.isEmpty();
+    if (partial && chart.Data().XExtent(x)) {
+        chart.SetManualMinX(std::min(build.span.first, x.lower));
+        chart.SetManualMaxX(std::max(build.span.last, x.upper));
+    }
+    chart.SetManualScaleControlX(partial ? PlotChart::chManualMinAndMax : PlotChart::chAutomatic);
     // The range loaded at start-up, not the live graph's current one.
     chart.SetManualMinY(session_.Settings().MinScale);
     chart.SetManualMaxY(session_.Settings().MaxScale);
@@ -200,10 +179,6 @@ void TfrmGraphList::PlotChart1ZoomIn() {
     btnClear->setEnabled(true);
 }
 
-void TfrmGraphList::btnHelpClick() {
-    OpenHelpTopic(QStringLiteral("Hlp_Graph"));
-}
-
 void TfrmGraphList::mnuHelpClick() {
     btnHelpClick();
 }
@@ -222,13 +197,9 @@ void TfrmGraphList::mnuRangeClick() {
 }
 
 void TfrmGraphList::mnuTitleClick() {
-    editTitle_->EditTitlesOf(*PlotChart1);
-}
-
-void TfrmGraphList::mnuExportImageClick() {
-    PlotChart1->ExportImageAs();
+    EditTitles();
 }
 
 void TfrmGraphList::mnuMeasureClick() {
-    PlotChart1->SetMeasureMode(mnuMeasure->isChecked());
+    PlotChart1->Measure().SetMeasureMode(mnuMeasure->isChecked());
 }

@@ -5,28 +5,22 @@
 // range and title options. The points are built on a worker thread from a
 // snapshot of the core's table and take the chart's place when complete.
 
+#include "graph/ui/graph_window.h"
 #include "recording/recording_session.h"
 
-#include <QMainWindow>
 #include <memory>
 
 class BackgroundTask;
-class GraphMenus;
-class PlotChart;
-class QAction;
-class TfrmEditTitle;
 class TfrmPrintProgress;
-class TfrmSetupScale;
 
-class TfrmGraphList : public QMainWindow {
+class TfrmGraphList : public GraphWindow {
     Q_OBJECT
 public:
     explicit TfrmGraphList(const RecordingSession& session, QWidget* parent = nullptr);
     // A build still running is cancelled and waited for.
     ~TfrmGraphList() override;
 
-    // The dialogs shared with the live graph, and the progress dialog of the build.
-    void SetDialogs(TfrmEditTitle* editTitle, TfrmSetupScale* setupScale);
+    // The progress dialog of the build.
     void SetProgressDialog(TfrmPrintProgress* progress) { progress_ = progress; }
 
     // Draws every data row of the core's table and shows the window. The rows are
@@ -37,33 +31,19 @@ public:
 
     int SeriesCount = 1;
 
-    PlotChart* PlotChart1;
-    GraphMenus* Menus; // Print and Option, shared with the live graph
-    QAction* btnPrint;
-    QAction* btnClear; // "Undo Zoom"
-    QAction* btnHelp;
-    QAction* mnuPrint;
-    QAction* mnuExportImage;
-    QAction* mnuThin;
-    QAction* mnuThick;
-    QAction* mnuMarkData;
     QAction* mnuMeasure;
     QAction* UndoZoom1;
-    QAction* mnuRange;
     QAction* mnuTitle;
-    QAction* mnuHelp;
 
 public slots:
     void btnPrintClick();
     void mnuPrintClick();
-    void btnClearClick();
+    void btnClearClick(); // "Undo Zoom"
     void UndoZoom1Click();
     void PlotChart1ZoomIn();
-    void btnHelpClick();
     void mnuHelpClick();
-    void mnuRangeClick();
+    void mnuRangeClick() override;
     void mnuTitleClick();
-    void mnuExportImageClick();
     void mnuMeasureClick();
 
 signals:
@@ -75,8 +55,6 @@ private:
     void ShowBuild(Build& build);
 
     const RecordingSession& session_;
-    TfrmEditTitle* editTitle_ = nullptr;
-    TfrmSetupScale* setupScale_ = nullptr;
     TfrmPrintProgress* progress_ = nullptr;
     std::unique_ptr<BackgroundTask> task_;
 };

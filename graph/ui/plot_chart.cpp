@@ -1,23 +1,13 @@
 #include "graph/ui/plot_chart.h"
 
 #include "base/day_count.h"
-#include "base/handler_guard.h"
+#include "graph/ui/measure_marks.h"
 #include "graph/ui/series_plottable.h"
-#include "log/ui/pdf_output.h"
 
 #include <QElapsedTimer>
-#include <QFileDialog>
-#include <QImageWriter>
 #include <QLoggingCategory>
-#include <QPdfWriter>
-#include <QPicture>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QScrollBar>
 #include <QShortcut>
-#include <QStandardPaths>
-#include <QSvgGenerator>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <cmath>
@@ -74,8 +64,11 @@ void FitTickFormat(QCPAxis* axis) {
 }
 } // namespace
 
+PlotChart::~PlotChart() = default;
+
 PlotChart::PlotChart(QWidget* parent)
-    : QWidget(parent), plot_(new QCustomPlot(this)), scroll_(new QScrollBar(Qt::Horizontal, this)) {
+    : QWidget(parent), plot_(new QCustomPlot(this)), scroll_(new QScrollBar(Qt::Horizontal, this)),
+      output_(*plot_, *this, mainTitle_) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -91,9 +84,12 @@ PlotChart::PlotChart(QWidget* parent)
     seriesLayer_ = plot_->layer(QStringLiteral("series"));
     seriesLayer_->setMode(QCPLayer::lmBuffered);
     plot_->addLayer(QStringLiteral("measure"), seriesLayer_, QCustomPlot::limAbove);
-    measureLayer_ = plot_->layer(QStringLiteral("measure"));
+    measure_ =
+        new MeasureMarks(*this, *plot_->layer(QStringLiteral("measure")), [this] { Replot(true); });
+    connect(measure_, &MeasureMarks::Changed, this, &PlotChart::MeasurementChanged);
     plot_->addLayer(QStringLiteral("guides"), seriesLayer_, QCustomPlot::limBelow);
-    guideLayer_ = plot_->layer(QStringLiteral("guides"));
+    guides_ = std::make_unique<ChartGuides>(*plot_->layer(QStringLiteral("guides")),
+                                            [this] { Replot(true); });
 
     const QFont labelFont(QStringLiteral("Arial"), 9);
     QFont titleFont(QStringLiteral("Times New Roman"), 14, QFont::Bold);
@@ -152,7 +148,7 @@ PlotChart::PlotChart(QWidget* parent)
         const double span = KeyFromDays(full.upperX) - KeyFromDays(full.lowerX);
         ScrollTo(KeyFromDays(full.lowerX) + span * value / ScrollSteps);
     });
-    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &PlotChart::ClearMeasurement,
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, measure_, &MeasureMarks::Clear,
                   Qt::WindowShortcut);
     plot_->setMouseTracking(true);
 }
@@ -186,7 +182,7 @@ bool PlotChart::SetXDataD(int subset, int point, double x) {
     if (point == -1 && x == 0.0 && subset >= 0 && subset < Subsets()) {
         data_.Clear(subset);
         reshaped_ = true;
-        ClearMeasurement();
+        measure_->Clear();
         return true;
     }
     if (!data_.SetX(subset, point, x))
@@ -223,6 +219,11 @@ void PlotChart::SetSubsetLabel(int subset, const QString& label) {
 void PlotChart::SetSubsetColor(int subset, const QColor& color) {
     if (subset >= 0 && subset < Subsets())
         looks_[static_cast<size_t>(subset)].color = color;
+}
+
+QString PlotChart::SubsetLabel(int subset) const {
+    return subset >= 0 && subset < Subsets() ? looks_[static_cast<size_t>(subset)].label
+                                             : QString();
 }
 
 QColor PlotChart::SubsetColor(int subset) const {
@@ -264,10 +265,10 @@ void PlotChart::ChartAction(Action action) {
         Replot(fullReplotDue_);
         break;
     case chPrintDialog:
-        Print(true);
+        output_.Print(true);
         break;
     case chPrintGraph:
-        Print(false);
+        output_.Print(false);
         break;
     case chUndoZoom:
         UndoZoom();
@@ -458,11 +459,19 @@ QPointF PlotChart::PixelAt(double days, double value) const {
     return {plot_->xAxis->coordToPixel(KeyFromDays(days)), plot_->yAxis->coordToPixel(value)};
 }
 
-void PlotChart::Zoom(const QRect& rect) {
+void PlotChart::Zoom(const QRect& frame) {
+    // Only the part of a frame over the plot counts: one started above it must not
+    // widen the range beyond what is shown.
+    const QRect rect = frame.normalized().intersected(plot_->axisRect()->rect());
     if (rect.width() < 4 || rect.height() < 4)
         return;
-    const QCPRange x = plot_->selectionRect()->range(plot_->xAxis);
-    const QCPRange y = plot_->selectionRect()->range(plot_->yAxis);
+    const auto within = [this](QCPAxis* axis) {
+        const QCPRange framed = plot_->selectionRect()->range(axis);
+        const QCPRange shown = axis->range();
+        return QCPRange(std::max(framed.lower, shown.lower), std::min(framed.upper, shown.upper));
+    };
+    const QCPRange x = within(plot_->xAxis);
+    const QCPRange y = within(plot_->yAxis);
     zoomed_ = true;
     plot_->xAxis->setRange(x);
     plot_->yAxis->setRange(y);
@@ -542,286 +551,9 @@ void PlotChart::MouseMoved(QMouseEvent* event) {
 
 void PlotChart::MouseReleased(QMouseEvent* event) {
     const bool click = (event->pos() - pressPosition_).manhattanLength() <= 3;
-    const bool measuring = measureMode_ || event->modifiers().testFlag(Qt::ControlModifier);
+    const bool measuring =
+        measure_->MeasureMode() || event->modifiers().testFlag(Qt::ControlModifier);
     if (event->button() == Qt::LeftButton && click && measuring &&
         plot_->axisRect()->rect().contains(event->pos()))
-        MarkAt(DaysFromKey(plot_->xAxis->pixelToCoord(event->position().x())));
-}
-
-void PlotChart::MarkAt(double days) {
-    if (marks_.size() == 2)
-        ClearMeasurement();
-    marks_.push_back(TwoPointReadout::Snap(data_, days));
-    ShowMeasurement();
-}
-
-std::optional<TwoPointReadout> PlotChart::Measurement() const {
-    if (marks_.size() < 2)
-        return std::nullopt;
-    return TwoPointReadout::Between(data_, marks_[0], marks_[1]);
-}
-
-void PlotChart::ClearMeasurement() {
-    if (marks_.empty())
-        return;
-    marks_.clear();
-    ShowMeasurement();
-}
-
-// The marks as dashed lines with a ring on each series' point, and the read-out in
-// the plot's top left corner, so that printing and export carry them.
-void PlotChart::ShowMeasurement() {
-    for (QCPItemStraightLine* line : markLines_)
-        plot_->removeItem(line);
-    for (QCPItemTracer* dot : markDots_)
-        plot_->removeItem(dot);
-    markLines_.clear();
-    markDots_.clear();
-    if (readout_)
-        plot_->removeItem(readout_);
-    readout_ = nullptr;
-
-    for (const double t : marks_) {
-        auto* line = new QCPItemStraightLine(plot_);
-        line->setLayer(measureLayer_);
-        line->setPen(QPen(QColor(60, 60, 60), 1, Qt::DashLine));
-        line->point1->setCoords(KeyFromDays(t), 0);
-        line->point2->setCoords(KeyFromDays(t), 1);
-        markLines_.push_back(line);
-        for (int s = 0; s < Subsets(); ++s) {
-            const int i = data_.Nearest(s, t);
-            if (i < 0)
-                continue;
-            auto* dot = new QCPItemTracer(plot_);
-            dot->setLayer(measureLayer_);
-            dot->setStyle(QCPItemTracer::tsCircle);
-            dot->setSize(9);
-            dot->setPen(QPen(looks_[static_cast<size_t>(s)].color, 2));
-            dot->position->setCoords(KeyFromDays(t), data_.Y(s, i));
-            markDots_.push_back(dot);
-        }
-    }
-    QString text;
-    if (const auto readout = Measurement()) {
-        QStringList labels;
-        for (const Look& look : looks_)
-            labels << look.label;
-        text = readout->Text(labels);
-        readout_ = new QCPItemText(plot_);
-        readout_->setLayer(measureLayer_);
-        readout_->setClipToAxisRect(true);
-        readout_->position->setType(QCPItemPosition::ptAxisRectRatio);
-        readout_->position->setCoords(0.01, 0.02);
-        readout_->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
-        readout_->setTextAlignment(Qt::AlignLeft);
-        readout_->setFont(QFont(QStringLiteral("Arial"), 9));
-        readout_->setPadding(QMargins(5, 3, 5, 3));
-        readout_->setPen(QPen(Qt::black));
-        readout_->setBrush(QColor(255, 255, 255, 230));
-        readout_->setText(text);
-    } else if (marks_.size() == 1) {
-        text = QStringLiteral("First point marked: Ctrl+click a second point, Escape clears.");
-    }
-    Replot(true);
-    emit MeasurementChanged(text);
-}
-
-void PlotChart::SetGuides(const std::vector<GuideLine>& lines,
-                          const std::vector<GuideSpan>& spans) {
-    if (lines == guideLines_ && spans == guideSpans_)
-        return;
-    guideLines_ = lines;
-    guideSpans_ = spans;
-    for (QCPAbstractItem* item : guideItems_)
-        plot_->removeItem(item);
-    guideItems_.clear();
-    for (const GuideSpan& span : spans) {
-        auto* rect = new QCPItemRect(plot_);
-        rect->setLayer(guideLayer_);
-        QColor fill = span.Color;
-        fill.setAlpha(40);
-        rect->setBrush(fill);
-        rect->setPen(Qt::NoPen);
-        rect->topLeft->setTypeY(QCPItemPosition::ptAxisRectRatio);
-        rect->topLeft->setCoords(KeyFromDays(span.From), 0);
-        rect->bottomRight->setTypeY(QCPItemPosition::ptAxisRectRatio);
-        if (span.To) {
-            rect->bottomRight->setCoords(KeyFromDays(*span.To), 1);
-        } else {
-            rect->bottomRight->setTypeX(QCPItemPosition::ptAxisRectRatio);
-            rect->bottomRight->setCoords(1, 1);
-        }
-        guideItems_.push_back(rect);
-    }
-    for (const GuideLine& guide : lines) {
-        auto* line = new QCPItemStraightLine(plot_);
-        line->setLayer(guideLayer_);
-        line->setPen(QPen(guide.Color, 1.5, Qt::DashLine));
-        line->point1->setTypeX(QCPItemPosition::ptAxisRectRatio);
-        line->point2->setTypeX(QCPItemPosition::ptAxisRectRatio);
-        line->point1->setCoords(0, guide.Value);
-        line->point2->setCoords(1, guide.Value);
-        guideItems_.push_back(line);
-        auto* label = new QCPItemText(plot_);
-        label->setLayer(guideLayer_);
-        label->setClipToAxisRect(true);
-        label->position->setTypeX(QCPItemPosition::ptAxisRectRatio);
-        label->position->setCoords(0.995, guide.Value);
-        label->setPositionAlignment(Qt::AlignRight | Qt::AlignBottom);
-        label->setFont(QFont(QStringLiteral("Arial"), 8));
-        label->setColor(guide.Color);
-        label->setText(guide.Label);
-        guideItems_.push_back(label);
-    }
-    Replot(true);
-}
-
-void PlotChart::PrintTo(QPrinter& printer) {
-    RenderPage(printer, printer.pageLayout().paintRectPixels(printer.resolution()));
-}
-
-void PlotChart::RenderPage(QPaintDevice& device, const QRectF& page) {
-    // Laid out on a fixed canvas of the page's shape, so fonts keep their proportions
-    // whatever the window's size, then scaled onto the page.
-    const int width = 900;
-    const int height = std::max(1, static_cast<int>(width * page.height() / page.width()));
-    QPicture picture;
-    QCPPainter recorder(&picture);
-    recorder.setMode(QCPPainter::pmVectorized);
-    recorder.setMode(QCPPainter::pmNoCaching);
-    plot_->toPainter(&recorder, width, height);
-    recorder.end();
-
-    QPainter painter(&device);
-    // Playing a picture back already scales it from its resolution to the device's.
-    const double playback = double(device.logicalDpiX()) / picture.logicalDpiX();
-    const double scale = std::min(page.width() / width, page.height() / height) / playback;
-    painter.scale(scale, scale);
-    painter.drawPicture(0, 0, picture);
-}
-
-bool PlotChart::ExportImage(const QString& fileName, ImageFormat format, QString* error) {
-    const auto fail = [&](const QString& reason) {
-        if (error)
-            *error = QStringLiteral("The graph could not be saved as %1: %2").arg(fileName, reason);
-        return false;
-    };
-    const int width = plot_->width();
-    const int height = plot_->height();
-    CheckedFileDevice file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.ErrorText());
-    switch (format) {
-    case ImageFormat::Png:
-    case ImageFormat::Png2x: {
-        const double scale = format == ImageFormat::Png2x ? 2.0 : 1.0;
-        const QImage image = plot_->toPixmap(width, height, scale).toImage();
-        QImageWriter writer(&file, "png");
-        // A failed write of the file carries the system's reason; the writer's own does not.
-        if (!writer.write(image))
-            return fail(file.Failed() ? file.ErrorText() : writer.errorString());
-        break;
-    }
-    case ImageFormat::Svg: {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(QSize(width, height));
-        svg.setViewBox(QRect(0, 0, width, height));
-        // Its size is written in millimetres: at 96 per inch they are CSS pixels again.
-        svg.setResolution(96);
-        svg.setTitle(mainTitle_);
-        QCPPainter painter(&svg);
-        painter.setMode(QCPPainter::pmVectorized);
-        painter.setMode(QCPPainter::pmNoCaching);
-        plot_->toPainter(&painter, width, height);
-        break;
-    }
-    case ImageFormat::Pdf: {
-        // One page of the chart's own size, one point per pixel.
-        QPdfWriter pdf(&file);
-        pdf.setTitle(mainTitle_);
-        pdf.setResolution(72);
-        pdf.setPageSize(QPageSize(QSizeF(width, height), QPageSize::Point));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QCPPainter painter(&pdf);
-        painter.setMode(QCPPainter::pmVectorized);
-        painter.setMode(QCPPainter::pmNoCaching);
-        plot_->toPainter(&painter, width, height);
-        break;
-    }
-    }
-    if (!file.Commit())
-        return fail(file.ErrorText());
-    return true;
-}
-
-bool PlotChart::PrintToPdf(const QString& fileName, QString* error) {
-    // The pages a PDF printer would make, written through the checked path.
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(mainTitle_);
-    PdfOutput pdf(fileName, printer);
-    if (pdf.Writer()) {
-        RenderPage(*pdf.Writer(), printer.pageLayout().paintRectPixels(printer.resolution()));
-        if (pdf.Commit())
-            return true;
-    }
-    if (error)
-        *error = QStringLiteral("The graph could not be printed to %1: %2")
-                     .arg(fileName, pdf.ErrorText());
-    return false;
-}
-
-void PlotChart::ExportImageAs() {
-    struct Kind {
-        QString filter;
-        ImageFormat format;
-        QString suffix;
-    };
-    const Kind kinds[] = {
-        {QStringLiteral("PNG image (*.png)"), ImageFormat::Png, QStringLiteral("png")},
-        {QStringLiteral("PNG image, twice the size (*.png)"), ImageFormat::Png2x,
-         QStringLiteral("png")},
-        {QStringLiteral("SVG drawing (*.svg)"), ImageFormat::Svg, QStringLiteral("svg")},
-        {QStringLiteral("PDF document (*.pdf)"), ImageFormat::Pdf, QStringLiteral("pdf")},
-    };
-    QStringList filters;
-    for (const Kind& kind : kinds)
-        filters << kind.filter;
-    QString chosen = filters.front();
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    QString name = QFileDialog::getSaveFileName(this, QStringLiteral("Export Image"),
-                                                dir + QStringLiteral("/graph.png"),
-                                                filters.join(QStringLiteral(";;")), &chosen);
-    if (name.isEmpty())
-        return;
-    const Kind& kind = kinds[std::max<qsizetype>(0, filters.indexOf(chosen))];
-    if (QFileInfo(name).suffix().isEmpty())
-        name += QLatin1Char('.') + kind.suffix;
-    QString error;
-    if (!ExportImage(name, kind.format, &error))
-        ShowException(error);
-}
-
-void PlotChart::Print(bool withDialog) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        // No printer installed: the graph goes to a PDF file of the user's choice.
-        const QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        const QString name = QFileDialog::getSaveFileName(this, QStringLiteral("Print to PDF File"),
-                                                          dir + QStringLiteral("/graph.pdf"),
-                                                          QStringLiteral("PDF files (*.pdf)"));
-        QString error;
-        if (!name.isEmpty() && !PrintToPdf(name, &error))
-            ShowException(error);
-        return;
-    }
-    if (withDialog) {
-        QPrintDialog dialog(&printer, this);
-        if (dialog.exec() != QDialog::Accepted)
-            return;
-    }
-    PrintTo(printer);
+        measure_->MarkAt(DaysFromKey(plot_->xAxis->pixelToCoord(event->position().x())));
 }

@@ -6,28 +6,25 @@
 // printing and image export. The program sets properties, then triggers
 // ChartAction; points whose X is still 0 are blanks and are not drawn. The points
 // stay in the chart between redraws and are drawn at the detail the pixels show,
-// and a redraw after new points repaints only the series.
+// and a redraw after new points repaints only the series. Printing and export,
+// the two-point marks and the guides are parts of their own.
 
 #include "graph/chart_data.h"
-#include "graph/two_point_readout.h"
+#include "graph/ui/chart_guides.h"
+#include "graph/ui/chart_output.h"
 
 #include <QColor>
 #include <QString>
 #include <QWidget>
 #include <limits>
-#include <optional>
+#include <memory>
 #include <vector>
 
-class QCPAbstractItem;
+class MeasureMarks;
 class QCustomPlot;
-class QCPItemStraightLine;
-class QCPItemText;
-class QCPItemTracer;
 class QCPLayer;
 class QCPTextElement;
 class QMouseEvent;
-class QPaintDevice;
-class QPrinter;
 class QScrollBar;
 class QWheelEvent;
 class SeriesPlottable;
@@ -45,11 +42,11 @@ public:
     };
     enum ScaleControl { chAutomatic, chManualMinAndMax };
     enum Zooming { chNoZooming, chHorzPlusVertZooming };
-    enum class ImageFormat { Png, Png2x, Svg, Pdf };
     static constexpr int ThinSolid = 0;
     static constexpr int ThickSolid = 6;
 
     explicit PlotChart(QWidget* parent = nullptr);
+    ~PlotChart() override;
 
     int Subsets() const { return data_.Subsets(); }
     void SetSubsets(int count);
@@ -72,6 +69,7 @@ public:
     const ChartData& Data() const { return data_; }
 
     void SetSubsetLabel(int subset, const QString& label);
+    QString SubsetLabel(int subset) const;
     void SetSubsetColor(int subset, const QColor& color);
     QColor SubsetColor(int subset) const;
     void SetSubsetLineType(int subset, int lineType);
@@ -114,18 +112,8 @@ public:
 
     // The read-out shown for a position in the chart's pixels: date, time and value.
     QString CursorPromptAt(const QPointF& position) const;
-    // Draws the chart onto the printer's page, scaled to fit.
-    void PrintTo(QPrinter& printer);
-    // The same onto any device; page is the printable area in the device's pixels.
-    void RenderPage(QPaintDevice& device, const QRectF& page);
-    // The chart as shown, titles included: PNG at its size or twice that, SVG, PDF.
-    // On failure error names the file and the reason.
-    bool ExportImage(const QString& fileName, ImageFormat format, QString* error = nullptr);
-    // Asks for the file and its kind, then exports; a failure is shown in the error box.
-    void ExportImageAs();
-    // What printing does without a printer: the page a PDF printer would make,
-    // into the file. On failure error names the file and the reason.
-    bool PrintToPdf(const QString& fileName, QString* error = nullptr);
+    // Printing and image export of the chart as shown.
+    ChartOutput& Output() { return output_; }
     // The shown ranges, zoom included.
     double ShownMinX() const;
     double ShownMaxX() const;
@@ -139,33 +127,12 @@ public:
     bool MarksHidden() const { return marksHidden_; }
 
     // Two-point read-out: a click with Ctrl held (or any click in measure mode)
-    // marks the point nearest in time; the second mark shows the read-out, a third
-    // starts again. Escape clears it.
-    void SetMeasureMode(bool on) { measureMode_ = on; }
-    bool MeasureMode() const { return measureMode_; }
-    void MarkAt(double days);
-    void ClearMeasurement();
-    const std::vector<double>& Marks() const { return marks_; }
-    std::optional<TwoPointReadout> Measurement() const;
+    // marks the point nearest in time. Escape clears it.
+    MeasureMarks& Measure() const { return *measure_; }
 
-    // Lines across the plot at a value, labelled at their right end, and time spans
-    // shaded behind the series (one without an end reaches the right edge): the live
-    // graph's alarm limits and the spans its alarms were up.
-    struct GuideLine {
-        double Value = 0;
-        QColor Color;
-        QString Label;
-        bool operator==(const GuideLine&) const = default;
-    };
-    struct GuideSpan {
-        double From = 0; // day counts
-        std::optional<double> To;
-        QColor Color;
-        bool operator==(const GuideSpan&) const = default;
-    };
-    void SetGuides(const std::vector<GuideLine>& lines, const std::vector<GuideSpan>& spans);
-    const std::vector<GuideLine>& GuideLines() const { return guideLines_; }
-    const std::vector<GuideSpan>& GuideSpans() const { return guideSpans_; }
+    // The live graph's alarm limits and the spans its alarms were up.
+    ChartGuides& Guides() { return *guides_; }
+    const ChartGuides& Guides() const { return *guides_; }
 
 signals:
     void ZoomIn();
@@ -200,21 +167,17 @@ private:
     void NotePainted();
     void NoteWritten(int subset, int point);
     void NoteMarks();
-    void Zoom(const QRect& rect);
+    void Zoom(const QRect& frame);
     void UndoZoom();
     void ScrollTo(double lowerKey);
     void SyncScrollBar();
-    void Print(bool withDialog);
     void MouseMoved(QMouseEvent* event);
     void MouseReleased(QMouseEvent* event);
     void Wheel(QWheelEvent* event);
-    void ShowMeasurement();
 
     QCustomPlot* plot_;
     QScrollBar* scroll_;
     QCPLayer* seriesLayer_;
-    QCPLayer* measureLayer_;
-    QCPLayer* guideLayer_;
     QCPTextElement* mainTitleElement_;
     QCPTextElement* subTitleElement_;
     ChartData data_;
@@ -231,13 +194,8 @@ private:
     RedrawKind lastRedraw_ = RedrawKind::Full;
     bool reshaped_ = true; // points moved, cleared or written in bulk since the last painting
     bool marksHidden_ = false;
-    bool measureMode_ = false;
     QPoint pressPosition_;
-    std::vector<double> marks_;
-    std::vector<QCPItemStraightLine*> markLines_;
-    std::vector<QCPItemTracer*> markDots_;
-    QCPItemText* readout_ = nullptr;
-    std::vector<GuideLine> guideLines_;
-    std::vector<GuideSpan> guideSpans_;
-    std::vector<QCPAbstractItem*> guideItems_;
+    MeasureMarks* measure_;
+    std::unique_ptr<ChartGuides> guides_;
+    ChartOutput output_;
 };

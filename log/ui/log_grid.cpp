@@ -1,16 +1,16 @@
 #include "log/ui/log_grid.h"
 
 #include "log/ui/log_cell_delegate.h"
+#include "log/ui/row_number_header.h"
+#include "log/ui/row_numbers.h"
 
 #include <QAbstractButton>
-#include <QAbstractTableModel>
 #include <QBitArray>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLoggingCategory>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
 #include <algorithm>
@@ -55,95 +55,6 @@ int Pixels(int rows, int height) {
     return int(std::min<qint64>(qint64(rows) * height, INT_MAX));
 }
 } // namespace
-
-// A stretch of the table's rows for the row-number header: section s stands for
-// table row First() + s and shows that row's vertical header. Sections past the
-// table's last row are blank; they lie below the view, which never shows more
-// than the rows there are.
-class LogGrid::RowNumbers : public QAbstractTableModel {
-public:
-    using QAbstractTableModel::QAbstractTableModel;
-
-    void SetSource(QAbstractItemModel* source) {
-        beginResetModel();
-        source_ = source;
-        first_ = count_ = 0;
-        endResetModel();
-    }
-    int Total() const { return source_ ? source_->rowCount() : 0; }
-    int First() const { return first_; }
-    int Count() const { return count_; }
-    // True when the sections now stand for other rows.
-    bool SetWindow(int first, int count) {
-        if (first != first_) {
-            beginResetModel();
-            first_ = first;
-            count_ = count;
-            endResetModel();
-            return true;
-        }
-        if (count > count_) {
-            beginInsertRows({}, count_, count - 1);
-            count_ = count;
-            endInsertRows();
-        } else if (count < count_) {
-            beginRemoveRows({}, count, count_ - 1);
-            count_ = count;
-            endRemoveRows();
-        }
-        return false;
-    }
-
-    int rowCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : count_;
-    }
-    int columnCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : 1;
-    }
-    QVariant data(const QModelIndex&, int) const override { return {}; }
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        if (orientation != Qt::Vertical || !source_ || section < 0)
-            return {};
-        return source_->headerData(first_ + section, Qt::Vertical, role);
-    }
-
-private:
-    QPointer<QAbstractItemModel> source_; // a table may go before its grid
-    int first_ = 0;
-    int count_ = 0;
-};
-
-// The row numbers' width follows the last (largest) number of the table, measured
-// once per number of digits.
-class LogGrid::RowNumberHeader : public QHeaderView {
-public:
-    RowNumberHeader(const RowNumbers& numbers, QWidget* parent)
-        : QHeaderView(Qt::Vertical, parent), numbers_(numbers) {}
-
-    QSize sizeHint() const override {
-        const int last = numbers_.Total() - 1;
-        const int digits = last < 0 ? 0 : int(QString::number(last + 1).size());
-        if (digits != hintDigits_ || !hint_.isValid()) {
-            hintDigits_ = digits;
-            // Sections reach any row counted from the window's first.
-            hint_ = last < 0 ? QHeaderView::sizeHint()
-                             : sectionSizeFromContents(std::max(0, last - numbers_.First()));
-        }
-        return hint_;
-    }
-
-protected:
-    void changeEvent(QEvent* event) override {
-        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
-            hint_ = QSize();
-        QHeaderView::changeEvent(event);
-    }
-
-private:
-    const RowNumbers& numbers_;
-    mutable int hintDigits_ = -1;
-    mutable QSize hint_;
-};
 
 LogGrid::LogGrid(QWidget* parent)
     : QAbstractItemView(parent), columns_(new QHeaderView(Qt::Horizontal, this)),

@@ -11,6 +11,8 @@
 
 class QAbstractButton;
 class QHeaderView;
+class RowNumberHeader;
+class RowNumbers;
 
 class LogGrid : public QAbstractItemView {
     Q_OBJECT
@@ -66,9 +68,6 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
-    class RowNumbers;
-    class RowNumberHeader;
-
     int RowCount() const;
     // The contents' vertical offset that the scroll bar's value stands for: the
     // value's row at the top, or at the end the last row at the bottom edge.

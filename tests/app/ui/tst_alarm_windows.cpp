@@ -142,11 +142,11 @@ private slots:
         const QIcon usual = tray.Icon();
 
         // The limits are drawn before any alarm, in the display's colour.
-        QCOMPARE(chart.GuideLines().size(), size_t(2));
-        QCOMPARE(chart.GuideLines()[0].Value, 30.0);
-        QCOMPARE(chart.GuideLines()[0].Label, QStringLiteral("Main high 30 \u00b0C"));
-        QCOMPARE(chart.GuideLines()[1].Label, QStringLiteral("Second low 10 \u00b0C"));
-        QVERIFY(chart.GuideSpans().empty());
+        QCOMPARE(chart.Guides().Lines().size(), size_t(2));
+        QCOMPARE(chart.Guides().Lines()[0].Value, 30.0);
+        QCOMPARE(chart.Guides().Lines()[0].Label, QStringLiteral("Main high 30 \u00b0C"));
+        QCOMPARE(chart.Guides().Lines()[1].Label, QStringLiteral("Second low 10 \u00b0C"));
+        QVERIFY(chart.Guides().Spans().empty());
 
         QSignalSpy beeps(p.session.get(), &RecordingSession::AlarmSoundDue);
         p.Second(25.0);
@@ -162,9 +162,9 @@ private slots:
         QVERIFY2(tray.LastNotification().contains(
                      QStringLiteral("Channel 1 (main) 34.5 C is above the high limit 30 C")),
                  qPrintable(tray.LastNotification()));
-        QCOMPARE(chart.GuideSpans().size(), size_t(1));
-        QVERIFY(!chart.GuideSpans()[0].To);
-        QCOMPARE(chart.GuideSpans()[0].From, p.now);
+        QCOMPARE(chart.Guides().Spans().size(), size_t(1));
+        QVERIFY(!chart.Guides().Spans()[0].To);
+        QCOMPARE(chart.Guides().Spans()[0].From, p.now);
         QCOMPARE(beeps.count(), 1);
         QVERIFY(tray.Acknowledge1->isEnabled());
         QVERIFY(p.w->frmAlarms->btnAcknowledge->isEnabled());
@@ -186,8 +186,8 @@ private slots:
         QCOMPARE(tray.Icon().cacheKey(), usual.cacheKey());
         QVERIFY2(tray.LastNotification().contains(QStringLiteral("alarm cleared")),
                  qPrintable(tray.LastNotification()));
-        QCOMPARE(chart.GuideSpans().size(), size_t(1));
-        QCOMPARE(chart.GuideSpans()[0].To.value_or(0), p.now);
+        QCOMPARE(chart.Guides().Spans().size(), size_t(1));
+        QCOMPARE(chart.Guides().Spans()[0].To.value_or(0), p.now);
         QCOMPARE(p.w->frmAlarms->lblState->text(), QStringLiteral("No alarm is up."));
     }
 };

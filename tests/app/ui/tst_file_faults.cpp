@@ -174,14 +174,14 @@ private slots:
             QVERIFY(!p.w.frmMain->ShutDown());
             QVERIFY(!p.w.frmMain->ShuttingDown());
         } else if (writer == "graph print to PDF") {
-            if (!p.w.frmGraph->PlotChart1->PrintToPdf(target, &error))
+            if (!p.w.frmGraph->PlotChart1->Output().PrintToPdf(target, &error))
                 p.messages << error;
         } else {
-            const PlotChart::ImageFormat format = name.endsWith("png") ? PlotChart::ImageFormat::Png
-                                                  : name.endsWith("svg")
-                                                      ? PlotChart::ImageFormat::Svg
-                                                      : PlotChart::ImageFormat::Pdf;
-            if (!p.w.frmGraph->PlotChart1->ExportImage(target, format, &error))
+            const ChartOutput::ImageFormat format =
+                name.endsWith("png")   ? ChartOutput::ImageFormat::Png
+                : name.endsWith("svg") ? ChartOutput::ImageFormat::Svg
+                                       : ChartOutput::ImageFormat::Pdf;
+            if (!p.w.frmGraph->PlotChart1->Output().ExportImage(target, format, &error))
                 p.messages << error;
         }
         FileFaults::Disarm();

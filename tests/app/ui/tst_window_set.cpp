@@ -183,8 +183,8 @@ private slots:
         p.PressOkWhenDone();
         p.w.Timer1Timer();
         QVERIFY(p.State().Link.MeterConnected);
-        p.session.ThTimer1.stop();    // the test ticks by hand
-        p.w.frmGraph->BitBtn3Click(); // the graph paused, the log running
+        p.session.ThTimer1.stop();         // the test ticks by hand
+        p.w.frmGraph->btnPause->trigger(); // the graph paused, the log running
         meter.SetSilentPolls(5);
         for (int tick = 0; tick < 5; ++tick) {
             p.session.ThTimer1Timer();

@@ -2,11 +2,13 @@
 // dialog opens filled from its chart; the live range takes fractions in the order
 // entered and shows them cut the next time, the log range takes whole numbers and
 // swaps reversed ones, failures reach the error box, Cancel changes nothing, and
-// the live graph's set-up puts the start-up range back.
+// the live graph's set-up puts the start-up range back. Both windows show their
+// menus and tools in their own order around what they share.
 
 #include "answer_dialog.h"
 #include "base/handler_guard.h"
 #include "graph/ui/edit_title_dialog.h"
+#include "graph/ui/graph_menus.h"
 #include "graph/ui/live_graph_window.h"
 #include "graph/ui/log_graph_window.h"
 #include "graph/ui/plot_chart.h"
@@ -16,8 +18,12 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolBar>
+#include <QWidgetAction>
 
 namespace {
 struct Windows {
@@ -37,7 +43,7 @@ struct Windows {
         log = std::make_unique<TfrmGraphList>(*session);
         live->SetDialogs(&title, &scale);
         log->SetDialogs(&title, &scale);
-        live->InitLiveGraph();
+        session->InitLiveGraph();
         session->Log().AppendLogRow({46362.5, state.Reading}, state.Settings.LogDateFormat);
         BuildLog();
         previous = SetExceptionDisplay([this](const QString& m) { errors << m; });
@@ -83,28 +89,28 @@ private slots:
         QCOMPARE(w.Shown(w.live->mnuRange), (QStringList{"300", "-10"}));
         w.SetRange(w.live->mnuRange, QStringLiteral("99.7"), QStringLiteral("120.5"));
         // Fractions and the order as entered.
-        QCOMPARE(w.live->ManualMaxY(), 99.7);
-        QCOMPARE(w.live->ManualMinY(), 120.5);
+        QCOMPARE(w.live->PlotChart1->ManualMaxY(), 99.7);
+        QCOMPARE(w.live->PlotChart1->ManualMinY(), 120.5);
         QCOMPARE(chart.ShownMaxY(), 120.5);
         QCOMPARE(w.Shown(w.live->mnuRange), (QStringList{"99", "120"}));
         w.SetRange(w.live->mnuRange, QStringLiteral("50"), QStringLiteral("50"));
-        QCOMPARE(w.live->ManualMinY(), 50.0);
+        QCOMPARE(w.live->PlotChart1->ManualMinY(), 50.0);
         QVERIFY(w.errors.isEmpty());
 
         // A failing minimum: the maximum is taken, the minimum kept, nothing redrawn.
         w.SetRange(w.live->mnuRange, QStringLiteral("80"), QStringLiteral("abc"));
         QCOMPARE(w.errors.size(), 1);
         QVERIFY(w.errors.front().contains(QStringLiteral("minimum \"abc\"")));
-        QCOMPARE(w.live->ManualMaxY(), 80.0);
-        QCOMPARE(w.live->ManualMinY(), 50.0);
+        QCOMPARE(w.live->PlotChart1->ManualMaxY(), 80.0);
+        QCOMPARE(w.live->PlotChart1->ManualMinY(), 50.0);
         QVERIFY(chart.ShownMaxY() < 60);
 
         // Cancel changes nothing; the set-up of a search brings the start-up range back.
         w.SetRange(w.live->mnuRange, QStringLiteral("1"), QStringLiteral("0"), false);
-        QCOMPARE(w.live->ManualMaxY(), 80.0);
-        w.live->InitLiveGraph();
-        QCOMPARE(w.live->ManualMaxY(), 300.0);
-        QCOMPARE(w.live->ManualMinY(), -10.0);
+        QCOMPARE(w.live->PlotChart1->ManualMaxY(), 80.0);
+        w.session->InitLiveGraph();
+        QCOMPARE(w.live->PlotChart1->ManualMaxY(), 300.0);
+        QCOMPARE(w.live->PlotChart1->ManualMinY(), -10.0);
         QCOMPARE(w.state.Settings.MaxScale, 300);
     }
 
@@ -129,8 +135,49 @@ private slots:
         QCOMPARE(chart.ManualMinY(), 250.0);
         QCOMPARE(chart.ManualMaxY(), 250.0);
         // The log graph's range is its own: the live graph and the settings keep theirs.
-        QCOMPARE(w.live->ManualMaxY(), 300.0);
+        QCOMPARE(w.live->PlotChart1->ManualMaxY(), 300.0);
         QCOMPARE(w.state.Settings.MaxScale, 300);
+    }
+
+    void menusAndTools_data() {
+        QTest::addColumn<bool>("live");
+        QTest::addColumn<QStringList>("menus");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("tools"); // the buttons' hints
+        QTest::newRow("live") << true << QStringList{"&Print", "&Option",       "&Range",
+                                                     "&Title", "&Alarms\u2026", "&Help"}
+                              << QStringList{"&Line", "&Mark Data"}
+                              << QStringList{"Print", "clear and reset graph", "Pause", "Run",
+                                             "HELP"};
+        QTest::newRow("log") << false << QStringList{"&Print", "&Option", "&Undo Zoom",
+                                                     "&Range", "&Title",  "&Help"}
+                             << QStringList{"&Line", "&Mark Data", "Mea&sure Between Two Points"}
+                             << QStringList{"Print", "Clear Graph", "HELP"};
+    }
+    void menusAndTools() {
+        QFETCH(bool, live);
+        QFETCH(QStringList, menus);
+        QFETCH(QStringList, options);
+        QFETCH(QStringList, tools);
+        Windows w;
+        GraphWindow& window = live ? static_cast<GraphWindow&>(*w.live) : *w.log;
+        QStringList shownMenus;
+        for (QAction* action : window.menuBar()->actions())
+            shownMenus << action->text();
+        QCOMPARE(shownMenus, menus);
+        QStringList shownOptions;
+        for (QAction* action : window.Menus->OptionMenu->actions())
+            shownOptions << action->text();
+        QCOMPARE(shownOptions, options);
+        QStringList shownTools;
+        for (QAction* action : window.findChild<QToolBar*>()->actions())
+            if (!action->isSeparator() && !qobject_cast<QWidgetAction*>(action))
+                shownTools << action->toolTip();
+        QCOMPARE(shownTools, tools);
+        // The title entry is the window's own, under its own name.
+        QAction* title = live ? w.live->mnutitle : w.log->mnuTitle;
+        QCOMPARE(title->text(), QStringLiteral("&Title"));
+        QVERIFY(window.menuBar()->actions().contains(title));
     }
 
     void titles() {

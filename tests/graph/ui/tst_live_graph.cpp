@@ -12,6 +12,17 @@
 
 namespace {
 constexpr double Second = 1.0 / 86400.0;
+
+// A sample as the heartbeat hands it over.
+Sample Point(bool mainOverload, bool subOverload, float mainValue, double time, float subValue) {
+    Sample sample;
+    sample.Time = time;
+    sample.Reading.MainOverload = mainOverload;
+    sample.Reading.SubOverload = subOverload;
+    sample.Reading.MainValue = mainValue;
+    sample.Reading.SubValue = subValue;
+    return sample;
+}
 } // namespace
 
 class LiveGraphTest : public QObject {
@@ -35,7 +46,7 @@ private slots:
         auto session = settings_.Session(303, RangeSettings(-50, 400, stored));
         TfrmGraph graph(*session);
         const double before = CurrentDayCount();
-        graph.InitLiveGraph();
+        session->InitLiveGraph();
         QCOMPARE(session->Settings().GraphingRate, rate);
         QCOMPARE(graph.MaskEdit1->displayText(), entry);
         // A rate of 0 samples every tick, so its window spans 100 ticks as a rate of 1 does.
@@ -46,8 +57,8 @@ private slots:
         QCOMPARE(chart.SubTitle(), QStringLiteral("Two channel, K J type thermometer."));
         QVERIFY(chart.ManualMinX() >= before && chart.ManualMinX() <= CurrentDayCount());
         QCOMPARE(chart.ManualMaxX(), chart.ManualMinX() + graph.XSpan());
-        QCOMPARE(graph.ManualMinY(), -50.0);
-        QCOMPARE(graph.ManualMaxY(), 400.0);
+        QCOMPARE(chart.ManualMinY(), -50.0);
+        QCOMPARE(chart.ManualMaxY(), 400.0);
         QCOMPARE(chart.SubsetLineType(1), int(PlotChart::ThickSolid));
         QCOMPARE(graph.NextPoint(), 0);
     }
@@ -56,15 +67,15 @@ private slots:
     void dropsOldest100At4999() {
         auto session = settings_.Session(301);
         TfrmGraph graph(*session);
-        graph.InitLiveGraph();
+        session->InitLiveGraph();
         const double t0 = CurrentDayCount();
         for (int i = 0; i < 4999; ++i)
-            graph.AddPoint(false, false, float(i), t0 + i * Second, float(-i));
+            graph.AddPoint(Point(false, false, float(i), t0 + i * Second, float(-i)));
         QCOMPARE(graph.NextPoint(), 4999);
         const PlotChart& chart = *graph.PlotChart1;
         const double old101 = chart.XDataD(0, 101);
 
-        graph.AddPoint(false, false, 5000.0f, t0 + 4999 * Second, -5000.0f);
+        graph.AddPoint(Point(false, false, 5000.0f, t0 + 4999 * Second, -5000.0f));
         QCOMPARE(graph.NextPoint(), 4900);
         QCOMPARE(chart.XDataD(0, 1), old101);
         QCOMPARE(chart.YData(0, 0), 100.0f);
@@ -95,10 +106,10 @@ private slots:
         QFETCH(bool, subWritten);
         auto session = settings_.Session(303);
         TfrmGraph graph(*session);
-        graph.InitLiveGraph(); // two series, whatever model follows
+        session->InitLiveGraph(); // two series, whatever model follows
         IdentifyModel(*session, model);
         const double t = CurrentDayCount();
-        graph.AddPoint(mainOverload, subOverload, 21.5f, t, 30.5f);
+        graph.AddPoint(Point(mainOverload, subOverload, 21.5f, t, 30.5f));
         const PlotChart& chart = *graph.PlotChart1;
         QCOMPARE(chart.XDataD(0, 0) == t, mainWritten);
         QCOMPARE(chart.YData(0, 0) == 21.5f, mainWritten);
@@ -110,15 +121,15 @@ private slots:
     void timeWindowWidens() {
         auto session = settings_.Session(301, RangeSettings(-200, 1370, 1));
         TfrmGraph graph(*session);
-        graph.InitLiveGraph();
+        session->InitLiveGraph();
         PlotChart& chart = *graph.PlotChart1;
         const double min0 = chart.ManualMinX(), max0 = chart.ManualMaxX();
         const double t0 = min0 + 0.5 * Second;
         for (int i = 0; i < 99; ++i)
-            graph.AddPoint(false, false, 20.0f, t0 + i * Second, 21.0f);
+            graph.AddPoint(Point(false, false, 20.0f, t0 + i * Second, 21.0f));
         QCOMPARE(chart.ManualMaxX(), max0);
         QCOMPARE(chart.ManualMinX(), min0);
-        graph.AddPoint(false, false, 20.0f, max0, 21.0f); // reaches the right edge
+        graph.AddPoint(Point(false, false, 20.0f, max0, 21.0f)); // reaches the right edge
         QCOMPARE(chart.ManualMaxX(), max0 + graph.XSpan());
         QCOMPARE(chart.ManualMinX(), t0 + Second);
     }
@@ -128,13 +139,13 @@ private slots:
     void widensFromAStoredTimeDespiteOverloads() {
         auto session = settings_.Session(300);
         TfrmGraph graph(*session);
-        graph.InitLiveGraph();
+        session->InitLiveGraph();
         PlotChart& chart = *graph.PlotChart1;
         const double t0 = chart.ManualMinX();
-        graph.AddPoint(false, false, 20.0f, t0, 0.0f);
-        graph.AddPoint(true, false, 0.0f, t0 + Second, 0.0f);
-        graph.AddPoint(true, false, 0.0f, t0 + 2 * Second, 0.0f);
-        graph.AddPoint(false, false, 22.0f, chart.ManualMaxX(), 0.0f);
+        graph.AddPoint(Point(false, false, 20.0f, t0, 0.0f));
+        graph.AddPoint(Point(true, false, 0.0f, t0 + Second, 0.0f));
+        graph.AddPoint(Point(true, false, 0.0f, t0 + 2 * Second, 0.0f));
+        graph.AddPoint(Point(false, false, 22.0f, chart.ManualMaxX(), 0.0f));
         QCOMPARE(chart.ManualMinX(), chart.XDataD(0, 3));
     }
 
@@ -142,10 +153,10 @@ private slots:
         auto session = settings_.Session(303);
         session->SetGraphRunning(true);
         TfrmGraph graph(*session);
-        graph.InitLiveGraph();
+        session->InitLiveGraph();
         const double t0 = CurrentDayCount() - 1.0;
         for (int i = 0; i < 10; ++i)
-            graph.AddPoint(false, false, 1.0f, t0 + i * Second, 2.0f);
+            graph.AddPoint(Point(false, false, 1.0f, t0 + i * Second, 2.0f));
         graph.btnClear->trigger();
         QCOMPARE(graph.NextPoint(), 0);
         const PlotChart& chart = *graph.PlotChart1;
@@ -182,7 +193,7 @@ private slots:
     void rateEntryTyped() {
         auto session = settings_.Session(0);
         TfrmGraph graph(*session);
-        graph.InitLiveGraph();
+        session->InitLiveGraph();
         graph.MaskEdit1->setFocus();
         graph.MaskEdit1->setCursorPosition(2);
         QTest::keyClicks(graph.MaskEdit1, QStringLiteral("75"));
@@ -194,7 +205,7 @@ private slots:
     void linesAndMarks() {
         auto session = settings_.Session(301);
         TfrmGraph graph(*session);
-        graph.InitLiveGraph();
+        session->InitLiveGraph();
         QVERIFY(graph.mnuThick->isChecked());
         graph.mnuThin->trigger();
         QCOMPARE(graph.PlotChart1->SubsetLineType(0), int(PlotChart::ThinSolid));
@@ -219,15 +230,15 @@ private slots:
         QFETCH(int, dpi);
         auto session = settings_.Session(303, RangeSettings(0, 100));
         TfrmGraph graph(*session);
-        graph.InitLiveGraph();
+        session->InitLiveGraph();
         const double t0 = graph.PlotChart1->ManualMinX();
         for (int i = 0; i < 50; ++i)
-            graph.AddPoint(false, false, 20.0f + i, t0 + i * Second, 80.0f - i);
+            graph.AddPoint(Point(false, false, 20.0f + i, t0 + i * Second, 80.0f - i));
         QImage page(1100, 780, QImage::Format_RGB32);
         page.fill(Qt::white);
         page.setDotsPerMeterX(qRound(dpi / 0.0254));
         page.setDotsPerMeterY(qRound(dpi / 0.0254));
-        graph.PlotChart1->RenderPage(page, page.rect());
+        graph.PlotChart1->Output().RenderPage(page, page.rect());
         int red = 0, blue = 0;
         for (int y = 0; y < page.height(); ++y)
             for (int x = 0; x < page.width(); ++x) {

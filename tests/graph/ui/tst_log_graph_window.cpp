@@ -8,6 +8,7 @@
 #include "base/handler_guard.h"
 #include "graph/ui/live_graph_window.h"
 #include "graph/ui/log_graph_window.h"
+#include "graph/ui/measure_marks.h"
 #include "graph/ui/plot_chart.h"
 #include "log/log_table.h"
 #include "log/ui/print_progress_dialog.h"
@@ -56,7 +57,7 @@ private slots:
         Record(session->Log(), *session, 303, 600);
         // The live graph's current range is not the log graph's.
         TfrmGraph live(*session);
-        live.InitLiveGraph();
+        session->InitLiveGraph();
         live.PlotChart1->SetManualMaxY(999);
 
         TfrmGraphList graph(*session);
@@ -152,7 +153,7 @@ private slots:
                      status.contains(QStringLiteral("Second: \u0394T")),
                  qPrintable(status));
         QTest::keyClick(&graph, Qt::Key_Escape);
-        QVERIFY(chart.Marks().empty());
+        QVERIFY(chart.Measure().Marks().empty());
         QVERIFY(!graph.statusBar()->currentMessage().contains(QStringLiteral("\u0394T")));
     }
 
@@ -186,6 +187,34 @@ private slots:
         QVERIFY(progress.Result() == ProgressDialog::ModalResult::Cancel);
         QCOMPARE(chart.XDataD(0, 200004), 0.0);
         QVERIFY(!progress.isVisible());
+    }
+
+    // After Cancel the time axis spans the whole table, not only the rows read so
+    // far; the next complete build follows its points again.
+    void cancelKeepsTheWholeTimeAxis() {
+        auto session = settings_.Session();
+        session->SetLogDateFormat(QStringLiteral("d/M/yyyy"));
+        constexpr int Rows = 600000;
+        Record(session->Log(), *session, 303, Rows);
+        TfrmGraphList graph(*session);
+        TfrmPrintProgress progress;
+        graph.SetProgressDialog(&progress);
+        QSignalSpy built(&graph, &TfrmGraphList::GraphBuilt);
+        graph.BuildLogGraph();
+        QTRY_VERIFY_WITH_TIMEOUT(progress.ProgressBar1->value() > 0, 20000);
+        progress.BitBtn1->click();
+        QVERIFY(built.wait(30000));
+        const PlotChart& chart = *graph.PlotChart1;
+        // Some rows were read, the last was not.
+        QVERIFY(chart.XDataD(0, 0) != 0.0);
+        QCOMPARE(chart.XDataD(0, Rows - 1), 0.0);
+        QVERIFY(qAbs(chart.ShownMinX() - T0) < 1e-9);
+        QVERIFY(qAbs(chart.ShownMaxX() - (T0 + (Rows - 1) * Second)) < 1e-9);
+
+        session->Log().Clear();
+        Record(session->Log(), *session, 303, 30);
+        QVERIFY(Build(graph));
+        QVERIFY(qAbs(chart.ShownMaxX() - (T0 + 29 * Second)) < 1e-9);
     }
 };
 

@@ -3,6 +3,7 @@
 // repaints, marks at high density, the two-point read-out, and image export.
 
 #include "base/day_count.h"
+#include "graph/ui/measure_marks.h"
 #include "graph/ui/plot_chart.h"
 #include "support/pdf_streams.h"
 #include "support/scratch_settings.h"
@@ -19,7 +20,26 @@
 
 namespace {
 constexpr double Second = 1.0 / 86400.0;
+const double T0 = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
+
+// A zoomable chart of 100 points a second apart from T0, rising from 0 to 99,
+// shown against the range 0..100.
+void ShowRamp(PlotChart& chart) {
+    chart.resize(600, 400);
+    chart.SetSubsets(1);
+    chart.SetPoints(100);
+    for (int i = 0; i < 100; ++i) {
+        chart.SetXDataD(0, i, T0 + i * Second);
+        chart.SetYData(0, i, float(i));
+    }
+    chart.SetManualScaleControlY(PlotChart::chManualMinAndMax);
+    chart.SetManualMinY(0);
+    chart.SetManualMaxY(100);
+    chart.SetAllowZooming(PlotChart::chHorzPlusVertZooming);
+    chart.ChartAction(PlotChart::chReinitAndReset);
+    chart.show();
 }
+} // namespace
 
 class PlotChartTest : public QObject {
     Q_OBJECT
@@ -55,21 +75,9 @@ private slots:
 
     void zoomAndUndo() {
         PlotChart chart;
-        chart.resize(600, 400);
-        chart.SetSubsets(1);
-        chart.SetPoints(100);
-        const double t0 = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
-        for (int i = 0; i < 100; ++i) {
-            chart.SetXDataD(0, i, t0 + i * Second);
-            chart.SetYData(0, i, float(i));
-        }
-        chart.SetManualScaleControlY(PlotChart::chManualMinAndMax);
-        chart.SetManualMinY(0);
-        chart.SetManualMaxY(100);
-        chart.SetAllowZooming(PlotChart::chHorzPlusVertZooming);
         chart.SetCursorPromptTracking(true);
-        chart.ChartAction(PlotChart::chReinitAndReset);
-        chart.show();
+        ShowRamp(chart);
+        const double t0 = T0;
         QVERIFY(QTest::qWaitForWindowExposed(&chart));
         // Automatic X follows the data.
         QCOMPARE(chart.ShownMinX(), t0);
@@ -108,6 +116,62 @@ private slots:
         chart.ChartAction(PlotChart::chUndoZoom);
         QCOMPARE(chart.ShownMinX(), t0);
         QVERIFY(!scroll->isVisible());
+    }
+
+    // A frame drawn partly outside the plot zooms into the part over the plot only,
+    // so the range never widens beyond what was shown; a frame wholly outside does nothing.
+    void zoomFrameStaysInThePlot_data() {
+        QTest::addColumn<QPointF>("from"); // fractions of the plot area, outside beyond 0..1
+        QTest::addColumn<QPointF>("to");
+        QTest::addColumn<bool>("zooms");
+        QTest::addColumn<double>("maxY");
+        QTest::addColumn<double>("minY");
+        QTest::newRow("started above")
+            << QPointF(0.25, -0.2) << QPointF(0.5, 0.5) << true << 100.0 << 50.0;
+        QTest::newRow("ended below")
+            << QPointF(0.25, 0.5) << QPointF(0.5, 1.3) << true << 50.0 << 0.0;
+        QTest::newRow("across all")
+            << QPointF(-0.2, -0.2) << QPointF(1.2, 1.2) << true << 100.0 << 0.0;
+        QTest::newRow("wholly above")
+            << QPointF(0.2, -0.3) << QPointF(0.6, -0.05) << false << 100.0 << 0.0;
+    }
+    void zoomFrameStaysInThePlot() {
+        QFETCH(QPointF, from);
+        QFETCH(QPointF, to);
+        QFETCH(bool, zooms);
+        QFETCH(double, maxY);
+        QFETCH(double, minY);
+        PlotChart chart;
+        chart.SetMainTitle(QStringLiteral("Data Graph")); // a margin above the plot
+        ShowRamp(chart);
+        const double t0 = T0;
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        auto* plot = chart.findChild<QCustomPlot*>();
+        const QRect area = plot->axisRect()->rect();
+        // Beyond 0..1 a fraction reaches into the margin between the plot and the widget's edge.
+        const auto along = [](double f, int low, int size, int end) {
+            if (f < 0)
+                return int(low * (1 + f));
+            if (f > 1)
+                return low + size + int((end - low - size) * (f - 1));
+            return low + int(f * size);
+        };
+        const auto at = [&](QPointF f) {
+            return QPoint(along(f.x(), area.left(), area.width(), plot->width()),
+                          along(f.y(), area.top(), area.height(), plot->height()));
+        };
+        QTest::mousePress(plot, Qt::LeftButton, {}, at(from));
+        QTest::mouseMove(plot, at(to));
+        QTest::mouseRelease(plot, Qt::LeftButton, {}, at(to));
+        QCOMPARE(chart.Zoomed(), zooms);
+        // Within a pixel of the expected edges, and never beyond the plot's range.
+        const double pixelY = 100.0 / area.height();
+        QVERIFY2(qAbs(chart.ShownMaxY() - maxY) <= 2 * pixelY && chart.ShownMaxY() <= 100 + 1e-9,
+                 qPrintable(QString::number(chart.ShownMaxY())));
+        QVERIFY2(qAbs(chart.ShownMinY() - minY) <= 2 * pixelY && chart.ShownMinY() >= -1e-9,
+                 qPrintable(QString::number(chart.ShownMinY())));
+        QVERIFY(chart.ShownMinX() >= t0 - 1e-9);
+        QVERIFY(chart.ShownMaxX() <= t0 + 99 * Second + 1e-9);
     }
 
     // A blank point breaks the line: between the points around it nothing is drawn.
@@ -270,11 +334,11 @@ private slots:
 
         QTest::mouseClick(plot, Qt::LeftButton, Qt::ControlModifier,
                           chart.PixelAt(t0 + 100.2 * Second, 50).toPoint());
-        QCOMPARE(chart.Marks().size(), size_t(1));
+        QCOMPARE(chart.Measure().Marks().size(), size_t(1));
         QTest::mouseClick(plot, Qt::LeftButton, Qt::ControlModifier,
                           chart.PixelAt(t0 + 400 * Second, 50).toPoint());
         QVERIFY(!chart.Zoomed());
-        const auto readout = chart.Measurement();
+        const auto readout = chart.Measure().Measurement();
         QVERIFY(readout);
         // Snapped to stored points, whatever pixel the click hit.
         QVERIFY(std::abs(readout->Seconds() - 300.0) <= 2.0);
@@ -285,24 +349,24 @@ private slots:
         QVERIFY(changed.last().first().toString().contains(QStringLiteral("Second: ")));
 
         QTest::keyClick(&chart, Qt::Key_Escape);
-        QVERIFY(chart.Marks().empty());
-        QVERIFY(!chart.Measurement());
+        QVERIFY(chart.Measure().Marks().empty());
+        QVERIFY(!chart.Measure().Measurement());
         QVERIFY(changed.last().first().toString().isEmpty());
         // A plain click marks nothing unless measure mode is on.
         QTest::mouseClick(plot, Qt::LeftButton, {}, chart.PixelAt(t0 + 50 * Second, 50).toPoint());
-        QVERIFY(chart.Marks().empty());
-        chart.SetMeasureMode(true);
+        QVERIFY(chart.Measure().Marks().empty());
+        chart.Measure().SetMeasureMode(true);
         QTest::mouseClick(plot, Qt::LeftButton, {}, chart.PixelAt(t0 + 50 * Second, 50).toPoint());
-        QCOMPARE(chart.Marks().size(), size_t(1));
+        QCOMPARE(chart.Measure().Marks().size(), size_t(1));
     }
 
     void exportImage_data() {
         QTest::addColumn<int>("format");
         QTest::addColumn<QString>("name");
-        QTest::newRow("png") << int(PlotChart::ImageFormat::Png) << "graph.png";
-        QTest::newRow("png 2x") << int(PlotChart::ImageFormat::Png2x) << "graph2x.png";
-        QTest::newRow("svg") << int(PlotChart::ImageFormat::Svg) << "graph.svg";
-        QTest::newRow("pdf") << int(PlotChart::ImageFormat::Pdf) << "graph.pdf";
+        QTest::newRow("png") << int(ChartOutput::ImageFormat::Png) << "graph.png";
+        QTest::newRow("png 2x") << int(ChartOutput::ImageFormat::Png2x) << "graph2x.png";
+        QTest::newRow("svg") << int(ChartOutput::ImageFormat::Svg) << "graph.svg";
+        QTest::newRow("pdf") << int(ChartOutput::ImageFormat::Pdf) << "graph.pdf";
     }
     void exportImage() {
         QFETCH(int, format);
@@ -324,20 +388,20 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(name);
         QString error;
-        QVERIFY2(chart.ExportImage(path, PlotChart::ImageFormat(format), &error),
+        QVERIFY2(chart.Output().ExportImage(path, ChartOutput::ImageFormat(format), &error),
                  qPrintable(error));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         QVERIFY(bytes.size() > 1000);
-        switch (PlotChart::ImageFormat(format)) {
-        case PlotChart::ImageFormat::Png:
+        switch (ChartOutput::ImageFormat(format)) {
+        case ChartOutput::ImageFormat::Png:
             QCOMPARE(QImage::fromData(bytes).size(), size);
             break;
-        case PlotChart::ImageFormat::Png2x:
+        case ChartOutput::ImageFormat::Png2x:
             QCOMPARE(QImage::fromData(bytes).size(), size * 2);
             break;
-        case PlotChart::ImageFormat::Svg: {
+        case ChartOutput::ImageFormat::Svg: {
             QCOMPARE(QSvgRenderer(bytes).viewBoxF().size(), QSizeF(size));
             // Its width in millimetres is the chart's at 96 pixels an inch.
             const QRegularExpression widthMm(QStringLiteral("width=\"([0-9.]+)mm\""));
@@ -347,7 +411,7 @@ private slots:
             QVERIFY(bytes.contains("Export Title"));
             break;
         }
-        case PlotChart::ImageFormat::Pdf: {
+        case ChartOutput::ImageFormat::Pdf: {
             QVERIFY(bytes.startsWith("%PDF"));
             // One page of the chart's size in points.
             const QRegularExpression box(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
@@ -359,8 +423,8 @@ private slots:
         }
         }
         // A folder that does not exist is named in the failure.
-        QVERIFY(!chart.ExportImage(dir.filePath(QStringLiteral("missing/") + name),
-                                   PlotChart::ImageFormat(format), &error));
+        QVERIFY(!chart.Output().ExportImage(dir.filePath(QStringLiteral("missing/") + name),
+                                            ChartOutput::ImageFormat(format), &error));
         QVERIFY(error.contains(QStringLiteral("missing")));
     }
 
@@ -380,19 +444,19 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("graph.pdf"));
         QString error;
-        QVERIFY2(chart.PrintToPdf(path, &error), qPrintable(error));
+        QVERIFY2(chart.Output().PrintToPdf(path, &error), qPrintable(error));
 
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath(QStringLiteral("reference.pdf")));
         printer.setPageOrientation(QPageLayout::Landscape);
-        chart.PrintTo(printer);
+        chart.Output().PrintTo(printer);
         const QList<QByteArray> streams = PdfStreams(FileBytes(path));
         QVERIFY(!streams.isEmpty());
         QCOMPARE(streams, PdfStreams(FileBytes(dir.filePath(QStringLiteral("reference.pdf")))));
 
         const QString missing = dir.filePath(QStringLiteral("missing/graph.pdf"));
-        QVERIFY(!chart.PrintToPdf(missing, &error));
+        QVERIFY(!chart.Output().PrintToPdf(missing, &error));
         QVERIFY(error.contains(missing) && error.contains(QStringLiteral("No such file")));
     }
 };

@@ -1,0 +1,23 @@
+#pragma once
+// The log grid's column of row numbers: a vertical header over the stretch of
+// rows in view. Its width follows the last (largest) number of the table,
+// measured once per number of digits.
+
+#include <QHeaderView>
+
+class RowNumbers;
+
+class RowNumberHeader : public QHeaderView {
+public:
+    RowNumberHeader(const RowNumbers& numbers, QWidget* parent);
+
+    QSize sizeHint() const override;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    const RowNumbers& numbers_;
+    mutable int hintDigits_ = -1;
+    mutable QSize hint_;
+};

@@ -5,6 +5,9 @@
 #include "base/handler_guard.h"
 #include "base/ui/close_shortcut.h"
 #include "base/ui/title_fit.h"
+#include "graph/ui/chart_output.h"
+#include "graph/ui/plot_chart.h"
+#include "log/ui/log_file_dialogs.h"
 #include "recording/journal_recovery.h"
 
 #include <QApplication>
@@ -34,6 +37,11 @@ WindowSet::WindowSet(RecordingSession& session) : session_(session) {
     frmMain->SetProgressDialog(frmPrintProgress.get());
     frmGraphList->SetDialogs(frmEditTitle.get(), frmSetupScale.get());
     frmGraph->SetDialogs(frmEditTitle.get(), frmSetupScale.get());
+    for (GraphWindow* graph :
+         std::initializer_list<GraphWindow*>{frmGraph.get(), frmGraphList.get()})
+        graph->PlotChart1->Output().SetFolder(
+            {[this] { return session_.FileFolder(); },
+             [this](const QString& folder) { NoteFolderUsed(session_, folder); }});
     QObject::connect(frmList.get(), &TfrmList::GraphRequested, frmGraphList.get(), [this] {
         RunGuarded([this] {
             PlaceLogGraph();

@@ -133,12 +133,13 @@ void ChartOutput::ExportImageAs() {
     for (const Kind& kind : kinds)
         filters << kind.filter;
     QString chosen = filters.front();
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString dir = StartFolder(QStandardPaths::PicturesLocation);
     QString name = QFileDialog::getSaveFileName(&owner_, QStringLiteral("Export Image"),
                                                 dir + QStringLiteral("/graph.png"),
                                                 filters.join(QStringLiteral(";;")), &chosen);
     if (name.isEmpty())
         return;
+    FolderUsed(name);
     const Kind& kind = kinds[std::max<qsizetype>(0, filters.indexOf(chosen))];
     if (QFileInfo(name).suffix().isEmpty())
         name += QLatin1Char('.') + kind.suffix;
@@ -152,10 +153,12 @@ void ChartOutput::Print(bool withDialog) {
     printer.setPageOrientation(QPageLayout::Landscape);
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         // No printer installed: the graph goes to a PDF file of the user's choice.
-        const QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString dir = StartFolder(QStandardPaths::DocumentsLocation);
         const QString name = QFileDialog::getSaveFileName(
             &owner_, QStringLiteral("Print to PDF File"), dir + QStringLiteral("/graph.pdf"),
             QStringLiteral("PDF files (*.pdf)"));
+        if (!name.isEmpty())
+            FolderUsed(name);
         QString error;
         if (!name.isEmpty() && !PrintToPdf(name, &error))
             ShowException(error);
@@ -167,4 +170,14 @@ void ChartOutput::Print(bool withDialog) {
             return;
     }
     PrintTo(printer);
+}
+
+QString ChartOutput::StartFolder(QStandardPaths::StandardLocation fallback) const {
+    const QString last = folder_.Last ? folder_.Last() : QString();
+    return last.isEmpty() ? QStandardPaths::writableLocation(fallback) : last;
+}
+
+void ChartOutput::FolderUsed(const QString& fileName) const {
+    if (folder_.Used)
+        folder_.Used(QFileInfo(fileName).absolutePath());
 }

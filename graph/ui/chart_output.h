@@ -6,7 +6,10 @@
 // file path.
 
 #include <QRectF>
+#include <QStandardPaths>
 #include <QString>
+
+#include <functional>
 
 class QCustomPlot;
 class QPaintDevice;
@@ -35,7 +38,19 @@ public:
     // Asks for the file and its kind, then exports; a failure is shown in the error box.
     void ExportImageAs();
 
+    // Where the file dialogs start, and where the chosen file's folder is kept: the
+    // core's, so that every window's dialogs follow the folder last used.
+    struct Folder {
+        std::function<QString()> Last;
+        std::function<void(const QString& folder)> Used;
+    };
+    void SetFolder(Folder folder) { folder_ = std::move(folder); }
+
 private:
+    QString StartFolder(QStandardPaths::StandardLocation fallback) const;
+    void FolderUsed(const QString& fileName) const;
+
+    Folder folder_;
     QCustomPlot& plot_;
     QWidget& owner_;
     const QString& title_;

@@ -7,6 +7,7 @@
 #include "graph/ui/graph_menus.h"
 #include "graph/ui/plot_chart.h"
 
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -26,6 +27,7 @@ GraphWindow::GraphWindow(const Skeleton& skeleton, QWidget* parent)
     PlotChart1 = new PlotChart(this);
     Menus = new GraphMenus(*this, *PlotChart1);
     mnuPrint = Menus->mnuPrint;
+    mnuPrint->setShortcuts(QKeySequence::Print);
     mnuExportImage = Menus->mnuExportImage;
     mnuThin = Menus->mnuThin;
     mnuThick = Menus->mnuThick;

@@ -25,11 +25,15 @@ QString AskFileName(QWidget* parent, const FileRequest& request, RecordingSessio
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString name = dialog.selectedFiles().constFirst();
+    NoteFolderUsed(session, QFileInfo(name).absolutePath());
+    return name;
+}
+
+void NoteFolderUsed(RecordingSession& session, const QString& folder) {
     // Not worth a box: the file itself was chosen, only the next start is affected.
-    const QString problem = session.SetFileFolder(QFileInfo(name).absolutePath());
+    const QString problem = session.SetFileFolder(folder);
     if (!problem.isEmpty())
         qCWarning(lcSettings) << problem;
-    return name;
 }
 
 FileRequest SaveLogRequest() {

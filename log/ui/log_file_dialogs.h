@@ -19,5 +19,8 @@ struct FileRequest {
 // the core's file folder; the chosen file's folder becomes the next one.
 QString AskFileName(QWidget* parent, const FileRequest& request, RecordingSession& session);
 
+// Keeps the folder of a file the user chose as where the next file dialog starts.
+void NoteFolderUsed(RecordingSession& session, const QString& folder);
+
 // Saving the log: the file types by the decimal separator, "dat" added to a bare name.
 FileRequest SaveLogRequest();

@@ -8,6 +8,7 @@
 #include "base/handler_guard.h"
 #include "base/ui/message_box.h"
 #include "base/ui/title_fit.h"
+#include "graph/ui/graph_window.h"
 #include "log/ui/log_file_dialogs.h"
 #include "support/scratch_settings.h"
 
@@ -232,6 +233,33 @@ private slots:
         choose(QDir(chosen.path()).absolutePath(), chosen.filePath(QStringLiteral("b.csv")));
     }
 
+    // The graphs' Export Image starts where the log's dialogs were last used, and
+    // the folder chosen there is where every dialog starts next.
+    void graphExportFollowsTheFolder_data() {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("live graph") << "live graph";
+        QTest::newRow("log graph") << "log graph";
+    }
+    void graphExportFollowsTheFolder() {
+        QFETCH(QString, window);
+        Program p(settings_.Store());
+        QTemporaryDir used, next;
+        QCOMPARE(p.session.SetFileFolder(used.path()), QString());
+        QString started;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            started = dialog->directory().absolutePath();
+            dialog->selectFile(next.filePath(QStringLiteral("graph.png")));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        static_cast<GraphWindow*>(p.Window(window))->mnuExportImage->trigger();
+        QCOMPARE(started, QDir(used.path()).absolutePath());
+        QCOMPARE(p.session.FileFolder(), QDir(next.path()).absolutePath());
+        QVERIFY(QFileInfo(next.filePath(QStringLiteral("graph.png"))).size() > 0);
+    }
+
     // The log graph opens beside the log, not where the main menu stands.
     void logGraphOpensBesideTheLog() {
         Program p(settings_.Store());
@@ -318,7 +346,9 @@ private slots:
         QTest::newRow("log: Print") << "log" << QKeySequence::Print;
         QTest::newRow("log: Close") << "log" << QKeySequence::Close;
         QTest::newRow("panel: Close") << "panel" << QKeySequence::Close;
+        QTest::newRow("live graph: Print") << "live graph" << QKeySequence::Print;
         QTest::newRow("live graph: Close") << "live graph" << QKeySequence::Close;
+        QTest::newRow("log graph: Print") << "log graph" << QKeySequence::Print;
         QTest::newRow("log graph: Close") << "log graph" << QKeySequence::Close;
         QTest::newRow("main menu: Quit") << "main menu" << QKeySequence::Quit;
         QTest::newRow("main menu: Help") << "main menu" << QKeySequence::HelpContents;

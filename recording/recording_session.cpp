@@ -281,6 +281,7 @@ void RecordingSession::AppendLogRow(const Sample& sample) {
 
 void RecordingSession::BitBtn4Click() {
     log_.Clear();
+    restoredRows_ = 0;
     if (journal_)
         journal_->Begin();
 }
@@ -292,24 +293,40 @@ int RecordingSession::TableRows() const {
 void RecordingSession::EnableJournal(const QString& folder) {
     journal_ = std::make_unique<RowJournal>(folder);
     connect(journal_.get(), &RowJournal::Failed, this, &RecordingSession::JournalFailed);
+    connect(journal_.get(), &RowJournal::Resumed, this, &RecordingSession::JournalResumed);
 }
 
-void RecordingSession::StartJournal() {
+void RecordingSession::StartJournal(const QStringList& restoredFrom) {
     if (journal_)
-        journal_->Begin(TableRows(), [this](int i) { return log_.LineFields(i + 1); });
+        journal_->Begin(
+            TableRows(), [this](int i) { return log_.LineFields(i + 1); }, restoredFrom);
 }
 
 int RecordingSession::UnsavedRows() const {
     return journal_ ? journal_->Rows() - journal_->SavedRows() : 0;
 }
 
-void RecordingSession::RestoreRows(const JournalContents& contents) {
+QString RecordingSession::RestoreRows(const JournalContents& contents) {
     LogRowStore rows;
-    for (int i = 0; i < contents.RowCount(); ++i)
-        rows.Append(contents.Row(i));
-    log_.LoadRows(std::move(rows));
+    JournalContents::RowReader reader(contents);
+    LogLineFormat::Fields fields;
+    while (reader.Next(fields))
+        rows.Append(fields);
+    if (!reader.Error().isEmpty())
+        return reader.Error();
+    const LogRowStore& table = log_.Rows();
+    const int before = std::min(restoredRows_, table.Count());
+    LogRowStore merged;
+    for (int i = 0; i < before; ++i)
+        merged.AppendRaw(table.RawRow(i));
+    merged.AppendRows(rows);
+    for (int i = before; i < table.Count(); ++i)
+        merged.AppendRaw(table.RawRow(i));
+    restoredRows_ = before + rows.Count();
+    log_.ReplaceRows(std::move(merged));
     SetListRunning(false);
     restoredPaused_ = true;
+    return {};
 }
 
 void RecordingSession::DiscardUnsavedRows() {

@@ -1,6 +1,7 @@
 #include "recording/settings_store.h"
 
 #include "base/log_categories.h"
+#include "platform/user_files.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -147,9 +148,16 @@ QString SettingsStore::Write(const SettingsVars& vars, int32_t modelCode,
         settings_->remove(LastConnectedSerialKey);
     else
         settings_->setValue(LastConnectedSerialKey, vars.LastConnectedSerial);
-    settings_->sync();
-    if (settings_->status() == QSettings::NoError)
+    {
+        // The file names the user's devices: created readable by the user only,
+        // and one an earlier version made readable by all is closed too.
+        const OwnerOnlyFiles privately;
+        settings_->sync();
+    }
+    if (settings_->status() == QSettings::NoError) {
+        MakeOwnerOnly(settings_->fileName());
         return {};
+    }
     return QStringLiteral("The settings could not be saved to %1: %2.")
         .arg(QDir::toNativeSeparators(settings_->fileName()),
              FileProblem(settings_->fileName(), true));

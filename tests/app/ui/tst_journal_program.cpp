@@ -7,6 +7,7 @@
 #include "app/ui/window_set.h"
 #include "log/journal_contents.h"
 #include "meter_emulator.h"
+#include "support/journal_rows.h"
 #include "platform/termination_signals.h"
 #include "support/scratch_settings.h"
 
@@ -141,9 +142,10 @@ private slots:
                                          .arg(onScreen.RowCount())
                                          .arg(onScreen.FirstTime(), onScreen.LastTime())});
         QCOMPARE(session.Log().RowCount() - 1, onScreen.RowCount());
+        const QList<LogLineFormat::Fields> shown = RowsOf(onScreen);
         for (int row = 1; row <= onScreen.RowCount(); ++row) {
             QCOMPARE(session.Log().Cell(row, 0), QString::number(row));
-            QCOMPARE(session.Log().LineFields(row), onScreen.Row(row - 1));
+            QCOMPARE(session.Log().LineFields(row), shown.value(row - 1));
         }
         QVERIFY(!session.State().Recording.ListRunning);
     }
@@ -168,7 +170,8 @@ private slots:
             JournalContents::Read(QDir(child.DataFolder()).filePath(files[0]));
         QCOMPARE(kept.RowCount(), onScreen.RowCount());
         QVERIFY(kept.HasUnsaved());
-        QCOMPARE(kept.Row(kept.RowCount() - 1), onScreen.Row(onScreen.RowCount() - 1));
+        QCOMPARE(RowsOf(kept).value(kept.RowCount() - 1),
+                 RowsOf(onScreen).value(onScreen.RowCount() - 1));
     }
 };
 

@@ -3,6 +3,8 @@
 #include "brackwater_version.h"
 
 #include <QFileInfo>
+#include <QLocale>
+#include <optional>
 
 namespace {
 constexpr int MaxDemoHistory = 31 * 86400;
@@ -28,10 +30,28 @@ bool IsQtOption(const QString& arg, bool& takesValue) {
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     CommandLine cl;
+    // Taken for every channel with an --alarm, whichever comes first.
+    std::optional<int> alarmDelay;
+    std::optional<double> alarmHysteresis;
+    bool alarmOption = false;
+    const auto wholeSeconds = [&](const QString& text, const char* option, int least) {
+        bool ok = false;
+        const int seconds = text.toInt(&ok);
+        if (cl.Error.isEmpty() &&
+            (!ok || seconds < least || seconds > AlarmRules::MaxSeconds || text.trimmed() != text))
+            cl.Error =
+                QStringLiteral("%1 takes a whole number of seconds from %2 to %3 (not \"%4\")")
+                    .arg(QLatin1String(option))
+                    .arg(least)
+                    .arg(AlarmRules::MaxSeconds)
+                    .arg(text);
+        return seconds;
+    };
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments[i];
-        // An option's value follows it, as the next argument or after "=".
-        const auto value = [&](const char* name, QString& out) {
+        // An option's value follows it, as the next argument or after "=". The next
+        // option is never taken as a value: "--record --every 5" lacks the file.
+        const auto value = [&](const char* name, QString& out, const char* what = "a value") {
             const QString option = QLatin1String(name);
             if (arg.startsWith(option + QLatin1Char('='))) {
                 out = arg.mid(option.size() + 1);
@@ -39,25 +59,25 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             }
             if (arg != option)
                 return false;
-            if (i + 1 >= arguments.size())
-                cl.Error = QStringLiteral("%1 needs a value").arg(option);
+            if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(QLatin1String("--")))
+                cl.Error = QStringLiteral("%1 needs %2").arg(option, QLatin1String(what));
             else
                 out = arguments[++i];
             return true;
         };
         QString text;
-        if (value("--port", text)) {
+        if (value("--port", text, "a device")) {
             // A bare name would be taken as a name under /dev; keep what the user meant.
             if (text.contains(QLatin1Char('/')))
                 text = QFileInfo(text).absoluteFilePath();
             if (!text.isEmpty())
                 cl.Ports.append(text);
-        } else if (value("--record", text)) {
+        } else if (value("--record", text, "a file name")) {
             if (text.isEmpty() && cl.Error.isEmpty())
                 cl.Error = QStringLiteral("--record needs a file name");
             else if (!text.isEmpty())
                 cl.Record = QFileInfo(text).absoluteFilePath();
-        } else if (value("--every", text)) {
+        } else if (value("--every", text, "a number of seconds")) {
             bool ok = false;
             cl.Every = text.toInt(&ok);
             if (cl.Error.isEmpty() && (!ok || cl.Every < 1 || text.trimmed() != text))
@@ -74,21 +94,56 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                 }
                 cl.DemoModel = model;
             }
-        } else if (value("--demo-history", text)) {
+        } else if (value("--demo-history", text, "a number of seconds")) {
             bool ok = false;
             cl.DemoHistory = text.toInt(&ok);
             if (cl.Error.isEmpty() &&
                 (!ok || cl.DemoHistory < 1 || cl.DemoHistory > MaxDemoHistory))
                 cl.Error = QStringLiteral("--demo-history takes a number of seconds from 1 to %1")
                                .arg(MaxDemoHistory);
-        } else if (value("--publish", text)) {
+        } else if (value("--publish", text, "a URL")) {
             cl.Publish.Broker = BrokerAddress::Parse(text);
             if (cl.Error.isEmpty())
                 cl.Error = cl.Publish.Broker.Error;
-        } else if (value("--publish-password-file", text)) {
+        } else if (value("--publish-password-file", text, "a file name")) {
             if (text.isEmpty() && cl.Error.isEmpty())
                 cl.Error = QStringLiteral("--publish-password-file needs a file name");
             cl.PublishPasswordFile = text;
+        } else if (value("--alarm", text)) {
+            alarmOption = true;
+            const QString channel = text.section(QLatin1Char('='), 0, 0);
+            const int c = channel == QLatin1String("1")   ? 0
+                          : channel == QLatin1String("2") ? 1
+                                                          : -1;
+            if (c < 0 || !text.contains(QLatin1Char('='))) {
+                if (cl.Error.isEmpty())
+                    cl.Error = QStringLiteral("--alarm takes CHANNEL=LOW..HIGH with the channel 1 "
+                                              "or 2 (not \"%1\")")
+                                   .arg(text);
+            } else if (const QString problem = ParseLimitRange(text.section(QLatin1Char('='), 1),
+                                                               cl.Alarms.Channel[size_t(c)]);
+                       !problem.isEmpty() && cl.Error.isEmpty()) {
+                cl.Error = QStringLiteral("--alarm %1: %2").arg(text, problem);
+            }
+        } else if (value("--alarm-delay", text)) {
+            alarmDelay = wholeSeconds(text, "--alarm-delay", 0);
+        } else if (value("--alarm-hysteresis", text)) {
+            bool ok = false;
+            alarmHysteresis = QLocale::c().toDouble(text, &ok);
+            if (cl.Error.isEmpty() && (!ok || !(*alarmHysteresis >= 0) || *alarmHysteresis > 1e6))
+                cl.Error = QStringLiteral("--alarm-hysteresis takes a number of degrees, 0 or "
+                                          "more (not \"%1\")")
+                               .arg(text);
+        } else if (value("--alarm-no-reading", text)) {
+            alarmOption = true;
+            cl.Alarms.NoReadingSeconds =
+                wholeSeconds(text, "--alarm-no-reading", AlarmRules::MinNoReadingSeconds);
+        } else if (value("--on-alarm", text)) {
+            if (const QString problem = ParseAlarmCommand(text, cl.OnAlarm);
+                !problem.isEmpty() && cl.Error.isEmpty())
+                cl.Error = problem;
+        } else if (value("--on-alarm-limit", text)) {
+            cl.OnAlarm.LimitSeconds = wholeSeconds(text, "--on-alarm-limit", 1);
         } else if (arg == QLatin1String("--ha-discovery")) {
             cl.Publish.HaDiscovery = true;
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
@@ -104,6 +159,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         if (!cl.Error.isEmpty())
             return cl;
     }
+    for (ChannelLimits& limits : cl.Alarms.Channel) {
+        limits.DelaySeconds = alarmDelay.value_or(0);
+        limits.Hysteresis = alarmHysteresis.value_or(0);
+    }
+    const bool alarmDetail = alarmDelay || alarmHysteresis || cl.OnAlarm.IsSet() ||
+                             cl.OnAlarm.LimitSeconds != AlarmCommandOptions::DefaultLimitSeconds;
     if (cl.Every > 0 && cl.Record.isEmpty())
         cl.Error = QStringLiteral("--every goes with --record FILE");
     else if (cl.DemoHistory > 0 && (!cl.Demo || !cl.Record.isEmpty()))
@@ -112,6 +173,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
              !cl.Publish.Broker.IsSet())
         cl.Error =
             QStringLiteral("--publish-password-file and --ha-discovery go with --publish URL");
+    else if ((alarmOption || alarmDetail) && cl.Record.isEmpty())
+        cl.Error = QStringLiteral("the --alarm options go with --record FILE; the window program "
+                                  "sets its alarms in the Alarms dialog");
+    else if (alarmDetail && !alarmOption)
+        cl.Error = QStringLiteral("--alarm-delay, --alarm-hysteresis and --on-alarm go with "
+                                  "--alarm CHANNEL=LOW..HIGH or --alarm-no-reading SECONDS");
     return cl;
 }
 
@@ -121,6 +188,9 @@ QString CommandLineUsage() {
         "                  [--publish URL [--publish-password-file FILE] [--ha-discovery]]\n"
         "       brackwater --record FILE [--every SECONDS] [--port DEVICE]... [--demo [MODEL]]\n"
         "                  [--publish URL [--publish-password-file FILE] [--ha-discovery]]\n"
+        "                  [--alarm CHANNEL=LOW..HIGH]... [--alarm-delay SECONDS]\n"
+        "                  [--alarm-hysteresis DEGREES] [--alarm-no-reading SECONDS]\n"
+        "                  [--on-alarm COMMAND [--on-alarm-limit SECONDS]]\n"
         "  --port DEVICE    add a serial device to the port list (repeatable), for ports\n"
         "                   the system does not list, such as pseudo-terminals\n"
         "  --demo [MODEL]   run a built-in simulated meter (300, 301, 302 or 303;\n"
@@ -138,8 +208,27 @@ QString CommandLineUsage() {
         "  --publish-password-file FILE\n"
         "                   the first line of FILE, never from the URL\n"
         "  --ha-discovery   with --publish: announce the channels to Home Assistant\n"
+        "  --alarm CHANNEL=LOW..HIGH\n"
+        "                   with --record: an alarm when channel 1 (main display) or 2\n"
+        "                   (second display) leaves the range, in the meter's unit;\n"
+        "                   either end may be empty (1=..30, 2=-5..); repeatable\n"
+        "  --alarm-delay SECONDS\n"
+        "                   the reading must stay beyond the limit that long first\n"
+        "  --alarm-hysteresis DEGREES\n"
+        "                   it clears once back inside the limit by that many degrees\n"
+        "  --alarm-no-reading SECONDS\n"
+        "                   an alarm when no reading comes for that long (5 or more)\n"
+        "  --on-alarm COMMAND\n"
+        "                   run COMMAND (no shell) when an alarm rises, its details in\n"
+        "                   BRACKWATER_ALARM_* variables; ended after\n"
+        "  --on-alarm-limit SECONDS\n"
+        "                   seconds (default 30)\n"
         "  --help           show this help\n"
         "  --version        show the program's version\n");
+}
+
+QString CommandLineErrorText(const QString& error) {
+    return QStringLiteral("brackwater: %1\nTry 'brackwater --help'.\n").arg(error);
 }
 
 QString VersionText() {

@@ -2,6 +2,8 @@
 // The program's command-line options. They are read before any window system
 // object exists, so --help, --version and mistakes work without a display.
 
+#include "alarm/alarm_command.h"
+#include "alarm/alarm_rules.h"
 #include "publish/broker_address.h"
 
 #include <QString>
@@ -20,6 +22,11 @@ struct CommandLine {
     // The password is read later, from --publish-password-file FILE or the environment.
     PublishOptions Publish;
     QString PublishPasswordFile;
+    // --alarm CHANNEL=LOW..HIGH (repeatable), --alarm-delay SECONDS, --alarm-hysteresis
+    // DEGREES, --alarm-no-reading SECONDS: the recorder's alarms, in the meter's unit.
+    AlarmRules Alarms;
+    // --on-alarm COMMAND, --on-alarm-limit SECONDS: run once for each alarm that rises.
+    AlarmCommandOptions OnAlarm;
     bool Help = false;
     bool Version = false;
     QString Error; // set when the arguments cannot be understood
@@ -29,4 +36,6 @@ struct CommandLine {
 // are passed over, as the application object takes them.
 CommandLine ParseCommandLine(const QStringList& arguments);
 QString CommandLineUsage();
+// What the program prints for a mistake: the problem, then where the options are told.
+QString CommandLineErrorText(const QString& error);
 QString VersionText();

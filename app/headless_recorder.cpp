@@ -1,6 +1,8 @@
 #include "app/headless_recorder.h"
 
 #include "app/publishing.h"
+#include "base/counted.h"
+#include "base/day_count.h"
 #include "log/log_line_format.h"
 #include "platform/termination_signals.h"
 #include "recording/settings_store.h"
@@ -22,11 +24,11 @@ HeadlessRecorder::HeadlessRecorder(RecordingSession& session, AppendingFile& fil
                 .arg(FileName(), reason));
     });
     connect(&file_, &AppendingFile::Resumed, this, [this](qint64 rows, qint64 dropped) {
-        QString line = QStringLiteral("writing %1 works again: the %2 rows that waited are written")
-                           .arg(FileName())
-                           .arg(rows);
+        QString line = QStringLiteral("writing %1 works again: %2 that waited written")
+                           .arg(FileName(), Counted(rows, "row", "rows"));
         if (dropped > 0)
-            line += QStringLiteral("; the %1 oldest rows beyond a day were dropped").arg(dropped);
+            line += QStringLiteral("; the oldest %1 beyond a day dropped")
+                        .arg(Counted(dropped, "row", "rows"));
         Say(line);
     });
     connect(&file_, &AppendingFile::Dropping, this, [this] {
@@ -44,8 +46,9 @@ HeadlessRecorder::HeadlessRecorder(RecordingSession& session, AppendingFile& fil
     searchAgain_.setInterval(SearchAgainMs);
     connect(&searchAgain_, &QTimer::timeout, this, &HeadlessRecorder::Search);
     progress_.setInterval(ProgressMs);
-    connect(&progress_, &QTimer::timeout, this,
-            [this] { Say(QStringLiteral("%1 rows written so far").arg(RowsWritten())); });
+    connect(&progress_, &QTimer::timeout, this, [this] {
+        Say(QStringLiteral("%1 written so far").arg(Counted(RowsWritten(), "row", "rows")));
+    });
 
     connect(&session_, &RecordingSession::RowAppended, this, &HeadlessRecorder::WriteRow);
     connect(&session_, &RecordingSession::LinkShown, this, [this](bool linked) {
@@ -65,19 +68,52 @@ HeadlessRecorder::HeadlessRecorder(RecordingSession& session, AppendingFile& fil
     connect(&session_, &RecordingSession::ShutDownFinished, this, [this] {
         file_.Close();
         lost_ = file_.WaitingRows();
-        QString line =
-            QStringLiteral("stopped: %1 rows written to %2").arg(RowsWritten()).arg(FileName());
+        QString line = QStringLiteral("stopped: %1 written to %2")
+                           .arg(Counted(RowsWritten(), "row", "rows"), FileName());
         if (lost_ > 0)
-            line += QStringLiteral("; %1 rows could not be written: %2")
-                        .arg(lost_)
-                        .arg(file_.ErrorText());
+            line += QStringLiteral("; %1 could not be written: %2")
+                        .arg(Counted(lost_, "row", "rows"), file_.ErrorText());
         Say(line);
-        emit Stopped();
+        if (!onAlarm_ || onAlarm_->Running() == 0) {
+            emit Stopped();
+            return;
+        }
+        Say(QStringLiteral("waiting for the alarm command to end"));
+        onAlarm_->WhenDone([this] { emit Stopped(); });
     });
 }
 
 QString HeadlessRecorder::FileName() const {
     return QDir::toNativeSeparators(file_.Path());
+}
+
+void HeadlessRecorder::WatchAlarms(const AlarmCommandOptions& onAlarm) {
+    connect(&session_, &RecordingSession::AlarmChanged, this, &HeadlessRecorder::AlarmChanged);
+    if (onAlarm.IsSet()) {
+        onAlarm_ = std::make_unique<AlarmCommand>(onAlarm);
+        connect(onAlarm_.get(), &AlarmCommand::Said, this, &HeadlessRecorder::SayAlarm);
+    }
+}
+
+void HeadlessRecorder::SayAlarm(const QString& line) {
+    Say(line);
+    emit AlarmSaid(line);
+}
+
+void HeadlessRecorder::AlarmChanged(const AlarmEvent& event) {
+    const QString time =
+        DateTimeFromDayCount(event.Time).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    QString line =
+        QStringLiteral("%1 %2: %3")
+            .arg(event.Raised ? QStringLiteral("ALARM") : QStringLiteral("alarm cleared"), time,
+                 DescribeAlarm(event.What, event.Raised));
+    if (event.Raised && event.What.Since != event.Time)
+        line +=
+            QStringLiteral(" (since %1)")
+                .arg(DateTimeFromDayCount(event.What.Since).toString(QStringLiteral("HH:mm:ss")));
+    SayAlarm(line);
+    if (event.Raised && onAlarm_)
+        onAlarm_->Run(event, session_.Comm1().DeviceName());
 }
 
 void HeadlessRecorder::Say(const QString& line) {
@@ -87,6 +123,8 @@ void HeadlessRecorder::Say(const QString& line) {
 
 void HeadlessRecorder::Start() {
     Say(QStringLiteral("recording to %1, a row every %2 s").arg(FileName()).arg(every_));
+    if (const AlarmRules& rules = session_.Alarms().Rules(); rules.Any())
+        SayAlarm(QStringLiteral("alarms: %1").arg(DescribeRules(rules)));
     QTimer::singleShot(0, this, &HeadlessRecorder::Search);
 }
 
@@ -139,7 +177,8 @@ void Refuse(const QString& fileName, const QString& reason) {
 } // namespace
 
 int RunHeadlessRecorder(const QString& fileName, int every, const QStringList& ports,
-                        const PublishOptions& publish) {
+                        const PublishOptions& publish, const AlarmRules& alarms,
+                        const AlarmCommandOptions& onAlarm) {
     const QFileInfo info(fileName);
     if (!info.absoluteDir().exists()) {
         Refuse(fileName, QStringLiteral("the folder %1 does not exist")
@@ -160,7 +199,10 @@ int RunHeadlessRecorder(const QString& fileName, int every, const QStringList& p
     if (every <= 0)
         every = std::max(session.Settings().ListingRate, 1);
 
+    // Only the command line's alarms: a recorder never takes the window program's.
+    session.ApplyAlarmRules(alarms);
     HeadlessRecorder recorder(session, file, every);
+    recorder.WatchAlarms(onAlarm);
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::Received, &recorder,
                      &HeadlessRecorder::Stop);

@@ -8,11 +8,13 @@
 // It says what happens, one line per event, on standard error, and keeps
 // searching while no meter answers.
 
+#include "alarm/alarm_command.h"
 #include "platform/appending_file.h"
 #include "publish/broker_address.h"
 #include "recording/recording_session.h"
 
 #include <QTimer>
+#include <memory>
 
 class HeadlessRecorder : public QObject {
     Q_OBJECT
@@ -25,6 +27,9 @@ public:
     // The file is open for appending; every is the seconds between rows.
     HeadlessRecorder(RecordingSession& session, AppendingFile& file, int every);
 
+    // Says each alarm that rises or clears in a line, and runs the command (when
+    // one is set) for each that rises; the recorder's end waits for those still running.
+    void WatchAlarms(const AlarmCommandOptions& onAlarm);
     // Searches for the meter and records from when it answers.
     void Start();
     // Ends the recording: the port closed, the file written out and synced; the
@@ -37,12 +42,16 @@ public:
     static void Say(const QString& line);
 
 signals:
+    // A line about the alarms, as said on standard error.
+    void AlarmSaid(const QString& line);
     void Stopped();
 
 private:
     void Search();
     void SearchFinished(const PortSearch::Result& result);
     void WriteRow(int row);
+    void AlarmChanged(const AlarmEvent& event);
+    void SayAlarm(const QString& line);
 
     QString FileName() const;
 
@@ -55,12 +64,14 @@ private:
     QStringList tried_; // the ports the search under way tries
     qint64 lost_ = 0;
     bool saidNotFound_ = false;
+    std::unique_ptr<AlarmCommand> onAlarm_;
 };
 
 // Runs the recorder of the command line `--record FILE [--every SECONDS]` on the
 // ports given (the system's are listed too) until a termination signal, publishing
-// the rows when a broker is given; returns the exit code: 0 after a clean end, 2
-// for bad input found before any search (an output that is not a regular file
-// among it), 1 when rows could not be written by the end.
+// the rows when a broker is given and watching the alarms given; returns the exit
+// code: 0 after a clean end, 2 for bad input found before any search (an output
+// that is not a regular file among it), 1 when rows could not be written by the end.
 int RunHeadlessRecorder(const QString& fileName, int every, const QStringList& ports,
-                        const PublishOptions& publish = {});
+                        const PublishOptions& publish = {}, const AlarmRules& alarms = {},
+                        const AlarmCommandOptions& onAlarm = {});

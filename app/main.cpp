@@ -61,8 +61,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (!cl.Error.isEmpty()) {
-        std::fprintf(stderr, "brackwater: %s\n", qPrintable(cl.Error));
-        std::fputs(qPrintable(CommandLineUsage()), stderr);
+        std::fputs(qPrintable(CommandLineErrorText(cl.Error)), stderr);
         return 2;
     }
 
@@ -89,7 +88,7 @@ int main(int argc, char* argv[]) {
                          qPrintable(demoError));
             return 1;
         }
-        return RunHeadlessRecorder(cl.Record, cl.Every, ports, publish);
+        return RunHeadlessRecorder(cl.Record, cl.Every, ports, publish, cl.Alarms, cl.OnAlarm);
     }
 
     // The pictures are compiled into the static core library; nothing else pulls them in.

@@ -1,6 +1,7 @@
 #include "base/day_count.h"
 
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 constexpr double MsPerDay = 86400000.0;
@@ -31,4 +32,15 @@ QDateTime DateTimeFromDayCount(double days) {
 
 double CurrentDayCount() {
     return DayCountFromDateTime(QDateTime::currentDateTime());
+}
+
+QString IsoLocalTime(double days) {
+    const QDateTime time = DateTimeFromDayCount(days);
+    const int offset = time.offsetFromUtc();
+    const int minutes = std::abs(offset) / 60;
+    return time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) +
+           QLatin1Char(offset < 0 ? '-' : '+') +
+           QStringLiteral("%1:%2")
+               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }

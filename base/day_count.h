@@ -10,3 +10,6 @@ double DayCount(QDate date, QTime time);
 QDateTime DateTimeFromDayCount(double days);
 // The current local date and time.
 double CurrentDayCount();
+// The local time to the second with its offset from UTC, in ISO 8601:
+// 2024-07-14T13:05:09+02:00.
+QString IsoLocalTime(double days);

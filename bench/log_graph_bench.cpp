@@ -1,71 +1,93 @@
-// Log graph at scale, offscreen: building the graph of a 1,000,000-row two-channel
-// table (against appending those rows to the table and reading their cells back),
-// one redraw of all 1M x 2 points and of a zoomed tenth at 1200 x 700 with thin
-// lines (against a bare QCustomPlot redraw of 5,000 x 2 and of 1M x 2 points), and
-// the memory the graph adds per point at 2.6M x 2 points.
-// --rows N sets the size of the large table (default 2,600,000; 0 skips it).
+// Log graph of a month, offscreen, at 1200 x 700: Output To Graph of 2.6 million
+// two-channel rows (the build and its first drawing, CPU and wall time) against
+// opening the same month's file with the log's reader in the same run; the build's
+// conversion alone; a full redraw of the month's 5.2 million points and of a zoomed
+// tenth against one of 200,000 points over the same month (every 26th row, so the
+// picture is the same and only the points differ), in CPU time, as it stands and
+// moved sideways at each redraw (the line found anew each time); a bare QCustomPlot
+// redraw of 5,000 x 2 points for scale; and the memory the graph adds per point.
+// --rows N sets the size of the month (default 2,600,000).
 
-#include "base/day_count.h"
 #include "graph/chart_data.h"
 #include "graph/graph_progress.h"
 #include "graph/log_graph_build.h"
 #include "graph/ui/log_graph_window.h"
 #include "graph/ui/plot_chart.h"
+#include "log/log_file_reader.h"
 #include "log/log_table.h"
+#include "month_rows.h"
 #include "recording/recording_session.h"
+#include "resident_memory.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <malloc.h>
 #include <qcustomplot.h>
-#include <unistd.h>
 
 namespace {
 constexpr int Width = 1200;
 constexpr int Height = 700;
-constexpr int Repeats = 15;
+constexpr int Repeats = 31;
+constexpr int SmallPoints = 200000;
 
-double ResidentBytes() {
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toDouble() * double(sysconf(_SC_PAGESIZE)) : 0;
+double CpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + t.tv_nsec / 1e9;
 }
 
-// A month-like run: one row a second, a slow swing with noise, the odd overload.
-void Record(LogTable& table, const RecordingSession& session, int rows) {
-    CurrentReading r = session.Reading();
-    r.ModelCode = 303;
-    r.ChannelCount = 2;
-    r.SubUnitText = QStringLiteral("C");
-    const double t0 = DayCountFromDateTime(QDateTime(QDate(2026, 11, 1), QTime(0, 0)));
-    for (int i = 0; i < rows; ++i) {
-        r.MainValue = 60 + 40 * std::sin(i / 5000.0) + (i * 7919 % 101) / 50.0;
-        r.SubValue = 20 + 5 * std::cos(i / 800.0);
-        r.MainOverload = i % 10007 == 0;
-        table.AppendLogRow({t0 + i / 86400.0, r}, session.Settings().LogDateFormat);
-    }
+// Wall and CPU seconds of one action.
+struct Timing {
+    double wall;
+    double cpu;
+};
+template <class Action> Timing Time(Action&& action) {
+    QElapsedTimer clock;
+    clock.start();
+    const double cpu = CpuSeconds();
+    action();
+    return {clock.nsecsElapsed() / 1e9, CpuSeconds() - cpu};
 }
 
-// The median of repeated full redraws of the whole chart, all layers.
-double MedianReplotMs(QCustomPlot& plot) {
-    std::vector<double> ms;
-    for (int i = 0; i < Repeats; ++i) {
-        QElapsedTimer clock;
-        clock.start();
-        plot.replot();
-        ms.push_back(clock.nsecsElapsed() / 1e6);
-    }
-    std::nth_element(ms.begin(), ms.begin() + Repeats / 2, ms.end());
-    return ms[Repeats / 2];
+double ThreadCpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+double Median(std::vector<double> values) {
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
+}
+
+// Medians of full redraws of whole charts (all layers), in CPU milliseconds: the
+// machine is shared, and the charts take turns so that each sees the same load.
+// Moved, each redraw shows the time axis moved by a few seconds, so the line is
+// found anew from the points.
+std::vector<double> MedianReplotMs(const std::vector<QCustomPlot*>& plots, bool moved = false) {
+    std::vector<std::vector<double>> ms(plots.size());
+    for (int i = 0; i < Repeats; ++i)
+        for (size_t p = 0; p < plots.size(); ++p) {
+            if (moved) {
+                const double shift = i % 2 ? 5.0 : -5.0;
+                plots[p]->xAxis->setRange(plots[p]->xAxis->range().lower + shift,
+                                          plots[p]->xAxis->range().upper + shift);
+            }
+            const double start = ThreadCpuMs();
+            plots[p]->replot();
+            ms[p].push_back(ThreadCpuMs() - start);
+        }
+    std::vector<double> medians;
+    for (const std::vector<double>& m : ms)
+        medians.push_back(Median(m));
+    return medians;
 }
 
 // A bare QCustomPlot with two graphs of n points each, as plain as the chart's looks.
@@ -84,7 +106,14 @@ double BareReplotMs(int n) {
     plot.rescaleAxes();
     plot.show();
     QCoreApplication::processEvents();
-    return MedianReplotMs(plot);
+    return MedianReplotMs({&plot})[0];
+}
+
+QCustomPlot& Plot(TfrmGraphList& graph) {
+    auto* plot = graph.PlotChart1->findChild<QCustomPlot*>();
+    plot->resize(Width, Height);
+    graph.PlotChart1->Redraw();
+    return *plot;
 }
 
 // The build runs on a worker thread; the graph is shown when it has ended.
@@ -94,6 +123,11 @@ void BuildAndWait(TfrmGraphList& graph) {
     built.wait(600000);
     QCoreApplication::processEvents();
 }
+
+void Print(const char* name, double value, const char* format = "%s: %.3f\n") {
+    std::printf(format, name, value);
+    std::fflush(stdout);
+}
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -102,7 +136,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     const qsizetype at = args.indexOf(QStringLiteral("--rows"));
-    const int largeRows = at >= 0 && at + 1 < args.size() ? args[at + 1].toInt() : 2600000;
+    const int rows = at >= 0 && at + 1 < args.size() ? args[at + 1].toInt() : MonthRows::Month;
 
     QTemporaryDir scratch;
     const QString ini = scratch.filePath(QStringLiteral("bench.ini"));
@@ -120,81 +154,87 @@ int main(int argc, char* argv[]) {
     RecordingSession session(std::make_unique<QSettings>(ini, QSettings::IniFormat), {});
     session.SetLogDateFormat(QStringLiteral("d/M/yyyy"));
 
-    const int rows = 1000000;
+    // The month through the log's reader: the baseline of the same run.
+    const QString month = scratch.filePath(QStringLiteral("month.txt"));
+    if (!MonthRows::WriteFile(month, rows))
+        return 1;
     LogTable& table = session.Log(); // the log graph takes its rows from the core
-    QElapsedTimer clock;
-    clock.start();
-    Record(table, session, rows);
-    const double fillS = clock.nsecsElapsed() / 1e9;
-    clock.restart();
-    qsizetype characters = 0;
-    for (int row = 1; row < table.RowCount(); ++row)
-        for (const int column : {1, 2, 3, 5})
-            characters += table.Cell(row, column).size();
-    const double cellsS = clock.nsecsElapsed() / 1e9;
+    table.SetLocale(QLocale::c());
+    const Timing open = Time([&] {
+        LogFileReader reader(QLatin1Char('\t'));
+        if (!reader.Open(month) || !reader.ReadAll())
+            std::exit(1);
+        table.LoadRows(reader.TakeRows());
+    });
+    QFile::remove(month);
+    if (table.RowCount() - 1 != rows)
+        return 1;
 
-    // The conversion alone, then the whole action (set-up, conversion, first redraw).
-    ChartData data;
+    // The conversion alone, into a bare point store.
     const LogGraphBuild build(table, session.Settings().LogDateFormat);
-    data.SetSubsets(2);
-    data.SetPoints(build.Rows());
-    NoProgress none;
-    clock.restart();
-    build.Fill(data, none, build.FirstAndLast().first);
-    const double fillOnlyS = clock.nsecsElapsed() / 1e9;
+    double fillCpu = 0;
+    {
+        ChartData data;
+        data.SetSubsets(2);
+        data.SetPoints(build.Rows());
+        NoProgress none;
+        fillCpu = Time([&] { build.Fill(data, none, build.FirstAndLast().first); }).cpu;
+    }
 
+    // Output To Graph: the build and its first drawing, and what it adds to memory.
     TfrmGraphList graph(session);
     graph.resize(Width, Height);
-    clock.restart();
-    BuildAndWait(graph);
-    const double buildS = clock.nsecsElapsed() / 1e9;
-
+    malloc_trim(0);
+    const long before = ResidentBytes();
+    const Timing built = Time([&] { BuildAndWait(graph); });
+    malloc_trim(0);
+    const double bytesPerPoint = double(ResidentBytes() - before) / (2.0 * rows);
     PlotChart& chart = *graph.PlotChart1;
     // Every row but the overloads must have become a point, or the figures mean nothing.
     int set = 0;
     for (int s = 0; s < chart.Subsets(); ++s)
         for (int i = 0; i < chart.Points(); ++i)
             set += chart.XDataD(s, i) != 0.0;
-    auto* plot = chart.findChild<QCustomPlot*>();
-    plot->resize(Width, Height);
-    chart.Redraw();
-    const double fullMs = MedianReplotMs(*plot);
-    plot->xAxis->setRange(plot->xAxis->range().lower + plot->xAxis->range().size() * 0.45,
-                          plot->xAxis->range().lower + plot->xAxis->range().size() * 0.55);
-    const double zoomMs = MedianReplotMs(*plot);
 
+    // The same month with fewer points.
+    RecordingSession smallSession(std::make_unique<QSettings>(ini, QSettings::IniFormat), {});
+    smallSession.SetLogDateFormat(QStringLiteral("d/M/yyyy"));
+    LogTable& small = smallSession.Log();
+    small.SetLocale(QLocale::c());
+    const int step = std::max(1, rows / (SmallPoints / 2));
+    small.LoadRows(MonthRows::Store(rows / step, step));
+    TfrmGraphList smallGraph(smallSession);
+    smallGraph.resize(Width, Height);
+    BuildAndWait(smallGraph);
+
+    QCustomPlot& plot = Plot(graph);
+    QCustomPlot& smallPlot = Plot(smallGraph);
+    const std::vector<double> full = MedianReplotMs({&plot, &smallPlot});
+    const std::vector<double> moved = MedianReplotMs({&plot, &smallPlot}, true);
+    plot.xAxis->setRange(plot.xAxis->range().lower + plot.xAxis->range().size() * 0.45,
+                         plot.xAxis->range().lower + plot.xAxis->range().size() * 0.55);
+    const double zoomMs = MedianReplotMs({&plot})[0];
+    const double fullMs = full[0];
+    const double smallMs = full[1];
     const double bare5k = BareReplotMs(5000);
-    const double bare1m = BareReplotMs(rows);
 
-    std::printf("table_fill_1m_s: %.3f\n", fillS);
-    std::printf("table_cells_read_1m_s: %.3f\n", cellsS);
-    std::printf("build_1m_conversion_s: %.3f\n", fillOnlyS);
-    std::printf("build_1m_s: %.3f\n", buildS);
-    std::printf("build_to_table_fill_ratio: %.2f\n", buildS / fillS);
-    std::printf("build_1m_points_set: %d\n", set);
-    std::printf("redraw_1m_ms_full: %.2f\n", fullMs);
-    std::printf("redraw_1m_ms_zoom: %.2f\n", zoomMs);
-    std::printf("bare_qcustomplot_redraw_5k_ms: %.2f\n", bare5k);
-    std::printf("bare_qcustomplot_redraw_1m_ms: %.2f\n", bare1m);
-    std::printf("redraw_1m_full_to_bare_5k_ratio: %.2f\n", fullMs / bare5k);
-    std::printf("redraw_1m_zoom_to_bare_5k_ratio: %.2f\n", zoomMs / bare5k);
-    std::fflush(stdout);
-    if (characters == 0 || largeRows <= 0)
-        return 0;
-
-    // Memory at 2.6M x 2: the table first, then what the graph adds to it.
-    table.Clear();
-    Record(table, session, largeRows);
-    TfrmGraphList big(session);
-    big.resize(Width, Height);
-    malloc_trim(0);
-    const double before = ResidentBytes();
-    BuildAndWait(big);
-    malloc_trim(0);
-    const double added = ResidentBytes() - before;
-    const double points = 2.0 * largeRows;
-    std::printf("graph_points: %.0f\n", points);
-    std::printf("graph_bytes_per_point: %.1f\n", added / points);
-    std::printf("graph_stored_bytes_per_point: %zu\n", sizeof(double) + sizeof(float));
+    Print("rows", rows, "%s: %.0f\n");
+    Print("open_2_6m_s", open.wall);
+    Print("open_2_6m_cpu_s", open.cpu);
+    Print("graph_fill_2_6m_cpu_s", fillCpu);
+    Print("graph_build_2_6m_s", built.wall);
+    Print("graph_build_2_6m_cpu_s", built.cpu);
+    Print("graph_build_to_open_cpu_ratio", built.cpu / open.cpu, "%s: %.2f\n");
+    Print("graph_points_set", set, "%s: %.0f\n");
+    Print("graph_bytes_per_point", bytesPerPoint, "%s: %.1f\n");
+    Print("redraw_5m_ms_full", fullMs, "%s: %.2f\n");
+    Print("redraw_5m_ms_zoom", zoomMs, "%s: %.2f\n");
+    Print("redraw_200k_ms_full", smallMs, "%s: %.2f\n");
+    Print("redraw_ratio_5m_to_200k", fullMs / smallMs, "%s: %.2f\n");
+    Print("redraw_moved_5m_ms", moved[0], "%s: %.2f\n");
+    Print("redraw_moved_200k_ms", moved[1], "%s: %.2f\n");
+    Print("redraw_moved_ratio_5m_to_200k", moved[0] / moved[1], "%s: %.2f\n");
+    Print("bare_qcustomplot_redraw_5k_ms", bare5k, "%s: %.2f\n");
+    Print("redraw_5m_full_to_bare_5k_ratio", fullMs / bare5k, "%s: %.2f\n");
     return 0;
 }

@@ -1,12 +1,17 @@
-// Log table: time per appended row at 1,000 and at 2,000,000 rows, resident memory
-// per row at 2,000,000 rows against the rows' own text size, then the same with
-// the log window's grid showing the table (offscreen): an append with the repaint
-// it causes, against a plain grid with the default cell painter showing the same
-// table, as the log window had it before.
+// Log table and grid at a month's length, offscreen: a row appended and painted
+// in the shown log window, its grid scrolled to the newest row, at 1,000 rows and
+// at 2.6 million (the rows before are loaded in one go, as opening a file does),
+// in CPU time (and on the wall), in turns to two windows so both meet the same load;
+// the memory per row of the table alone and in the window, whose difference is
+// what the grid keeps of its own; and the same with a plain table view showing the
+// table with the log's cell painter, as the baseline of the same run.
 
 #include "base/day_count.h"
 #include "log/log_table.h"
+#include "log/ui/log_cell_delegate.h"
+#include "log/ui/log_grid.h"
 #include "log/ui/log_window.h"
+#include "month_rows.h"
 #include "recording/recording_session.h"
 #include "resident_memory.h"
 
@@ -16,49 +21,93 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <ctime>
+#include <malloc.h>
 
 namespace {
-constexpr int Many = 2000000;
 constexpr int Timed = 1000;
 const double Start = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 49, 11)));
-const QString DateFormat = QStringLiteral("d/M/yyyy");
 
-// A two-channel reading that changes from row to row as a real one does.
-void Vary(CurrentReading& r, int i) {
-    r.MainValue = 20.0 + (i % 937) / 10.0;
-    r.SubValue = 48.0 - (i % 411) / 10.0;
-    r.ModeText = (i % 100 == 0) ? QStringLiteral(" HOLD") : QString();
-}
-
-template <typename Append> double NsPerAppend(CurrentReading& r, int from, Append append) {
-    QElapsedTimer clock;
-    clock.start();
-    for (int i = from; i < from + Timed; ++i) {
-        Vary(r, i);
-        append(i);
-    }
-    return double(clock.nsecsElapsed()) / Timed;
-}
-
-// The meter's frame for the reading Vary makes: degrees C, main T1, second T2.
-Frame FrameOf(const CurrentReading& r) {
-    const auto digits = [](double value) {
-        const int n = int(std::lround(std::abs(value) * 10));
-        return std::array<uint8_t, 2>{uint8_t((n / 1000 % 10) << 4 | (n / 100 % 10)),
-                                      uint8_t((n / 10 % 10) << 4 | (n % 10))};
+// The meter's frame of a two-channel reading that changes from row to row.
+Frame FrameOf(int i) {
+    const auto digits = [](int tenths) {
+        return std::array<uint8_t, 2>{uint8_t((tenths / 1000 % 10) << 4 | (tenths / 100 % 10)),
+                                      uint8_t((tenths / 10 % 10) << 4 | (tenths % 10))};
     };
-    const auto main = digits(r.MainValue), sub = digits(r.SubValue);
-    const uint8_t status = 0x80 | (r.ModeText.isEmpty() ? 0 : 0x20);
-    const uint8_t flags = (2 << 6) | (r.SubValue < 0 ? 0x10 : 0);
-    return {0x02, status, flags, main[0], main[1], sub[0], sub[1], 0x03};
+    const auto main = digits(200 + i % 937), sub = digits(480 - i % 411);
+    return {0x02, 0x80, 2 << 6, main[0], main[1], sub[0], sub[1], 0x03};
 }
 
-void Print(const char* name, double value, const char* format = "%s: %.1f\n") {
+double ThreadCpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+long Resident() {
+    QCoreApplication::processEvents();
+    malloc_trim(0);
+    return ResidentBytes();
+}
+
+// Milliseconds per row appended through the recording core, each painted before the
+// next: CPU time of the window's thread, which does all of it (the machine is shared,
+// and the clock on the wall counts the waits for a core too), and the wall's.
+struct Cost {
+    double cpu = 0;
+    double wall = 0;
+};
+
+// A recording core whose log a view shows, following each new row.
+struct Shown {
+    explicit Shown(const QString& settings)
+        : session(std::make_unique<QSettings>(settings, QSettings::IniFormat), {}) {
+        session.Models().IdentifyModel("303\x13");
+        session.Log().SetLocale(QLocale::c());
+        session.InitLogTable();
+    }
+    void Append(int count, bool timed) {
+        QElapsedTimer clock;
+        clock.start();
+        const double cpu = ThreadCpuMs();
+        for (int n = 0; n < count; ++n, ++next) {
+            const Frame frame = FrameOf(next);
+            session.Meter().Assembler.Feed(frame.data(), int(frame.size()));
+            session.AppendLogRow(Start + next / 86400.0);
+            QCoreApplication::processEvents();
+        }
+        if (timed) {
+            spent.cpu += ThreadCpuMs() - cpu;
+            spent.wall += clock.nsecsElapsed() / 1e6;
+            appended += count;
+        }
+    }
+    Cost PerRow() const { return {spent.cpu / appended, spent.wall / appended}; }
+
+    RecordingSession session;
+    std::unique_ptr<QWidget> view; // goes before the session
+    int next = 0;
+    int appended = 0;
+    Cost spent;
+};
+
+// Appends to a log of 1,000 rows and to one of a month in turns, so that both meet
+// the same load; the memory a month's rows take, loaded into the shown log.
+void Compare(Shown& small, Shown& month, int rows, double& bytesPerRow) {
+    small.Append(Timed, false);
+    const long before = Resident();
+    month.session.Log().LoadRows(MonthRows::Store(rows));
+    bytesPerRow = double(Resident() - before) / rows;
+    month.Append(Timed / 5, false); // the first appends after the load settle the view
+    for (int round = 0; round < 20; ++round) {
+        small.Append(Timed / 20, true);
+        month.Append(Timed / 20, true);
+    }
+}
+
+void Print(const char* name, double value, const char* format = "%s: %.3f\n") {
     std::printf(format, name, value);
-}
-
-void PrintMs(const char* name, double ns) {
-    Print(name, ns / 1e6, "%s: %.3f\n");
+    std::fflush(stdout);
 }
 } // namespace
 
@@ -66,89 +115,81 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    CurrentReading r;
-    r.ModelCode = 303;
-    r.ChannelCount = 2;
+    const QStringList args = app.arguments();
+    const qsizetype at = args.indexOf(QStringLiteral("--rows"));
+    const int rows = at >= 0 && at + 1 < args.size() ? args[at + 1].toInt() : MonthRows::Month;
 
+    double tableBytesPerRow = 0;
     {
+        const long before = Resident();
         LogTable table;
-        table.SetLocale(QLocale::c());
-        const auto append = [&](int i) {
-            table.AppendLogRow({Start + i / 86400.0, r}, DateFormat);
-        };
-        for (int i = 0; i < Timed; ++i)
-            append(i);
-        Print("append_ns_at_1k", NsPerAppend(r, Timed, append));
-        table.Clear();
-
-        const long before = ResidentBytes();
-        for (int i = 0; i < Many; ++i) {
-            Vary(r, i);
-            append(i);
-        }
-        const long after = ResidentBytes();
-        Print("append_ns_at_2m", NsPerAppend(r, Many, append));
-        Print("bytes_per_row_2m", double(after - before) / Many);
-
-        // The rows as a saved file holds them: eight fields, each with its separator, and CR LF.
-        double text = 0;
-        for (int row = 1; row < table.RowCount(); row += 997)
-            for (int c = 1; c < LogTable::ColumnCount; ++c)
-                text += table.Cell(row, c).toUtf8().size() + 1;
-        Print("text_bytes_per_row", text / ((table.RowCount() - 2) / 997 + 1) + 2);
+        table.LoadRows(MonthRows::Store(rows));
+        tableBytesPerRow = double(Resident() - before) / rows;
     }
 
-    // The window: the grid follows every append and keeps the newest row in view. The
-    // rows come from the recording core, which decodes the meter's frames.
+    // The log window as it is.
     QTemporaryDir scratch;
-    RecordingSession session(std::make_unique<QSettings>(scratch.filePath(QStringLiteral("b.ini")),
-                                                         QSettings::IniFormat),
-                             {});
-    session.Models().IdentifyModel("303\x13");
-    session.Log().SetLocale(QLocale::c());
-    TfrmList list(session);
-    list.InitLogTable();
-    list.show();
-    // The grid as it was: a plain table view with the default cell painter, same font and size.
-    LogTable plainTable;
-    plainTable.SetLocale(QLocale::c());
-    QTableView plain;
-    plain.setModel(&plainTable);
-    plain.setFont(list.Grid1->font());
-    plain.verticalHeader()->setDefaultSectionSize(
-        list.Grid1->verticalHeader()->defaultSectionSize());
-    plain.setGeometry(list.Grid1->geometry());
-    plain.show();
+    double windowBytesPerRow = 0;
+    Cost ms1k, msMonth;
+    {
+        Shown small(scratch.filePath(QStringLiteral("a.ini")));
+        Shown month(scratch.filePath(QStringLiteral("b.ini")));
+        for (Shown* shown : {&small, &month}) {
+            auto list = std::make_unique<TfrmList>(shown->session);
+            list->InitLogTable();
+            list->show();
+            shown->view = std::move(list);
+        }
+        Compare(small, month, rows, windowBytesPerRow);
+        ms1k = small.PerRow();
+        msMonth = month.PerRow();
+    }
 
-    const auto append = [&](int i) {
-        session.Meter().Assembler.Feed(FrameOf(r).data(), int(Frame().size()));
-        session.AppendLogRow(Start + i / 86400.0);
-        QCoreApplication::processEvents();
-    };
-    const auto appendPlain = [&](int i) {
-        plainTable.AppendLogRow({Start + i / 86400.0, r}, DateFormat);
-        plain.scrollToBottom();
-        QCoreApplication::processEvents();
-    };
-    for (int i = 0; i < Timed; ++i) {
-        append(i);
-        appendPlain(i);
+    // A plain table view with the log's cell painter, its row numbers in its vertical
+    // header, of the window grid's size, scrolled to each new row.
+    double plainBytesPerRow = 0;
+    Cost plain1k, plainMonth;
+    {
+        Shown small(scratch.filePath(QStringLiteral("c.ini")));
+        Shown month(scratch.filePath(QStringLiteral("d.ini")));
+        for (Shown* shown : {&small, &month}) {
+            auto plain = std::make_unique<QTableView>();
+            {
+                const TfrmList sizes(shown->session);
+                plain->setFont(sizes.Grid1->font());
+                plain->verticalHeader()->setDefaultSectionSize(sizes.Grid1->rowHeight());
+                plain->verticalHeader()->setMinimumWidth(sizes.ColumnWidth(0));
+                plain->resize(sizes.size());
+                plain->setModel(&shown->session.Log());
+                for (int c = 1; c < LogTable::ColumnCount; ++c)
+                    plain->setColumnWidth(c, sizes.ColumnWidth(c));
+            }
+            plain->setItemDelegate(new LogCellDelegate(plain.get()));
+            plain->setColumnHidden(0, true);
+            plain->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+            QObject::connect(&shown->session, &RecordingSession::RowAppended, plain.get(),
+                             &QTableView::scrollToBottom);
+            plain->show();
+            shown->view = std::move(plain);
+        }
+        Compare(small, month, rows, plainBytesPerRow);
+        plain1k = small.PerRow();
+        plainMonth = month.PerRow();
     }
-    PrintMs("window_append_paint_ms_at_1k", NsPerAppend(r, Timed, append));
-    PrintMs("plain_grid_append_paint_ms_at_1k", NsPerAppend(r, Timed, appendPlain));
-    const long before = ResidentBytes();
-    for (int i = 2 * Timed; i < Many; ++i) {
-        Vary(r, i);
-        list.Table->AppendLogRow({Start + i / 86400.0, r}, DateFormat);
-    }
-    const long after = ResidentBytes();
-    for (int i = 2 * Timed; i < Many; ++i) {
-        Vary(r, i);
-        plainTable.AppendLogRow({Start + i / 86400.0, r}, DateFormat);
-    }
-    QCoreApplication::processEvents();
-    PrintMs("window_append_paint_ms_at_2m", NsPerAppend(r, Many, append));
-    PrintMs("plain_grid_append_paint_ms_at_2m", NsPerAppend(r, Many, appendPlain));
-    Print("window_bytes_per_row_2m", double(after - before) / (Many - 2 * Timed));
+
+    Print("rows", rows, "%s: %.0f\n");
+    Print("append_paint_ms_1k", ms1k.cpu);
+    Print("append_paint_ms_2_6m", msMonth.cpu);
+    Print("append_paint_ratio_2_6m_to_1k", msMonth.cpu / ms1k.cpu, "%s: %.2f\n");
+    Print("append_paint_wall_ms_1k", ms1k.wall);
+    Print("append_paint_wall_ms_2_6m", msMonth.wall);
+    Print("table_bytes_per_row", tableBytesPerRow, "%s: %.1f\n");
+    Print("window_bytes_per_row", windowBytesPerRow, "%s: %.1f\n");
+    Print("grid_bytes_per_row", windowBytesPerRow - tableBytesPerRow, "%s: %.1f\n");
+    Print("plain_table_view_append_paint_ms_1k", plain1k.cpu);
+    Print("plain_table_view_append_paint_ms_2_6m", plainMonth.cpu);
+    Print("plain_table_view_append_paint_ratio_2_6m_to_1k", plainMonth.cpu / plain1k.cpu,
+          "%s: %.2f\n");
+    Print("plain_table_view_grid_bytes_per_row", plainBytesPerRow - tableBytesPerRow, "%s: %.1f\n");
     return 0;
 }

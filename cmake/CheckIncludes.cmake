@@ -3,9 +3,10 @@
 # above it. A logic file (outside any ui/ folder) includes no ui/ header; a
 # feature's windows may also include the recording core and its controls; app/
 # is included by nobody but app/.
-set(RANKS base platform meter link log graph publish recording app)
+set(RANKS base platform meter alarm link log graph publish recording app)
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
-  ${SOURCE_DIR}/base/* ${SOURCE_DIR}/platform/* ${SOURCE_DIR}/meter/* ${SOURCE_DIR}/link/*
+  ${SOURCE_DIR}/base/* ${SOURCE_DIR}/platform/* ${SOURCE_DIR}/meter/* ${SOURCE_DIR}/alarm/*
+  ${SOURCE_DIR}/link/*
   ${SOURCE_DIR}/log/* ${SOURCE_DIR}/graph/* ${SOURCE_DIR}/publish/* ${SOURCE_DIR}/recording/*
   ${SOURCE_DIR}/app/*)
 set(violations 0)

@@ -1,12 +1,14 @@
 // The settings reader on arbitrary stored values: the value rule on every kind of
 // value a store can hand back (texts in any encoding, integers of every width,
 // numbers with fractions, truth values, bytes, nothing), the read order with its
-// stop at the first value that does not count, and the date pattern rule.
+// stop at the first value that does not count, the alarm rules, and the date
+// pattern rule.
 #include "recording/settings_store.h"
 
 #include <QRegularExpression>
 #include <QVariant>
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -174,6 +176,35 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             if ((i < 2 || i > 4) && got[i] != Untouched)
                 __builtin_trap();
     }
+
+    // The alarm rules from whatever is stored: the rules read are always ones the
+    // program can use, and a value that was left off is named.
+    QString problem;
+    int asked = 0;
+    const AlarmRules rules = ReadAlarmValues(
+        [&](const QString&) {
+            ++asked;
+            return Value(in);
+        },
+        &problem);
+    for (const ChannelLimits& limits : rules.Channel) {
+        for (const std::optional<double>& limit : {limits.Low, limits.High})
+            if (limit && (!std::isfinite(*limit) || std::abs(*limit) > 1e6))
+                __builtin_trap();
+        if (limits.Low && limits.High && !(*limits.Low < *limits.High))
+            __builtin_trap();
+        if (limits.DelaySeconds < 0 || limits.DelaySeconds > AlarmRules::MaxSeconds ||
+            !std::isfinite(limits.Hysteresis) || limits.Hysteresis < 0)
+            __builtin_trap();
+    }
+    if (!rules.Unit.isEmpty() && rules.Unit != QLatin1String("C") &&
+        rules.Unit != QLatin1String("F"))
+        __builtin_trap();
+    if (rules.NoReadingSeconds != 0 && (rules.NoReadingSeconds < AlarmRules::MinNoReadingSeconds ||
+                                        rules.NoReadingSeconds > AlarmRules::MaxSeconds))
+        __builtin_trap();
+    if (asked == 0 || (!problem.isEmpty() && !problem.contains(QLatin1String("Alarms/"))))
+        __builtin_trap();
 
     // The date pattern rule: the short format unchanged, or its year widened by two digits.
     const QString pattern = QString::fromUtf8(in.Rest());

@@ -20,12 +20,95 @@ struct Run {
 };
 } // namespace
 
+namespace {
+constexpr int64_t MsPerDay = 86400000;
+constexpr int32_t NoDay = INT32_MIN;
+// Beyond this a day count has no room for its milliseconds in a double.
+constexpr double FarDays = 1e9;
+} // namespace
+
+double ChartData::XOf(const Series& s, int point) {
+    const auto i = static_cast<size_t>(point);
+    if (!s.wide.empty())
+        return s.wide[i];
+    const int32_t ms = s.ms[i];
+    if (ms == Blank)
+        return 0.0;
+    // Whole days first, as a date and a time make a day count.
+    int64_t days = s.day[i >> BaseShift];
+    int64_t rest = ms;
+    if (rest < 0 || rest >= MsPerDay) {
+        const int64_t whole = rest >= 0 ? rest / MsPerDay : -((-rest + MsPerDay - 1) / MsPerDay);
+        days += whole;
+        rest -= whole * MsPerDay;
+    }
+    return static_cast<double>(days) + static_cast<double>(rest) / MsPerDay;
+}
+
+void ChartData::PutX(Series& s, int point, double x) {
+    const auto i = static_cast<size_t>(point);
+    if (!s.wide.empty()) {
+        s.wide[i] = x;
+        return;
+    }
+    if (x == 0.0) {
+        s.ms[i] = Blank;
+        return;
+    }
+    if (!(std::abs(x) < FarDays)) {
+        Widen(s);
+        s.wide[i] = x;
+        return;
+    }
+    const double whole = std::floor(x);
+    const int64_t ms = std::llround((x - whole) * MsPerDay);
+    int32_t& day = s.day[i >> BaseShift];
+    if (day == NoDay)
+        day = static_cast<int32_t>(whole);
+    const int64_t offset = (static_cast<int64_t>(whole) - day) * MsPerDay + ms;
+    if (offset <= Blank || offset > INT32_MAX) {
+        const size_t first = i & ~((size_t(1) << BaseShift) - 1);
+        const size_t end = std::min(first + (size_t(1) << BaseShift), s.ms.size());
+        bool alone = true;
+        for (size_t j = first; j < end; ++j)
+            alone = alone && (j == i || s.ms[j] == Blank);
+        if (alone) {
+            day = static_cast<int32_t>(whole);
+            s.ms[i] = static_cast<int32_t>(ms);
+            return;
+        }
+        // A point weeks away from the others of its block.
+        Widen(s);
+        s.wide[i] = x;
+        return;
+    }
+    s.ms[i] = static_cast<int32_t>(offset);
+}
+
+void ChartData::Widen(Series& s) {
+    std::vector<double> x(s.ms.size());
+    for (size_t i = 0; i < x.size(); ++i)
+        x[i] = XOf(s, static_cast<int>(i));
+    s.wide = std::move(x);
+    s.ms = {};
+    s.day = {};
+}
+
+void ChartData::Resize(Series& s, int count) {
+    if (!s.wide.empty()) {
+        s.wide.resize(static_cast<size_t>(count), 0.0);
+    } else {
+        s.ms.resize(static_cast<size_t>(count), Blank);
+        s.day.resize(static_cast<size_t>((count + (1 << BaseShift) - 1) >> BaseShift), NoDay);
+    }
+    s.y.resize(static_cast<size_t>(count), 0.0f);
+}
+
 void ChartData::SetSubsets(int count) {
     series_.resize(static_cast<size_t>(std::max(count, 0)));
     for (Series& s : series_)
-        if (static_cast<int>(s.x.size()) != points_) {
-            s.x.resize(static_cast<size_t>(points_), 0.0);
-            s.y.resize(static_cast<size_t>(points_), 0.0f);
+        if (static_cast<int>(s.y.size()) != points_) {
+            Resize(s, points_);
             MarkDirty(s, 0, points_);
         }
 }
@@ -35,12 +118,13 @@ void ChartData::SetPoints(int count) {
     const bool shrink = count < points_ / 2;
     points_ = count;
     for (Series& s : series_) {
-        s.x.resize(static_cast<size_t>(count), 0.0);
-        s.y.resize(static_cast<size_t>(count), 0.0f);
+        Resize(s, count);
         // A much smaller graph after a large one gives the memory back.
         if (shrink) {
-            s.x.shrink_to_fit();
+            s.ms.shrink_to_fit();
             s.y.shrink_to_fit();
+            s.day.shrink_to_fit();
+            s.wide.shrink_to_fit();
         }
         s.levels.clear();
         MarkDirty(s, 0, count);
@@ -51,7 +135,7 @@ bool ChartData::SetX(int subset, int point, double x) {
     if (subset < 0 || subset >= Subsets() || point < 0 || point >= points_)
         return false;
     Series& s = series_[static_cast<size_t>(subset)];
-    s.x[static_cast<size_t>(point)] = x;
+    PutX(s, point, x);
     MarkDirty(s, point, point + 1);
     return true;
 }
@@ -68,7 +152,7 @@ bool ChartData::SetY(int subset, int point, float y) {
 double ChartData::X(int subset, int point) const {
     if (subset < 0 || subset >= Subsets() || point < 0 || point >= points_)
         return 0.0;
-    return series_[static_cast<size_t>(subset)].x[static_cast<size_t>(point)];
+    return XOf(series_[static_cast<size_t>(subset)], point);
 }
 
 float ChartData::Y(int subset, int point) const {
@@ -81,7 +165,9 @@ void ChartData::Clear(int subset) {
     if (subset < 0 || subset >= Subsets())
         return;
     Series& s = series_[static_cast<size_t>(subset)];
-    std::fill(s.x.begin(), s.x.end(), 0.0);
+    s.wide = {};
+    s.ms.assign(static_cast<size_t>(points_), Blank);
+    s.day.assign(static_cast<size_t>((points_ + (1 << BaseShift) - 1) >> BaseShift), NoDay);
     std::fill(s.y.begin(), s.y.end(), 0.0f);
     MarkDirty(s, 0, points_);
 }
@@ -89,20 +175,27 @@ void ChartData::Clear(int subset) {
 void ChartData::DropOldest(int n) {
     n = std::clamp(n, 0, points_);
     for (Series& s : series_) {
-        std::move(s.x.begin() + n, s.x.end(), s.x.begin());
+        // Points change blocks, and so their bases.
+        std::vector<double> x(static_cast<size_t>(points_ - n));
+        for (int i = n; i < points_; ++i)
+            x[static_cast<size_t>(i - n)] = XOf(s, i);
         std::move(s.y.begin() + n, s.y.end(), s.y.begin());
-        std::fill(s.x.end() - n, s.x.end(), 0.0);
         std::fill(s.y.end() - n, s.y.end(), 0.0f);
+        if (s.wide.empty()) {
+            std::fill(s.ms.begin(), s.ms.end(), Blank);
+            std::fill(s.day.begin(), s.day.end(), NoDay);
+        }
+        std::fill(s.wide.begin(), s.wide.end(), 0.0);
+        for (size_t i = 0; i < x.size(); ++i)
+            PutX(s, static_cast<int>(i), x[i]);
         MarkDirty(s, 0, points_);
     }
 }
 
-double* ChartData::XArray(int subset) {
-    return series_[static_cast<size_t>(subset)].x.data();
-}
-
-float* ChartData::YArray(int subset) {
-    return series_[static_cast<size_t>(subset)].y.data();
+void ChartData::Put(int subset, int point, double x, float y) {
+    Series& s = series_[static_cast<size_t>(subset)];
+    PutX(s, point, x);
+    s.y[static_cast<size_t>(point)] = y;
 }
 
 void ChartData::Changed(int subset, int first, int last) {
@@ -111,9 +204,10 @@ void ChartData::Changed(int subset, int first, int last) {
                   std::min(last + 1, points_));
 }
 
-void ChartData::MarkDirty(const Series& s, int first, int end) const {
+void ChartData::MarkDirty(const Series& s, int first, int end) {
     if (first >= end)
         return;
+    ++version_;
     if (s.dirtyFirst >= s.dirtyEnd) {
         s.dirtyFirst = first;
         s.dirtyEnd = end;
@@ -147,18 +241,28 @@ void ChartData::Summarise(const Series& s) const {
     if (first >= end)
         return;
 
+    constexpr float FloatInf = std::numeric_limits<float>::infinity();
+    const Block none{Inf, -Inf, 0, 0, FloatInf, -FloatInf, 0, 0, 0, true, true};
     std::vector<Block>& base = s.levels[0];
     int firstBlock = first >> BaseShift;
     int lastBlock = (end - 1) >> BaseShift;
     for (int b = firstBlock; b <= lastBlock; ++b) {
-        Block block{Inf, -Inf, std::numeric_limits<float>::infinity(),
-                    -std::numeric_limits<float>::infinity(), 0};
+        Block block = none;
+        const int start = b << BaseShift;
         const int stop = std::min(points_, (b + 1) << BaseShift);
-        for (int i = b << BaseShift; i < stop; ++i) {
-            const double x = s.x[static_cast<size_t>(i)];
-            if (x == 0.0)
+        for (int i = start; i < stop; ++i) {
+            if (!IsSet(s, i))
                 continue;
+            const double x = XOf(s, i);
             const float y = s.y[static_cast<size_t>(i)];
+            if (block.count == 0) {
+                block.firstX = x;
+                block.firstY = y;
+                block.blankBefore = i > start;
+            }
+            block.lastX = x;
+            block.lastY = y;
+            block.blankAfter = i < stop - 1;
             block.minX = std::min(block.minX, x);
             block.maxX = std::max(block.maxX, x);
             block.minY = std::min(block.minY, y);
@@ -172,11 +276,21 @@ void ChartData::Summarise(const Series& s) const {
         lastBlock >>= LevelShift;
         const std::vector<Block>& below = s.levels[level - 1];
         for (int b = firstBlock; b <= lastBlock; ++b) {
-            Block block{Inf, -Inf, std::numeric_limits<float>::infinity(),
-                        -std::numeric_limits<float>::infinity(), 0};
-            const size_t stop = std::min(below.size(), static_cast<size_t>(b + 1) << LevelShift);
-            for (size_t c = static_cast<size_t>(b) << LevelShift; c < stop; ++c) {
+            Block block = none;
+            const size_t start = static_cast<size_t>(b) << LevelShift;
+            const size_t stop = std::min(below.size(), start + (size_t(1) << LevelShift));
+            for (size_t c = start; c < stop; ++c) {
                 const Block& child = below[c];
+                if (child.count == 0)
+                    continue;
+                if (block.count == 0) {
+                    block.firstX = child.firstX;
+                    block.firstY = child.firstY;
+                    block.blankBefore = c > start || child.blankBefore;
+                }
+                block.lastX = child.lastX;
+                block.lastY = child.lastY;
+                block.blankAfter = c < stop - 1 || child.blankAfter;
                 block.minX = std::min(block.minX, child.minX);
                 block.maxX = std::max(block.maxX, child.maxX);
                 block.minY = std::min(block.minY, child.minY);
@@ -257,7 +371,7 @@ int ChartData::Outline(int subset, Extent view, int columns, std::vector<Point>&
         return std::min(static_cast<int>((x - view.lower) / width * columns), columns - 1);
     };
     const auto pointAt = [&](int i) {
-        return Point{s.x[static_cast<size_t>(i)], double(s.y[static_cast<size_t>(i)])};
+        return Point{XOf(s, i), double(s.y[static_cast<size_t>(i)])};
     };
 
     int visible = 0;
@@ -306,10 +420,10 @@ int ChartData::Outline(int subset, Extent view, int columns, std::vector<Point>&
 
     Walk(s, [&](int first, int end, const Block* block) {
         if (!block) {
-            const Point p = pointAt(first);
-            if (p.x == 0.0) {
+            if (!IsSet(s, first)) {
                 gap = true;
             } else {
+                const Point p = pointAt(first);
                 add(columnOf(p.x), p, p, p.y, p.y, 1);
                 gap = false;
             }
@@ -322,15 +436,12 @@ int ChartData::Outline(int subset, Extent view, int columns, std::vector<Point>&
         const int column = columnOf(block->minX);
         if (column != columnOf(block->maxX))
             return Step::Descend;
-        int a = first, b = end - 1;
-        while (s.x[static_cast<size_t>(a)] == 0.0)
-            ++a;
-        while (s.x[static_cast<size_t>(b)] == 0.0)
-            --b;
-        if (a > first)
+        (void)end;
+        if (block->blankBefore)
             gap = true;
-        add(column, pointAt(a), pointAt(b), block->minY, block->maxY, block->count);
-        gap = b < end - 1;
+        add(column, {block->firstX, double(block->firstY)}, {block->lastX, double(block->lastY)},
+            block->minY, block->maxY, block->count);
+        gap = block->blankAfter;
         return Step::Take;
     });
     if (haveRun)
@@ -346,7 +457,7 @@ bool ChartData::PointsInView(int subset, Extent view, int limit, std::vector<Poi
     bool complete = true;
     Walk(s, [&](int first, int end, const Block* block) {
         if (!block) {
-            const double x = s.x[static_cast<size_t>(first)];
+            const double x = XOf(s, first);
             if (x != 0.0 && x >= view.lower && x <= view.upper) {
                 if (static_cast<int>(out.size()) >= limit) {
                     complete = false;
@@ -377,7 +488,7 @@ int ChartData::Nearest(int subset, double x) const {
     double bestDistance = Inf;
     Walk(s, [&](int first, int, const Block* block) {
         if (!block) {
-            const double px = s.x[static_cast<size_t>(first)];
+            const double px = XOf(s, first);
             if (px != 0.0 && std::abs(px - x) < bestDistance) {
                 bestDistance = std::abs(px - x);
                 best = first;

@@ -1,11 +1,16 @@
 #pragma once
 // The points of a chart's series, kept between redraws. Each point has a day
 // count as X and a float as Y; a point whose X is 0 is a blank: it is not drawn
-// and breaks the line. Beside the points each series keeps a summary per block
-// of points (how many are set, their X and Y extent) at a few block sizes, brought
-// up to date lazily after writes, so that the line seen across a given number of
-// pixel columns is found in time proportional to the columns, not to the points.
+// and breaks the line. X is kept as milliseconds after a whole day shared by a
+// block of 32 points: with Y eight bytes a point, and a day count made of a date
+// and a time to the millisecond (as the program's are) reads back unchanged.
+// Points too far apart for that take a double each. Beside the points each series keeps a summary
+// per block of points (how many are set, their X and Y extent, the first and last one) at a few
+// block sizes, brought up to date lazily after writes, so that the line seen
+// across a given number of pixel columns is found in time proportional to the
+// columns, not to the points.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -36,10 +41,13 @@ public:
     void Clear(int subset);
     // Drops the oldest n points of every series and appends n blanks.
     void DropOldest(int n);
-    // Bulk writing: the series' arrays, Points() long; call Changed() afterwards.
-    double* XArray(int subset);
-    float* YArray(int subset);
+    // Bulk writing without checks: a point of a series and point that exist; call
+    // Changed() afterwards.
+    void Put(int subset, int point, double x, float y);
     void Changed(int subset, int first, int last);
+    // Changes with every change of the points: what was drawn from them is still right while it
+    // stays.
+    uint64_t Version() const { return version_; }
 
     // The extent of the set points of all series; false when there are none.
     bool XExtent(Extent& extent) const;
@@ -59,23 +67,38 @@ public:
 private:
     struct Block {
         double minX, maxX;
-        float minY, maxY;
-        int32_t count; // set points
+        // The first and last set point: a block within one pixel column adds its
+        // stroke without reading the points.
+        double firstX, lastX;
+        float minY, maxY, firstY, lastY;
+        int32_t count;                // set points
+        bool blankBefore, blankAfter; // blanks before the first or after the last set point
     };
     struct Series {
-        std::vector<double> x;
+        std::vector<int32_t> ms; // after the day of the point's block; Blank: no point
         std::vector<float> y;
+        std::vector<int32_t> day; // of each block of points, a whole day count
+        std::vector<double> wide; // X as given instead, once points lay too far apart
         // levels[k] summarises blocks of BlockSize(k) points.
         mutable std::vector<std::vector<Block>> levels;
         mutable int dirtyFirst = 0;
         mutable int dirtyEnd = 0; // exclusive
     };
 
-    static constexpr int BaseShift = 5;  // 32 points per block at level 0
+    static constexpr int BaseShift = 5;  // 32 points per block at level 0, and per day
     static constexpr int LevelShift = 4; // 16 blocks per block of the next level
     static int BlockShift(int level) { return BaseShift + level * LevelShift; }
 
-    void MarkDirty(const Series& s, int first, int end) const;
+    static constexpr int32_t Blank = INT32_MIN;
+    static bool IsSet(const Series& s, int point) {
+        const auto i = static_cast<std::size_t>(point);
+        return s.wide.empty() ? s.ms[i] != Blank : s.wide[i] != 0.0;
+    }
+    static double XOf(const Series& s, int point);
+    static void PutX(Series& s, int point, double x);
+    static void Resize(Series& s, int count);
+    static void Widen(Series& s);
+    void MarkDirty(const Series& s, int first, int end);
     const Series& Summarised(int subset) const;
     void Summarise(const Series& s) const;
     // Visits the points in order, offering the largest block that starts at each.
@@ -83,4 +106,5 @@ private:
 
     std::vector<Series> series_;
     int points_ = 0;
+    uint64_t version_ = 0;
 };

@@ -3,8 +3,12 @@
 // main value, a second from the second value when row 1 comes from a two-channel
 // meter (its column 6 holds a temperature unit). X is the row's date and time as a
 // day count, read with the patterns the table writes; texts that do not convert,
-// such as "OL", leave their point blank.
+// such as "OL", leave their point blank. The rows are read in order straight from
+// the stored bytes: a date is converted only when it differs from the row above,
+// times and values in the table's own forms are read digit by digit. It reads the
+// table only, so it may run on a worker thread while the table does not change.
 
+#include <QByteArrayView>
 #include <QLocale>
 #include <QString>
 
@@ -43,8 +47,11 @@ public:
     bool Number(const QString& text, float& value) const;
 
 private:
-    bool Date(const QString& text, qint64& day) const;
-    bool Time(const QString& text, int& ms) const;
+    // The same from cells' UTF-8 bytes.
+    bool RowDateTime(QByteArrayView date, QByteArrayView time, double& days) const;
+    bool ReadNumber(QByteArrayView text, float& value) const;
+    bool Date(QByteArrayView text, qint64& day) const;
+    bool Time(QByteArrayView text, int& ms) const;
 
     const LogTable& table_;
     int rows_;
@@ -52,9 +59,10 @@ private:
     QString timeFormat_;
     QString lenientTimeFormat_;
     QLocale locale_;
-    QChar decimalPoint_;
-    QChar timeSeparator_;
+    QByteArray decimalPoint_; // as UTF-8
+    QByteArray timeSeparator_;
     // Consecutive rows mostly share their date: the last one read is kept.
-    mutable QString lastDateText_;
+    mutable QByteArray lastDate_;
+    mutable bool haveDate_ = false;
     mutable qint64 lastDay_ = 0;
 };

@@ -20,6 +20,9 @@ Heartbeat::Due Heartbeat::Tick(int interval, const Inputs& inputs) {
     LinkState& link = state_.Link;
     Due due;
     due.Poll = inputs.PortOpen;
+    due.Seen.Now = {now, state_.Reading};
+    due.Seen.ElapsedMs = tickMs;
+    due.Seen.FrameArrived = link.MeterConnected && link.FrameSeen;
 
     if (link.MeterConnected) {
         if (link.FrameSeen) {
@@ -31,6 +34,7 @@ Heartbeat::Due Heartbeat::Tick(int interval, const Inputs& inputs) {
             due.LinkLost = true;
         }
     }
+    due.Seen.Linked = link.MeterConnected;
 
     due.NextInterval = interval;
     if (FirstTick) {

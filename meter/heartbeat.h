@@ -32,6 +32,14 @@ public:
         bool LogEmpty = true;   // nothing recorded in the log: it takes a row at once
     };
 
+    // What the tick saw, whether or not anything records: the alarms watch it.
+    struct Watch {
+        Sample Now;                // the reading at this tick, and its time
+        int64_t ElapsedMs = 0;     // the tick on the monotonic clock
+        bool FrameArrived = false; // a frame came since the last tick: Now is fresh
+        bool Linked = false;       // the meter counts as linked after this tick
+    };
+
     // What is due at one tick, to be done in this order.
     struct Due {
         int NextInterval = 0;  // the timer's next interval
@@ -39,6 +47,7 @@ public:
         bool LinkLost = false; // the fifth tick without a frame
         std::optional<Sample> GraphPoint;
         std::optional<Sample> LogRow;
+        Watch Seen;
     };
 
     Heartbeat(AppState& state, Clock clock = Clock::System());

@@ -144,7 +144,8 @@ void MqttPublisher::OnLog(mosquitto*, void* data, int level, const char* text) {
 MqttPublisher::MqttPublisher(PublishOptions options, int queueLimit, QObject* parent)
     : QObject(parent), options_(std::move(options)),
       readingTopic_(options_.Broker.Topic("reading")),
-      statusTopic_(options_.Broker.Topic("status")), queue_(queueLimit) {
+      statusTopic_(options_.Broker.Topic("status")), alarmTopic_(options_.Broker.Topic("alarm")),
+      queue_(queueLimit) {
     static std::once_flag initialized;
     std::call_once(initialized, [] { mosquitto_lib_init(); });
     retry_.setSingleShot(true);
@@ -231,6 +232,8 @@ void MqttPublisher::LinkUp(int attempt) {
     retryMs_ = FirstRetryMs;
     announced_.clear();
     PublishRetained(statusTopic_, QByteArrayLiteral("online"));
+    if (!alarm_.isEmpty())
+        PublishRetained(alarmTopic_, alarm_);
     if (options_.HaDiscovery && haveReading_)
         AnnounceDiscovery();
     // Said the first time, and after each failure that was said.
@@ -358,6 +361,14 @@ void MqttPublisher::HandOver(int inFlightLimit) {
 void MqttPublisher::PublishRetained(const QByteArray& topic, const QByteArray& payload) {
     mosquitto_publish(link_->Client, nullptr, topic.constData(), int(payload.size()),
                       payload.isEmpty() ? nullptr : payload.constData(), 1, true);
+}
+
+void MqttPublisher::PublishAlarm(const QByteArray& payload) {
+    if (stopped_)
+        return;
+    alarm_ = payload;
+    if (connected_ && link_)
+        PublishRetained(alarmTopic_, alarm_);
 }
 
 void MqttPublisher::AnnounceDiscovery() {

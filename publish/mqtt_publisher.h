@@ -40,6 +40,9 @@ public:
     void Start();
     // Queues the reading of one recorded row and sends what the connection can take.
     void Publish(const Sample& sample);
+    // The alarm state, kept (retained) on <base>/alarm: sent now when connected,
+    // and again on every connection, so the broker always holds the latest.
+    void PublishAlarm(const QByteArray& payload);
     // Publishes "offline", lets what waits go out for up to waitMs while connected,
     // and disconnects. Returns the readings still waiting, which were not delivered.
     int Stop(int waitMs = StopWaitMs);
@@ -82,6 +85,8 @@ private:
     PublishOptions options_;
     QByteArray readingTopic_;
     QByteArray statusTopic_;
+    QByteArray alarmTopic_;
+    QByteArray alarm_; // the latest alarm state; empty: none to keep
     MessageQueue queue_;
     std::shared_ptr<Link> link_;
     int attempt_ = 0;

@@ -8,7 +8,6 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <cmath>
-#include <cstdlib>
 
 namespace ReadingMessage {
 namespace {
@@ -59,14 +58,40 @@ QByteArray ConfigTopic(const QString& base, const char* key) {
 } // namespace
 
 QString IsoTime(double dayCount) {
-    const QDateTime time = DateTimeFromDayCount(dayCount);
-    const int offset = time.offsetFromUtc();
-    const int minutes = std::abs(offset) / 60;
-    return time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) +
-           QLatin1Char(offset < 0 ? '-' : '+') +
-           QStringLiteral("%1:%2")
-               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    return IsoLocalTime(dayCount);
+}
+
+QByteArray AlarmState(const AlarmEvent& event) {
+    const Alarm& a = event.What;
+    const bool silence = a.Kind == AlarmKind::NoReading;
+    const QJsonObject message{
+        {QStringLiteral("state"),
+         event.Raised ? QStringLiteral("raised") : QStringLiteral("cleared")},
+        {QStringLiteral("channel"), silence ? QJsonValue(QJsonValue::Null) : QJsonValue(a.Channel)},
+        {QStringLiteral("kind"), AlarmKindName(a.Kind)},
+        {QStringLiteral("value"), Value(a.Overload, true, a.Value)},
+        {QStringLiteral("limit"), a.Limit},
+        {QStringLiteral("unit"), silence ? QStringLiteral("s") : a.Unit},
+        {QStringLiteral("since"), IsoTime(a.Since)},
+        {QStringLiteral("time"), IsoTime(event.Time)},
+        {QStringLiteral("active"), event.Active},
+    };
+    return QJsonDocument(message).toJson(QJsonDocument::Compact);
+}
+
+QByteArray NoAlarm(double dayCount) {
+    const QJsonObject message{
+        {QStringLiteral("state"), QStringLiteral("cleared")},
+        {QStringLiteral("channel"), QJsonValue::Null},
+        {QStringLiteral("kind"), QJsonValue::Null},
+        {QStringLiteral("value"), QJsonValue::Null},
+        {QStringLiteral("limit"), QJsonValue::Null},
+        {QStringLiteral("unit"), QJsonValue::Null},
+        {QStringLiteral("since"), IsoTime(dayCount)},
+        {QStringLiteral("time"), IsoTime(dayCount)},
+        {QStringLiteral("active"), 0},
+    };
+    return QJsonDocument(message).toJson(QJsonDocument::Compact);
 }
 
 QByteArray Reading(const Sample& sample) {

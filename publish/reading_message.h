@@ -3,6 +3,7 @@
 // JSON object per recorded row, and Home Assistant's discovery configuration for
 // each channel of the meter.
 
+#include "alarm/alarm_monitor.h"
 #include "meter/sample.h"
 
 #include <QByteArray>
@@ -18,6 +19,15 @@ QByteArray Reading(const Sample& sample);
 
 // The sample's local time to the second, as its log row shows it, with its offset from UTC.
 QString IsoTime(double dayCount);
+
+// The alarm state after an alarm rose or cleared, kept (retained) on <base>/alarm:
+// {"state": "raised" or "cleared", "channel": 1, "kind": "high", "value": 31.2,
+// "limit": 30, "unit": "C", "since": ISO 8601, "time": ISO 8601, "active": 1}.
+// value is null for "OL"; a silent meter has channel null, kind "no-reading", and
+// its value and limit in seconds ("unit": "s"). active counts the alarms up after it.
+QByteArray AlarmState(const AlarmEvent& event);
+// The state before any alarm, so that one left by an earlier run does not stand.
+QByteArray NoAlarm(double dayCount);
 
 struct Retained {
     QByteArray Topic;

@@ -1,5 +1,6 @@
 #include "recording/journal_recovery.h"
 
+#include "base/counted.h"
 #include "base/log_categories.h"
 #include "recording/recording_session.h"
 
@@ -25,10 +26,9 @@ JournalRecovery::JournalRecovery(RecordingSession& session) : session_(session) 
         else if (!problem.isEmpty())
             problems_.append(problem);
         else if (contents.Damaged())
-            problems_.append(
-                SetAside(path, QStringLiteral("damaged"),
-                         QStringLiteral("The journal %1 holds no recognisable row.")
-                             .arg(QDir::toNativeSeparators(path))));
+            problems_.append(SetAside(path, QStringLiteral("damaged"),
+                                      QStringLiteral("The journal %1 holds no recognisable row.")
+                                          .arg(QDir::toNativeSeparators(path))));
         else
             read.push_back(std::move(contents));
     }
@@ -75,9 +75,8 @@ QString JournalRecovery::SetAside(const QString& path, const QString& suffix, co
 }
 
 QString JournalRecovery::Offer(const JournalContents& journal) {
-    return QStringLiteral("The last recording was not saved: %1 rows from %2 to %3")
-        .arg(journal.RowCount())
-        .arg(journal.FirstTime(), journal.LastTime());
+    return QStringLiteral("The last recording was not saved: %1 from %2 to %3")
+        .arg(Counted(journal.RowCount(), "row", "rows"), journal.FirstTime(), journal.LastTime());
 }
 
 QString JournalRecovery::Restore(const JournalContents& journal) {

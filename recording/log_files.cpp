@@ -229,8 +229,9 @@ void LogFiles::CompleteOpen(Job& job) {
     const int recorded = std::min(appendedDuringOpen_, session_.TableRows());
     LogRowStore rows = job.reader->TakeRows();
     const int loaded = rows.Count();
-    for (int i = session_.TableRows() - recorded; i < session_.TableRows(); ++i)
-        rows.AppendRaw(table.Rows().RawRow(i));
+    LogRowStore::Reader recordedRows(table.Rows(), session_.TableRows() - recorded);
+    for (LogRowStore::CellViews cells; recordedRows.Next(cells);)
+        rows.AppendRaw(cells);
     table.ReplaceRows(std::move(rows));
     if (RowJournal* journal = session_.Journal())
         journal->Begin(recorded,

@@ -20,6 +20,11 @@ RecordingSession::RecordingSession(std::unique_ptr<QSettings> store, const QStri
     state_.Settings.LogDateFormat = LogDateFormatFor(QLocale::system());
     store_->Read(state_.Settings);
     settingsReadProblem_ = store_->ReadProblem();
+    QString alarmProblem;
+    alarms_.SetRules(store_->ReadAlarms(&alarmProblem));
+    if (!alarmProblem.isEmpty())
+        settingsReadProblem_ +=
+            (settingsReadProblem_.isEmpty() ? QString() : QStringLiteral(" ")) + alarmProblem;
     liveRange_ = {double(state_.Settings.MinScale), double(state_.Settings.MaxScale)};
 
     QStringList ports;
@@ -212,6 +217,12 @@ void RecordingSession::ThTimer1Timer() {
     }
     if (due.LogRow)
         AppendLogRow(*due.LogRow);
+    const AlarmMonitor::Update alarms = alarms_.Evaluate(due.Seen);
+    for (const AlarmEvent& event : alarms.Events)
+        emit AlarmChanged(event);
+    emit AlarmsWatched();
+    if (alarms.Beep)
+        emit AlarmSoundDue();
     ThTimer1.setInterval(due.NextInterval);
     PortOperationEnded();
 }
@@ -317,11 +328,13 @@ QString RecordingSession::RestoreRows(const JournalContents& contents) {
     const LogRowStore& table = log_.Rows();
     const int before = std::min(restoredRows_, table.Count());
     LogRowStore merged;
-    for (int i = 0; i < before; ++i)
-        merged.AppendRaw(table.RawRow(i));
+    LogRowStore::Reader tableReader(table, 0);
+    LogRowStore::CellViews cells;
+    for (int i = 0; i < before && tableReader.Next(cells); ++i)
+        merged.AppendRaw(cells);
     merged.AppendRows(rows);
-    for (int i = before; i < table.Count(); ++i)
-        merged.AppendRaw(table.RawRow(i));
+    while (tableReader.Next(cells))
+        merged.AppendRaw(cells);
     restoredRows_ = before + rows.Count();
     log_.ReplaceRows(std::move(merged));
     SetListRunning(false);
@@ -350,6 +363,22 @@ void RecordingSession::SetListingRate(int32_t rate) {
 
 void RecordingSession::SetGraphingRate(int32_t rate) {
     state_.Settings.GraphingRate = rate;
+}
+
+QString RecordingSession::SetAlarmRules(const AlarmRules& rules) {
+    ApplyAlarmRules(rules);
+    return store_ ? store_->WriteAlarms(rules) : QString();
+}
+
+void RecordingSession::ApplyAlarmRules(const AlarmRules& rules) {
+    for (const AlarmEvent& event : alarms_.SetRules(rules))
+        emit AlarmChanged(event);
+    emit AlarmRulesChanged(rules);
+}
+
+void RecordingSession::AcknowledgeAlarms() {
+    alarms_.Acknowledge();
+    emit AlarmsAcknowledged();
 }
 
 bool RecordingSession::SendPanelCommand(uint8_t command) {

@@ -7,6 +7,7 @@
 // also journals the recorded rows, so that rows not saved survive the program.
 // The log's files (open, save, export) are its LogFiles.
 
+#include "alarm/alarm_monitor.h"
 #include "base/app_state.h"
 #include "link/meter_link.h"
 #include "link/model_identification.h"
@@ -123,6 +124,16 @@ public:
     // The unsaved rows are given up (the exit question's Discard).
     void DiscardUnsavedRows();
 
+    // --- alarms, watched at every tick while the heartbeat runs, recording or not
+    const AlarmMonitor& Alarms() const { return alarms_; }
+    // New rules, taken at once and kept in the settings; returns a message naming
+    // the settings file and the reason when they could not be kept, else empty.
+    QString SetAlarmRules(const AlarmRules& rules);
+    // New rules for this run only, the settings untouched (the recorder's command line).
+    void ApplyAlarmRules(const AlarmRules& rules);
+    // The sound stops until the next alarm rises; the alarms stay up until they clear.
+    void AcknowledgeAlarms();
+
     // --- the panel's keys
     // Sends one key byte while the meter is linked; false (nothing sent) without a link.
     bool SendPanelCommand(uint8_t command);
@@ -163,6 +174,14 @@ signals:
     // The journal is written again, the rows recorded meanwhile too.
     void JournalResumed(const QString& message);
     void PointDue(const Sample& sample);
+    // An alarm rose or cleared.
+    void AlarmChanged(const AlarmEvent& event);
+    // The alarms were looked at: the values of those up may have changed.
+    void AlarmsWatched();
+    void AlarmRulesChanged(const AlarmRules& rules);
+    // A beep is due: an alarm is up, not acknowledged, and the rules ask for sound.
+    void AlarmSoundDue();
+    void AlarmsAcknowledged();
     // The start's reconnect is over; polling tells whether the heartbeat runs. A
     // search started meanwhile takes the port over and ends it without polling.
     void ReconnectEnded(bool polling);
@@ -205,6 +224,7 @@ private:
     QString refusal_; // why the device at the meter's place is not taken, while it is not
     LogTable log_;
     std::unique_ptr<Heartbeat> beat_;
+    AlarmMonitor alarms_;
     VerticalRange liveRange_;
     bool liveGraphHasPoints_ = false;
     std::unique_ptr<RowJournal> journal_;

@@ -4,6 +4,7 @@
 #include "platform/user_files.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QVariant>
 #include <array>
@@ -20,6 +21,11 @@ const QString LastConnectedPortKey = QStringLiteral("LastConnectedPort");
 const QString LastModelKey = QStringLiteral("LastModel");
 const QString LastConnectedDeviceKey = QStringLiteral("LastConnectedDevice");
 const QString LastConnectedSerialKey = QStringLiteral("LastConnectedSerial");
+// The alarm keys, one group; a channel's keys start with its display's name.
+const QString AlarmChannelKeys[] = {QStringLiteral("Alarms/Main"), QStringLiteral("Alarms/Second")};
+const QString AlarmUnitKey = QStringLiteral("Alarms/Unit");
+const QString AlarmNoReadingKey = QStringLiteral("Alarms/NoReadingSeconds");
+const QString AlarmSoundKey = QStringLiteral("Alarms/Sound");
 
 // Why a settings file could not be read or written, in words a user can act on.
 QString FileProblem(const QString& path, bool writing) {
@@ -45,6 +51,10 @@ QString SeparatorLiteral(QChar separator) {
     if (separator.isLetter())
         return QLatin1Char('\'') + separator + QLatin1Char('\'');
     return separator;
+}
+// Where a settings file that could not be parsed is kept before it is replaced.
+QString DamagedCopy(const QString& fileName) {
+    return fileName + QStringLiteral(".damaged");
 }
 } // namespace
 
@@ -76,6 +86,15 @@ void SettingsStore::Read(SettingsVars& vars) {
                            << "- the start searches, range and notice take their defaults";
     vars.LastConnectedDevice = settings_->value(LastConnectedDeviceKey).toString();
     vars.LastConnectedSerial = settings_->value(LastConnectedSerialKey).toString();
+    // The file is parsed at the first value asked for.
+    if (settings_->status() == QSettings::FormatError) {
+        damaged_ = true;
+        readProblem_ = QStringLiteral("The settings file %1 is damaged or is not a settings file; "
+                                      "what could not be read takes its default. The file is kept "
+                                      "as %2 when the settings are saved.")
+                           .arg(QDir::toNativeSeparators(settings_->fileName()),
+                                QDir::toNativeSeparators(DamagedCopy(settings_->fileName())));
+    }
 }
 
 bool ReadStoredInt32(const QVariant& v, int32_t& out) {
@@ -136,6 +155,18 @@ QString ReadSettingsValues(const std::function<QVariant(const QString& key)>& va
 
 QString SettingsStore::Write(const SettingsVars& vars, int32_t modelCode,
                              const VerticalRange& liveRange) {
+    if (damaged_) {
+        const QString copy = DamagedCopy(settings_->fileName());
+        QFile::remove(copy);
+        const QString fileName = settings_->fileName();
+        if (!QFile::copy(fileName, copy) || !QFile::remove(fileName))
+            return QStringLiteral("The settings were not saved: the damaged file %1 could not be "
+                                  "kept as %2.")
+                .arg(QDir::toNativeSeparators(fileName), QDir::toNativeSeparators(copy));
+        // A store that failed to parse keeps saying so: a fresh one writes the file anew.
+        settings_ = std::make_unique<QSettings>(fileName, settings_->format());
+        damaged_ = false;
+    }
     settings_->setValue(GraphingRateKey, vars.GraphingRate);
     settings_->setValue(ListingRateKey, vars.ListingRate);
     settings_->setValue(MaxScaleKey, ScaleToStored(liveRange.Max, vars.MaxScale));
@@ -148,19 +179,121 @@ QString SettingsStore::Write(const SettingsVars& vars, int32_t modelCode,
         settings_->remove(LastConnectedSerialKey);
     else
         settings_->setValue(LastConnectedSerialKey, vars.LastConnectedSerial);
+    return SyncPrivately();
+}
+
+QString SettingsStore::SyncPrivately() {
     {
         // The file names the user's devices: created readable by the user only,
         // and one an earlier version made readable by all is closed too.
         const OwnerOnlyFiles privately;
         settings_->sync();
     }
-    if (settings_->status() == QSettings::NoError) {
+    if (settings_->status() == QSettings::NoError)
         MakeOwnerOnly(settings_->fileName());
+    return WriteProblem();
+}
+
+QString SettingsStore::WriteProblem() const {
+    if (settings_->status() == QSettings::NoError)
         return {};
-    }
     return QStringLiteral("The settings could not be saved to %1: %2.")
         .arg(QDir::toNativeSeparators(settings_->fileName()),
              FileProblem(settings_->fileName(), true));
+}
+
+AlarmRules SettingsStore::ReadAlarms(QString* problem) const {
+    return ReadAlarmValues([this](const QString& key) { return settings_->value(key); }, problem);
+}
+
+AlarmRules ReadAlarmValues(const std::function<QVariant(const QString& key)>& value,
+                           QString* problem) {
+    AlarmRules rules;
+    QStringList bad;
+    const auto note = [&](const QString& key, const QVariant& v) {
+        bad << QStringLiteral("%1 = \"%2\"").arg(key, v.toString());
+    };
+    const auto number = [&](const QString& key, double low, double high) -> std::optional<double> {
+        const QVariant v = value(key);
+        if (!v.isValid())
+            return std::nullopt;
+        bool ok = false;
+        const double d = QLocale::c().toDouble(v.toString().trimmed(), &ok);
+        if (ok && std::isfinite(d) && d >= low && d <= high)
+            return d;
+        note(key, v);
+        return std::nullopt;
+    };
+    const auto whole = [&](const QString& key, int32_t low, int32_t high) {
+        const QVariant v = value(key);
+        int32_t n = 0;
+        if (!v.isValid())
+            return 0;
+        if (ReadStoredInt32(v, n) && n >= low && n <= high)
+            return int(n);
+        note(key, v);
+        return 0;
+    };
+    constexpr double Far = 1e6; // far beyond any thermocouple
+    for (int c = 0; c < AlarmRules::Channels; ++c) {
+        ChannelLimits& limits = rules.Channel[size_t(c)];
+        const QString& prefix = AlarmChannelKeys[c];
+        limits.Low = number(prefix + QStringLiteral("Low"), -Far, Far);
+        limits.High = number(prefix + QStringLiteral("High"), -Far, Far);
+        if (limits.Low && limits.High && *limits.Low >= *limits.High) {
+            note(prefix + QStringLiteral("High"), DegreesText(*limits.High));
+            limits.Low.reset();
+            limits.High.reset();
+        }
+        limits.DelaySeconds =
+            whole(prefix + QStringLiteral("DelaySeconds"), 0, AlarmRules::MaxSeconds);
+        limits.Hysteresis = number(prefix + QStringLiteral("Hysteresis"), 0, Far).value_or(0);
+    }
+    const QVariant unit = value(AlarmUnitKey);
+    if (unit.isValid()) {
+        rules.Unit = unit.toString();
+        if (rules.Unit != QLatin1String("C") && rules.Unit != QLatin1String("F")) {
+            note(AlarmUnitKey, unit);
+            rules.Unit.clear();
+        }
+    }
+    rules.NoReadingSeconds = whole(AlarmNoReadingKey, 0, AlarmRules::MaxSeconds);
+    if (rules.NoReadingSeconds > 0 && rules.NoReadingSeconds < AlarmRules::MinNoReadingSeconds) {
+        note(AlarmNoReadingKey, QString::number(rules.NoReadingSeconds));
+        rules.NoReadingSeconds = 0;
+    }
+    rules.Sound = whole(AlarmSoundKey, 0, 1) != 0;
+    if (problem) {
+        problem->clear();
+        if (!bad.isEmpty())
+            *problem = QStringLiteral("These alarm settings could not be read and are off: %1.")
+                           .arg(bad.join(QStringLiteral(", ")));
+    }
+    return rules;
+}
+
+QString SettingsStore::WriteAlarms(const AlarmRules& rules) {
+    const auto setOrRemove = [this](const QString& key, const std::optional<double>& v) {
+        if (v)
+            settings_->setValue(key, DegreesText(*v));
+        else
+            settings_->remove(key);
+    };
+    for (int c = 0; c < AlarmRules::Channels; ++c) {
+        const ChannelLimits& limits = rules.Channel[size_t(c)];
+        const QString& prefix = AlarmChannelKeys[c];
+        setOrRemove(prefix + QStringLiteral("Low"), limits.Low);
+        setOrRemove(prefix + QStringLiteral("High"), limits.High);
+        settings_->setValue(prefix + QStringLiteral("DelaySeconds"), limits.DelaySeconds);
+        settings_->setValue(prefix + QStringLiteral("Hysteresis"), DegreesText(limits.Hysteresis));
+    }
+    if (rules.Unit.isEmpty())
+        settings_->remove(AlarmUnitKey);
+    else
+        settings_->setValue(AlarmUnitKey, rules.Unit);
+    settings_->setValue(AlarmNoReadingKey, rules.NoReadingSeconds);
+    settings_->setValue(AlarmSoundKey, rules.Sound ? 1 : 0);
+    return SyncPrivately();
 }
 
 int32_t ScaleToStored(double value, int32_t fallback) {

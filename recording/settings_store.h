@@ -4,6 +4,7 @@
 // shut-down. The store is a QSettings handed in, so tests can point it at a
 // scratch file; OpenPlatformStore gives the program's real one.
 
+#include "alarm/alarm_rules.h"
 #include "base/app_state.h"
 
 #include <QLocale>
@@ -29,18 +30,39 @@ public:
     // is missing or not a 32-bit integer; then SettingsMissing is set and the range
     // and notice values take their defaults.
     void Read(SettingsVars& vars);
-    // A store that exists but cannot be read reads as missing; this then says which
-    // file could not be read and why. Empty when reading went well.
+    // A store that exists but cannot be read reads as missing, and one that cannot
+    // be parsed keeps only what could be read; this then says which file and why.
+    // Empty when reading went well.
     QString ReadProblem() const { return readProblem_; }
     // Stores the values for the next run. modelCode is stored as LastModel; the
-    // range is the live graph's, truncated toward zero. Returns a message naming
-    // the file and the reason when the values could not be stored, else empty.
+    // range is the live graph's, truncated toward zero. A file that could not be
+    // parsed is first copied beside itself (".damaged"), so writing loses none of
+    // it. Returns a message naming the file and the reason when the values could
+    // not be stored, else empty.
     QString Write(const SettingsVars& vars, int32_t modelCode, const VerticalRange& liveRange);
 
+    // The alarm rules, under keys of their own that older files do not have: a
+    // missing key leaves its rule off. A value that cannot be read leaves its rule
+    // off too, and problem then names the key and the value.
+    AlarmRules ReadAlarms(QString* problem = nullptr) const;
+    // Stores the rules at once, for they matter even if the program never ends
+    // cleanly. Returns a message naming the file and the reason when they could
+    // not be stored, else empty.
+    QString WriteAlarms(const AlarmRules& rules);
+
 private:
+    // Syncs the file, created readable by the user only.
+    QString SyncPrivately();
+    QString WriteProblem() const;
+
     std::unique_ptr<QSettings> settings_;
     QString readProblem_;
+    bool damaged_ = false; // the file could not be parsed: kept aside before it is replaced
 };
+
+// The alarm rules from any source of values, as ReadAlarms reads them.
+AlarmRules ReadAlarmValues(const std::function<QVariant(const QString& key)>& value,
+                           QString* problem = nullptr);
 
 // The value rule: a stored value counts only if it is a whole decimal number
 // that fits 32 bits (text files hold every value as text, the registry as a typed

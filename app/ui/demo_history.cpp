@@ -4,10 +4,10 @@
 #include "graph/ui/live_graph_window.h"
 #include "graph/ui/plot_chart.h"
 #include "log/log_table.h"
+#include "log/ui/log_grid.h"
 #include "log/ui/log_window.h"
 #include "recording/recording_session.h"
 
-#include <QTableView>
 #include <cmath>
 
 namespace {

@@ -102,7 +102,12 @@ TfrmMain::TfrmMain(RecordingSession& session, const std::function<void()>& loadD
     lblComStatus->setFont(statusFont);
     lblComStatus->setStyleSheet(QStringLiteral("QLabel { color: #d00000; }"));
 
-    connect(&session, &RecordingSession::StatusText, lblComStatus, &QLabel::setText);
+    connect(&session, &RecordingSession::StatusText, this, [this](const QString& text) {
+        linkStatus_ = text;
+        ShowStatusLine();
+    });
+    connect(&session, &RecordingSession::AlarmChanged, this, &TfrmMain::ShowStatusLine);
+    connect(&session, &RecordingSession::AlarmsWatched, this, &TfrmMain::ShowStatusLine);
     connect(&session, &RecordingSession::ShutDownFinished, this, &TfrmMain::ShutDownFinished);
 
     FormCreate(loadDigitImages);
@@ -123,6 +128,27 @@ void TfrmMain::FormCreate(const std::function<void()>& loadDigitImages) {
         loadDigitImages();
     move(CentredOn(Screen(), frameGeometry().size()));
     ComboBoxDeviceName->setCurrentIndex(0);
+}
+
+void TfrmMain::ShowStatusLine() {
+    QStringList alarms;
+    for (const Alarm& alarm : session_.Alarms().Active())
+        alarms << BriefAlarm(alarm);
+    // The look changes only with the state: restyling at every tick would cost.
+    const QString style = alarms.isEmpty() ? QStringLiteral("QLabel { color: #d00000; }")
+                                           : QStringLiteral("QLabel { color: white; background: "
+                                                            "#d00000; font-weight: bold; }");
+    if (lblComStatus->styleSheet() != style)
+        lblComStatus->setStyleSheet(style);
+    if (alarms.isEmpty()) {
+        lblComStatus->setText(linkStatus_);
+        lblComStatus->setToolTip(QString());
+        return;
+    }
+    // The alarm stands over the link's state until it clears; the tip has both.
+    const QString text = QStringLiteral("ALARM: ") + alarms.join(QStringLiteral("; "));
+    lblComStatus->setText(text);
+    lblComStatus->setToolTip(text + QLatin1Char('\n') + linkStatus_);
 }
 
 QString TfrmMain::RestingHint() const {
@@ -212,7 +238,9 @@ bool TfrmMain::AskToSaveUnsavedRows() {
     if (unsaved == 0)
         return true;
     const QString question =
-        QStringLiteral("%1 recorded rows are not saved. Save them before exiting?").arg(unsaved);
+        unsaved == 1 ? QStringLiteral("1 recorded row is not saved. Save it before exiting?")
+                     : QStringLiteral("%1 recorded rows are not saved. Save them before exiting?")
+                           .arg(unsaved);
     switch (questions_.AskExit(question)) {
     case JournalQuestions::Exit::Cancel:
         return false;

@@ -102,10 +102,13 @@ private:
     void ShutDownFinished(const QString& problem);
     // What the status bar shows without a hint: the publisher's state, cut to fit.
     QString RestingHint() const;
+    // The status line: the alarms up, or else the link's state.
+    void ShowStatusLine();
 
     RecordingSession& session_;
     QLabel* hint_;
     QString publishStatus_;
+    QString linkStatus_;
     QWidget* panel_ = nullptr;
     QWidget* graph_ = nullptr;
     QWidget* list_ = nullptr;

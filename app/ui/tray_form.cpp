@@ -2,6 +2,37 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+// The program's icon with a red alarm mark in its lower right corner.
+QIcon AlarmIcon(const QIcon& base) {
+    QIcon out;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128}) {
+        QPixmap picture = base.pixmap(size, size);
+        if (picture.isNull()) {
+            picture = QPixmap(size, size);
+            picture.fill(Qt::transparent);
+        }
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const double d = size * 0.62;
+        const QRectF mark(size - d, size - d, d, d);
+        painter.setPen(QPen(Qt::white, std::max(1.0, size / 24.0)));
+        painter.setBrush(QColor(220, 0, 0));
+        painter.drawEllipse(mark.adjusted(0.5, 0.5, -0.5, -0.5));
+        QFont font = painter.font();
+        font.setBold(true);
+        font.setPixelSize(std::max(6, int(d * 0.8)));
+        painter.setFont(font);
+        painter.drawText(mark, Qt::AlignCenter, QStringLiteral("!"));
+        painter.end();
+        out.addPixmap(picture);
+    }
+    return out;
+}
+} // namespace
 
 TForm1::TForm1(QObject* parent) : QObject(parent) {
     auto item = [this](const QString& caption) {
@@ -14,14 +45,27 @@ TForm1::TForm1(QObject* parent) : QObject(parent) {
     Graph1 = item(QStringLiteral("Graph"));
     Tabular1 = item(QStringLiteral("Tabular"));
     PopupMenu1.addSeparator();
+    Alarms1 = item(QStringLiteral("Alarms\u2026"));
+    Acknowledge1 = item(QStringLiteral("Acknowledge Alarm"));
+    Acknowledge1->setEnabled(false);
+    PopupMenu1.addSeparator();
     Exit1 = item(QStringLiteral("Exit"));
     connect(MainMenu1, &QAction::triggered, this, &TForm1::MainMenu1Click);
     connect(Panel1, &QAction::triggered, this, &TForm1::Panel1Click);
     connect(Graph1, &QAction::triggered, this, &TForm1::Graph1Click);
     connect(Tabular1, &QAction::triggered, this, &TForm1::Tabular1Click);
+    connect(Alarms1, &QAction::triggered, this, &TForm1::Alarms1Click);
+    connect(Acknowledge1, &QAction::triggered, this, &TForm1::Acknowledge1Click);
+    // Clicking the alarm's notification answers it as Acknowledge does.
+    connect(&icon_, &QSystemTrayIcon::messageClicked, this, [this] {
+        if (Acknowledge1->isEnabled())
+            emit Acknowledge1Click();
+    });
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
 
-    icon_.setIcon(QApplication::windowIcon());
+    normalIcon_ = QApplication::windowIcon();
+    alarmIcon_ = AlarmIcon(normalIcon_);
+    icon_.setIcon(normalIcon_);
     icon_.setToolTip(QStringLiteral("Click Right Mouse"));
     icon_.setContextMenu(&PopupMenu1);
     // The right button opens the context menu by itself; the left one opens the same menu.
@@ -41,4 +85,19 @@ TForm1::TForm1(QObject* parent) : QObject(parent) {
 
 void TForm1::RemoveIcon() {
     icon_.hide();
+}
+
+void TForm1::ShowAlarm(const QString& text) {
+    // Called at every tick while the value changes: the icon only when the state does.
+    if (alarmShown_ != !text.isEmpty()) {
+        alarmShown_ = !text.isEmpty();
+        icon_.setIcon(alarmShown_ ? alarmIcon_ : normalIcon_);
+    }
+    icon_.setToolTip(alarmShown_ ? text : QStringLiteral("Click Right Mouse"));
+}
+
+void TForm1::Notify(const QString& title, const QString& text, bool warning) {
+    lastNotification_ = title + QLatin1Char('\n') + text;
+    icon_.showMessage(title, text,
+                      warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information, 15000);
 }

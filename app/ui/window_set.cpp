@@ -1,8 +1,10 @@
 #include "app/ui/window_set.h"
 
+#include "base/counted.h"
 #include "base/handler_guard.h"
 #include "recording/journal_recovery.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -53,6 +55,39 @@ WindowSet::WindowSet(RecordingSession& session) : session_(session) {
                      Qt::QueuedConnection);
     QObject::connect(&session, &RecordingSession::ReconnectEnded, frmMain.get(),
                      [this] { ShowResolutionNoticeIfDue(); });
+    ConnectAlarms();
+}
+
+void WindowSet::ConnectAlarms() {
+    frmAlarms = std::make_unique<TfrmAlarms>(session_);
+    TfrmAlarms* alarms = frmAlarms.get();
+    QObject::connect(frmPanel.get(), &TfrmPanel::AlarmsRequested, alarms, &TfrmAlarms::ShowRules);
+    QObject::connect(frmGraph.get(), &TfrmGraph::AlarmsRequested, alarms, &TfrmAlarms::ShowRules);
+    TForm1* tray = Form1.get();
+    QObject::connect(tray, &TForm1::Alarms1Click, alarms, &TfrmAlarms::ShowRules);
+    QObject::connect(tray, &TForm1::Acknowledge1Click, frmMain.get(),
+                     [this] { session_.AcknowledgeAlarms(); });
+    const auto showState = [this, tray] {
+        const AlarmMonitor& monitor = session_.Alarms();
+        QStringList up;
+        for (const Alarm& alarm : monitor.Active())
+            up << BriefAlarm(alarm);
+        tray->ShowAlarm(up.isEmpty() ? QString()
+                                     : QStringLiteral("ALARM: ") + up.join(QLatin1Char('\n')));
+        tray->Acknowledge1->setEnabled(!up.isEmpty() && !monitor.Acknowledged());
+    };
+    QObject::connect(&session_, &RecordingSession::AlarmChanged, tray,
+                     [tray, showState](const AlarmEvent& event) {
+                         const QString text = DescribeAlarm(event.What, event.Raised);
+                         tray->Notify(event.Raised ? QStringLiteral("Brackwater: alarm")
+                                                   : QStringLiteral("Brackwater: alarm cleared"),
+                                      text.left(1).toUpper() + text.mid(1), event.Raised);
+                         showState();
+                     });
+    QObject::connect(&session_, &RecordingSession::AlarmsWatched, tray, showState);
+    QObject::connect(&session_, &RecordingSession::AlarmsAcknowledged, tray, showState);
+    QObject::connect(&session_, &RecordingSession::AlarmSoundDue, tray,
+                     [] { QApplication::beep(); });
 }
 
 WindowSet::~WindowSet() = default;
@@ -121,8 +156,8 @@ void WindowSet::RecoverJournal() {
                     ShowException(problem);
             } else {
                 settled =
-                    ask.ConfirmDiscard(QStringLiteral("Discard the %1 rows from %2 to %3 for good?")
-                                           .arg(journal.RowCount())
+                    ask.ConfirmDiscard(QStringLiteral("Discard the %1 from %2 to %3 for good?")
+                                           .arg(Counted(journal.RowCount(), "row", "rows"))
                                            .arg(journal.FirstTime(), journal.LastTime()));
                 if (ending())
                     return;

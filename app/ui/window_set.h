@@ -4,6 +4,7 @@
 // where the windows are connected to each other, and where the start sequence
 // runs a second after start-up.
 
+#include "alarm/ui/alarms_dialog.h"
 #include "app/ui/main_window.h"
 #include "app/ui/resolution_notice.h"
 #include "app/ui/tray_form.h"
@@ -49,9 +50,12 @@ public:
     std::unique_ptr<TfrmScope> frmScope;
     std::unique_ptr<TfrmPrintProgress> frmPrintProgress;
     std::unique_ptr<TfrmOpenProgress> frmOpenProgress;
+    std::unique_ptr<TfrmAlarms> frmAlarms;
 
 private:
     void ShowResolutionNoticeIfDue();
+    // The tray's mark, the notification and Acknowledge follow the alarms.
+    void ConnectAlarms();
 
     RecordingSession& session_;
 };

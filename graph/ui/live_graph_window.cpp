@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QToolBar>
+#include <algorithm>
+#include <cmath>
 
 TfrmGraph::TfrmGraph(RecordingSession& session, QWidget* parent)
     : QMainWindow(parent), session_(session) {
@@ -46,6 +48,7 @@ TfrmGraph::TfrmGraph(RecordingSession& session, QWidget* parent)
     mnuThick->setChecked(true);
     mnuRange = menuBar()->addAction(QStringLiteral("&Range"));
     mnutitle = menuBar()->addAction(QStringLiteral("&Title"));
+    mnuAlarms = menuBar()->addAction(QStringLiteral("&Alarms\u2026"));
     mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
 
     setCentralWidget(PlotChart1);
@@ -62,6 +65,9 @@ TfrmGraph::TfrmGraph(RecordingSession& session, QWidget* parent)
             [this] { RunGuarded([this] { mnuRangeClick(); }); });
     connect(mnutitle, &QAction::triggered, this, &TfrmGraph::mnutitleClick);
     connect(mnuExportImage, &QAction::triggered, this, &TfrmGraph::mnuExportImageClick);
+    connect(mnuAlarms, &QAction::triggered, this, &TfrmGraph::AlarmsRequested);
+    connect(&session, &RecordingSession::AlarmRulesChanged, this, &TfrmGraph::ShowAlarms);
+    connect(&session, &RecordingSession::AlarmChanged, this, &TfrmGraph::NoteAlarm);
     new ChartStatus(PlotChart1, statusBar(),
                     QStringLiteral("Ctrl+click two points to measure between them."));
     // A rate of 0 samples at every tick, so its window still spans 100 ticks.
@@ -106,6 +112,7 @@ void TfrmGraph::SetUpChart() {
     chart.SetManualMaxY(settings.MaxScale);
     chart.SetAllowZooming(PlotChart::chNoZooming);
     Menus->SetLineType(PlotChart::ThickSolid);
+    ShowAlarms();
     chart.ChartAction(PlotChart::chReinitAndReset);
 }
 
@@ -117,6 +124,8 @@ void TfrmGraph::AddPoint(const Sample& sample) {
 void TfrmGraph::AddPoint(bool mainOverload, bool subOverload, float mainValue, double now,
                          float subValue) {
     PlotChart& chart = *PlotChart1;
+    if (session_.Reading().UnitText != alarmUnit_)
+        ShowAlarms();
     if (nextPoint_ >= PointCount - 1) {
         nextPoint_ -= DropCount;
         chart.AppendBlankPoints(DropCount);
@@ -154,6 +163,8 @@ void TfrmGraph::ClearLiveGraph() {
         chart.SetYData(subset, -1, 0.0f);
     nextPoint_ = 0;
     session_.LiveGraphCleared();
+    std::erase_if(alarmSpans_, [](const AlarmSpan& span) { return span.To.has_value(); });
+    ShowAlarms();
     const double t = CurrentDayCount();
     chart.SetManualMinX(t);
     chart.SetManualMaxX(t + xSpan_);
@@ -215,4 +226,54 @@ void TfrmGraph::mnutitleClick() {
 
 void TfrmGraph::mnuExportImageClick() {
     PlotChart1->ExportImageAs();
+}
+
+void TfrmGraph::NoteAlarm(const AlarmEvent& event) {
+    const Alarm& alarm = event.What;
+    if (event.Raised) {
+        // A long run keeps the spans of its last alarms only.
+        constexpr size_t KeptSpans = 200;
+        if (alarmSpans_.size() >= KeptSpans)
+            alarmSpans_.erase(alarmSpans_.begin());
+        alarmSpans_.push_back({alarm.Channel, alarm.Kind, alarm.Since, std::nullopt});
+    } else {
+        for (auto span = alarmSpans_.rbegin(); span != alarmSpans_.rend(); ++span)
+            if (span->Channel == alarm.Channel && span->Kind == alarm.Kind && !span->To) {
+                span->To = event.Time;
+                break;
+            }
+    }
+    ShowAlarms();
+}
+
+void TfrmGraph::ShowAlarms() {
+    const CurrentReading& reading = session_.Reading();
+    const AlarmRules& rules = session_.Alarms().Rules();
+    alarmUnit_ = reading.UnitText;
+    const QColor colors[] = {PlotChart1->SubsetColor(0), Qt::red};
+    const QColor silence(110, 110, 110);
+    const QString names[] = {QStringLiteral("Main"), QStringLiteral("Second")};
+    std::vector<PlotChart::GuideLine> lines;
+    for (int c = 0; c < AlarmRules::Channels; ++c) {
+        if (c == 1 && !reading.IsTwoChannel())
+            break;
+        const ChannelLimits& limits = rules.Channel[size_t(c)];
+        for (const auto& [limit, word] :
+             {std::pair{limits.Low, "low"}, std::pair{limits.High, "high"}}) {
+            if (!limit)
+                continue;
+            const double value = ConvertTemperature(*limit, rules.Unit, reading.UnitText);
+            lines.push_back({value, colors[c],
+                             QStringLiteral("%1 %2 %3 \u00b0%4")
+                                 .arg(names[c], QLatin1String(word),
+                                      DegreesText(std::round(value * 10) / 10), reading.UnitText)});
+        }
+    }
+    std::vector<PlotChart::GuideSpan> spans;
+    for (const AlarmSpan& span : alarmSpans_)
+        spans.push_back({span.From, span.To,
+                         span.Kind == AlarmKind::NoReading
+                             ? silence
+                             : colors[std::clamp(span.Channel - 1, 0, 1)]});
+    PlotChart1->SetGuides(lines, spans);
 }

@@ -58,6 +58,7 @@ public:
     QAction* mnuMarkData;
     QAction* mnuRange;
     QAction* mnutitle;
+    QAction* mnuAlarms;
     QAction* mnuHelp;
 
 public slots:
@@ -72,7 +73,15 @@ public slots:
     void mnutitleClick();
     void mnuExportImageClick();
 
+signals:
+    // The Alarms dialog was asked for.
+    void AlarmsRequested();
+
 private:
+    // The alarm limits as lines and the spans alarms were up, in the unit the meter shows.
+    void ShowAlarms();
+    void NoteAlarm(const AlarmEvent& event);
+
     // The chart's set-up for the model and settings, when the core resets the graph.
     void SetUpChart();
     double FirstStoredTime() const;
@@ -82,4 +91,12 @@ private:
     TfrmSetupScale* setupScale_ = nullptr;
     int nextPoint_ = 0;
     double xSpan_ = 0;
+    struct AlarmSpan {
+        int Channel;
+        AlarmKind Kind;
+        double From;
+        std::optional<double> To;
+    };
+    std::vector<AlarmSpan> alarmSpans_;
+    QString alarmUnit_; // the unit the limit lines were drawn in
 };

@@ -18,6 +18,7 @@
 #include <optional>
 #include <vector>
 
+class QCPAbstractItem;
 class QCustomPlot;
 class QCPItemStraightLine;
 class QCPItemText;
@@ -72,6 +73,7 @@ public:
 
     void SetSubsetLabel(int subset, const QString& label);
     void SetSubsetColor(int subset, const QColor& color);
+    QColor SubsetColor(int subset) const;
     void SetSubsetLineType(int subset, int lineType);
     int SubsetLineType(int subset) const;
 
@@ -146,6 +148,25 @@ public:
     const std::vector<double>& Marks() const { return marks_; }
     std::optional<TwoPointReadout> Measurement() const;
 
+    // Lines across the plot at a value, labelled at their right end, and time spans
+    // shaded behind the series (one without an end reaches the right edge): the live
+    // graph's alarm limits and the spans its alarms were up.
+    struct GuideLine {
+        double Value = 0;
+        QColor Color;
+        QString Label;
+        bool operator==(const GuideLine&) const = default;
+    };
+    struct GuideSpan {
+        double From = 0; // day counts
+        std::optional<double> To;
+        QColor Color;
+        bool operator==(const GuideSpan&) const = default;
+    };
+    void SetGuides(const std::vector<GuideLine>& lines, const std::vector<GuideSpan>& spans);
+    const std::vector<GuideLine>& GuideLines() const { return guideLines_; }
+    const std::vector<GuideSpan>& GuideSpans() const { return guideSpans_; }
+
 signals:
     void ZoomIn();
     void MarksHiddenChanged(bool hidden);
@@ -193,6 +214,7 @@ private:
     QScrollBar* scroll_;
     QCPLayer* seriesLayer_;
     QCPLayer* measureLayer_;
+    QCPLayer* guideLayer_;
     QCPTextElement* mainTitleElement_;
     QCPTextElement* subTitleElement_;
     ChartData data_;
@@ -215,4 +237,7 @@ private:
     std::vector<QCPItemStraightLine*> markLines_;
     std::vector<QCPItemTracer*> markDots_;
     QCPItemText* readout_ = nullptr;
+    std::vector<GuideLine> guideLines_;
+    std::vector<GuideSpan> guideSpans_;
+    std::vector<QCPAbstractItem*> guideItems_;
 };

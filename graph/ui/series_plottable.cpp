@@ -53,7 +53,13 @@ void SeriesPlottable::draw(QCPPainter* painter) {
     const QCPRange keys = mKeyAxis->range();
     const ChartData::Extent view{DaysFromKey(keys.lower), DaysFromKey(keys.upper)};
     const int columns = std::max(1, mKeyAxis->axisRect()->width());
-    data_.Outline(subset_, view, columns, points_);
+    if (outlineColumns_ != columns || outlineVersion_ != data_.Version() ||
+        outlineView_.lower != view.lower || outlineView_.upper != view.upper) {
+        data_.Outline(subset_, view, columns, outline_);
+        outlineView_ = view;
+        outlineColumns_ = columns;
+        outlineVersion_ = data_.Version();
+    }
 
     const bool ring = SetLinePen(painter);
     // The line is drawn in pieces between its breaks.
@@ -62,7 +68,7 @@ void SeriesPlottable::draw(QCPPainter* painter) {
         Stroke(painter, pixels_.constData(), static_cast<int>(pixels_.size()), ring);
         pixels_.clear();
     };
-    for (const ChartData::Point& p : points_) {
+    for (const ChartData::Point& p : outline_) {
         if (std::isnan(p.y))
             flush();
         else
@@ -73,14 +79,14 @@ void SeriesPlottable::draw(QCPPainter* painter) {
     marksHidden_ = false;
     if (!marks_)
         return;
-    if (!data_.PointsInView(subset_, view, MarkLimit, points_)) {
+    if (!data_.PointsInView(subset_, view, MarkLimit, marked_)) {
         marksHidden_ = true;
         return;
     }
     applyScattersAntialiasingHint(painter);
     const QCPScatterStyle style(QCPScatterStyle::ssCircle, MarkSize);
     style.applyTo(painter, mPen);
-    for (const ChartData::Point& p : points_)
+    for (const ChartData::Point& p : marked_)
         style.drawShape(painter, Pixel(p));
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // One series of the chart as the plot draws it, straight from the chart's own
-// points: at each redraw it asks for the line as seen across the plot's pixel
-// columns, so the cost follows the width, not the number of points. Point marks
-// are drawn only while few enough points are in view to tell apart.
+// points: it asks for the line as seen across the plot's pixel columns, so the
+// cost follows the width, not the number of points, and keeps it while the view,
+// the width and the points stay the same. Point marks are drawn only while few
+// enough points are in view to tell apart.
 
 #include "graph/chart_data.h"
 
@@ -52,6 +53,11 @@ private:
     int subset_;
     bool marks_ = false;
     bool marksHidden_ = false;
-    std::vector<ChartData::Point> points_; // reused between drawings
+    // The line across the columns, and what it was found for.
+    std::vector<ChartData::Point> outline_;
+    ChartData::Extent outlineView_{0, 0};
+    int outlineColumns_ = 0;
+    uint64_t outlineVersion_ = 0;
+    std::vector<ChartData::Point> marked_; // reused between drawings
     QVector<QPointF> pixels_;
 };

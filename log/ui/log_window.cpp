@@ -27,7 +27,6 @@
 #include <QPrinterInfo>
 #include <QRadioButton>
 #include <QStyleOptionHeader>
-#include <QTableView>
 #include <QToolBar>
 #include <algorithm>
 #include <cmath>
@@ -114,8 +113,6 @@ TfrmList::TfrmList(RecordingSession& session, QWidget* parent)
     Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
     Grid1->setSelectionBehavior(QAbstractItemView::SelectItems);
-    Grid1->setShowGrid(true);
-    Grid1->setWordWrap(false);
     Grid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     Grid1->horizontalHeader()->setHighlightSections(false);
     Grid1->horizontalHeader()->setStretchLastSection(true);
@@ -141,7 +138,7 @@ TfrmList::TfrmList(RecordingSession& session, QWidget* parent)
     connect(btnToGraph, &QAction::triggered, this, &TfrmList::BitBtn7Click);
     connect(mnuToGraph, &QAction::triggered, this, &TfrmList::BitBtn7Click);
     // The newest row stays in view.
-    connect(&session, &RecordingSession::RowAppended, Grid1, &QTableView::scrollToBottom);
+    connect(&session, &RecordingSession::RowAppended, Grid1, &LogGrid::scrollToBottom);
     connect(&session, &RecordingSession::LogTableInitialized, this, [this] {
         Controls->ShowRate();
         SizeColumns();

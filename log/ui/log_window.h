@@ -16,12 +16,12 @@
 #include <optional>
 
 class BackgroundTask;
+class LogGrid;
 class LogTable;
 class ProgressDialog;
 class RecordingControls;
 class QAction;
 class QLineEdit;
-class QTableView;
 class TfrmOpenProgress;
 class TfrmPrintProgress;
 class TfrmScope;
@@ -60,7 +60,7 @@ public:
 
     RecordingControls* Controls; // Pause, Run and the rate entry
     LogTable* Table;             // the core's table, shown here
-    QTableView* Grid1;
+    LogGrid* Grid1;
     QLineEdit* MaskEdit1;
     QAction* btnOpen;
     QAction* btnSave;

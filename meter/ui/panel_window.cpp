@@ -4,6 +4,7 @@
 #include "meter/meter_protocol.h"
 #include "meter/ui/panel_key.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QMessageBox>
 
@@ -132,6 +133,12 @@ TfrmPanel::TfrmPanel(RecordingSession& session, const DigitBitmaps& digits, QWid
         AddKey(QStringLiteral("btnTT"), QRect(28, 273, 48, 31), QString(), &TfrmPanel::btnTTClick);
     btnCF = AddKey(QStringLiteral("btnCF"), QRect(84, 270, 51, 34), QStringLiteral("Change degree"),
                    &TfrmPanel::btnCFClick);
+
+    // The panel is a picture of the meter: its menu is the right button's.
+    mnuAlarms = new QAction(QStringLiteral("Alarms\u2026"), this);
+    addAction(mnuAlarms);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(mnuAlarms, &QAction::triggered, this, &TfrmPanel::AlarmsRequested);
 
     SetupModel(session.Reading().ModelCode);
     connect(&session.Meter().Display, &PanelDisplay::Changed, this, &TfrmPanel::Render);

@@ -14,6 +14,7 @@
 #include <functional>
 
 class PanelKey;
+class QAction;
 
 class TfrmPanel : public QWidget {
     Q_OBJECT
@@ -39,6 +40,12 @@ public:
     void btnMMADblClick();
     void btnTTClick();
     void btnCFClick();
+
+    QAction* mnuAlarms; // in the panel's menu (right click)
+
+signals:
+    // The Alarms dialog was asked for.
+    void AlarmsRequested();
 
 private:
     QLabel* AddPicture(const QString& name, const QString& resource, QPoint position);

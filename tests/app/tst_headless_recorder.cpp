@@ -367,6 +367,11 @@ private slots:
             << "cannot read the password file " + missing + ": No such file or directory";
         QTest::newRow("discovery without publishing")
             << QStringList{"--record", "x.tsv", "--ha-discovery"} << "go with --publish URL";
+        QTest::newRow("an alarm range that is none")
+            << QStringList{"--record", "x.tsv", "--alarm", "1=30"} << "LOW..HIGH";
+        QTest::newRow("an alarm command that cannot run")
+            << QStringList{"--record", "x.tsv", "--alarm", "1=..30", "--on-alarm", missing}
+            << "--on-alarm: " + missing + " does not exist";
     }
     void badInputIsRefusedAtOnce() {
         QFETCH(QStringList, args);
@@ -420,7 +425,7 @@ private slots:
         QTest::qWait(4000); // rows wait meanwhile
         QCOMPARE(FileBytes(path), earlier);
         QVERIFY(QFile::remove(filler));
-        QVERIFY(Says(p, said, "writing " + path.toUtf8() + " works again: the "));
+        QVERIFY(Says(p, said, "writing " + path.toUtf8() + " works again: "));
         const int rows = int(Lines(path).size());
         QVERIFY(rows >= 5);
         QVERIFY(QTest::qWaitFor([&] { return int(Lines(path).size()) >= rows + 2; }, 20000));

@@ -3,10 +3,12 @@
 // after single writes, shifts and clears, for sorted and unsorted times, with
 // blanks; the points in view and the nearest point likewise.
 
+#include "base/day_count.h"
 #include "graph/chart_data.h"
 
 #include <QRandomGenerator>
 #include <QTest>
+#include <bit>
 #include <cmath>
 
 namespace {
@@ -204,6 +206,81 @@ private slots:
                     best = i;
             QCOMPARE(data.X(0, data.Nearest(0, x)), data.X(0, best));
         }
+    }
+
+    // A day count made of a date and a time to the millisecond, as the program's are,
+    // reads back unchanged however far the points of a block lie apart; others to
+    // the millisecond.
+    void timesReadBack_data() {
+        QTest::addColumn<QList<double>>("times");
+        QTest::addColumn<bool>("exact");
+        const QDateTime start(QDate(2026, 12, 6), QTime(23, 59, 58, 250));
+        QList<double> seconds, midnight, weeks, century;
+        for (int i = 0; i < 40; ++i) {
+            seconds << DayCountFromDateTime(start.addMSecs(i * 1000));
+            midnight << DayCountFromDateTime(start.addMSecs(i * 137));
+            weeks << DayCountFromDateTime(start.addDays(i % 3 == 0 ? 30 * i : 0).addSecs(i));
+            century << DayCountFromDateTime(start.addYears(i % 2 ? -150 : 0).addSecs(i));
+        }
+        QTest::newRow("seconds across midnight") << seconds << true;
+        QTest::newRow("milliseconds") << midnight << true;
+        QTest::newRow("weeks apart in one block") << weeks << true;
+        QTest::newRow("before 1899 and after") << century << true;
+        QTest::newRow("any double") << QList<double>{46000.123456789, 1e12, -3.5, 0.25} << false;
+    }
+    void timesReadBack() {
+        QFETCH(QList<double>, times);
+        QFETCH(bool, exact);
+        ChartData data;
+        data.SetSubsets(1);
+        data.SetPoints(int(times.size()) + 1);
+        for (int i = 0; i < times.size(); ++i)
+            data.SetX(0, i + 1, times[i]); // the first point stays blank
+        for (int i = 0; i < times.size(); ++i) {
+            const double x = data.X(0, i + 1);
+            if (exact)
+                QCOMPARE(qint64(std::bit_cast<quint64>(x)),
+                         qint64(std::bit_cast<quint64>(times[i])));
+            else
+                QVERIFY2(std::abs(x - times[i]) <=
+                             0.5 / 86400000 * std::max(1.0, std::abs(times[i]) / 1e5),
+                         qPrintable(QString::number(times[i], 'g', 17)));
+        }
+        QCOMPARE(data.X(0, 0), 0.0);
+        data.SetX(0, 1, 0.0);
+        QCOMPARE(data.X(0, 1), 0.0);
+    }
+
+    // The version moves with every change of the points and only then.
+    void versionFollowsChanges() {
+        ChartData data;
+        data.SetSubsets(2);
+        data.SetPoints(100);
+        uint64_t version = data.Version();
+        const auto changed = [&] {
+            const bool moved = data.Version() != version;
+            version = data.Version();
+            return moved;
+        };
+        QVERIFY(data.SetX(0, 3, 46000.5));
+        QVERIFY(changed());
+        QVERIFY(data.SetY(1, 3, 2.0f));
+        QVERIFY(changed());
+        std::vector<Point> out;
+        ChartData::Extent all{};
+        data.XExtent(all);
+        data.Outline(0, all, 10, out);
+        data.X(0, 3);
+        QVERIFY(!changed());
+        data.Put(0, 4, 46000.6, 1.0f);
+        data.Changed(0, 4, 4);
+        QVERIFY(changed());
+        data.DropOldest(1);
+        QVERIFY(changed());
+        data.Clear(1);
+        QVERIFY(changed());
+        data.SetPoints(50);
+        QVERIFY(changed());
     }
 
     void extentsAndClearing() {

@@ -66,6 +66,8 @@ private slots:
                                                   << "";
         QTest::newRow("month names") << "en_US"
                                      << "d MMM yyyy";
+        QTest::newRow("a decimal separator of two bytes") << "fa_IR"
+                                                          << "yyyy/M/d";
     }
     void readsWhatTheTableWrites() {
         QFETCH(QString, locale);

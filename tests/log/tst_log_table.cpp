@@ -5,8 +5,10 @@
 #include "log/log_table.h"
 #include "meter/frame_decoder.h"
 
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
+#include <thread>
 
 namespace {
 const double SampleTime = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 49, 11)));
@@ -20,6 +22,48 @@ CurrentReading Reading(int model) {
     r.SubText = QStringLiteral("12:34");
     r.SubUnitText = r.ChannelCount == 2 ? QStringLiteral("C") : QStringLiteral("MM:SS");
     return r;
+}
+
+using Row = std::array<QByteArray, LogRowStore::CellCount>;
+
+// Rows that test the coding against the row above: equal cells, shared starts of
+// every length (15 and more, 128 and more take a longer count), shorter and longer
+// texts, empty ones, across blocks and chunks.
+std::vector<Row> Awkward(int count) {
+    std::vector<Row> rows;
+    QRandomGenerator random(7);
+    for (int i = 0; i < count; ++i) {
+        Row row;
+        row[0] = QByteArrayLiteral("6/12/2026");
+        row[1] = QByteArray::number(10 + i / 3600) + ':' + QByteArray::number(i / 60 % 60) + ':' +
+                 QByteArray::number(i % 60);
+        row[2] = QByteArray::number(20.0 + (i % 937) / 10.0, 'f', 1);
+        row[3] = i % 50 == 0 ? QByteArray() : QByteArrayLiteral("C");
+        row[4] = QByteArray(int(random.bounded(40)), 'x') + QByteArray::number(i % 11);
+        row[5] = QByteArray(i % 300, char('a' + i % 3));
+        row[6] = i % 2 ? QByteArray("\xc2\xb0 K") : QByteArray("\xc2\xb0 J");
+        row[7] = random.bounded(4) == 0 ? QByteArrayLiteral(" HOLD") : QByteArray();
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+bool Same(const LogRowStore::RawCells& cells, const Row& row) {
+    for (int k = 0; k < LogRowStore::CellCount; ++k)
+        if (cells[k] != QByteArrayView(row[size_t(k)]))
+            return false;
+    return true;
+}
+
+LogRowStore Store(const std::vector<Row>& rows) {
+    LogRowStore store;
+    for (const Row& row : rows) {
+        LogRowStore::CellViews views;
+        for (int k = 0; k < LogRowStore::CellCount; ++k)
+            views[size_t(k)] = row[size_t(k)];
+        store.AppendRaw(views);
+    }
+    return store;
 }
 
 QStringList RowTexts(const LogTable& table, int row) {
@@ -223,6 +267,91 @@ private slots:
         QVERIFY(store.Cell(rows, 0).isEmpty());
         store.Clear();
         QCOMPARE(store.Count(), 0);
+    }
+
+    // Every row reads back exactly, whatever order the rows are read in.
+    void codedRows_data() {
+        QTest::addColumn<QString>("order");
+        QTest::newRow("forward") << "forward";
+        QTest::newRow("backward") << "backward";
+        QTest::newRow("at random") << "random";
+        QTest::newRow("in order from the middle of a block") << "reader";
+    }
+    void codedRows() {
+        QFETCH(QString, order);
+        const std::vector<Row> rows = Awkward(9000);
+        const LogRowStore store = Store(rows);
+        QCOMPARE(store.Count(), int(rows.size()));
+        const int n = store.Count();
+        if (order == QLatin1String("reader")) {
+            for (const int first : {0, 7, 4095, 4103, 8990}) {
+                LogRowStore::Reader reader(store, first);
+                LogRowStore::CellViews cells;
+                for (int row = first; row < n; ++row) {
+                    QVERIFY(reader.Next(cells));
+                    for (int k = 0; k < LogRowStore::CellCount; ++k)
+                        QCOMPARE(cells[size_t(k)], QByteArrayView(rows[size_t(row)][size_t(k)]));
+                }
+                QVERIFY(!reader.Next(cells));
+            }
+            return;
+        }
+        QRandomGenerator random(11);
+        for (int i = 0; i < n; ++i) {
+            const int row = order == QLatin1String("forward")    ? i
+                            : order == QLatin1String("backward") ? n - 1 - i
+                                                                 : int(random.bounded(n));
+            QVERIFY2(Same(store.RawRow(row), rows[size_t(row)]), qPrintable(QString::number(row)));
+            QCOMPARE(store.Cell(row, 5), QString::fromUtf8(rows[size_t(row)][5]));
+        }
+        QVERIFY(store.RawRow(n) == LogRowStore::RawCells());
+    }
+
+    // A thread goes on from the row it read last only in the same contents: not in
+    // another store, nor after a clear or a move.
+    void readsFollowTheContents() {
+        std::vector<Row> first = Awkward(40);
+        std::vector<Row> second = Awkward(40);
+        for (Row& row : second)
+            row[2] += "0";
+        LogRowStore a = Store(first);
+        LogRowStore b = Store(second);
+        for (int row = 0; row < 40; ++row) {
+            QVERIFY(Same(a.RawRow(row), first[size_t(row)]));
+            QVERIFY(Same(b.RawRow(row), second[size_t(row)]));
+        }
+        QVERIFY(Same(a.RawRow(20), first[20]));
+        a.Clear();
+        for (const Row& row : second) {
+            LogRowStore::CellViews views;
+            for (int k = 0; k < LogRowStore::CellCount; ++k)
+                views[size_t(k)] = row[size_t(k)];
+            a.AppendRaw(views);
+        }
+        QVERIFY(Same(a.RawRow(21), second[21]));
+        LogRowStore moved(std::move(a));
+        QCOMPARE(a.Count(), 0);
+        QVERIFY(Same(moved.RawRow(22), second[22]));
+        QVERIFY(a.RawRow(22) == LogRowStore::RawCells());
+    }
+
+    // Threads read one store at the same time, each from its own place.
+    void concurrentReaders() {
+        const std::vector<Row> rows = Awkward(6000);
+        const LogRowStore store = Store(rows);
+        std::atomic<int> wrong{0};
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 4; ++t)
+            threads.emplace_back([&, t] {
+                for (int i = 0; i < 6000; ++i) {
+                    const int row = (i * (t + 1) * 7919) % 6000;
+                    if (!Same(store.RawRow(row), rows[size_t(row)]))
+                        ++wrong;
+                }
+            });
+        for (std::thread& thread : threads)
+            thread.join();
+        QCOMPARE(wrong.load(), 0);
     }
 
     // Loading replaces the rows with one reset; rows recorded while the file was read follow.

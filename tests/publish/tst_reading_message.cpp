@@ -137,6 +137,46 @@ private slots:
         QCOMPARE(QDateTime::fromString(text, Qt::ISODate), local);
     }
 
+    // The alarm state: an overloaded reading has no number; a silent meter has no
+    // channel and counts in seconds.
+    void alarmStateSaysWhatRoseOrCleared_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("overload");
+        QTest::addColumn<QByteArray>("expected"); // the message without its times
+        QTest::newRow("high, raised")
+            << int(AlarmKind::High) << false
+            << QByteArray(
+                   R"({"active":1,"channel":2,"kind":"high","limit":30,"state":"raised","unit":"F","value":31.2})");
+        QTest::newRow("OL")
+            << int(AlarmKind::High) << true
+            << QByteArray(
+                   R"({"active":1,"channel":2,"kind":"high","limit":30,"state":"raised","unit":"F","value":null})");
+        QTest::newRow("silent meter")
+            << int(AlarmKind::NoReading) << false
+            << QByteArray(
+                   R"({"active":1,"channel":null,"kind":"no-reading","limit":30,"state":"raised","unit":"s","value":31.2})");
+    }
+    void alarmStateSaysWhatRoseOrCleared() {
+        QFETCH(int, kind);
+        QFETCH(bool, overload);
+        QFETCH(QByteArray, expected);
+        const double now = DayCountFromDateTime(QDateTime(QDate(2024, 7, 14), QTime(13, 5, 9)));
+        AlarmEvent event;
+        event.What = {AlarmKind(kind),   2, 31.2, overload, 30, 1, QStringLiteral("F"),
+                      now - 10.0 / 86400};
+        event.Time = now;
+        event.Active = 1;
+        QJsonObject message = Parse(ReadingMessage::AlarmState(event));
+        QCOMPARE(message.take("since").toString(), ReadingMessage::IsoTime(now - 10.0 / 86400));
+        QCOMPARE(message.take("time").toString(), ReadingMessage::IsoTime(now));
+        QCOMPARE(QJsonDocument(message).toJson(QJsonDocument::Compact), expected);
+
+        const QJsonObject none = Parse(ReadingMessage::NoAlarm(now));
+        QCOMPARE(none.value("state").toString(), QStringLiteral("cleared"));
+        QCOMPARE(none.value("active").toInt(-1), 0);
+        QVERIFY(none.value("channel").isNull());
+    }
+
     void discoveryFollowsModelAndUnits() {
         CurrentReading r;
         r.ModelCode = 301;

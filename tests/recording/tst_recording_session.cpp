@@ -297,6 +297,44 @@ private slots:
         QCOMPARE(rows.last().value(0).toInt(), 1);
     }
 
+    // The alarms are watched at every tick, also while the log and the graph are
+    // paused: a reading beyond its limit raises its alarm with nothing recorded.
+    void alarmsAreWatchedWhileRecordingIsPaused() {
+        MeterEmulator meter(300);
+        QVERIFY(meter.OpenPty());
+        meter.SetDrift(false);
+        meter.SetTemperature(0, 23.5);
+        Ticking clock;
+        RecordingSession session(settings_.Store(RangeSettings(0, 100, 1, 1)), {meter.DevicePath()},
+                                 clock.Clock());
+        session.Search().SetDelays({0, 0, 150, 0});
+        QVERIFY(SearchToEnd(session).value_or(PortSearch::Result{}).Found);
+        session.StartRecording();
+        session.ThTimer1.stop();
+        session.SetListRunning(false);
+        session.SetGraphRunning(false);
+        AlarmRules rules;
+        rules.Channel[0].High = 20;
+        session.ApplyAlarmRules(rules);
+        QSignalSpy alarms(&session, &RecordingSession::AlarmChanged);
+        QSignalSpy rows(&session, &RecordingSession::RowAppended);
+        QSignalSpy points(&session, &RecordingSession::PointDue);
+        for (int i = 0; i < 3; ++i) {
+            clock.Second(session);
+            QVERIFY(QTest::qWaitFor([&] { return session.State().Link.FrameSeen; }, 2000));
+        }
+        QCOMPARE(alarms.count(), 1);
+        const auto event = alarms.at(0).at(0).value<AlarmEvent>();
+        QVERIFY(event.Raised);
+        QCOMPARE(event.What.Value, 23.5);
+        QCOMPARE(rows.count(), 0);
+        QCOMPARE(points.count(), 0);
+        // New rules without that limit clear it at once, without a tick.
+        session.ApplyAlarmRules({});
+        QCOMPARE(alarms.count(), 2);
+        QVERIFY(!alarms.at(1).at(0).value<AlarmEvent>().Raised);
+    }
+
     void shutDownStoresTheSettings() {
         MeterEmulator meter(301);
         QVERIFY(meter.OpenPty());

@@ -1,6 +1,8 @@
 // The settings read rule, the shut-down write and the log date pattern.
 #include "recording/settings_store.h"
+#include "support/scratch_settings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,6 +32,11 @@ class TestSettingsStore : public QObject {
         file.close();
         return std::make_unique<SettingsStore>(
             std::make_unique<QSettings>(path, QSettings::IniFormat));
+    }
+
+    static QByteArray CompleteFile() {
+        return "[General]\nGraphingRate=1\nListingRate=1\nMaxScale=300\nMinScale=0\n"
+               "ShowReso=1\nLastConnectedPort=0\nLastModel=301\n";
     }
 
 private slots:
@@ -119,6 +126,34 @@ private slots:
         QCOMPARE(v.LastConnectedDevice, QStringLiteral("/dev/ttyUSB1"));
     }
 
+    // A file that cannot be parsed is named at start and kept, byte for byte,
+    // before the settings replace it.
+    void DamagedFileIsNamedAndKept_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("section never closed") << QByteArray("[General\nListingRate=5\n");
+        QTest::newRow("a line that is no setting") << QByteArray("no equals sign here\n");
+        QTest::newRow("UTF-16") << QByteArray("\xff\xfe[\0G\0", 6);
+    }
+    void DamagedFileIsNamedAndKept() {
+        QFETCH(QByteArray, content);
+        auto store = StoreWith(content);
+        QVERIFY(store);
+        SettingsVars vars;
+        store->Read(vars);
+        QVERIFY2(store->ReadProblem().contains(QDir::toNativeSeparators(path_)) &&
+                     store->ReadProblem().contains(QStringLiteral("damaged")),
+                 qPrintable(store->ReadProblem()));
+        vars.ListingRate = 7;
+        QCOMPARE(store->Write(vars, 301, {0, 100}), QString());
+        store.reset();
+        QCOMPARE(FileBytes(path_ + QStringLiteral(".damaged")), content);
+        SettingsStore reread(std::make_unique<QSettings>(path_, QSettings::IniFormat));
+        SettingsVars again;
+        reread.Read(again);
+        QCOMPARE(reread.ReadProblem(), QString());
+        QCOMPARE(again.ListingRate, 7);
+    }
+
     void RoundTrip_data() {
         QTest::addColumn<double>("liveMin");
         QTest::addColumn<double>("liveMax");
@@ -160,6 +195,80 @@ private slots:
         QCOMPARE(in.LastConnectedPort, 1);
         QCOMPARE(in.LastModel, 302);
         QCOMPARE(in.LastConnectedDevice, QStringLiteral("/dev/ttyS0"));
+    }
+
+    // The alarm rules are kept under keys of their own and read back as they were;
+    // keeping them changes none of the seven values.
+    void AlarmRulesRoundTrip() {
+        const QByteArray older = CompleteFile();
+        auto store = StoreWith(older);
+        QVERIFY(store);
+        AlarmRules rules;
+        rules.Channel[0].Low = -5.5;
+        rules.Channel[0].High = 30;
+        rules.Channel[0].DelaySeconds = 10;
+        rules.Channel[0].Hysteresis = 1.5;
+        rules.Channel[1].High = 250.25;
+        rules.Unit = QStringLiteral("F");
+        rules.NoReadingSeconds = 60;
+        rules.Sound = true;
+        QCOMPARE(store->WriteAlarms(rules), QString());
+        store.reset();
+
+        SettingsStore reread(std::make_unique<QSettings>(path_, QSettings::IniFormat));
+        QString problem = QStringLiteral("unchanged");
+        QVERIFY(reread.ReadAlarms(&problem) == rules);
+        QCOMPARE(problem, QString());
+        SettingsVars vars;
+        reread.Read(vars);
+        QVERIFY(!vars.SettingsMissing);
+        QCOMPARE(vars.LastModel, 301);
+
+        // Limits taken off again are gone from the file, not left behind.
+        AlarmRules fewer;
+        fewer.Channel[1].Low = 0;
+        QCOMPARE(reread.WriteAlarms(fewer), QString());
+        SettingsStore again(std::make_unique<QSettings>(path_, QSettings::IniFormat));
+        QVERIFY(again.ReadAlarms() == fewer);
+    }
+
+    // A file from before alarms existed, or one whose alarm values were spoiled:
+    // the seven values read as before, and what cannot be read is off and named.
+    void AlarmRulesFromOlderAndSpoiledFiles_data() {
+        QTest::addColumn<QByteArray>("alarms");
+        QTest::addColumn<QString>("high"); // the main display's high limit, or empty
+        QTest::addColumn<int>("noReading");
+        QTest::addColumn<QString>("problem"); // part of the problem text, or empty
+        QTest::newRow("older file without the keys") << QByteArray() << "" << 0 << "";
+        QTest::newRow("good values")
+            << QByteArray("[Alarms]\nMainHigh=30.5\nNoReadingSeconds=20\n") << "30.5" << 20 << "";
+        QTest::newRow("a limit that is no number")
+            << QByteArray("[Alarms]\nMainHigh=hot\nNoReadingSeconds=20\n") << "" << 20
+            << "Alarms/MainHigh = \"hot\"";
+        QTest::newRow("low not below high")
+            << QByteArray("[Alarms]\nMainLow=40\nMainHigh=30\n") << "" << 0 << "Alarms/MainHigh";
+        QTest::newRow("silence too short")
+            << QByteArray("[Alarms]\nMainHigh=30\nNoReadingSeconds=2\n") << "30" << 0
+            << "Alarms/NoReadingSeconds";
+        QTest::newRow("a unit that is none")
+            << QByteArray("[Alarms]\nMainHigh=30\nUnit=K\n") << "30" << 0 << "Alarms/Unit";
+    }
+    void AlarmRulesFromOlderAndSpoiledFiles() {
+        QFETCH(QByteArray, alarms);
+        QFETCH(QString, high);
+        QFETCH(int, noReading);
+        QFETCH(QString, problem);
+        auto store = StoreWith(CompleteFile() + alarms);
+        QVERIFY(store);
+        QString said;
+        const AlarmRules rules = store->ReadAlarms(&said);
+        QCOMPARE(rules.Channel[0].High ? DegreesText(*rules.Channel[0].High) : QString(), high);
+        QCOMPARE(rules.NoReadingSeconds, noReading);
+        QVERIFY2(problem.isEmpty() ? said.isEmpty() : said.contains(problem), qPrintable(said));
+        SettingsVars vars;
+        store->Read(vars);
+        QVERIFY(!vars.SettingsMissing);
+        QCOMPARE(vars.MaxScale, 300);
     }
 
     void LogDateFormat_data() {

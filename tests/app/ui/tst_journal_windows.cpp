@@ -225,6 +225,17 @@ private slots:
         }
     }
 
+    void exitQuestionCountsOneRow() {
+        QTemporaryDir dir;
+        Program p(settings_.Store(), {}, dir.path());
+        IdentifyModel(p.session, 301);
+        p.Record(1);
+        p.exitAnswer = Exit::Cancel;
+        QVERIFY(!p.w.frmMain->ShutDown());
+        QCOMPARE(p.exitQuestions,
+                 QStringList{"1 recorded row is not saved. Save it before exiting?"});
+    }
+
     void nothingUnsavedNothingAsked() {
         QTemporaryDir dir;
         Program p(settings_.Store(), {}, dir.path());

@@ -1,7 +1,8 @@
 // Printed pages as drawn: recorded from a paint device of a given resolution, so
 // the ruling's scale (the same inches at any resolution), the header on every page
-// and the rows per page can be checked; and a real PDF through the log window's
-// Print with no printer installed.
+// and the rows per page can be checked; the picture of a page against each text
+// drawn on its own; and a real PDF through the log window's Print with no printer
+// installed.
 
 #include "base/day_count.h"
 #include "log/log_print_layout.h"
@@ -12,6 +13,7 @@
 #include "log/ui/print_progress_dialog.h"
 #include "log/ui/scope_dialog.h"
 #include "support/pdf_streams.h"
+#include "support/recorded_log.h"
 #include "support/scratch_settings.h"
 
 #include <QApplication>
@@ -105,17 +107,13 @@ private:
     int dpi_;
 };
 
-void Fill(LogTable& table, int rows) {
-    table.SetLocale(QLocale::c());
-    table.WriteHeader();
-    CurrentReading r;
-    r.ModelCode = 303;
-    r.ChannelCount = 2;
-    const double start = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
-    for (int i = 0; i < rows; ++i) {
-        r.MainValue = 20 + i / 10.0;
-        table.AppendLogRow({start + i / 86400.0, r}, QStringLiteral("d/M/yyyy"));
-    }
+// A white letter-size page at dpi.
+QImage BlankPage(int dpi) {
+    QImage page(dpi * 85 / 10, dpi * 11, QImage::Format_RGB32);
+    page.setDotsPerMeterX(qRound(dpi / 0.0254));
+    page.setDotsPerMeterY(qRound(dpi / 0.0254));
+    page.fill(Qt::white);
+    return page;
 }
 
 // The log's pages as Qt's PDF printer makes them at 600 dpi.
@@ -132,11 +130,31 @@ QByteArray PrinterPdf(const LogTable& table, RowRange range, const QString& path
     return FileBytes(path);
 }
 
-QString TextAt(const Page& page, int x, int y) {
-    for (const auto& [point, text] : page.texts)
-        if (point.x() == x && point.y() == y)
-            return text;
-    return QStringLiteral("<none>");
+// A page drawn by the printer, and as printing drew it before, each text on its
+// own at its place: the header, then rows first to last.
+QImage PrintedPage(const LogTable& table, RowRange range, int dpi) {
+    QImage page = BlankPage(dpi);
+    QPainter painter(&page);
+    LogPagePrinter::Print(painter, table, range, [] { return false; }, {});
+    return page;
+}
+QImage EachTextDrawn(const LogTable& table, RowRange range, int dpi) {
+    QImage page = BlankPage(dpi);
+    QPainter painter(&page);
+    const LogPrintLayout layout(dpi);
+    LogPagePrinter::DrawPrintPage(painter, layout);
+    painter.setPen(Qt::black);
+    const auto draw = [&](const QFont& font, int y, int row, int (LogPrintLayout::*x)(int) const) {
+        painter.setFont(font);
+        const int ascent = QFontMetrics(font, &page).ascent();
+        for (int c = 0; c < LogPrintLayout::ColumnCount; ++c)
+            if (const QString text = table.Cell(row, c); !text.isEmpty())
+                painter.drawText(QPoint((layout.*x)(c), y + ascent), text);
+    };
+    draw(LogPagePrinter::HeaderFont(), layout.HeaderY(), 0, &LogPrintLayout::HeaderX);
+    for (int row = range.From; row <= range.To; ++row)
+        draw(LogPagePrinter::RowFont(), layout.RowY(row - range.From), row, &LogPrintLayout::RowX);
+    return page;
 }
 } // namespace
 
@@ -152,7 +170,7 @@ private slots:
     void pages() {
         QFETCH(int, dpi);
         LogTable table;
-        Fill(table, 60);
+        RecordLog(table, 60);
         RecordingDevice device(dpi);
         QPainter painter(&device);
         int progress = 0;
@@ -169,8 +187,6 @@ private slots:
         QCOMPARE(progress, 51);
 
         const LogPrintLayout layout(dpi);
-        const int rowAscent = QFontMetrics(LogPagePrinter::RowFont(), &device).ascent();
-        const int headAscent = QFontMetrics(LogPagePrinter::HeaderFont(), &device).ascent();
         for (int p = 0; p < 2; ++p) {
             const Page& page = device.engine.pages[p];
             // The ruling at the device's scale: a 7.25-inch frame, 59 thin lines.
@@ -186,28 +202,36 @@ private slots:
                 firstRowLine += line.dy() == 0 && line.y1() * 100 == dpi * 95; // 0.95 inch down
             }
             QCOMPARE(firstRowLine, 1);
-            // The header on every page, nothing above the annunciators.
-            const int headerBaseline = layout.HeaderY() + headAscent;
-            QCOMPARE(TextAt(page, layout.HeaderX(0), headerBaseline), QStringLiteral("NO"));
-            QCOMPARE(TextAt(page, layout.HeaderX(7), headerBaseline), QStringLiteral("UNIT"));
-            QCOMPARE(TextAt(page, layout.HeaderX(8), headerBaseline), QStringLiteral("<none>"));
+            // The header and the page's rows as one item each, in their fonts.
+            QCOMPARE(page.texts.size(), 2);
             QCOMPARE(page.textPoints.front(), 12);
             QCOMPARE(page.textPoints.back(), 8);
         }
-        // Rows 5 to 54 on page 1, row 55 alone at the top of page 2, with the table's numbers.
-        const Page& first = device.engine.pages[0];
-        const Page& second = device.engine.pages[1];
-        QCOMPARE(TextAt(first, layout.RowX(0), layout.RowY(0) + rowAscent), QStringLiteral("5"));
-        QCOMPARE(TextAt(first, layout.RowX(0), layout.RowY(49) + rowAscent), QStringLiteral("54"));
-        QCOMPARE(TextAt(second, layout.RowX(0), layout.RowY(0) + rowAscent), QStringLiteral("55"));
-        QCOMPARE(TextAt(second, layout.RowX(3), layout.RowY(0) + rowAscent), table.Cell(55, 3));
-        QCOMPARE(TextAt(second, layout.RowX(0), layout.RowY(1) + rowAscent),
-                 QStringLiteral("<none>"));
+    }
+
+    // The same picture as each text drawn on its own: the header on every page,
+    // nothing above the annunciators, the table's numbers and texts at their places.
+    void pagePicture_data() {
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::newRow("a full page, 150 dpi") << 150 << 5 << 54;
+        QTest::newRow("a full page, 300 dpi") << 300 << 11 << 60;
+        QTest::newRow("one row on a page") << 300 << 55 << 55;
+        QTest::newRow("an empty table") << 300 << 1 << 1;
+    }
+    void pagePicture() {
+        QFETCH(int, dpi);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        LogTable table;
+        RecordLog(table, from == 1 ? 0 : 60);
+        QCOMPARE(PrintedPage(table, {from, to}, dpi), EachTextDrawn(table, {from, to}, dpi));
     }
 
     void cancelEndsAfterTheRow() {
         LogTable table;
-        Fill(table, 200);
+        RecordLog(table, 200);
         RecordingDevice device(600);
         QPainter painter(&device);
         int newPages = 0;
@@ -237,7 +261,7 @@ private slots:
         });
         QStringList messages;
         list.SetMessageFunction([&](const QString& text) { messages << text; });
-        Fill(*list.Table, 51);
+        RecordLog(*list.Table, 51);
 
         QTimer::singleShot(0, &scope, [&] { scope.BitBtn1->click(); });
         QSignalSpy ended(&list, &TfrmList::FileWorkEnded);

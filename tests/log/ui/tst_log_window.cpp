@@ -3,6 +3,7 @@
 
 #include "base/day_count.h"
 #include "log/log_table.h"
+#include "log/ui/log_grid.h"
 #include "log/ui/log_window.h"
 #include "support/scratch_settings.h"
 
@@ -10,7 +11,6 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTableView>
 #include <QTest>
 
 class LogWindowTest : public QObject {
@@ -136,8 +136,13 @@ private slots:
             session->AppendLogRow(t0 + i / 86400.0);
         QCoreApplication::processEvents();
         const QModelIndex last = list.Table->index(299, 1);
-        QVERIFY(list.Grid1->viewport()->rect().contains(list.Grid1->visualRect(last)));
-        QCOMPARE(list.Grid1->verticalHeader()->model()->headerData(299, Qt::Vertical).toString(),
+        const QRect newest = list.Grid1->visualRect(last);
+        QVERIFY(list.Grid1->viewport()->rect().contains(newest));
+        // Its number stands beside it.
+        const QHeaderView* numbers = list.Grid1->verticalHeader();
+        QCOMPARE(numbers->model()
+                     ->headerData(numbers->logicalIndexAt(newest.center().y()), Qt::Vertical)
+                     .toString(),
                  QStringLiteral("300"));
     }
 };

@@ -1,5 +1,6 @@
 #include "log/row_journal.h"
 
+#include "base/counted.h"
 #include "base/log_categories.h"
 #include "log/journal_contents.h"
 
@@ -22,9 +23,9 @@ std::map<qint64, QString> Generations(const QString& folder, bool journalsOnly) 
     std::map<qint64, QString> found;
     const QDir dir(folder);
     // A FIFO, a device or a link to nothing takes a number too.
-    for (const QString& entry : dir.entryList({QStringLiteral("journal-*")},
-                                              QDir::AllEntries | QDir::System | QDir::Hidden |
-                                                  QDir::NoDotAndDotDot)) {
+    for (const QString& entry :
+         dir.entryList({QStringLiteral("journal-*")},
+                       QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)) {
         const QRegularExpressionMatch m = (journalsOnly ? journal : any).match(entry);
         if (m.hasMatch())
             found.emplace(m.captured(1).toLongLong(), dir.filePath(entry));
@@ -196,10 +197,10 @@ void RowJournal::FileResumed(AppendingFile* file, qint64 rows) {
         if (!f->Writing())
             return;
     failed_ = false;
-    emit Resumed(QStringLiteral("The journal %1 is written again: the %2 rows recorded "
-                                "meanwhile are in it.")
-                     .arg(QDir::toNativeSeparators(file->Path()))
-                     .arg(std::exchange(waitedRows_, 0)));
+    const qint64 waited = std::exchange(waitedRows_, 0);
+    emit Resumed(QStringLiteral("The journal %1 is written again: %2 recorded meanwhile %3 in it.")
+                     .arg(QDir::toNativeSeparators(file->Path()), Counted(waited, "row", "rows"),
+                          QLatin1String(waited == 1 ? "is" : "are")));
 }
 
 void RowJournal::FileSynced(AppendingFile* file, qint64 position) {

@@ -129,7 +129,8 @@ private slots:
         QTest::newRow("cut short") << head + Lines(11, 2) + "6/12" << both << false << 2;
         QTest::newRow("no notes") << Lines(11, 2) << QStringList() << false << 2;
         QTest::newRow("a note after a row is no restore")
-            << Lines(11, 1) + head + Lines(12, 1) + "#restored\r\n" << QStringList() << false << 2;
+            << Lines(11, 1) + head + Lines(12, 1) + "#restored\r\n"
+            << QStringList() << false << 2;
     }
     void restoreNotes() {
         QFETCH(QByteArray, bytes);
@@ -291,7 +292,8 @@ private slots:
         journal.SetRetryDelay(20);
         if (diskFull)
             FileFaults::Arm({.call = Call::Append, .nth = 1, .error = ENOSPC});
-        journal.Begin(4, [](int i) { return RowAt(11 + i % 2); }, sources);
+        journal.Begin(
+            4, [](int i) { return RowAt(11 + i % 2); }, sources);
         QCOMPARE(QFileInfo(journal.CurrentPath()).fileName(), QStringLiteral("journal-3.tsv"));
         QVERIFY(QFile::exists(sources[0]) && QFile::exists(sources[1]));
         journal.SyncNow();
@@ -320,6 +322,8 @@ private slots:
             << FileFaults::Fault{Call::Append, 1, ENOSPC, true} << "No space left on device";
         QTest::newRow("I/O error at the second row")
             << FileFaults::Fault{Call::Append, 2, EIO, false} << "Input/output error";
+        QTest::newRow("full at the last row")
+            << FileFaults::Fault{Call::Append, 4, ENOSPC, false} << "No space left on device";
     }
     void resumesAfterTheDiskFilled() {
         QFETCH(FileFaults::Fault, fault);
@@ -349,10 +353,11 @@ private slots:
         FileFaults::Disarm();
         QVERIFY(resumed.wait(3000));
         QCOMPARE(resumed.at(0).at(0).toString(),
-                 QStringLiteral("The journal %1 is written again: the %2 rows recorded "
-                                "meanwhile are in it.")
-                     .arg(QDir::toNativeSeparators(journal.CurrentPath()))
-                     .arg(5 - written));
+                 QStringLiteral("The journal %1 is written again: %2 recorded meanwhile %3.")
+                     .arg(QDir::toNativeSeparators(journal.CurrentPath()),
+                          written == 4 ? QStringLiteral("1 row")
+                                       : QStringLiteral("%1 rows").arg(5 - written),
+                          written == 4 ? QStringLiteral("is in it") : QStringLiteral("are in it")));
         journal.Append(RowAt(7));
         QCOMPARE(FileBytes(journal.CurrentPath()), Lines(1, 7));
         QCOMPARE(failed.size(), 1);

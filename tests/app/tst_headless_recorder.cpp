@@ -144,11 +144,18 @@ private slots:
         file.SetRetryDelay(60 * 60 * 1000);
         FileFaults::Arm({.call = FileFaults::Call::Append, .nth = 1, .error = ENOSPC});
         const int day = HeadlessRecorder::DaySeconds / every;
-        for (int i = 0; i < day + 10; ++i, now += every / 86400.0)
+        QList<QByteArray> waited;
+        for (int i = 0; i < day + 10; ++i, now += every / 86400.0) {
             session->AppendLogRow(now);
+            waited << LogLineFormat::Line(session->Log().LineFields(1), QLatin1Char('\t'));
+        }
         FileFaults::Disarm();
         QCOMPARE(file.WaitingRows(), day);
         QCOMPARE(session->Log().Rows().Count(), 1);
+        // Once the disk takes rows again the newest day of them follows, in order.
+        QVERIFY(file.Retry());
+        QCOMPARE(FileBytes(path), expected + waited.mid(10).join());
+        QCOMPARE(recorder.RowsWritten(), 5000 + day);
     }
 
     // Starts the simulated meter program; its first line is the path to open.
@@ -420,8 +427,9 @@ private slots:
                   QStringLiteral("--every"), QStringLiteral("1")});
         QByteArray said;
         QVERIFY(Says(p, said,
-                     "writing " + path.toUtf8() + " failed: No space left on device; recording "
-                                                  "goes on"));
+                     "writing " + path.toUtf8() +
+                         " failed: No space left on device; recording "
+                         "goes on"));
         QTest::qWait(4000); // rows wait meanwhile
         QCOMPARE(FileBytes(path), earlier);
         QVERIFY(QFile::remove(filler));
@@ -437,8 +445,9 @@ private slots:
         QCOMPARE(said.count(" works again: "), 1);
 
         const QList<QByteArray> lines = Lines(path).mid(1);
-        QVERIFY2(said.contains(QStringLiteral("stopped: %1 rows written").arg(lines.size()).toUtf8()),
-                 said.constData());
+        QVERIFY2(
+            said.contains(QStringLiteral("stopped: %1 rows written").arg(lines.size()).toUtf8()),
+            said.constData());
         QTime previous;
         for (const QByteArray& line : lines) {
             QVERIFY2(IsRow(line), line.constData());

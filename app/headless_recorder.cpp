@@ -1,6 +1,7 @@
 #include "app/headless_recorder.h"
 
 #include "app/publishing.h"
+#include "base/counted.h"
 #include "base/day_count.h"
 #include "log/log_line_format.h"
 #include "platform/termination_signals.h"
@@ -12,17 +13,42 @@
 #include <algorithm>
 #include <cstdio>
 
-HeadlessRecorder::HeadlessRecorder(RecordingSession& session, QFile& file, int every)
+HeadlessRecorder::HeadlessRecorder(RecordingSession& session, AppendingFile& file, int every)
     : session_(session), file_(file), every_(every),
-      separator_(LogLineFormat::SaveSeparator(file.fileName())) {
+      separator_(LogLineFormat::SaveSeparator(file.Path())) {
+    session_.KeepOnlyNewestRow();
+    file_.SetWaitLimit(std::max(DaySeconds / std::max(every, 1), 1));
+    connect(&file_, &AppendingFile::Stopped, this, [this](const QString& reason) {
+        Say(QStringLiteral("writing %1 failed: %2; recording goes on, the rows wait in memory "
+                           "(a day of them at most) and are written when it works again")
+                .arg(FileName(), reason));
+    });
+    connect(&file_, &AppendingFile::Resumed, this, [this](qint64 rows, qint64 dropped) {
+        QString line = QStringLiteral("writing %1 works again: %2 that waited written")
+                           .arg(FileName(), Counted(rows, "row", "rows"));
+        if (dropped > 0)
+            line += QStringLiteral("; the oldest %1 beyond a day dropped")
+                        .arg(Counted(dropped, "row", "rows"));
+        Say(line);
+    });
+    connect(&file_, &AppendingFile::Dropping, this, [this] {
+        Say(QStringLiteral("a day of rows waits for %1: the oldest are dropped from now on")
+                .arg(FileName()));
+    });
+    connect(&file_, &AppendingFile::SyncFailed, this, [this](const QString& reason) {
+        Say(QStringLiteral("syncing %1 to the disk failed: %2; its last rows may be lost if "
+                           "the power fails")
+                .arg(FileName(), reason));
+    });
     // No one watches a "searching" label here; the reply and reopen waits stay.
     session_.Search().SetDelays({0, 0, 500, 500});
     searchAgain_.setSingleShot(true);
     searchAgain_.setInterval(SearchAgainMs);
     connect(&searchAgain_, &QTimer::timeout, this, &HeadlessRecorder::Search);
     progress_.setInterval(ProgressMs);
-    connect(&progress_, &QTimer::timeout, this,
-            [this] { Say(QStringLiteral("%1 rows written so far").arg(rows_)); });
+    connect(&progress_, &QTimer::timeout, this, [this] {
+        Say(QStringLiteral("%1 written so far").arg(Counted(RowsWritten(), "row", "rows")));
+    });
 
     connect(&session_, &RecordingSession::RowAppended, this, &HeadlessRecorder::WriteRow);
     connect(&session_, &RecordingSession::LinkShown, this, [this](bool linked) {
@@ -40,10 +66,14 @@ HeadlessRecorder::HeadlessRecorder(RecordingSession& session, QFile& file, int e
     });
     connect(&session_.Search(), &PortSearch::Finished, this, &HeadlessRecorder::SearchFinished);
     connect(&session_, &RecordingSession::ShutDownFinished, this, [this] {
-        file_.flush();
-        Say(QStringLiteral("stopped: %1 rows written to %2")
-                .arg(rows_)
-                .arg(QDir::toNativeSeparators(file_.fileName())));
+        file_.Close();
+        lost_ = file_.WaitingRows();
+        QString line = QStringLiteral("stopped: %1 written to %2")
+                           .arg(Counted(RowsWritten(), "row", "rows"), FileName());
+        if (lost_ > 0)
+            line += QStringLiteral("; %1 could not be written: %2")
+                        .arg(Counted(lost_, "row", "rows"), file_.ErrorText());
+        Say(line);
         if (!onAlarm_ || onAlarm_->Running() == 0) {
             emit Stopped();
             return;
@@ -51,6 +81,10 @@ HeadlessRecorder::HeadlessRecorder(RecordingSession& session, QFile& file, int e
         Say(QStringLiteral("waiting for the alarm command to end"));
         onAlarm_->WhenDone([this] { emit Stopped(); });
     });
+}
+
+QString HeadlessRecorder::FileName() const {
+    return QDir::toNativeSeparators(file_.Path());
 }
 
 void HeadlessRecorder::WatchAlarms(const AlarmCommandOptions& onAlarm) {
@@ -88,9 +122,7 @@ void HeadlessRecorder::Say(const QString& line) {
 }
 
 void HeadlessRecorder::Start() {
-    Say(QStringLiteral("recording to %1, a row every %2 s")
-            .arg(QDir::toNativeSeparators(file_.fileName()))
-            .arg(every_));
+    Say(QStringLiteral("recording to %1, a row every %2 s").arg(FileName()).arg(every_));
     if (const AlarmRules& rules = session_.Alarms().Rules(); rules.Any())
         SayAlarm(QStringLiteral("alarms: %1").arg(DescribeRules(rules)));
     QTimer::singleShot(0, this, &HeadlessRecorder::Search);
@@ -127,16 +159,8 @@ void HeadlessRecorder::SearchFinished(const PortSearch::Result& result) {
 }
 
 void HeadlessRecorder::WriteRow(int row) {
-    const QByteArray line = LogLineFormat::Line(session_.Log().LineFields(row), separator_);
     // Written through to the system at once: a kill after this loses nothing.
-    if (file_.write(line) != line.size() || !file_.flush()) {
-        Say(QStringLiteral("writing %1 failed: %2; %3 rows were written")
-                .arg(QDir::toNativeSeparators(file_.fileName()), file_.errorString())
-                .arg(rows_));
-        emit Failed();
-        return;
-    }
-    ++rows_;
+    file_.Append(LogLineFormat::Line(session_.Log().LineFields(row), separator_));
 }
 
 void HeadlessRecorder::Stop() {
@@ -161,14 +185,11 @@ int RunHeadlessRecorder(const QString& fileName, int every, const QStringList& p
                              .arg(QDir::toNativeSeparators(info.absolutePath())));
         return 2;
     }
-    if (info.isDir()) {
-        Refuse(fileName, QStringLiteral("it is a folder"));
-        return 2;
-    }
-    // Appended to, never truncated: an earlier recording in the file stays.
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        Refuse(fileName, file.errorString());
+    // Appended to, never truncated: an earlier recording in the file stays. A
+    // FIFO or a device is refused before it is opened.
+    AppendingFile file(fileName, AppendingFile::Mode::Extend);
+    if (!file.Open()) {
+        Refuse(fileName, file.ErrorText());
         return 2;
     }
 
@@ -183,19 +204,10 @@ int RunHeadlessRecorder(const QString& fileName, int every, const QStringList& p
     HeadlessRecorder recorder(session, file, every);
     recorder.WatchAlarms(onAlarm);
     TerminationSignals termination;
-    int code = 0;
     QObject::connect(&termination, &TerminationSignals::Received, &recorder,
                      &HeadlessRecorder::Stop);
-    // Stopped after the tick whose row could not be written, not inside it.
-    QObject::connect(
-        &recorder, &HeadlessRecorder::Failed, &recorder,
-        [&] {
-            code = 1;
-            recorder.Stop();
-        },
-        Qt::QueuedConnection);
     QObject::connect(&recorder, &HeadlessRecorder::Stopped, &recorder,
-                     [&] { QCoreApplication::exit(code); });
+                     [&] { QCoreApplication::exit(recorder.RowsLost() > 0 ? 1 : 0); });
     // Rows reach the file first; the broker gets them from the publisher's network thread.
     const auto publisher = StartPublishing(
         session, publish, [](const QString& line, const QString&) { HeadlessRecorder::Say(line); });

@@ -4,6 +4,20 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
+
+namespace {
+std::vector<LogLineFormat::Fields> RowsOf(const JournalContents& journal) {
+    std::vector<LogLineFormat::Fields> rows;
+    JournalContents::RowReader reader(journal);
+    LogLineFormat::Fields fields;
+    while (reader.Next(fields))
+        rows.push_back(fields);
+    if (!reader.Error().isEmpty())
+        __builtin_trap();
+    return rows;
+}
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
@@ -12,16 +26,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         journal.RowCount() + journal.DroppedLines() > bytes.count("\r\n") + 1)
         __builtin_trap();
 
+    const std::vector<LogLineFormat::Fields> rows = RowsOf(journal);
+    if (int(rows.size()) != journal.RowCount())
+        __builtin_trap();
     QByteArray again;
-    for (int i = 0; i < journal.RowCount(); ++i)
-        LogLineFormat::AppendLine(again, journal.Row(i), QLatin1Char(JournalContents::Separator));
+    for (const LogLineFormat::Fields& row : rows)
+        LogLineFormat::AppendLine(again, row, QLatin1Char(JournalContents::Separator));
     again += JournalContents::SavedNote + QByteArray::number(journal.SavedRows()) + "\r\n";
     const JournalContents back = JournalContents::Parse(again);
     if (back.RowCount() != journal.RowCount() || back.SavedRows() != journal.SavedRows() ||
         back.DroppedLines() != 0)
         __builtin_trap();
-    for (int i = 0; i < journal.RowCount(); ++i)
-        if (back.Row(i) != journal.Row(i))
-            __builtin_trap();
+    if (RowsOf(back) != rows)
+        __builtin_trap();
     return 0;
 }

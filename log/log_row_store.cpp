@@ -99,7 +99,7 @@ LogRowStore& LogRowStore::operator=(LogRowStore&& other) noexcept {
 }
 
 LogRowStore::Chunk& LogRowStore::ChunkForAppend() {
-    if (count_ % ChunkRows == 0) {
+    if (size_t(count_ >> ChunkShift) == chunks_.size()) {
         chunks_.push_back(std::make_shared<Chunk>());
         chunks_.back()->blocks.reserve(ChunkRows / BlockRows);
         chunks_.back()->bytes.reserve(ChunkRows * TypicalRowBytes);
@@ -163,10 +163,12 @@ void LogRowStore::AppendRaw(const CellViews& cells) {
 LogRowStore LogRowStore::Snapshot() const {
     LogRowStore copy;
     copy.count_ = count_;
-    copy.chunks_ = chunks_;
+    // A restarted store may hold an empty chunk beyond its rows.
+    const auto used = static_cast<std::ptrdiff_t>((count_ + ChunkRows - 1) >> ChunkShift);
+    copy.chunks_.assign(chunks_.begin(), chunks_.begin() + used);
     copy.last_ = last_;
     if (count_ % ChunkRows != 0)
-        copy.chunks_.back() = std::make_shared<Chunk>(*chunks_.back());
+        copy.chunks_.back() = std::make_shared<Chunk>(*copy.chunks_.back());
     return copy;
 }
 
@@ -248,6 +250,20 @@ LogRowStore::RawCells LogRowStore::RawRow(int row) const {
 
 void LogRowStore::Clear() {
     chunks_.clear();
+    count_ = 0;
+    for (std::string& cell : last_)
+        cell.clear();
+    contents_ = NewContents();
+}
+
+void LogRowStore::Restart() {
+    // A chunk a snapshot shares must not change: such a store starts anew.
+    if (chunks_.size() != 1 || chunks_.front().use_count() != 1) {
+        Clear();
+        return;
+    }
+    chunks_.front()->blocks.clear();
+    chunks_.front()->bytes.clear();
     count_ = 0;
     for (std::string& cell : last_)
         cell.clear();

@@ -77,6 +77,9 @@ public:
     // All cells of row i (0-based); empty beyond the last row.
     RawCells RawRow(int row) const;
     void Clear();
+    // Forgets every row but keeps the room of the first chunk, so a store that
+    // only ever holds its newest row allocates nothing per row.
+    void Restart();
 
 private:
     static constexpr int ChunkShift = 12;

@@ -78,6 +78,8 @@ void LogTable::AppendLogRow(const Sample& sample, const QString& dateFormat) {
     cells[6] = reading.TypeText;
     cells[7] = reading.ModeText;
 
+    if (!keepsPastRows_)
+        rows_.Restart();
     const int n = rows_.Count();
     if (n == 0) {
         // The blank row 1 of an empty table takes the first reading.

@@ -38,6 +38,9 @@ public:
     void AppendLogRow(const Sample& sample, const QString& dateFormat);
     // Back to one blank data row; the header stays.
     void Clear();
+    // Without past rows, each row appended replaces the one before: row 1 is
+    // always the newest.
+    void SetKeepsPastRows(bool keeps) { keepsPastRows_ = keeps; }
     // Replaces the data rows with loaded ones in one go; rows recorded since the
     // last Clear() follow them, so none is lost.
     void LoadRows(LogRowStore&& rows);
@@ -70,4 +73,5 @@ private:
     QLocale locale_;
     QString timeFormat_;
     int resets_ = 0;
+    bool keepsPastRows_ = true;
 };

@@ -1,10 +1,11 @@
 #include "log/row_journal.h"
 
+#include "base/counted.h"
 #include "base/log_categories.h"
 #include "log/journal_contents.h"
-#include "platform/file_sync.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
 #include <map>
@@ -14,26 +15,26 @@ const QString NamePattern = QStringLiteral("journal-%1.tsv");
 // Rows written at once when a generation begins with rows.
 constexpr qsizetype BatchBytes = 1 << 20;
 
-// The journal files in the folder by their generation number.
-std::map<qint64, QString> Generations(const QString& folder) {
-    static const QRegularExpression name(QStringLiteral("^journal-(\\d{1,15})\\.tsv$"));
-    std::map<qint64, QString> files;
+// What the folder holds under a journal's name, by generation number: with the
+// journal's own ending only (journals), or with any (every number taken).
+std::map<qint64, QString> Generations(const QString& folder, bool journalsOnly) {
+    static const QRegularExpression journal(QStringLiteral("^journal-(\\d{1,15})\\.tsv$"));
+    static const QRegularExpression any(QStringLiteral("^journal-(\\d{1,15})\\."));
+    std::map<qint64, QString> found;
     const QDir dir(folder);
-    for (const QString& entry : dir.entryList({QStringLiteral("journal-*.tsv")}, QDir::Files)) {
-        const QRegularExpressionMatch m = name.match(entry);
+    // A FIFO, a device or a link to nothing takes a number too.
+    for (const QString& entry :
+         dir.entryList({QStringLiteral("journal-*")},
+                       QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        const QRegularExpressionMatch m = (journalsOnly ? journal : any).match(entry);
         if (m.hasMatch())
-            files.emplace(m.captured(1).toLongLong(), dir.filePath(entry));
+            found.emplace(m.captured(1).toLongLong(), dir.filePath(entry));
     }
-    return files;
+    return found;
 }
 } // namespace
 
-RowJournal::RowJournal(const QString& folder, QObject* parent) : QObject(parent), folder_(folder) {
-    syncPool_.setMaxThreadCount(1);
-    syncTimer_.setSingleShot(true);
-    syncTimer_.setInterval(SyncDelayMs);
-    connect(&syncTimer_, &QTimer::timeout, this, &RowJournal::SyncInBackground);
-}
+RowJournal::RowJournal(const QString& folder, QObject* parent) : QObject(parent), folder_(folder) {}
 
 RowJournal::~RowJournal() {
     Close();
@@ -41,68 +42,106 @@ RowJournal::~RowJournal() {
 
 QStringList RowJournal::Files() const {
     QStringList files;
-    for (const auto& [number, path] : Generations(folder_))
+    for (const auto& [number, path] : Generations(folder_, true))
         files.append(path);
     return files;
 }
 
 QString RowJournal::NextPath() const {
-    const auto files = Generations(folder_);
-    const qint64 next = files.empty() ? 1 : files.rbegin()->first + 1;
+    const auto taken = Generations(folder_, false);
+    const qint64 next = taken.empty() ? 1 : taken.rbegin()->first + 1;
     return QDir(folder_).filePath(NamePattern.arg(next));
 }
 
-bool RowJournal::Begin(int count, const RowSource& row) {
-    const QString outgoing = path_;
-    const bool outgoingUnsaved = HasUnsaved();
-    CloseFile();
-    if (dirty_)
-        SyncInBackground(); // the outgoing file's last rows
+QString RowJournal::AsidePath(const QString& path, const QString& suffix) {
+    const QFileInfo info(path);
+    const QString base = info.dir().filePath(info.completeBaseName() + QLatin1Char('.') + suffix);
+    QString aside = base;
+    for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
+        aside = base + QLatin1Char('.') + QString::number(n);
+    return aside;
+}
+
+std::unique_ptr<AppendingFile> RowJournal::NewFile(const QString& path) {
+    auto file = std::make_unique<AppendingFile>(path, AppendingFile::Mode::NewOwnerOnly);
+    file->SetSyncDelay(syncDelay_);
+    file->SetRetryDelay(retryDelay_);
+    AppendingFile* f = file.get();
+    connect(f, &AppendingFile::Stopped, this,
+            [this, f](const QString& reason) { FileStopped(f, reason); });
+    connect(f, &AppendingFile::Resumed, this, [this, f](qint64 rows) { FileResumed(f, rows); });
+    connect(f, &AppendingFile::Synced, this,
+            [this, f](qint64 position) { FileSynced(f, position); });
+    connect(f, &AppendingFile::SyncFailed, this, [this, f](const QString& reason) {
+        emit Failed(QStringLiteral("The journal %1 could not be synced to the disk: %2. Its "
+                                   "last rows may be lost if the power fails.")
+                        .arg(QDir::toNativeSeparators(f->Path()), reason));
+    });
+    return file;
+}
+
+bool RowJournal::Begin(int count, const RowSource& row, const QStringList& restoredFrom) {
+    // Made before the outgoing file may go: the new one never takes its number.
+    std::unique_ptr<AppendingFile> outgoing = std::exchange(file_, NewFile(NextPath()));
+    file_->Start();
+    if (outgoing) {
+        if (!restoredFrom_.isEmpty()) {
+            // Otherwise the next start tells a finished restore from the notes.
+            outgoing->SyncNow();
+            if (outgoing->SyncedThrough() >= restoredAt_)
+                for (const QString& path : restoredFrom_)
+                    QFile::remove(path);
+            restoredFrom_.clear();
+        }
+        // Rows never saved stay for the next start to offer; others need no journal.
+        if (HasUnsaved()) {
+            kept_.append(outgoing->Path());
+            ending_.push_back(std::move(outgoing));
+            CloseDone();
+        } else {
+            outgoing->Abandon();
+            QFile::remove(outgoing->Path());
+            syncsDone_ += outgoing->SyncsDone();
+        }
+    }
     started_ = true;
-    failed_ = false;
     rows_ = std::max(count, 0);
     saved_ = 0;
-    path_.clear();
 
-    if (!QDir().mkpath(folder_))
-        return Fail(folder_, QStringLiteral("the folder cannot be created"));
-    path_ = NextPath();
-    file_.setFileName(path_);
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return Fail(path_, file_.errorString());
-    folderDirty_ = true;
+    if (!restoredFrom.isEmpty()) {
+        QByteArray names = JournalContents::RestoringNote;
+        for (const QString& path : restoredFrom)
+            names += ' ' + QFileInfo(path).fileName().toUtf8();
+        file_->Append(names + "\r\n", 0);
+    }
     QByteArray batch;
+    int batchRows = 0;
     for (int i = 0; i < count; ++i) {
         LogLineFormat::AppendLine(batch, row(i), QLatin1Char(JournalContents::Separator));
+        ++batchRows;
         if (batch.size() >= BatchBytes || i == count - 1) {
-            if (!Write(batch))
-                return false;
+            file_->Append(batch, batchRows);
             batch.clear();
+            batchRows = 0;
         }
     }
-
-    // Only rows never saved are worth a backup; one backup generation is kept.
-    if (!outgoing.isEmpty()) {
-        if (outgoingUnsaved) {
-            if (!backup_.isEmpty())
-                QFile::remove(backup_);
-            backup_ = outgoing;
-        } else {
-            QFile::remove(outgoing);
-        }
+    if (!restoredFrom.isEmpty()) {
+        file_->Append(QByteArray(JournalContents::RestoredNote) + "\r\n", 0);
+        restoredFrom_ = restoredFrom;
+        restoredAt_ = file_->Appended();
     }
-    qCInfo(lcJournal) << "journal" << path_ << "begun with" << count << "rows; backup" << backup_;
-    syncTimer_.start();
-    return true;
+    qCInfo(lcJournal) << "journal" << file_->Path() << "begun with" << count << "rows; kept"
+                      << kept_;
+    return Writing();
 }
 
 bool RowJournal::Append(const LogLineFormat::Fields& fields) {
     if (!started_)
         return false;
-    ++rows_; // counted even when the file fails: the table holds the row unsaved
-    if (failed_ || !file_.isOpen())
+    ++rows_; // counted even without a file: the table holds the row unsaved
+    if (!file_)
         return false;
-    return Write(LogLineFormat::Line(fields, QLatin1Char(JournalContents::Separator)));
+    return file_->Append(LogLineFormat::Line(fields, QLatin1Char(JournalContents::Separator)));
 }
 
 void RowJournal::NoteSaved(int rows) {
@@ -110,85 +149,123 @@ void RowJournal::NoteSaved(int rows) {
     if (saved == saved_)
         return;
     saved_ = saved;
-    if (failed_ || !file_.isOpen())
-        return;
-    Write(JournalContents::SavedNote + QByteArray::number(saved) + "\r\n");
+    if (file_)
+        file_->Append(JournalContents::SavedNote + QByteArray::number(saved) + "\r\n", 0);
 }
 
 void RowJournal::Discard() {
-    CloseFile();
-    syncTimer_.stop();
-    dirty_ = false;
-    if (!path_.isEmpty())
-        QFile::remove(path_);
-    path_.clear();
+    if (file_) {
+        file_->Abandon();
+        QFile::remove(file_->Path());
+        syncsDone_ += file_->SyncsDone();
+        file_.reset();
+    }
     rows_ = saved_ = 0;
 }
 
-bool RowJournal::Write(const QByteArray& bytes) {
-    // flush hands the bytes to the operating system: a killed program loses nothing.
-    if (file_.write(bytes) == bytes.size() && file_.flush()) {
-        dirty_ = true;
-        if (!syncTimer_.isActive())
-            syncTimer_.start();
-        return true;
-    }
-    return Fail(path_, file_.errorString());
+bool RowJournal::Writing() const {
+    return file_ && file_->Writing() && !failed_;
 }
 
-bool RowJournal::Fail(const QString& path, const QString& reason) {
+qint64 RowJournal::WaitingRows() const {
+    qint64 rows = file_ ? file_->WaitingRows() : 0;
+    for (const auto& file : ending_)
+        rows += file->WaitingRows();
+    return rows;
+}
+
+QString RowJournal::CurrentPath() const {
+    return file_ ? file_->Path() : QString();
+}
+
+void RowJournal::FileStopped(AppendingFile* file, const QString& reason) {
+    if (failed_)
+        return; // said once for the whole outage
     failed_ = true;
-    CloseFile();
-    emit Failed(QStringLiteral("The journal %1 cannot be written: %2. Recording goes on, but "
-                               "rows not saved will be lost if the program ends unexpectedly.")
-                    .arg(QDir::toNativeSeparators(path), reason));
-    return false;
+    emit Failed(QStringLiteral("The journal %1 cannot be written: %2. Recording goes on; the "
+                               "rows wait and are written to the journal when that works "
+                               "again, but rows not saved will be lost if the program ends "
+                               "before.")
+                    .arg(QDir::toNativeSeparators(file->Path()), reason));
 }
 
-void RowJournal::CloseFile() {
-    if (file_.isOpen()) {
-        file_.flush();
-        file_.close();
+void RowJournal::FileResumed(AppendingFile* file, qint64 rows) {
+    waitedRows_ += rows;
+    if (!failed_ || (file_ && !file_->Writing()))
+        return;
+    for (const auto& f : ending_)
+        if (!f->Writing())
+            return;
+    failed_ = false;
+    const qint64 waited = std::exchange(waitedRows_, 0);
+    emit Resumed(QStringLiteral("The journal %1 is written again: %2 recorded meanwhile %3 in it.")
+                     .arg(QDir::toNativeSeparators(file->Path()), Counted(waited, "row", "rows"),
+                          QLatin1String(waited == 1 ? "is" : "are")));
+}
+
+void RowJournal::FileSynced(AppendingFile* file, qint64 position) {
+    if (file == file_.get() && !restoredFrom_.isEmpty() && position >= restoredAt_)
+        RemoveRestored();
+    if (file != file_.get())
+        QMetaObject::invokeMethod(this, &RowJournal::CloseDone, Qt::QueuedConnection);
+}
+
+void RowJournal::CloseDone() {
+    // Closed outside their own signals, once their last sync has run: closing
+    // one with a sync due would wait for the disk here.
+    for (auto it = ending_.begin(); it != ending_.end();) {
+        if ((*it)->Writing() && !(*it)->SyncDue()) {
+            (*it)->Close();
+            syncsDone_ += (*it)->SyncsDone();
+            it = ending_.erase(it);
+        } else {
+            ++it;
+        }
     }
 }
 
-void RowJournal::SyncInBackground() {
-    if (!dirty_ && !folderDirty_)
+void RowJournal::RemoveRestored() {
+    if (restoredFrom_.isEmpty() || !file_ || file_->SyncedThrough() < restoredAt_)
         return;
-    // One sync at a time; a slow disk delays the next one instead of queueing more.
-    if (syncsQueued_ > 0) {
-        syncTimer_.start();
-        return;
-    }
-    ++syncsQueued_;
-    const QString path = path_;
-    const bool folder = folderDirty_;
-    dirty_ = folderDirty_ = false;
-    syncPool_.start([this, path, folder] {
-        if (!path.isEmpty())
-            SyncFileToDisk(path);
-        if (folder)
-            SyncFolderToDisk(folder_);
-        --syncsQueued_;
-        ++syncsDone_;
-    });
+    for (const QString& path : std::exchange(restoredFrom_, {}))
+        QFile::remove(path);
 }
 
 bool RowJournal::SyncNow() {
-    syncTimer_.stop();
-    if (file_.isOpen())
-        file_.flush();
-    syncPool_.waitForDone();
     bool ok = true;
-    if (dirty_ && !path_.isEmpty())
-        ok = SyncFileToDisk(path_);
-    if (folderDirty_)
-        ok = SyncFolderToDisk(folder_) && ok;
-    dirty_ = folderDirty_ = false;
+    for (const auto& file : ending_)
+        ok = file->SyncNow() && ok;
+    if (file_)
+        ok = file_->SyncNow() && ok;
     return ok;
 }
 
 void RowJournal::Close() {
     SyncNow();
-    CloseFile();
+    for (const auto& file : ending_) {
+        file->Close();
+        syncsDone_ += file->SyncsDone();
+    }
+    ending_.clear();
+    if (file_)
+        file_->Close();
+}
+
+void RowJournal::SetSyncDelay(int ms) {
+    syncDelay_ = ms;
+    if (file_)
+        file_->SetSyncDelay(ms);
+}
+
+void RowJournal::SetRetryDelay(int ms) {
+    retryDelay_ = ms;
+    if (file_)
+        file_->SetRetryDelay(ms);
+}
+
+int RowJournal::SyncsDone() const {
+    int done = syncsDone_ + (file_ ? file_->SyncsDone() : 0);
+    for (const auto& file : ending_)
+        done += file->SyncsDone();
+    return done;
 }

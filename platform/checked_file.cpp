@@ -26,12 +26,14 @@ namespace {
 QMutex mutex;
 Fault armed;
 bool isArmed = false;
+int armings = 0;
 } // namespace
 
 void Arm(const Fault& fault) {
     QMutexLocker lock(&mutex);
     armed = fault;
     isArmed = true;
+    ++armings;
 }
 
 void Disarm() {
@@ -39,10 +41,11 @@ void Disarm() {
     isArmed = false;
 }
 
-// The fault a file opened now meets.
-static bool Current(Fault& fault) {
+bool Current(Fault& fault, int* arming) {
     QMutexLocker lock(&mutex);
     fault = armed;
+    if (arming)
+        *arming = armings;
     return isArmed;
 }
 } // namespace FileFaults
@@ -331,17 +334,52 @@ void RegularFileReader::Close() {
 }
 
 #ifdef Q_OS_UNIX
-bool RegularFileReader::Open(const QString& path) {
+namespace {
+QString TypeText(mode_t mode) {
+    if (S_ISDIR(mode))
+        return QStringLiteral("it is a folder, not a file");
+    if (S_ISLNK(mode))
+        return QStringLiteral("it is a symbolic link, not a regular file");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("it is a pipe (FIFO), not a regular file");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("it is a device, not a regular file");
+    return QStringLiteral("it is a socket, not a regular file");
+}
+} // namespace
+
+QString NotARegularFile(const QString& path, RegularFileReader::Links links) {
+    struct stat st {};
+    const QByteArray name = Native(path);
+    const int rc = links == RegularFileReader::Links::Follow ? ::stat(name.constData(), &st)
+                                                               : ::lstat(name.constData(), &st);
+    if (rc != 0) {
+        // A link that leads nowhere is something, and not a file.
+        if (errno == ENOENT && ::lstat(name.constData(), &st) == 0 && S_ISLNK(st.st_mode))
+            return QStringLiteral("it is a symbolic link to nothing, not a regular file");
+        return {};
+    }
+    return S_ISREG(st.st_mode) ? QString() : TypeText(st.st_mode);
+}
+
+bool RegularFileReader::Open(const QString& path, Links links) {
     Close();
     armed_ = FileFaults::Current(fault_);
     reads_ = 0;
+    notAFile_ = false;
     // Without O_NONBLOCK the open of a FIFO waits for a writer.
+    const int flags =
+        O_RDONLY | O_NONBLOCK | O_CLOEXEC | (links == Links::Refuse ? O_NOFOLLOW : 0);
     int fd;
     do
-        fd = ::open(Native(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        fd = ::open(Native(path).constData(), flags);
     while (fd < 0 && errno == EINTR);
-    if (fd < 0)
-        return Fail(errno);
+    if (fd < 0) {
+        const int error = errno;
+        error_ = NotARegularFile(path, links);
+        notAFile_ = !error_.isEmpty();
+        return notAFile_ ? false : Fail(error);
+    }
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
         const int error = errno;
@@ -350,9 +388,8 @@ bool RegularFileReader::Open(const QString& path) {
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
-        error_ = S_ISDIR(st.st_mode)
-                     ? QStringLiteral("it is a folder, not a file")
-                     : QStringLiteral("it is not a regular file (a pipe, device or socket)");
+        error_ = TypeText(st.st_mode);
+        notAFile_ = true;
         return false;
     }
     fd_ = fd;
@@ -375,15 +412,25 @@ qint64 RegularFileReader::Read(char* data, qint64 size) {
     }
 }
 #else
-bool RegularFileReader::Open(const QString& path) {
+QString NotARegularFile(const QString& path, RegularFileReader::Links links) {
+    const QFileInfo info(path);
+    if (links == RegularFileReader::Links::Refuse && info.isSymLink())
+        return QStringLiteral("it is a symbolic link, not a regular file");
+    if (info.isDir())
+        return QStringLiteral("it is a folder, not a file");
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("it is not a regular file (a pipe, device or socket)");
+    return {};
+}
+
+bool RegularFileReader::Open(const QString& path, Links links) {
     Close();
     armed_ = FileFaults::Current(fault_);
     reads_ = 0;
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        error_ = QStringLiteral("it is a folder, not a file");
+    error_ = NotARegularFile(path, links);
+    notAFile_ = !error_.isEmpty();
+    if (notAFile_)
         return false;
-    }
     const int fd =
         ::_wopen(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()),
                  _O_RDONLY | _O_BINARY | _O_NOINHERIT);
@@ -393,6 +440,7 @@ bool RegularFileReader::Open(const QString& path) {
     if (::_fstat64(fd, &st) != 0 || (st.st_mode & _S_IFREG) == 0) {
         ::_close(fd);
         error_ = QStringLiteral("it is not a regular file (a pipe, device or socket)");
+        notAFile_ = true;
         return false;
     }
     fd_ = fd;

@@ -12,25 +12,33 @@
 // device, a socket or a folder is refused at once instead of hanging the reader.
 //
 // FileFaults is the seam tests use to make the Nth write, flush, sync, rename,
-// folder sync or read of every file fail, as a full disk or a failing one would.
+// folder sync or read of every file fail, as a full disk or a failing one would,
+// and every append of the appending files from the Nth on, as a disk that stays
+// full until it is emptied again (Disarm).
 
 #include <QByteArray>
 #include <QString>
 #include <cerrno>
 
 namespace FileFaults {
-enum class Call { Write, Flush, Sync, Rename, FolderSync, Read };
+enum class Call { Write, Flush, Sync, Rename, FolderSync, Read, Append };
 struct Fault {
     Call call = Call::Write;
-    int nth = 1; // the nth such call of each file fails
+    // The nth such call of each file fails; of Append, the nth after the arming
+    // and every one after it.
+    int nth = 1;
     int error = ENOSPC;
     // A write: half its bytes go out and the next write fails with error, as on a
     // disk that fills up in the middle of a write.
     bool shortWrite = false;
 };
-// Every file opened from now on meets the fault, until Disarm.
+// Every file opened from now on meets the fault, until Disarm; appending files
+// already open meet an Append fault too.
 void Arm(const Fault& fault);
 void Disarm();
+// The armed fault, if any; arming counts the Arm calls, so a file that meets the
+// fault call by call can count its calls from the arming.
+bool Current(Fault& fault, int* arming = nullptr);
 } // namespace FileFaults
 
 class CheckedFileWriter {
@@ -83,8 +91,12 @@ public:
     RegularFileReader(const RegularFileReader&) = delete;
     RegularFileReader& operator=(const RegularFileReader&) = delete;
 
-    // Opens a regular file; anything else is refused without waiting for it.
-    bool Open(const QString& path);
+    enum class Links { Follow, Refuse };
+    // Opens a regular file; anything else is refused without waiting for it (a
+    // symbolic link too, when told to).
+    bool Open(const QString& path, Links links = Links::Follow);
+    // The last Open found something that is not a regular file.
+    bool NotAFile() const { return notAFile_; }
     // Up to size bytes; 0 at the end of the file, -1 on failure.
     qint64 Read(char* data, qint64 size);
     void Close();
@@ -97,6 +109,7 @@ private:
 
     int fd_ = -1;
     QString error_;
+    bool notAFile_ = false;
     FileFaults::Fault fault_;
     bool armed_ = false;
     int reads_ = 0;
@@ -104,3 +117,8 @@ private:
 
 // The system's text for an error number; never empty.
 QString SystemErrorText(int error);
+
+// Why what is at path is not a regular file ("it is a folder, not a file"); empty
+// when it is one, or when nothing is there.
+QString NotARegularFile(const QString& path,
+                        RegularFileReader::Links links = RegularFileReader::Links::Follow);

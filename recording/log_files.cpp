@@ -9,6 +9,7 @@
 #include "recording/recording_session.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 struct LogFiles::Job {
     Operation op = Operation::Save;
@@ -70,10 +71,21 @@ BackgroundTask* LogFiles::Start(std::unique_ptr<Job> job) {
             j->written = LogFileWriter::Save(j->fileName, *j->table, j->range, progress,
                                              LogFileWriter::OnCancel::KeepOldFile);
             break;
-        case Operation::SaveRows:
+        case Operation::SaveRows: {
+            // Read again as they are written: a journal is never held whole.
+            JournalContents::RowReader reader(*j->rows);
             j->written = LogFileWriter::SaveRows(
-                j->fileName, j->rows->RowCount(), [j](int i) { return j->rows->Row(i); }, progress);
+                j->fileName, j->rows->RowCount(),
+                [&reader](int) {
+                    LogLineFormat::Fields fields;
+                    // A journal that fails now ends the work: the old file stays.
+                    if (!reader.Next(fields))
+                        throw std::runtime_error(reader.Error().toStdString());
+                    return fields;
+                },
+                progress);
             break;
+        }
         case Operation::Export:
             j->written = LogCsvExport::Save(j->fileName, *j->table, j->dateFormat, progress);
             break;

@@ -295,6 +295,7 @@ void RecordingSession::AppendLogRow(const Sample& sample) {
 
 void RecordingSession::BitBtn4Click() {
     log_.Clear();
+    restoredRows_ = 0;
     if (journal_)
         journal_->Begin();
 }
@@ -306,24 +307,42 @@ int RecordingSession::TableRows() const {
 void RecordingSession::EnableJournal(const QString& folder) {
     journal_ = std::make_unique<RowJournal>(folder);
     connect(journal_.get(), &RowJournal::Failed, this, &RecordingSession::JournalFailed);
+    connect(journal_.get(), &RowJournal::Resumed, this, &RecordingSession::JournalResumed);
 }
 
-void RecordingSession::StartJournal() {
+void RecordingSession::StartJournal(const QStringList& restoredFrom) {
     if (journal_)
-        journal_->Begin(TableRows(), [this](int i) { return log_.LineFields(i + 1); });
+        journal_->Begin(
+            TableRows(), [this](int i) { return log_.LineFields(i + 1); }, restoredFrom);
 }
 
 int RecordingSession::UnsavedRows() const {
     return journal_ ? journal_->Rows() - journal_->SavedRows() : 0;
 }
 
-void RecordingSession::RestoreRows(const JournalContents& contents) {
+QString RecordingSession::RestoreRows(const JournalContents& contents) {
     LogRowStore rows;
-    for (int i = 0; i < contents.RowCount(); ++i)
-        rows.Append(contents.Row(i));
-    log_.LoadRows(std::move(rows));
+    JournalContents::RowReader reader(contents);
+    LogLineFormat::Fields fields;
+    while (reader.Next(fields))
+        rows.Append(fields);
+    if (!reader.Error().isEmpty())
+        return reader.Error();
+    const LogRowStore& table = log_.Rows();
+    const int before = std::min(restoredRows_, table.Count());
+    LogRowStore merged;
+    LogRowStore::Reader tableReader(table, 0);
+    LogRowStore::CellViews cells;
+    for (int i = 0; i < before && tableReader.Next(cells); ++i)
+        merged.AppendRaw(cells);
+    merged.AppendRows(rows);
+    while (tableReader.Next(cells))
+        merged.AppendRaw(cells);
+    restoredRows_ = before + rows.Count();
+    log_.ReplaceRows(std::move(merged));
     SetListRunning(false);
     restoredPaused_ = true;
+    return {};
 }
 
 void RecordingSession::DiscardUnsavedRows() {

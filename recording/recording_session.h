@@ -87,6 +87,9 @@ public:
     // --- the log and the live graph
     void InitLogTable();
     void InitLiveGraph();
+    // The table keeps only the newest row (the headless recorder, whose rows
+    // live in its file): memory stays flat however long it records.
+    void KeepOnlyNewestRow() { log_.SetKeepsPastRows(false); }
     // A row from the current reading taken at the given day count.
     void AppendLogRow(double now);
     void AppendLogRow(const Sample& sample);
@@ -109,13 +112,15 @@ public:
     void EnableJournal(const QString& folder);
     RowJournal* Journal() { return journal_.get(); }
     // Begins the run's journal with the rows the table holds now (rows put back
-    // at start); a first recorded row begins it too.
-    void StartJournal();
+    // at start, from the journals restoredFrom); a first recorded row begins it too.
+    void StartJournal(const QStringList& restoredFrom = {});
     // Recorded rows not saved to a file since they were recorded.
     int UnsavedRows() const;
-    // Rows of an earlier run's journal put back into the table, numbered after its
-    // rows. The log's recording stays paused, also through the start's search.
-    void RestoreRows(const JournalContents& contents);
+    // Rows of an earlier run's journal put back into the table, after the rows put
+    // back before them and before any recorded since. The log's recording stays
+    // paused, also through the start's search. Returns what went wrong reading
+    // the journal (the table is unchanged then), or an empty text.
+    QString RestoreRows(const JournalContents& contents);
     // The unsaved rows are given up (the exit question's Discard).
     void DiscardUnsavedRows();
 
@@ -175,6 +180,8 @@ signals:
     void RowRecorded(const Sample& sample);
     // The journal cannot be written: which file and why.
     void JournalFailed(const QString& message);
+    // The journal is written again, the rows recorded meanwhile too.
+    void JournalResumed(const QString& message);
     void PointDue(const Sample& sample);
     // An alarm rose or cleared.
     void AlarmChanged(const AlarmEvent& event);
@@ -233,6 +240,7 @@ private:
     std::unique_ptr<RowJournal> journal_;
     std::unique_ptr<LogFiles> files_; // after the table and the journal: it ends first
     bool restoredPaused_ = false; // rows were restored: the start's search leaves the log paused
+    int restoredRows_ = 0;        // the table's first rows, put back at the start
     bool reconnecting_ = false;
     std::vector<PortWait> portWaits_;
     QTimer portWaitLimit_;

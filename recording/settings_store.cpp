@@ -1,6 +1,7 @@
 #include "recording/settings_store.h"
 
 #include "base/log_categories.h"
+#include "platform/user_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -179,7 +180,18 @@ QString SettingsStore::Write(const SettingsVars& vars, int32_t modelCode,
         settings_->remove(LastConnectedSerialKey);
     else
         settings_->setValue(LastConnectedSerialKey, vars.LastConnectedSerial);
-    settings_->sync();
+    return SyncPrivately();
+}
+
+QString SettingsStore::SyncPrivately() {
+    {
+        // The file names the user's devices: created readable by the user only,
+        // and one an earlier version made readable by all is closed too.
+        const OwnerOnlyFiles privately;
+        settings_->sync();
+    }
+    if (settings_->status() == QSettings::NoError)
+        MakeOwnerOnly(settings_->fileName());
     return WriteProblem();
 }
 
@@ -282,8 +294,7 @@ QString SettingsStore::WriteAlarms(const AlarmRules& rules) {
         settings_->setValue(AlarmUnitKey, rules.Unit);
     settings_->setValue(AlarmNoReadingKey, rules.NoReadingSeconds);
     settings_->setValue(AlarmSoundKey, rules.Sound ? 1 : 0);
-    settings_->sync();
-    return WriteProblem();
+    return SyncPrivately();
 }
 
 QString SettingsStore::ReadFileFolder() const {

@@ -57,6 +57,8 @@ public:
     QString WriteFileFolder(const QString& folder);
 
 private:
+    // Syncs the file, created readable by the user only.
+    QString SyncPrivately();
     QString WriteProblem() const;
 
     std::unique_ptr<QSettings> settings_;

@@ -72,6 +72,8 @@ WindowSet::WindowSet(RecordingSession& session) : session_(session) {
     // Shown after the tick that wrote the row, not inside it.
     QObject::connect(&session, &RecordingSession::JournalFailed, frmMain.get(), &ShowException,
                      Qt::QueuedConnection);
+    QObject::connect(&session, &RecordingSession::JournalResumed, frmMain.get(), &ShowException,
+                     Qt::QueuedConnection);
     QObject::connect(&session, &RecordingSession::ReconnectEnded, frmMain.get(),
                      [this] { ShowResolutionNoticeIfDue(); });
     ConnectAlarms();
@@ -165,8 +167,10 @@ void WindowSet::RecoverJournal() {
             if (ending() || answer == Recovery::Later)
                 return;
             if (answer == Recovery::Restore) {
-                recovery.Restore(journal);
-                settled = true;
+                const QString problem = recovery.Restore(journal);
+                settled = problem.isEmpty();
+                if (!settled)
+                    ShowException(problem);
             } else if (answer == Recovery::SaveAs) {
                 const QString fileName = ask.AskSaveFileName();
                 if (ending())

@@ -4,13 +4,21 @@
 // took, bad input is refused before any search, a second recorder on the same
 // device is kept off, another meter behind the same path is not recorded, and a
 // meter plugged in after the start is found by itself.
+#include "app/headless_recorder.h"
+#include "base/day_count.h"
+#include "platform/checked_file.h"
+#include "support/scratch_settings.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <sys/mount.h>
+#include <sys/stat.h>
 
 class TestHeadlessRecorder : public QObject {
     Q_OBJECT
@@ -46,12 +54,20 @@ class TestHeadlessRecorder : public QObject {
     }
 
 private slots:
+    // An earlier recording in the file stays; one whose last line has no line end
+    // (a recorder killed in a write, a file edited by hand) is not continued.
+    void recordsUntilTerminated_data() {
+        QTest::addColumn<QByteArray>("earlier");
+        QTest::newRow("earlier lines whole") << QByteArray("an earlier recording\r\n");
+        QTest::newRow("earlier line without its end") << QByteArray("an earlier recording");
+    }
     void recordsUntilTerminated() {
+        QFETCH(QByteArray, earlier);
         const QString path = dir_.filePath(QStringLiteral("run.tsv"));
-        QFile earlier(path);
-        QVERIFY(earlier.open(QIODevice::WriteOnly));
-        earlier.write("an earlier recording\r\n");
-        earlier.close();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(earlier);
+        file.close();
 
         QProcess p;
         Start(p, {QStringLiteral("--record"), path, QStringLiteral("--demo"), QStringLiteral("301"),
@@ -65,6 +81,7 @@ private slots:
 
         const QList<QByteArray> lines = Lines(path);
         QCOMPARE(lines.value(0), QByteArray("an earlier recording\r"));
+        QCOMPARE(FileBytes(path).left(earlier.size()), earlier);
         QTime previous;
         for (const QByteArray& line : lines.mid(1)) {
             QVERIFY2(IsRow(line), line.constData());
@@ -100,6 +117,45 @@ private slots:
             QVERIFY(line.endsWith(",\r"));
             QVERIFY(IsRow(line.replace(',', '\t')));
         }
+    }
+
+    // The recorder's core keeps no table of past rows: after thousands of rows
+    // the table holds the newest alone, the file every one in order; while the
+    // disk is full a day of rows waits, and no more.
+    void keepsNoTableOfPastRows() {
+        ScratchSettings settings;
+        const std::unique_ptr<RecordingSession> session = settings.Session(301);
+        session->Log().SetLocale(QLocale::c());
+        const QString path = dir_.filePath(QStringLiteral("core.tsv"));
+        AppendingFile file(path, AppendingFile::Mode::Extend);
+        QVERIFY(file.Open());
+        constexpr int every = 5;
+        HeadlessRecorder recorder(*session, file, every);
+        double now = DayCountFromDateTime(QDateTime(QDate(2026, 12, 6), QTime(10, 49, 11)));
+        QByteArray expected;
+        for (int i = 0; i < 5000; ++i, now += every / 86400.0) {
+            session->AppendLogRow(now);
+            expected += LogLineFormat::Line(session->Log().LineFields(1), QLatin1Char('\t'));
+        }
+        QCOMPARE(session->Log().Rows().Count(), 1);
+        QCOMPARE(FileBytes(path), expected);
+        QCOMPARE(recorder.RowsWritten(), 5000);
+
+        file.SetRetryDelay(60 * 60 * 1000);
+        FileFaults::Arm({.call = FileFaults::Call::Append, .nth = 1, .error = ENOSPC});
+        const int day = HeadlessRecorder::DaySeconds / every;
+        QList<QByteArray> waited;
+        for (int i = 0; i < day + 10; ++i, now += every / 86400.0) {
+            session->AppendLogRow(now);
+            waited << LogLineFormat::Line(session->Log().LineFields(1), QLatin1Char('\t'));
+        }
+        FileFaults::Disarm();
+        QCOMPARE(file.WaitingRows(), day);
+        QCOMPARE(session->Log().Rows().Count(), 1);
+        // Once the disk takes rows again the newest day of them follows, in order.
+        QVERIFY(file.Retry());
+        QCOMPARE(FileBytes(path), expected + waited.mid(10).join());
+        QCOMPARE(recorder.RowsWritten(), 5000 + day);
     }
 
     // Starts the simulated meter program; its first line is the path to open.
@@ -280,8 +336,19 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
         const QString missing = dir_.filePath(QStringLiteral("no-such-folder/out.tsv"));
+        const QString fifo = dir_.filePath(QStringLiteral("pipe"));
+        QFile::remove(fifo);
+        ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
         QTest::newRow("missing folder") << QStringList{"--record", missing} << "does not exist";
-        QTest::newRow("a folder") << QStringList{"--record", dir_.path()} << "it is a folder";
+        QTest::newRow("a folder") << QStringList{"--record", dir_.path()}
+                                  << "cannot record to " + dir_.path() + ": it is a folder";
+        // Refused before it is opened: no waiting for a reader, no byte to a device.
+        QTest::newRow("a FIFO") << QStringList{"--record", fifo}
+                                << "cannot record to " + fifo +
+                                       ": it is a pipe (FIFO), not a regular file";
+        QTest::newRow("a device") << QStringList{"--record", "/dev/zero"}
+                                  << "cannot record to /dev/zero: it is a device, not a "
+                                     "regular file";
         QTest::newRow("every 0") << QStringList{"--record", "x.tsv", "--every", "0"}
                                  << "--every takes a whole number";
         QTest::newRow("every -3") << QStringList{"--record", "x.tsv", "--every", "-3"}
@@ -324,6 +391,73 @@ private slots:
         QVERIFY2(err.value(0).startsWith("brackwater: ") && err.value(0).contains(message.toUtf8()),
                  err.value(0).constData());
         QVERIFY(!err.join('\n').contains("meter found"));
+        // What the output is wrong with is said in one line.
+        if (message.startsWith(QStringLiteral("cannot record to")))
+            QCOMPARE(err.size(), 2);
+    }
+
+    // The recorder's file on a real small file system that is full when a row
+    // comes (the row would cross into a page the disk has no room for, so the
+    // system takes part of it) and is emptied again: said once with the system's
+    // reason, the recorder goes on polling, the rows that waited reach the file
+    // in order when it takes them, which is said too; no row is missing, torn or
+    // glued.
+    void keepsRecordingThroughAFullDisk() {
+        QTemporaryDir disk;
+        const QByteArray mountPoint = QFile::encodeName(disk.path());
+        if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0)
+            QSKIP("no tmpfs can be mounted here");
+        const auto unmount = qScopeGuard([&] { ::umount2(mountPoint.constData(), MNT_DETACH); });
+        const QString path = disk.filePath(QStringLiteral("run.tsv"));
+        const QString filler = disk.filePath(QStringLiteral("filler"));
+        const QByteArray earlier = QByteArray(4096 - 22, 'x') + "\r\n";
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(earlier), earlier.size());
+            QVERIFY(file.flush());
+            QFile fill(filler);
+            QVERIFY(fill.open(QIODevice::WriteOnly));
+            const QByteArray block(1024, 'x');
+            while (fill.write(block) == block.size() && fill.flush()) {
+            }
+        }
+        QProcess p;
+        Start(p, {QStringLiteral("--record"), path, QStringLiteral("--demo"),
+                  QStringLiteral("--every"), QStringLiteral("1")});
+        QByteArray said;
+        QVERIFY(Says(p, said,
+                     "writing " + path.toUtf8() +
+                         " failed: No space left on device; recording "
+                         "goes on"));
+        QTest::qWait(4000); // rows wait meanwhile
+        QCOMPARE(FileBytes(path), earlier);
+        QVERIFY(QFile::remove(filler));
+        QVERIFY(Says(p, said, "writing " + path.toUtf8() + " works again: "));
+        const int rows = int(Lines(path).size());
+        QVERIFY(rows >= 5);
+        QVERIFY(QTest::qWaitFor([&] { return int(Lines(path).size()) >= rows + 2; }, 20000));
+        ::kill(static_cast<pid_t>(p.processId()), SIGTERM);
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), 0);
+        said += p.readAllStandardError();
+        QCOMPARE(said.count("failed: No space left on device"), 1);
+        QCOMPARE(said.count(" works again: "), 1);
+
+        const QList<QByteArray> lines = Lines(path).mid(1);
+        QVERIFY2(
+            said.contains(QStringLiteral("stopped: %1 rows written").arg(lines.size()).toUtf8()),
+            said.constData());
+        QTime previous;
+        for (const QByteArray& line : lines) {
+            QVERIFY2(IsRow(line), line.constData());
+            const QTime time = QTime::fromString(QString::fromUtf8(line.split('\t').value(1)),
+                                                 QStringLiteral("HH:mm:ss"));
+            if (previous.isValid())
+                QVERIFY2(previous.secsTo(time) == 1 || previous.secsTo(time) == 2,
+                         line.constData());
+            previous = time;
+        }
     }
 };
 

@@ -32,7 +32,7 @@ class TestRecorderAlarms : public QObject {
         double now = CurrentDayCount();
         int64_t ms = 0;
         std::unique_ptr<RecordingSession> session;
-        QFile file;
+        std::unique_ptr<AppendingFile> file;
         std::unique_ptr<HeadlessRecorder> recorder;
         int tick = 0;
         QList<int> rowTicks;      // the ticks that recorded a row
@@ -50,10 +50,11 @@ class TestRecorderAlarms : public QObject {
             settings_.Store(), QStringList{rig.meter.DevicePath()},
             Heartbeat::Clock{[&rig] { return rig.now; }, [&rig] { return rig.ms; }});
         rig.session->ApplyAlarmRules(rules);
-        rig.file.setFileName(dir_.filePath(QStringLiteral("run%1.tsv").arg(++files_)));
-        if (!rig.file.open(QIODevice::WriteOnly | QIODevice::Append))
+        rig.file = std::make_unique<AppendingFile>(
+            dir_.filePath(QStringLiteral("run%1.tsv").arg(++files_)), AppendingFile::Mode::Extend);
+        if (!rig.file->Open())
             return false;
-        rig.recorder = std::make_unique<HeadlessRecorder>(*rig.session, rig.file, 1);
+        rig.recorder = std::make_unique<HeadlessRecorder>(*rig.session, *rig.file, 1);
         rig.recorder->WatchAlarms(command);
         connect(rig.recorder.get(), &HeadlessRecorder::AlarmSaid, this,
                 [&rig](const QString& line) {

@@ -8,6 +8,7 @@
 #include "graph/chart_data.h"
 #include "log/journal_contents.h"
 #include "meter_emulator.h"
+#include "support/journal_rows.h"
 #include "recording/recording_session.h"
 #include "support/scratch_settings.h"
 
@@ -174,7 +175,8 @@ private slots:
         {
             const JournalContents journal = JournalContents::Read(session.Journal()->CurrentPath());
             QCOMPARE(journal.RowCount(), expectedRows);
-            QCOMPARE(journal.Row(expectedRows - 1), session.Log().LineFields(expectedRows));
+            QCOMPARE(RowsOf(journal).value(expectedRows - 1),
+                     session.Log().LineFields(expectedRows));
         }
 
         // Cleared, the table gives its memory back.

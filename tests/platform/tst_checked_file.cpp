@@ -187,9 +187,9 @@ private slots:
         QTest::newRow("folder") << "folder"
                                 << "it is a folder, not a file";
         QTest::newRow("FIFO") << "fifo"
-                              << "it is not a regular file (a pipe, device or socket)";
+                              << "it is a pipe (FIFO), not a regular file";
         QTest::newRow("device") << "/dev/zero"
-                                << "it is not a regular file (a pipe, device or socket)";
+                                << "it is a device, not a regular file";
     }
     void readerTakesRegularFilesOnly() {
         QFETCH(QString, kind);

@@ -1,4 +1,5 @@
-// The settings read rule, the shut-down write and the log date pattern.
+// The settings read rule, the shut-down write (readable by the user only) and
+// the log date pattern.
 #include "recording/recording_session.h"
 #include "recording/settings_store.h"
 #include "support/scratch_settings.h"
@@ -9,6 +10,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 struct Expected {
@@ -198,6 +200,38 @@ private slots:
         QCOMPARE(in.LastConnectedPort, 1);
         QCOMPARE(in.LastModel, 302);
         QCOMPARE(in.LastConnectedDevice, QStringLiteral("/dev/ttyS0"));
+    }
+
+    // The settings name the user's devices: written readable by the user only,
+    // whether the file is new or an older one was readable by everyone.
+    void WrittenReadableByTheUserOnly_data() {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<bool>("alarms");
+        QTest::newRow("new file, shut-down write") << false << false;
+        QTest::newRow("open file, shut-down write") << true << false;
+        QTest::newRow("open file, alarm rules") << true << true;
+    }
+    void WrittenReadableByTheUserOnly() {
+        QFETCH(bool, exists);
+        QFETCH(bool, alarms);
+        const QString path = dir_.filePath(QStringLiteral("private%1/settings.ini").arg(++files_));
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        if (exists) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(CompleteFile());
+            file.close();
+            QVERIFY(::chmod(QFile::encodeName(path).constData(), 0644) == 0);
+        }
+        SettingsStore store(std::make_unique<QSettings>(path, QSettings::IniFormat));
+        AlarmRules rules;
+        rules.Channel[0].High = 30.0;
+        const QString problem = alarms ? store.WriteAlarms(rules)
+                                       : store.Write(SettingsVars{}, 301, VerticalRange{0, 100});
+        QCOMPARE(problem, QString());
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 0777), 0600);
     }
 
     // The alarm rules are kept under keys of their own and read back as they were;

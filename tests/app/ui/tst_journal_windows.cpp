@@ -8,6 +8,7 @@
 #include "base/handler_guard.h"
 #include "log/journal_contents.h"
 #include "meter_emulator.h"
+#include "support/journal_rows.h"
 #include "support/scratch_settings.h"
 
 #include <QDir>
@@ -137,8 +138,9 @@ private slots:
         QVERIFY(p.session.Comm1().Active());
         QVERIFY(!p.session.State().Recording.ListRunning);
         QTEST(p.TableRows(), "tableRows");
+        const QList<LogLineFormat::Fields> earlierRows = RowsOf(earlier);
         for (int row = 1; row <= p.TableRows(); ++row)
-            QCOMPARE(p.session.Log().LineFields(row), earlier.Row(row - 1));
+            QCOMPARE(p.session.Log().LineFields(row), earlierRows.value(row - 1));
         QFETCH(bool, saved);
         if (saved)
             QCOMPARE(FileBytes(dir.filePath(QStringLiteral("kept.txt"))), recorded);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program the recorder runs when an alarm rises (--on-alarm), to send a mail or
 // sound a buzzer: started once per rise with the alarm's details in its

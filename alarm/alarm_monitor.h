@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Watches the reading at every heartbeat tick against the alarm rules, whether or
 // not anything records, and says when an alarm rises and when it clears. A reading

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What counts as an alarm: per channel (the main and the second display) an
 // optional low and high limit, the seconds a reading must stay beyond one before

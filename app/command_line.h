@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's command-line options. They are read before any window system
 // object exists, so --help, --version and mistakes work without a display.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Records without any window: finds the meter with the same search as the link
 // test window, polls it once a second through the recording core, and appends one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Brackwater: companion program of the serial-linked thermocouple thermometer.
 #include "app/command_line.h"
 #include "app/headless_recorder.h"

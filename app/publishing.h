@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Publishing for both programs: a publisher of every row the core records, started
 // when the command line asked for one.

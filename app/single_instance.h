@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Only one copy of the program runs per user. The lock is a file in the user's
 // runtime directory (or, without a usable one, a file named for the user in the

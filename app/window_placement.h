@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the main menu puts the panel, the live graph and the log. Pure
 // arithmetic on outer window rectangles (frame included), so it can be checked

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Program-wide state shared between the windows: the reading, the link, the
 // settings variables and the recording flags. One instance is created in main()

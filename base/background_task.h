@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Long work (reading and writing files, printing, building a month's graph) on a
 // thread of its own, so the window's thread keeps ticking and answering. The work

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A count with its noun in the right number, for messages: "1 row", "0 rows", "2 rows".
 

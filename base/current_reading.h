@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one decoded state of the meter: what its display shows now, plus the model.
 // Written by the frame decoder and the model identification; read by the panel,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Date-times as a day count: days since 30 December 1899, the time of day as the
 // fraction. Sample times, log rows and graph X values all use it.

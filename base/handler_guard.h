@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The boundary of every event handler: a silent abort ends the handler quietly,
 // any other failure is shown in the application's standard error box. Exceptions

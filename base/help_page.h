@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help page BrackWater.htm. It lies beside the program in a build folder and
 // in ../share/brackwater when installed. Windows open their own section of it by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // State of the link to the meter, shared by frame reception, the heartbeat,
 // the port search, the panel commands and shut-down.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/log_categories.h"
 
 // Messages are written at info level, which these categories leave off by default.

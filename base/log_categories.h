@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Diagnostics of the program, off by default. QT_LOGGING_RULES turns them on,
 // e.g. QT_LOGGING_RULES="brackwater.*=true" or "brackwater.link.info=true".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/rate_entry.h"
 
 const QString RateEntryMask = QStringLiteral("  99 : 99  ;_");

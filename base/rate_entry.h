@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sampling-rate entries of the log and live-graph windows. Their text is
 // "  MM : SS  " (edit mask, literals kept); minutes and seconds are each capped

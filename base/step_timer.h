@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The waits between the steps of a sequence that holds the port (the search, the
 // reopen, the start's reconnect), without blocking: After runs the next step once,

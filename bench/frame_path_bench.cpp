@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Throughput of frame assembly plus decoding, and the latency from the meter's last
 // byte on a pseudo-terminal to the decoded reading. Prints one "name: value" per figure.
 #include "link/meter_link.h"

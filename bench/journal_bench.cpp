@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal's cost: time per recorded row with and without the journal (the
 // row into the table, then through to the system), the CPU one sync to disk
 // takes, and what both make at one row a second, as a share of one core.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a journal at the start, bounded: 200 MB of random bytes under a
 // journal's name, read through by the journal reader, beside a plain read of the
 // same file in blocks (the baseline), with the peak memory each adds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Live graph: AddPoint with its redraw, with 4,999 points stored in two series,
 // against the same with 100 points stored (offscreen, window at its design size),
 // with thick lines (as at start) and thin ones. Then the three ways of drawing the

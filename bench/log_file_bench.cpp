@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Log files: saving and opening 1,000,000 rows of a two-channel log through the
 // code the log window uses (without its dialogs), against the floor of reading
 // the same file into one buffer and counting its lines, and of writing the same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Log graph of a month, offscreen, at 1200 x 700: Output To Graph of 2.6 million
 // two-channel rows (the build and its first drawing, CPU and wall time) against
 // opening the same month's file with the log's reader in the same run; the build's

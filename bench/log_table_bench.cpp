@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Log table and grid at a month's length, offscreen: a row appended and painted
 // in the shown log window, its grid scrolled to the newest row, at 1,000 rows and
 // at 2.6 million (the rows before are loaded in one go, as opening a file does),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The library's own figures for a month's log file, the baselines of
 // scripts/measure-month.sh: opening the file with the log's reader (wall and CPU
 // time) and saving the rows again with the log's writer into a folder in memory,

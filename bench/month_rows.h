@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A month of one-second rows of a two-channel meter as the log writes them (C
 // locale, dates as d/M/yyyy): a slow swing with noise, the odd overload and

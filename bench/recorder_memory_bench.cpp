@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless recorder's heap over a long run: its core (the recording session
 // with a fake clock, the recorder and its file) takes a million one-second rows,
 // and the heap in use is compared before and after. The baseline is the same

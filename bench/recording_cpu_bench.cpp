@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CPU used while recording: the simulated meter on a pseudo-terminal, the heartbeat
 // on a real one-second timer, the log and the live graph windows shown, one sample
 // a second into each. --prefill N first records N simulated seconds as fast as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The process's resident memory, for the benchmarks' bytes-per-row figures.
 

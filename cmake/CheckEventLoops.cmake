@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # No nested event loop in product code, checked on the sources: run as
 # `cmake -DSOURCE_DIR=... -P CheckEventLoops.cmake`. Waits are
 # timers and signals; a modal dialog's own exec is the only loop inside the main one.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layers, checked on the sources: run as `cmake -DSOURCE_DIR=... -P CheckIncludes.cmake`.
 # Folders are ranked; a file includes only its own folder and folders ranked
 # above it. A logic file (outside any ui/ folder) includes no ui/ header; a

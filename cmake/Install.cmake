@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation: the programs in bin/, the help page in share/brackwater/ (which the
 # program finds relative to its own directory), the desktop entry, the icon, the
 # AppStream metadata, the manual pages, the licence and changelog, and the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run at install time: the recorder's service names the installed program and its
 # options files, so its text depends on where it is installed. A /usr installation
 # (the package) keeps its configuration in /etc, any other in PREFIX/etc, as

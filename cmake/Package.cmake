@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package (cpack -G DEB): brackwater_<version>-<revision>_<architecture>.deb
 # with its dependencies computed from the programs' shared libraries.
 set(BRACKWATER_MAINTAINER "Brackwater Developers <brackwater@example.org>" CACHE STRING

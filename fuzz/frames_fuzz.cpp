@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes at arbitrary chunking through frame assembly, decoding and the panel state.
 #include "meter/frame_assembler.h"
 

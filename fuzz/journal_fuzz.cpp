@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary journal files read back: never more saved rows than rows, every row
 // eight fields, and the rows written out again read back the same.
 #include "log/journal_contents.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes, in arbitrary pieces, through the log file reader with either
 // separator. Whatever it reads, writing those rows and reading them back gives the
 // same rows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings reader on arbitrary stored values: the value rule on every kind of
 // value a store can hand back (texts in any encoding, integers of every width,
 // numbers with fractions, truth values, bytes, nothing), the read order with its

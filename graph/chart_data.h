@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The points of a chart's series, kept between redraws. Each point has a day
 // count as X and a float as Y; a point whose X is 0 is a blank: it is not drawn

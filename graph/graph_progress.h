@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the log graph's build needs of a progress display: a caption, a text line
 // and a number of steps; each step reports its position and learns whether the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "graph/log_graph_build.h"
 
 #include "base/day_count.h"

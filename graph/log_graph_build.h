@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns the log table's texts into the log graph's points: one series from the
 // main value, a second from the second value when row 1 comes from a two-channel

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts of the vertical range dialog and the two rules that read them back:
 // the live graph takes fractions in the order entered, the log graph whole numbers

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "graph/two_point_readout.h"
 
 #include "graph/chart_data.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The read-out between two marked times of a chart: the time from the earlier
 // to the later and, for each series, the change of value and its rate in degrees

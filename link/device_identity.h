@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What identifies the meter's serial device beyond the moment it is open: the
 // path it was opened by (a symbolic link stays a link and is followed again each

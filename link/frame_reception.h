@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The port's receive handler: takes what the meter sent and hands it to frame assembly.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/meter_link.h"
 
 #include "base/log_categories.h"

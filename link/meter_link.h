@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The data spine: the serial port to the meter, frame reception, decoding and the
 // panel's display state, wired together, and the watch that finds a vanished

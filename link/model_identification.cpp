@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/model_identification.h"
 
 ModelIdentification::ModelIdentification(AppState& state, QObject* parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Learns the meter's model from its identification reply (three digits and 0x13)
 // and sets up the reading for it; without a meter, falls back to the model last

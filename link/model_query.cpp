@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/model_query.h"
 
 #include "base/log_categories.h"

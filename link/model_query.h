@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Asking the device on an open port which meter it is: the identification request
 // "K" and, after the reply wait, its answer (three digits and 0x13). The port

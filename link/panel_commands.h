@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sends the panel's key bytes to the meter. The panel never changes its own
 // display on a key: the meter's next frames show what the key did.

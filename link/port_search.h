@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finds the meter: tries every listed port in turn with the identification
 // request and takes the first whose answer is exactly one of the model replies.

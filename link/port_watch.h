@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finds a meter plugged in while none is linked: every 2 seconds it looks whether
 // the list of serial ports changed and asks each port that appeared since for its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/replug_watch.h"
 
 #include "base/log_categories.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finds the meter again after its device went away (an unplugged cable, a
 // suspended laptop), and takes its frames again only from the same meter. It

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one serial port to the meter: 9600 baud 8N1, exclusive open (also against
 // root and other paths to the same device), input that arrived before the open

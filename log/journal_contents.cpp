@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "log/journal_contents.h"
 
 #include "platform/checked_file.h"

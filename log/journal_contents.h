@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One journal file read back: how many rows it holds, each a log file line with
 // tabs, how many of its first rows were saved to a file, the times of its first

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Export of the log table for spreadsheets and scripts: UTF-8 CSV with a header
 // line, ISO 8601 times with the UTC offset of each local moment (so rows on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the log's date column back into dates, the one rule the CSV export and
 // the log graph share: the column's pattern, and a year written with two digits

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file-type lists of the log's save and open dialogs, chosen by the decimal
 // separator each time a dialog opens: with a decimal comma the comma-separated

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a log file into rows of the log table. Lines end with LF or CR LF;
 // fields go into columns 1 to 8 in order, quoted ones unquoted; a line without

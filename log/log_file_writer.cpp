@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "log/log_file_writer.h"
 
 #include "log/log_line_format.h"

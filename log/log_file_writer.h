@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saving rows of the log table to a log file, and the one way any of the log's
 // files is written. Lines are built into large blocks that go through a

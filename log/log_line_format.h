@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one definition of a log file line: table columns 1 to 8 (date, time, the
 // two values with their units, type, annunciators), each followed by the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a printed log page puts its ruling and texts. The positions are laid out
 // in the pixels of a 600-dpi printer and scaled to the printer's own resolution,

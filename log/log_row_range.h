@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rows a save or a print covers, from the range dialog's choice. Both take
 // "All" as every row and put a reversed range in order, cut the end at the last

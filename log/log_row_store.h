@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Compact storage of the log's data rows: each row's eight texts (date to
 // annunciators) as UTF-8, each cell written as what it shares with the same cell

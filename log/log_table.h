@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The log table: a header row and the data rows of recorded readings, nine
 // text columns (row number, date, time, main value, unit, second value or timer,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The row journal: every row the recording adds to the log table is also
 // appended, as it is added, to a file in the user's data folder, so that a crash,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Cuts the meter's frames out of the received byte stream: a frame starts with
 // 0x02 and its eighth byte is 0x03. Accepted frames mark the link alive and go

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns the meter's 8-byte display frames into the CurrentReading and the panel's
 // display state. Only the byte groups that changed since they were last decoded

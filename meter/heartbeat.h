@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The decisions of the one-second heartbeat: poll the meter, watch that frames
 // keep coming (the link is lost at the fifth silent tick), take the live graph's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "meter/meter_protocol.h"
 
 const std::array<ModelEntry, 4>& MeterModels() {

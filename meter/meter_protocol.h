@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the meter understands and answers, beyond its display frames: the four
 // models with their identification replies, the poll byte and the key bytes of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the panel's LCD shows, element by element, without any widget: the image
 // index of each digit position and the visibility of each annunciator. The frame

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One sample: what the meter showed at a heartbeat tick, and when. The heartbeat
 // takes it, and the log table and the live graph receive the same value.

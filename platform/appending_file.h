@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one writer of files that grow by whole lines (the row journal, the headless
 // recorder's file). Each append goes to the system in one write, so a killed

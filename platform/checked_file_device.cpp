@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/checked_file_device.h"
 
 CheckedFileDevice::CheckedFileDevice(const QString& target, QObject* parent)

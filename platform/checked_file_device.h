@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A CheckedFileWriter as a QIODevice, so that Qt's own writers (images, SVG and
 // PDF documents) write through the same checked path as the log files: nothing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the system says about serial devices: whether this user may open one, the
 // group that may, whether the list of devices may have changed, and the exclusive

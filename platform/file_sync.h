@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Forcing what was written to a file onto the disk. The file is opened again by
 // name, so this can run on a worker thread while the writer keeps, or closes, its

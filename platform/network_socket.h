@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the publisher needs of the system's sockets beyond its MQTT library.
 

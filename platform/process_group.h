@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A program started for the user (the recorder's alarm command) may start programs
 // of its own, such as a shell script's; ending it at its time limit must end those too.

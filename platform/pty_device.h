@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The meter's end of a serial line: the master side of a new pseudo-terminal, or
 // a real serial device opened raw at 9600 baud. Reads arrive as a signal.

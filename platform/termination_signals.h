@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns SIGTERM, SIGINT and SIGHUP (logout, Ctrl+C, a closed terminal) into a
 // signal on the main thread, so the program ends through its normal shut-down

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/user_files.h"
 
 #include "platform/checked_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files of one user: in a folder every user shares (the temporary folder), a name
 // of the user's own and a check that a file found under it is really the user's;

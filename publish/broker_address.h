@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where readings are published: the broker and the base topic of a --publish URL,
 // mqtt://[user@]host[:port]/base/topic, or mqtts://… for TLS. A URL never carries

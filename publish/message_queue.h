@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The readings on their way to the broker, oldest first and bounded: beyond the
 // bound the oldest are dropped and counted. The front ones are handed to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "publish/mqtt_publisher.h"
 
 #include "base/counted.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Publishes each recorded reading to an MQTT broker through libmosquitto: one JSON
 // message on <base>/reading at QoS 1, <base>/status kept "online" (retained) with

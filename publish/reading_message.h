@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The messages the publisher sends, built from the sample the core records: one
 // JSON object per recorded row, and Home Assistant's discovery configuration for

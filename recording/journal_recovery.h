@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the start offers from journals that an earlier run left with rows never
 // saved (a crash, a kill, a power cut, a logout, or a Clear): each such recording,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "recording/log_files.h"
 
 #include "log/journal_contents.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The log's files, in one place: Save (a range of rows), the exit question's
 // Save of the whole table, the recovery's Save As of an earlier run's rows, Open

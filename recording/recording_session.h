@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recording core. It owns the serial port and the link to the meter, the port
 // list and the search, the model, the one-second heartbeat that polls and samples,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "recording/settings_store.h"
 
 #include "base/log_categories.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The seven integers kept between runs, plus the name of the port the meter was
 // last found on. Read once when the main menu window is created, written once at

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of an alarm in the real program against its simulated meter, on a
 # virtual X display with a notification area (trayer): the main menu's status line
 # and the tray's notification when the alarm rises, the live graph with its limit

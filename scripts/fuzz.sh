@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang and runs each for a bounded time (seconds per
 # target, default 20), from its seeds in fuzz/seeds/<target> (the frame decoder's
 # are in fuzz/corpus).

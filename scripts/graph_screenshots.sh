@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the graphs in the real program against its simulated meter, on a
 # virtual X display: the live graph beside the panel and the log, the log graph of 10 minutes of readings, zoomed, with a
 # two-point read-out, the Range and Title dialogs, and the log graph of a month of

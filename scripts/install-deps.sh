@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building, running, testing and packaging need on Debian 12 (uses sudo when not root).
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev

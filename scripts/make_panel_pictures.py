@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the panel's SVG pictures under resources/: the LCD digits and
 annunciators (resources/lcd) and the meter's front, key rows and sensor banners
 (resources/panel). Run it again after changing a shape or a colour here; the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A month in the window, measured as a user would meet it, under Xvfb: a month of
 # one-second rows (2.6 million, tab-separated) is opened through the Tabular
 # window's File > Open, graphed with Output To Graph and exported with File >

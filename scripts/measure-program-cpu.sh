@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CPU used by the whole program (built-in simulated meter included) while it records
 # one row and one point a second with the panel, the log and the live graph visible,
 # under Xvfb: once with an empty live graph, once with it full. For the full graph

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package build-rel/brackwater_<version>_<architecture>.deb: an
 # optimised build with Debian's hardening flags, installed under /usr.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the panel for each model, against the simulated meter, on a virtual
 # X display. Usage: scripts/panel_screenshots.sh [BUILD_DIR] [OUT_DIR] [DISPLAY_NUMBER]
 set -eu

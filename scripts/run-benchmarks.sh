@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds optimised and runs every benchmark under bench/.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and starts Brackwater. With no arguments it runs
 # the built-in simulated meter; any arguments go to the program instead.
 set -euo pipefail

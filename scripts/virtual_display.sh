@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the screenshot and CPU scripts: starts Xvfb on $display and stops it,
 # and the program in $pid, when the script ends.
 pid=

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a program built on the logic library alone needs a window-system
 # library: Qt Gui, Widgets, PrintSupport or Svg, or the chart library.
 set -euo pipefail

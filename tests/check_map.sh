@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a product header is not named in MAP.md, as `dir/name.h` or, for a
 # header with its source file, `dir/name.*`.
 # Usage: tests/check_map.sh SOURCE_DIR

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Lists the source files without the licence identifier line in their first five
 # lines, with the line each one needs, and checks that LICENSE holds the licence's
 # text; fails when anything is missing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Alarms dialog, opened from the panel's and the live graph's menus: per
 // display a low and a high limit, the delay before an alarm rises and the margin

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/demo_history.h"
 
 #include "base/day_count.h"

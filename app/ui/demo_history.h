@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The simulated meter's past, for trying the program and measuring it with a full
 // graph: rows at the listing rate and points at the graphing rate over the given

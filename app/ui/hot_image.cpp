@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/hot_image.h"
 
 #include <QKeyEvent>

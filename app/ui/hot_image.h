@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A clickable region over a picture: transparent, with the hand cursor, a soft
 // highlight while the mouse is over it, and a status text to show on hover. From

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/journal_questions.h"
 
 #include "base/ui/message_box.h"

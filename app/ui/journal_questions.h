@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The questions about unsaved rows: the start's offer of a recording an earlier
 // run did not save, the second question before discarding it, the exit question,

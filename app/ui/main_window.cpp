@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/main_window.h"
 
 #include "app/ui/hot_image.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main menu window: a picture of the product whose parts open the working
 // windows, with the link status line. Closing it ends the program. The link, the

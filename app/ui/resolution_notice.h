@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The notice that the program is laid out for screens of 800 x 600 or more. It
 // can be turned off for later starts; the choice is kept in ShowReso.

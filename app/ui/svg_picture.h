@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A picture drawn from a vector source at the widget's size, sharp at any
 // screen scale. Reports mouse movement over the parts no other widget covers.

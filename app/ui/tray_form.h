@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hidden tray form: an icon in the notification area whose menu brings each
 // window back, and the one-shot timer that runs the start sequence a second

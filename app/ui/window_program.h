@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window program from its recording core on: the error box, the settings,
 // the journal in the user's data folder, the windows with their start sequence,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/window_set.h"
 
 #include "app/window_placement.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every window of the program, created once at start, hidden, in a fixed order,
 // and kept until the program ends, all observing one recording core. This is

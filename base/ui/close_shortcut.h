@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform's Close shortcut on a window that has no menu entry for it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/ui/help.h"
 
 #include "base/help_page.h"

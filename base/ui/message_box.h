@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every message box of the program: titled with the program's name, with the
 // icon of its kind, and with each file path in the text whole on a line of its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/ui/title_fit.h"
 
 #include <QApplication>

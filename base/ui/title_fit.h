@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows wide enough for their titles. The window manager cuts a title that is
 // wider than the window; Qt sizes a dialog by its contents only. Installed on the

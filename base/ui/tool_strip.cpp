@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/ui/tool_strip.h"
 
 #include "base/rate_entry.h"

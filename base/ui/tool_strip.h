@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tool strip of the recording windows: icon buttons with their hints, then
 // the sampling-rate entry between its captions "Sampling Rate" and "MM:SS".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "graph/ui/chart_guides.h"
 
 #include "graph/ui/series_plottable.h"

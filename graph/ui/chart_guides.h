@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lines across the plot at a value, labelled at their right end, and time spans
 // shaded behind the series (one without an end reaches the right edge): the live

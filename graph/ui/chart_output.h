@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chart on paper and in files: the page for a printer or any device, laid
 // out on a fixed canvas so that fonts keep their proportions; printing with or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The status line under a chart: the two-point read-out while there is one, else
 // the note that point marks are left out at this density, else a hint on what the

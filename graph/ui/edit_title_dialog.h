@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The title dialog both graph windows share: the chart's main and sub title,
 // filled from the chart before every showing and written back only on OK.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The menus both graph windows share, over their chart: Print (Print, Export
 // Image) and Option (Line: Thin or Thick, Mark Data), with the line and mark

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "graph/ui/graph_window.h"
 
 #include "base/handler_guard.h"

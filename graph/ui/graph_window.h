@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the live and the log graph windows share: the chart in the middle, the
 // tool strip's Print, clear and help buttons, the Print and Option menus with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "graph/ui/live_graph_window.h"
 
 #include "base/day_count.h"

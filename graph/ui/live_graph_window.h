@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The live graph window: the meter's readings against clock time, one series
 // per channel, fed by the heartbeat at the graphing rate. It keeps at most 5,000

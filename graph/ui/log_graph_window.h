@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The log graph window: the whole log table drawn at once, one series from the
 // main value and a second from the second value of a two-channel record, which

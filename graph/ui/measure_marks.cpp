@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "graph/ui/measure_marks.h"
 
 #include "graph/ui/plot_chart.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chart's two-point read-out: a mark is put at the point nearest in time to
 // a click; the second mark shows the read-out of the change between them, a third

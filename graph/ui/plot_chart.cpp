@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "graph/ui/plot_chart.h"
 
 #include "base/day_count.h"

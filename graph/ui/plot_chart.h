@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chart both graph windows draw through: series of points with date-time X
 // values (day counts) and float Y values, titles, manual or automatic scales,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One series of the chart as the plot draws it, straight from the chart's own
 // points: it asks for the line as seen across the plot's pixel columns, so the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "graph/ui/setup_scale_dialog.h"
 
 #include <QFormLayout>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The vertical range dialog both graph windows share. Each window fills the two
 // edits from its chart and reads them back by its own rule.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/ui/link_test_window.h"
 
 #include "base/ui/help.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The port search window: searches as soon as it is shown, follows the search's
 // steps, reports the port and model found or that no meter answered, and starts

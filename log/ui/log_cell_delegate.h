@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The painter of the log grid's cells. Every cell is plain text, so it draws the
 // text straight away, with the selection and the focus frame, instead of going

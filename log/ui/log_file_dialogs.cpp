@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "log/ui/log_file_dialogs.h"
 
 #include "base/log_categories.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file dialogs of the log window: which file to open, or under which name to
 // save, with the file types offered and the extension added to a bare name.

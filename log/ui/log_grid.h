@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The log window's grid: a table of text cells with lines between them, a header
 // row of column titles and a fixed left column of row numbers, over a table that

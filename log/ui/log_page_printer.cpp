@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "log/ui/log_page_printer.h"
 
 #include "log/log_print_layout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws rows of the log table as printed pages: the ruling, the header row and
 // up to 50 rows on each page, at the positions of the print layout scaled to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tabular log window: it shows the recording core's table of readings taken
 // at the listing rate, with the rate entry, Run, Pause and Clear, and the table's

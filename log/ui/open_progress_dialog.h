@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The progress dialog of opening a log file: "listing ..." and the number of
 // lines read so far, with Cancel.

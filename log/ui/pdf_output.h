@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A PDF document written through the checked file path: complete, synced and in
 // the target's place, or not at all, with the system's reason on failure. Its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The progress dialog of saving, printing, exporting and graphing the log: a text
 // line, a bar and Cancel. Each caller sets its own caption, text and number of steps.

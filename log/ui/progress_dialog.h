@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the two progress dialogs share: created once and reused, shown without
 // blocking while a long operation runs on its worker thread, on top and centred on

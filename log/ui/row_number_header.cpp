@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "log/ui/row_number_header.h"
 
 #include "log/ui/row_numbers.h"

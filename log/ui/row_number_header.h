@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The log grid's column of row numbers: a vertical header over the stretch of
 // rows in view. Its width follows the last (largest) number of the table,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The stretch of the log table's rows that the grid's row numbers show: section
 // s stands for table row First() + s and shows that row's vertical header.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The row range dialog of saving and printing: all rows, or the rows between two
 // numbers. The choice of radio button stays from one use to the next, and both

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "meter/ui/digit_bitmaps.h"
 
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The LCD digit pictures, rendered once from the compiled-in vector sources and
 // shared by every digit element that shows them: "LCDM0".."LCDM11" for the main

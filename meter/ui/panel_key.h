@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A click area over a key drawn on the panel's picture: no picture of its own,
 // a hand cursor and a hint. Clicks follow the desktop's usual rule: the first

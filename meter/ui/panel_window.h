@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The panel: a picture of the meter whose display is built from small images
 // that follow the meter's own display, and whose keys send the meter's key

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "recording/ui/recording_controls.h"
 
 #include "base/rate_entry.h"

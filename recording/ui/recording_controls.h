@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controls of recording that the log and the live graph windows share: Pause
 // and Run on the tool strip, and the sampling-rate entry. They send the user's

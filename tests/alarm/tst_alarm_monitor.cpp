@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The alarm rules at the heartbeat's ticks on a fake clock: a script of readings,
 // one per tick, goes through the real heartbeat, and the alarms must rise and clear
 // at exactly the ticks expected: after the delay, not for a shorter spike, with

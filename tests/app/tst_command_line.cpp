@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Command-line options: repeated ports, the demo's optional model, and mistakes.
 #include "app/command_line.h"
 

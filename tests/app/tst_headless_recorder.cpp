@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless recorder as a user runs it: the real program, no display, the
 // built-in simulated meter. Rows are appended as the log file format has them,
 // an earlier file is kept, a termination ends it cleanly, a kill loses no row it

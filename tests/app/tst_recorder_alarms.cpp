@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recorder's alarms against the simulated meter on a pseudo-terminal, ticked
 // by hand on a fake clock: a reading that crosses its limit and comes back gives
 // the rise and the clear lines at the ticks the rules say, the alarm command runs

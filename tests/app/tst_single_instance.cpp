@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window program as a process. One copy at a time: a second copy says so and
 // leaves; a copy killed outright does not block the next one; without a usable
 // runtime folder the lock is the user's own. Termination requests end the program

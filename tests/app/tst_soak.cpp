@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A month of recording in a minute: one million heartbeat ticks on a fake clock,
 // a row and a live graph point at every tick, the points kept as the live graph
 // keeps them (5,000 a series, the oldest 100 dropped when full), the meter silent

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the main menu places the panel, the live graph and the log.
 #include "app/window_placement.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Work on a worker thread: it runs off the creating thread, reports progress and
 // sees the cancel mark; Done comes once, on the creating thread, also when the
 // end is waited for; an exception in the work becomes a failure text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding the help page and its sections.
 #include "base/help_page.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rate entries' text rules and the day-count date-times.
 
 #include "base/day_count.h"

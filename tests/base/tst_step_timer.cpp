@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The waits between the steps of the port's sequences, on the real clock: a step
 // never comes before its time, a newer step takes the place of a pending one, a
 // dropped step never comes, and a step that fails ends at the handler boundary.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart's point store and its level-of-detail summary: the line found through
 // the summary must be the one a walk over every point gives, after bulk fills and
 // after single writes, shifts and clears, for sorted and unsorted times, with

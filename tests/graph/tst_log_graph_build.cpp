@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log graph's conversion of table texts to points: what the table writes in
 // several locales reads back to the same times and values, one or two series by
 // the second unit, "OL" and dashes leave their point out, a row without a valid

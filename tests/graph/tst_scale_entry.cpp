@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The range dialog's texts and rules: the live graph's limits cut to whole numbers
 // for showing and read back as fractions; the log graph's shown as the shortest
 // number and read back as whole numbers, swapped when reversed, nothing taken

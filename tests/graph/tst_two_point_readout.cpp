@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two-point read-out from known points: the time between the marks, each
 // series' change and its rate per minute, taken at the points nearest in time,
 // whatever order the marks came in; and its text.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a temporary prefix and checks what a user gets: the installed
 # programs answer, the program finds its help page there (also after the prefix has
 # been moved), the desktop entry, metadata, manual pages and the recorder's service

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bytes written on the meter's end of a pseudo-terminal become readings.
 #include "far_end.h"
 #include "link/frame_reception.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model from the meter's identification reply, and the fallback to the model
 // last seen.
 #include "link/model_identification.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The port search against simulated meters on real pseudo-terminals, and its
 // steps and waits, in order, on a timer the test passes by hand.
 #include "far_end.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The watch for meters plugged in, on real pseudo-terminals: only ports that
 // appear are asked, each once while it stays, again after it went away; the first
 // that answers with a model is reported; the full port list is taken only when the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The meter found again after its device went away: which path the device is
 // found by on a made-up machine before and after an unplug, and the real thing on
 // pseudo-terminals: the simulated meter unplugged and back at another pty behind

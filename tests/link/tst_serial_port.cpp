@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The serial port on real pseudo-terminals: open rules (one holder of a device,
 // whichever path it is opened by), failures through OnError, ordered writes, and a
 // device that vanishes under an open port.

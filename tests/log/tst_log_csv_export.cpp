@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The CSV export for spreadsheets and scripts: header, ISO times with the UTC
 // offset of each local moment, point decimals, empty values for "OL", quoting,
 // whatever the system's locale; two-digit years read as the log graph reads them;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing rows that are not in the table (a journal's) to a file the user chose:
 // the log file format with the separator the name selects, an existing file
 // replaced only by a complete one, and a failure that names the file.

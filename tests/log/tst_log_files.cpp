@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Log files on disk: what Save writes byte for byte, what Open reads back, and that
 // failures name the file and lose nothing: a failed save leaves the old file, a
 // cancelled one complete lines, a long line ends the reading, a binary file is

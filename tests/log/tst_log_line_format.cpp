@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Log file lines: the worked example byte for byte, the two separator rules, quoting
 // of fields that would not read back as themselves, and splitting lines into fields.
 #include "log/log_file_reader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows a save or a print covers, from the range dialog's choice.
 #include "log/log_row_range.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log table: row contents by model and locale, append and clear rules, the
 // model the grid shows, and the compact storage across chunk boundaries.
 

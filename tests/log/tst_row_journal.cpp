@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The row journal: what a journal file reads back as (torn last lines, damage,
 // save notes, restore notes), what the writer puts in it, the generations that
 // Clear and Open start (every one with unsaved rows kept), a restore's sources

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cutting frames out of arbitrary chunks of the byte stream.
 #include "meter/frame_assembler.h"
 

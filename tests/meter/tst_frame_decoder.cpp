@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frame decoding into the current reading: values, texts, and which groups are decoded.
 #include "meter/frame_decoder.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The heartbeat's decisions, ticked with a fake clock: interval correction, link
 // supervision, sampling rates and when the poll is due.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The panel's display state, driven by real frames through the decoder: what
 // each digit position shows and which annunciators are lit, for every drawing rule.
 #include "meter/frame_decoder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The appending writer of the journal and the recorder: each append whole or
 // absent, a file extended on a new line, only regular files written (a FIFO
 // without blocking, a device not at all), lines that wait through a full disk

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checked file path: a file replaces its target only when every write, the
 // flush, the sync, the rename and the folder sync succeeded; at any failure (the
 // seam's, or a real full file system) the old target stays byte for byte, no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The --publish URL and the broker's password: what is taken, what is refused
 // and why, and where the password may come from.
 #include "publish/broker_address.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Publishing as a user runs it: the headless recorder with its simulated meter and
 // --publish, a real mosquitto on a free local port, and mosquitto_sub to see what
 // arrives. Every row of the file arrives once with the same values; after a broker

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readings waiting for the broker: handed over in order, gone only when
 // acknowledged, handed again after a lost connection, and bounded by dropping the
 // oldest.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The publisher against a real broker, in-process: readings that wait while the
 // broker is away go out in order when it is back, the oldest dropped beyond the
 // bound and counted; Home Assistant's discovery follows the meter.

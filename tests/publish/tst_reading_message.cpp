@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The JSON of a reading says what the log row of the same sample says: its time
 // (with the offset from UTC), both channels as numbers or null, units, type,
 // annunciators and model. Home Assistant's discovery follows the model and units.

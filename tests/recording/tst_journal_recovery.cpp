@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal in the recording core and what the next start makes of it: rows
 // journaled as recorded, Clear keeping them, saves noted by rows, and the
 // recovery of an earlier run's unsaved recordings: every one offered oldest first

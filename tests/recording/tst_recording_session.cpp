@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recording core without any window, against the simulated meter on a
 // pseudo-terminal: the start without a search, rows and points at their rates,
 // the link lost and back, and the shut-down that stores the settings. Ticks run on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings read rule, the shut-down write (readable by the user only) and
 // the log date pattern.
 #include "recording/recording_session.h"

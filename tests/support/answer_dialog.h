@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answers a modal dialog as a user would: once it shows, fill() sees it (and may
 // change its edits), then its OK (BitBtn1) or Cancel (BitBtn2) button is pressed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The meter's side of a pseudo-terminal for tests: write raw bytes to the
 // program's port and collect what the program sends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pdf_streams.h"
 
 QList<QByteArray> PdfStreams(const QByteArray& pdf) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "recorded_log.h"
 
 #include "base/day_count.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scratch_settings.h"
 
 #include "recording/recording_session.h"

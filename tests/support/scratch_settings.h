@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Settings files for tests: each store is a fresh INI file in a temporary folder,
 // so a test starts from exactly the settings it writes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "search_to_end.h"
 
 #include "recording/recording_session.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The port search and the start's reconnect run on timers: these run one to its
 // end, processing events meanwhile, and say how it ended.

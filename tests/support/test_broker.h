@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A real MQTT broker for tests: mosquitto on a free local port with a config of
 // the test's own, and mosquitto_sub as the subscriber that sees what arrives.

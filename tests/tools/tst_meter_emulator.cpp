@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulated meter answers like the real one, through the program's own port and decoder.
 #include "link/meter_link.h"
 #include "meter_emulator.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // meter-emulator: a simulated thermometer on a pseudo-terminal (or a serial device).
 #include "meter_emulator.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A simulated thermometer on a serial line. It answers the identification
 // request and the poll like the real meter, obeys the key bytes, lets its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The alarms in the windows, against the simulated meter with the heartbeat ticked
 // by hand: the Alarms dialog from the live graph's and the panel's menus stores
 // the rules; when an alarm rises the status line says which display and value,

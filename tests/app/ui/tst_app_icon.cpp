@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application icon compiled into the program for its windows and tray: it
 // must render, with its parts visible, at every size a desktop asks for.
 #include <QIcon>

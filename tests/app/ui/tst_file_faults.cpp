@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every file the program writes, through the window or question a user meets it
 // in, against every failure point of the checked writer (a full disk at the first
 // write, a short write, an I/O error at the flush, the sync, the rename or the

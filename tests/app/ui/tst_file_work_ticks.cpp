@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording with the simulated meter while the window program saves, exports,
 // graphs and opens a million rows: the work runs off the window's thread, so the
 // heartbeat keeps its tick a second (no gap as long as two ticks) and every tick

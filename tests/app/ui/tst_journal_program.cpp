@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal against real processes: a recording window program (this test
 // started again as a child that runs the program's own window code, its journal
 // in its user data folder) is killed with SIGKILL, and the next start offers

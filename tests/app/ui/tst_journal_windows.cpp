@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The questions about unsaved rows in the window program: the start offers an
 // earlier run's unsaved recording before anything is opened or recorded, with
 // Restore, Save As and Discard (which asks once more); an exit by the user asks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu window: creation, hover texts, the show and arrange actions, and
 // the shut-down order.
 #include "app/ui/hot_image.h"

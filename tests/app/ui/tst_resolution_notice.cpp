@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display-resolution notice: when it is due and what OK stores.
 #include "app/ui/resolution_notice.h"
 #include "support/scratch_settings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every window owes a user beyond its own work: titles that fit, message
 // boxes of their kind with whole paths, file dialogs that remember their folder,
 // the log graph beside the log, the main menu from the keyboard, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole window set against the simulated meter: the start sequence on a first
 // and a later run, the port search, and what the windows show of the recording.
 #include "answer_dialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title and range dialogs in both graph windows, driven as a user would: each
 // dialog opens filled from its chart; the live range takes fractions in the order
 // entered and shows them cut the next time, the log range takes whole numbers and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live graph window: set-up by model and settings, the 5,000-point window,
 // overloads, widening, clearing, and the wiring of its buttons and menu.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log graph window: a build from the core's log table on a worker thread,
 // with its progress, titles, series and start-up range; the empty table's
 // message; rows recorded during the build left out; Cancel; zoom with Undo Zoom;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart wrapper: point storage rules, the rectangle zoom with its undo and
 // scrolling, the read-out under the mouse, breaks at blanks, what a redraw
 // repaints, marks at high density, the two-point read-out, and image export.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The port search window: its states, and buttons that wait for the search to end.
 #include "link/ui/link_test_window.h"
 #include "meter_emulator.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log window's Save, Open and Export as a user meets them: the file dialog's
 // types, the range dialog, the progress dialog with Cancel, the messages, and an
 // open that fails (a missing file, a FIFO, a binary or UTF-16 file, a read error)

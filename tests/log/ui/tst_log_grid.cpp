@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log grid against a table view set up as the log window had it: the same
 // pixels, the same cursor movement and the same selections for the same input;
 // an append repaints the new row only, and the grid keeps nothing per row.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printed pages as drawn: recorded from a paint device of a given resolution, so
 // the ruling's scale (the same inches at any resolution), the header on every page
 // and the rows per page can be checked; the picture of a page against each text

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log window's wiring: set-up, the rate entry as typed, Run, Pause and Clear,
 // the actions that are not there yet, and the newest row kept in view.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The panel against the simulated meter on a pseudo-terminal: keys send exactly
 // their bytes in click order, the meter's answer comes back onto the face, and
 // without a link the keys only say so.

@@ -29,6 +29,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${BRACKWATER_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Wayland desktops need Qt's Wayland plug-in; Qt's own texts (standard buttons and
+# dialogs) in the user's language come with its translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 # Every file under /etc is a configuration file dpkg keeps when the user changed it.
 # The scripts stop the recorders before removal, restart running ones after an

@@ -64,12 +64,12 @@ LogGraphBuild::Span LogGraphBuild::FirstAndLast() const {
         const QString time = table_.Cell(row, TimeCell + 1);
         double days = 0;
         if (!DateTime(date, time, days)) {
-            span.error = QStringLiteral("Row %1 of the log has no valid date and time (\"%2 %3\"), "
+            span.error = (row == 1 ? tr("Row %1 of the log has no valid date and time (\"%2 %3\"), "
                                         "so the graph's time axis starts at day 0.")
+                                   : tr("Row %1 of the log has no valid date and time (\"%2 %3\"), "
+                                        "so the graph's time axis ends at day 0."))
                              .arg(row)
                              .arg(date, time);
-            if (row != 1)
-                span.error.replace(QLatin1String("starts"), QLatin1String("ends"));
             return span;
         }
         (row == 1 ? span.first : span.last) = days;

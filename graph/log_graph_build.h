@@ -10,6 +10,7 @@
 // table only, so it may run on a worker thread while the table does not change.
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 
@@ -18,6 +19,8 @@ class GraphProgress;
 class LogTable;
 
 class LogGraphBuild {
+    Q_DECLARE_TR_FUNCTIONS(LogGraphBuild)
+
 public:
     // dateFormat is the date column's pattern; empty means the table's short format.
     LogGraphBuild(const LogTable& table, const QString& dateFormat);

@@ -21,9 +21,11 @@ QString LiveText(double value);
 // The log graph's limit as the shortest general number: 1370 shows as "1370".
 QString LogText(double value, const QLocale& locale = QLocale());
 
-// A live limit: a number with the locale's decimal separator. field names it
-// ("maximum" or "minimum") in the message.
-double LiveValue(const QString& text, const QString& field, const QLocale& locale = QLocale());
+// Which limit an entry is, for the message when it does not convert.
+enum class Bound { Maximum, Minimum };
+
+// A live limit: a number with the locale's decimal separator.
+double LiveValue(const QString& text, Bound bound, const QLocale& locale = QLocale());
 
 struct Range {
     double min = 0;

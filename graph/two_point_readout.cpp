@@ -58,13 +58,12 @@ QString TwoPointReadout::Text(const QStringList& labels, const QLocale& locale) 
     QStringList lines{QStringLiteral("\u0394t %1").arg(span)};
     for (size_t s = 0; s < series.size(); ++s) {
         const Change& c = series[s];
-        const QString label = s < static_cast<size_t>(labels.size()) && !labels[int(s)].isEmpty()
-                                  ? labels[int(s)] + QStringLiteral(": ")
-                                  : QString();
+        const QString name = s < static_cast<size_t>(labels.size()) ? labels[int(s)] : QString();
         if (!c.valid) {
-            lines << label + QStringLiteral("no points");
+            lines << (name.isEmpty() ? tr("no points") : tr("%1: no points").arg(name));
             continue;
         }
+        const QString label = name.isEmpty() ? QString() : name + QStringLiteral(": ");
         const auto signedText = [&](double v, int decimals) {
             return (v > 0 ? QStringLiteral("+") : QString()) + locale.toString(v, 'f', decimals);
         };

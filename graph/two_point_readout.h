@@ -4,6 +4,7 @@
 // to the later and, for each series, the change of value and its rate in degrees
 // per minute. A series' value at a mark is that of its set point nearest in time.
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -12,6 +13,9 @@
 class ChartData;
 
 struct TwoPointReadout {
+    Q_DECLARE_TR_FUNCTIONS(TwoPointReadout)
+
+public:
     struct Change {
         bool valid = false; // the series has points
         double from = 0, to = 0;

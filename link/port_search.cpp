@@ -4,6 +4,7 @@
 #include "base/handler_guard.h"
 #include "base/log_categories.h"
 #include "link/model_query.h"
+#include "meter/meter_protocol.h"
 #include "platform/device_access.h"
 
 namespace {
@@ -153,9 +154,9 @@ void PortSearch::Answered() {
     result_.Found = true;
     const QString name = meter_.Comm1.DeviceName();
     if (hooks_.SetStatus)
-        hooks_.SetStatus(QStringLiteral("Thermometer is connected at ") + name);
-    result_.Lines << QStringLiteral("Serial Port :") + name
-                  << QStringLiteral("Model:") + state_.Reading.ModelText;
+        hooks_.SetStatus(tr("Thermometer is connected at %1").arg(name));
+    result_.Lines << tr("Serial Port :%1").arg(name)
+                  << tr("Model:%1").arg(ShownModelText(state_.Reading.ModelText));
     // One catch-all block to the reopen: a failure on the way skips the rest.
     const bool closed = Try([&] {
         NoteAnsweringPort();
@@ -177,22 +178,21 @@ void PortSearch::NoneAnswered() {
     if (hooks_.ApplyLastModel)
         hooks_.ApplyLastModel();
     if (hooks_.SetStatus)
-        hooks_.SetStatus(QStringLiteral("No Connection"));
-    result_.Lines << QStringLiteral("Can not find any THERMOMETER");
+        hooks_.SetStatus(tr("No Connection"));
+    result_.Lines << tr("Can not find any THERMOMETER");
     ReopenLastPort([this](bool) { Finish(); });
 }
 
 void PortSearch::Finish() {
     for (const QString& device : busy_)
-        result_.Lines << QStringLiteral("%1 is in use by another program.").arg(device);
+        result_.Lines << tr("%1 is in use by another program.").arg(device);
     for (const QString& device : refused_) {
         const QString group = DeviceGroup(device);
         result_.Lines
-            << QStringLiteral("%1 was skipped: permission denied.").arg(device)
+            << tr("%1 was skipped: permission denied.").arg(device)
             << (group.isEmpty() || group == QLatin1String("root")
-                    ? QStringLiteral("Ask your administrator for access to the serial ports.")
-                    : QStringLiteral("Join the group \"%1\" (sudo usermod -aG %1 $USER), then "
-                                     "log in again.")
+                    ? tr("Ask your administrator for access to the serial ports.")
+                    : tr("Join the group \"%1\" (sudo usermod -aG %1 $USER), then log in again.")
                           .arg(group));
     }
     running_ = false;

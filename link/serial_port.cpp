@@ -11,11 +11,15 @@
 #include <cerrno>
 #include <cstring>
 
-const QString TSerialPort::ClosedPortText =
-    QStringLiteral("Can't perform this operation on a closed port");
-const QString TSerialPort::OpenPortText =
-    QStringLiteral("Can't perform this operation on an open port");
-const QString TSerialPort::TimeoutText = QStringLiteral("Timeout");
+QString TSerialPort::ClosedPortText() {
+    return tr("Can't perform this operation on a closed port");
+}
+QString TSerialPort::OpenPortText() {
+    return tr("Can't perform this operation on an open port");
+}
+QString TSerialPort::TimeoutText() {
+    return tr("Timeout");
+}
 
 namespace {
 // QSerialPort keeps the system's error number to itself; this recovers the usual one.
@@ -121,7 +125,7 @@ void TSerialPort::SetDeviceName(const QString& name) {
     if (name == deviceName_)
         return;
     if (Active())
-        RaiseError(OpenPortText, 0);
+        RaiseError(OpenPortText(), 0);
     deviceName_ = name;
 }
 
@@ -145,7 +149,7 @@ void TSerialPort::Open() {
     int lockError = 0;
     if (!LockDevice(port_.handle(), lockError)) {
         Close();
-        RaiseError(QStringLiteral("%1 is in use by another program").arg(deviceName_), lockError);
+        RaiseError(tr("%1 is in use by another program").arg(deviceName_), lockError);
     }
     qCInfo(lcLink) << "opened" << deviceName_;
     // Flow control is off: the meter's link has no handshake lines, and a
@@ -184,19 +188,19 @@ uint32_t TSerialPort::BytesWaiting() {
 void TSerialPort::ReadData(void* buffer, int length, bool waitOnCompletion) {
     Q_UNUSED(waitOnCompletion); // bytes already counted as waiting are in hand at once
     if (!Active())
-        RaiseError(ClosedPortText, 0);
+        RaiseError(ClosedPortText(), 0);
     if (length <= 0)
         return;
     const qint64 got = port_.read(static_cast<char*>(buffer), length);
     if (got < 0)
         RaisePortError();
     if (got < length)
-        RaiseError(TimeoutText, 0);
+        RaiseError(TimeoutText(), 0);
 }
 
 void TSerialPort::WriteData(const void* buffer, int length, bool waitOnCompletion) {
     if (!Active())
-        RaiseError(ClosedPortText, 0);
+        RaiseError(ClosedPortText(), 0);
     if (length <= 0)
         return;
     // QSerialPort copies the bytes and sends them in order as the line drains.
@@ -205,7 +209,7 @@ void TSerialPort::WriteData(const void* buffer, int length, bool waitOnCompletio
     if (waitOnCompletion) {
         while (port_.bytesToWrite() > 0)
             if (!port_.waitForBytesWritten(5000))
-                RaiseError(TimeoutText, 0);
+                RaiseError(TimeoutText(), 0);
     }
 }
 

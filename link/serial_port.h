@@ -26,9 +26,9 @@ public:
     using ErrorHandler =
         std::function<void(TSerialPort* sender, const ESerialError& error, TSerialAction& action)>;
 
-    static const QString ClosedPortText;
-    static const QString OpenPortText;
-    static const QString TimeoutText;
+    static QString ClosedPortText();
+    static QString OpenPortText();
+    static QString TimeoutText();
 
     explicit TSerialPort(QObject* parent = nullptr);
     ~TSerialPort() override;

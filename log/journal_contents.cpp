@@ -3,6 +3,7 @@
 
 #include "platform/checked_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringDecoder>
 #include <algorithm>
@@ -12,7 +13,7 @@ namespace {
 constexpr qsizetype ReadBytes = 1 << 20;
 
 QString CannotRead(const QString& path, const QString& reason) {
-    return QStringLiteral("The journal %1 could not be read: %2.")
+    return QCoreApplication::translate("JournalContents", "The journal %1 could not be read: %2.")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -79,8 +80,8 @@ public:
         for (;;) {
             const char* data = buffer_.constData();
             if (scan_ < filled_) {
-                const auto* found =
-                    static_cast<const char*>(std::memchr(data + scan_, '\n', size_t(filled_ - scan_)));
+                const auto* found = static_cast<const char*>(
+                    std::memchr(data + scan_, '\n', size_t(filled_ - scan_)));
                 if (found) {
                     const qsizetype end = found - data;
                     scan_ = end + 1;
@@ -275,7 +276,9 @@ bool JournalContents::RowReader::Next(LogLineFormat::Fields& fields) {
             left_ = 0;
             return false;
         case JournalLineSource::Kind::End:
-            error_ = CannotRead(path_, QStringLiteral("it holds fewer rows than when it was read first"));
+            error_ = CannotRead(
+                path_, QCoreApplication::translate(
+                           "JournalContents", "it holds fewer rows than when it was read first"));
             left_ = 0;
             return false;
         }

@@ -5,6 +5,7 @@
 #include "log/log_line_format.h"
 #include "log/log_table.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHash>
 #include <cstring>
@@ -302,7 +303,8 @@ Result Save(const QString& fileName, const LogTable& table, const QString& dateF
         {.Count = table.Rows().Count(),
          .Line = [&](QByteArray& block, int i) { writer.Append(block, i + 1); },
          .Head = HeaderLine,
-         .FailureFormat = QStringLiteral("The log could not be exported to \"%1\": %2.")},
+         .FailureFormat = QCoreApplication::translate(
+             "LogCsvExport", "The log could not be exported to \"%1\": %2.")},
         progress, LogFileWriter::OnCancel::KeepRowsWritten);
 }
 } // namespace LogCsvExport

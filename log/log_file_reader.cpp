@@ -14,8 +14,8 @@ LogFileReader::LogFileReader(QChar separator) : separator_(separator.toLatin1())
 bool LogFileReader::Open(const QString& fileName) {
     fileName_ = fileName;
     if (!file_.Open(fileName)) {
-        error_ = QStringLiteral("The log file \"%1\" could not be opened: %2.")
-                     .arg(fileName, file_.ErrorText());
+        error_ =
+            tr("The log file \"%1\" could not be opened: %2.").arg(fileName, file_.ErrorText());
         return false;
     }
     return true;
@@ -26,8 +26,8 @@ bool LogFileReader::ReadAll(const Progress& progress) {
     while (!ended_) {
         const qint64 n = file_.Read(block.data(), block.size());
         if (n < 0) {
-            error_ = QStringLiteral("The log file \"%1\" could not be read: %2.")
-                         .arg(fileName_, file_.ErrorText());
+            error_ =
+                tr("The log file \"%1\" could not be read: %2.").arg(fileName_, file_.ErrorText());
             return false;
         }
         if (n == 0)
@@ -41,8 +41,7 @@ bool LogFileReader::ReadAll(const Progress& progress) {
         }
     }
     if (NotText()) {
-        error_ = QStringLiteral("The log file \"%1\" could not be opened: it is not a text log "
-                                "(%2).")
+        error_ = tr("The log file \"%1\" could not be opened: it is not a text log (%2).")
                      .arg(fileName_, notText_);
         return false;
     }
@@ -55,7 +54,7 @@ void LogFileReader::Feed(QByteArrayView bytes) {
         return;
     // Text never holds a NUL byte; binary files and UTF-16 text do.
     if (std::memchr(bytes.data(), '\0', bytes.size())) {
-        notText_ = QStringLiteral("it holds NUL bytes");
+        notText_ = tr("it holds NUL bytes");
         ended_ = true;
         return;
     }
@@ -101,7 +100,7 @@ void LogFileReader::TakeLine(QByteArrayView line) {
     if (lines_ == 0 && line.startsWith(LogLineFormat::Utf8Bom))
         line = line.sliced(LogLineFormat::Utf8Bom.size());
     if (lines_ == 0 && (line.startsWith("\xFF\xFE") || line.startsWith("\xFE\xFF"))) {
-        notText_ = QStringLiteral("it is UTF-16 text");
+        notText_ = tr("it is UTF-16 text");
         ended_ = true;
         return;
     }

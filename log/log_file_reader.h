@@ -15,10 +15,13 @@
 #include "platform/checked_file.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
 class LogFileReader {
+    Q_DECLARE_TR_FUNCTIONS(LogFileReader)
+
 public:
     static constexpr qsizetype MaxLineBytes = 64 * 1024;
     // Told the number of rows read so far now and then; false cancels.

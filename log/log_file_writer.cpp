@@ -5,10 +5,15 @@
 #include "log/log_table.h"
 #include "platform/checked_file.h"
 
+#include <QCoreApplication>
+
 namespace LogFileWriter {
 namespace {
 constexpr int RowsPerPoll = 1024;
-const QString SaveFailure = QStringLiteral("The log could not be saved to \"%1\": %2.");
+QString SaveFailure() {
+    return QCoreApplication::translate("LogFileWriter",
+                                       "The log could not be saved to \"%1\": %2.");
+}
 
 // Store texts are UTF-8; files are in the system's 8-bit encoding.
 LogLineFormat::RawFields FileFields(const LogRowStore::RawCells& cells,
@@ -77,7 +82,7 @@ Result Save(const QString& fileName, const LogTable& table, RowRange range,
                               separator);
                       },
                   .Head = {},
-                  .FailureFormat = SaveFailure},
+                  .FailureFormat = SaveFailure()},
                  progress, onCancel);
 }
 
@@ -90,7 +95,7 @@ Result SaveRows(const QString& fileName, int count,
                   .Line = [&](QByteArray& block,
                               int i) { LogLineFormat::AppendLine(block, row(i), separator); },
                   .Head = {},
-                  .FailureFormat = SaveFailure},
+                  .FailureFormat = SaveFailure()},
                  progress, onCancel);
 }
 } // namespace LogFileWriter

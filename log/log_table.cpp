@@ -41,7 +41,7 @@ QString LogTable::FormatValue(double value, const QLocale& locale) {
 
 QString LogTable::ValueText(bool overload, bool valid, double value) const {
     if (overload)
-        return QStringLiteral("OL");
+        return QStringLiteral("OL"); // untranslated: a log file field
     return valid ? FormatValue(value, locale_) : QStringLiteral("----");
 }
 
@@ -124,11 +124,17 @@ std::unique_ptr<LogTable> LogTable::Snapshot() const {
     return copy;
 }
 
+QString LogTable::HeaderText(int column) {
+    static const char* const texts[ColumnCount - 1] = {
+        //: Column header of the log: the row number
+        QT_TR_NOOP("NO"), QT_TR_NOOP("DATE"), QT_TR_NOOP("TIME"), QT_TR_NOOP("T1"),
+        QT_TR_NOOP("T2"), QT_TR_NOOP("T3"),   QT_TR_NOOP("T4"),   QT_TR_NOOP("UNIT")};
+    return column >= 0 && column < ColumnCount - 1 ? tr(texts[column]) : QString();
+}
+
 void LogTable::WriteHeader() {
-    static const char* const texts[ColumnCount - 1] = {"NO", "DATE", "TIME", "T1",
-                                                       "T2", "T3",   "T4",   "UNIT"};
     for (int c = 0; c < ColumnCount - 1; ++c)
-        header_[static_cast<size_t>(c)] = QString::fromLatin1(texts[c]);
+        header_[static_cast<size_t>(c)] = HeaderText(c);
     emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
 }
 

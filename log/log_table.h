@@ -54,7 +54,9 @@ public:
     std::unique_ptr<LogTable> Snapshot() const;
     // Counts Clear() and LoadRows(): rows keep their numbers while it stays the same.
     int Resets() const { return resets_; }
+    // The header row: the headers are shown and printed, never written to a file.
     void WriteHeader();
+    static QString HeaderText(int column);
 
     // Fixed-point with one decimal and the locale's separator, as the log shows values.
     static QString FormatValue(double value, const QLocale& locale);

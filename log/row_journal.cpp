@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "log/row_journal.h"
 
-#include "base/counted.h"
 #include "base/log_categories.h"
 #include "log/journal_contents.h"
 
@@ -74,8 +73,8 @@ std::unique_ptr<AppendingFile> RowJournal::NewFile(const QString& path) {
     connect(f, &AppendingFile::Synced, this,
             [this, f](qint64 position) { FileSynced(f, position); });
     connect(f, &AppendingFile::SyncFailed, this, [this, f](const QString& reason) {
-        emit Failed(QStringLiteral("The journal %1 could not be synced to the disk: %2. Its "
-                                   "last rows may be lost if the power fails.")
+        emit Failed(tr("The journal %1 could not be synced to the disk: %2. Its "
+                       "last rows may be lost if the power fails.")
                         .arg(QDir::toNativeSeparators(f->Path()), reason));
     });
     return file;
@@ -183,10 +182,10 @@ void RowJournal::FileStopped(AppendingFile* file, const QString& reason) {
     if (failed_)
         return; // said once for the whole outage
     failed_ = true;
-    emit Failed(QStringLiteral("The journal %1 cannot be written: %2. Recording goes on; the "
-                               "rows wait and are written to the journal when that works "
-                               "again, but rows not saved will be lost if the program ends "
-                               "before.")
+    emit Failed(tr("The journal %1 cannot be written: %2. Recording goes on; the "
+                   "rows wait and are written to the journal when that works "
+                   "again, but rows not saved will be lost if the program ends "
+                   "before.")
                     .arg(QDir::toNativeSeparators(file->Path()), reason));
 }
 
@@ -199,9 +198,9 @@ void RowJournal::FileResumed(AppendingFile* file, qint64 rows) {
             return;
     failed_ = false;
     const qint64 waited = std::exchange(waitedRows_, 0);
-    emit Resumed(QStringLiteral("The journal %1 is written again: %2 recorded meanwhile %3 in it.")
-                     .arg(QDir::toNativeSeparators(file->Path()), Counted(waited, "row", "rows"),
-                          QLatin1String(waited == 1 ? "is" : "are")));
+    emit Resumed(tr("The journal %1 is written again: %n rows recorded meanwhile are in it.",
+                    nullptr, int(waited))
+                     .arg(QDir::toNativeSeparators(file->Path())));
 }
 
 void RowJournal::FileSynced(AppendingFile* file, qint64 position) {

@@ -74,6 +74,7 @@ void FrameDecoder::DecodeStatus(const Frame& frame) {
     r.Hold = b & 0x20;
     r.LowBattery = b & 0x40;
     r.Celsius = b & 0x80;
+    // untranslated: the mode, type and unit texts are the log file's fields
     switch (r.MmaMode) {
     case 1:
         r.ModeText += QStringLiteral(" MAX");

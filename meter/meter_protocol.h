@@ -11,17 +11,19 @@
 
 struct ModelEntry {
     int32_t ModelCode;
-    QByteArray Reply; // the meter's answer to the identification request
-    QString ModelText;
+    QByteArray Reply;  // the meter's answer to the identification request
+    QString ModelText; // English: published messages and the recorder's output carry it
     int32_t ChannelCount;
-    QString TTHint; // what the panel's T key does on this model
-    bool TypeJ;     // takes J sensors besides K
+    const char* TTHint; // what the panel's T key does on this model, to be translated
+    bool TypeJ;         // takes J sensors besides K
 
     bool TwoChannel() const { return ChannelCount == 2; }
 };
 
 // The four models, 300 to 303.
 const std::array<ModelEntry, 4>& MeterModels();
+// A model text in the user's language, for showing.
+QString ShownModelText(const QString& modelText);
 // nullptr for a code that is none of them.
 const ModelEntry* FindModel(int32_t modelCode);
 

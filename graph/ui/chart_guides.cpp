@@ -50,6 +50,7 @@ void ChartGuides::Set(const std::vector<GuideLine>& lines, const std::vector<Gui
         label->position->setTypeX(QCPItemPosition::ptAxisRectRatio);
         label->position->setCoords(0.995, guide.Value);
         label->setPositionAlignment(Qt::AlignRight | Qt::AlignBottom);
+        // untranslated: a font family
         label->setFont(QFont(QStringLiteral("Arial"), 8));
         label->setColor(guide.Color);
         label->setText(guide.Label);

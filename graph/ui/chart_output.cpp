@@ -47,7 +47,7 @@ void ChartOutput::RenderPage(QPaintDevice& device, const QRectF& page) {
 bool ChartOutput::ExportImage(const QString& fileName, ImageFormat format, QString* error) {
     const auto fail = [&](const QString& reason) {
         if (error)
-            *error = QStringLiteral("The graph could not be saved as %1: %2").arg(fileName, reason);
+            *error = tr("The graph could not be saved as %1: %2").arg(fileName, reason);
         return false;
     };
     const int width = plot_.width();
@@ -112,30 +112,28 @@ bool ChartOutput::PrintToPdf(const QString& fileName, QString* error) {
             return true;
     }
     if (error)
-        *error = QStringLiteral("The graph could not be printed to %1: %2")
-                     .arg(fileName, pdf.ErrorText());
+        *error = tr("The graph could not be printed to %1: %2").arg(fileName, pdf.ErrorText());
     return false;
 }
 
 void ChartOutput::ExportImageAs() {
     struct Kind {
-        QString filter;
+        const char* name; // translated; the pattern is the suffix's
         ImageFormat format;
         QString suffix;
     };
     const Kind kinds[] = {
-        {QStringLiteral("PNG image (*.png)"), ImageFormat::Png, QStringLiteral("png")},
-        {QStringLiteral("PNG image, twice the size (*.png)"), ImageFormat::Png2x,
-         QStringLiteral("png")},
-        {QStringLiteral("SVG drawing (*.svg)"), ImageFormat::Svg, QStringLiteral("svg")},
-        {QStringLiteral("PDF document (*.pdf)"), ImageFormat::Pdf, QStringLiteral("pdf")},
+        {QT_TR_NOOP("PNG image"), ImageFormat::Png, QStringLiteral("png")},
+        {QT_TR_NOOP("PNG image, twice the size"), ImageFormat::Png2x, QStringLiteral("png")},
+        {QT_TR_NOOP("SVG drawing"), ImageFormat::Svg, QStringLiteral("svg")},
+        {QT_TR_NOOP("PDF document"), ImageFormat::Pdf, QStringLiteral("pdf")},
     };
     QStringList filters;
     for (const Kind& kind : kinds)
-        filters << kind.filter;
+        filters << QStringLiteral("%1 (*.%2)").arg(tr(kind.name), kind.suffix);
     QString chosen = filters.front();
     const QString dir = StartFolder(QStandardPaths::PicturesLocation);
-    QString name = QFileDialog::getSaveFileName(&owner_, QStringLiteral("Export Image"),
+    QString name = QFileDialog::getSaveFileName(&owner_, tr("Export Image"),
                                                 dir + QStringLiteral("/graph.png"),
                                                 filters.join(QStringLiteral(";;")), &chosen);
     if (name.isEmpty())
@@ -156,8 +154,8 @@ void ChartOutput::Print(bool withDialog) {
         // No printer installed: the graph goes to a PDF file of the user's choice.
         const QString dir = StartFolder(QStandardPaths::DocumentsLocation);
         const QString name = QFileDialog::getSaveFileName(
-            &owner_, QStringLiteral("Print to PDF File"), dir + QStringLiteral("/graph.pdf"),
-            QStringLiteral("PDF files (*.pdf)"));
+            &owner_, tr("Print to PDF File"), dir + QStringLiteral("/graph.pdf"),
+            QStringLiteral("%1 (*.pdf)").arg(tr("PDF files")));
         if (!name.isEmpty())
             FolderUsed(name);
         QString error;

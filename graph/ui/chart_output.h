@@ -6,6 +6,7 @@
 // is installed; and the chart as shown as PNG, SVG or PDF through the checked
 // file path.
 
+#include <QCoreApplication>
 #include <QRectF>
 #include <QStandardPaths>
 #include <QString>
@@ -18,6 +19,8 @@ class QPrinter;
 class QWidget;
 
 class ChartOutput {
+    Q_DECLARE_TR_FUNCTIONS(ChartOutput)
+
 public:
     enum class ImageFormat { Png, Png2x, Svg, Pdf };
 

@@ -19,6 +19,6 @@ void ChartStatus::Show() {
     QString text = measurement_;
     text.replace(QLatin1Char('\n'), QStringLiteral("    "));
     if (text.isEmpty() && chart_->MarksHidden())
-        text = QStringLiteral("Marks are hidden at this density: zoom in to see them.");
+        text = tr("Marks are hidden at this density: zoom in to see them.");
     bar_->showMessage(text.isEmpty() ? hint_ : text);
 }

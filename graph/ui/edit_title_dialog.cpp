@@ -13,17 +13,17 @@
 
 TfrmEditTitle::TfrmEditTitle(QWidget* parent)
     : QDialog(parent), edtMainTitle(new QLineEdit(this)), edtSubTitle(new QLineEdit(this)),
-      Memo1(new QLabel(this)), BitBtn1(new QPushButton(QStringLiteral("OK"), this)),
-      BitBtn2(new QPushButton(QStringLiteral("Cancel"), this)) {
-    setWindowTitle(QStringLiteral("Edit Graph Title"));
+      Memo1(new QLabel(this)), BitBtn1(new QPushButton(tr("OK"), this)),
+      BitBtn2(new QPushButton(tr("Cancel"), this)) {
+    setWindowTitle(tr("Edit Graph Title"));
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Main Title"), edtMainTitle);
-    fields->addRow(QStringLiteral("Sub Title"), edtSubTitle);
-    Memo1->setText(QStringLiteral("These two edit-boxes allow adding, editing, and deletion \n"
-                                  "of main and sub titles.  "));
+    fields->addRow(tr("Main Title"), edtMainTitle);
+    fields->addRow(tr("Sub Title"), edtSubTitle);
+    Memo1->setText(tr("These two edit-boxes allow adding, editing, and deletion \n"
+                      "of main and sub titles.  "));
     Memo1->setTextInteractionFlags(Qt::NoTextInteraction);
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));

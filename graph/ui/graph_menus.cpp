@@ -7,18 +7,20 @@
 #include <QMenuBar>
 
 GraphMenus::GraphMenus(QMainWindow& window, PlotChart& chart) : QObject(&window), chart_(chart) {
-    PrintMenu = window.menuBar()->addMenu(QStringLiteral("&Print"));
-    mnuPrint = PrintMenu->addAction(QStringLiteral("&Print"));
-    mnuExportImage = PrintMenu->addAction(QStringLiteral("Export &Image..."));
-    OptionMenu = window.menuBar()->addMenu(QStringLiteral("&Option"));
-    QMenu* lineMenu = OptionMenu->addMenu(QStringLiteral("&Line"));
-    mnuThin = lineMenu->addAction(QStringLiteral("&Thin"));
-    mnuThick = lineMenu->addAction(QStringLiteral("Thick"));
+    PrintMenu = window.menuBar()->addMenu(tr("&Print"));
+    mnuPrint = PrintMenu->addAction(tr("&Print"));
+    mnuExportImage = PrintMenu->addAction(tr("Export &Image..."));
+    OptionMenu = window.menuBar()->addMenu(tr("&Option"));
+    QMenu* lineMenu = OptionMenu->addMenu(tr("&Line"));
+    mnuThin = lineMenu->addAction(tr("&Thin"));
+    mnuThick = lineMenu->addAction(tr("Thick"));
     mnuThin->setCheckable(true);
     mnuThick->setCheckable(true);
-    mnuMarkData = OptionMenu->addAction(QStringLiteral("&Mark Data"));
+    mnuMarkData = OptionMenu->addAction(tr("&Mark Data"));
+    for (QMenu* menu : {PrintMenu, OptionMenu, lineMenu})
+        menu->setAccessibleName(menu->title().remove(QLatin1Char('&')));
     mnuMarkData->setCheckable(true);
-    mnuMarkData->setStatusTip(QStringLiteral("mark data-points with a small circle"));
+    mnuMarkData->setStatusTip(tr("mark data-points with a small circle"));
     mnuMarkData->setToolTip(mnuMarkData->statusTip());
     OptionMenu->setToolTipsVisible(true);
     connect(mnuThin, &QAction::triggered, this, &GraphMenus::mnuThinClick);

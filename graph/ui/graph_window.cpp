@@ -14,7 +14,7 @@
 #include <QToolBar>
 
 GraphWindow::GraphWindow(const Skeleton& skeleton, QWidget* parent)
-    : QMainWindow(parent), Tools(this), TitleAction(new QAction(QStringLiteral("&Title"), this)),
+    : QMainWindow(parent), Tools(this), TitleAction(new QAction(tr("&Title"), this)),
       helpTopic_(skeleton.HelpTopic) {
     // The pictures are compiled into the static library, which the linker would otherwise drop.
     Q_INIT_RESOURCE(brackwater);
@@ -22,7 +22,9 @@ GraphWindow::GraphWindow(const Skeleton& skeleton, QWidget* parent)
     resize(skeleton.Size);
 
     Tools.Bar->setFixedHeight(skeleton.StripHeight);
-    btnPrint = Tools.AddButton("print", "Print");
+    // A tool bar is named by its title.
+    Tools.Bar->setWindowTitle(tr("Graph tools"));
+    btnPrint = Tools.AddButton("print", QT_TRANSLATE_NOOP("ToolStrip", "Print"));
     btnClear = Tools.AddButton(skeleton.ClearIcon, skeleton.ClearHint);
 
     PlotChart1 = new PlotChart(this);
@@ -33,9 +35,9 @@ GraphWindow::GraphWindow(const Skeleton& skeleton, QWidget* parent)
     mnuThin = Menus->mnuThin;
     mnuThick = Menus->mnuThick;
     mnuMarkData = Menus->mnuMarkData;
-    mnuRange = menuBar()->addAction(QStringLiteral("&Range"));
+    mnuRange = menuBar()->addAction(tr("&Range"));
     menuBar()->addAction(TitleAction);
-    mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
+    mnuHelp = menuBar()->addAction(tr("&Help"));
 
     setCentralWidget(PlotChart1);
     new ChartStatus(PlotChart1, statusBar(), skeleton.StatusHint);
@@ -46,7 +48,7 @@ GraphWindow::GraphWindow(const Skeleton& skeleton, QWidget* parent)
 }
 
 void GraphWindow::AddHelpButton() {
-    btnHelp = Tools.AddButton("help", "HELP");
+    btnHelp = Tools.AddButton("help", QT_TRANSLATE_NOOP("ToolStrip", "HELP"));
     connect(btnHelp, &QAction::triggered, this, &GraphWindow::btnHelpClick);
 }
 

@@ -49,7 +49,7 @@ protected:
         QSize Size;
         int StripHeight;
         const char* ClearIcon;
-        const char* ClearHint;
+        const char* ClearHint; // marked in the tool strip's context, translated there
         QString HelpTopic;
         QString StatusHint; // what the mouse can do in the chart
     };

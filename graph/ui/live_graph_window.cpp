@@ -6,6 +6,7 @@
 #include "graph/ui/graph_menus.h"
 #include "graph/ui/plot_chart.h"
 #include "graph/ui/setup_scale_dialog.h"
+#include "meter/meter_protocol.h"
 #include "recording/ui/recording_controls.h"
 
 #include <QLineEdit>
@@ -14,21 +15,23 @@
 #include <cmath>
 
 TfrmGraph::TfrmGraph(RecordingSession& session, QWidget* parent)
-    : GraphWindow({QStringLiteral("Real Time Graph"), QSize(532, 407), 41, "clear",
-                   "clear and reset graph", QStringLiteral("Hlp_RT_Graph"),
-                   QStringLiteral("Ctrl+click two points to measure between them.")},
+    : GraphWindow({tr("Real Time Graph"), QSize(532, 407), 41, "clear",
+                   QT_TRANSLATE_NOOP("ToolStrip", "clear and reset graph"),
+                   QStringLiteral("Hlp_RT_Graph"),
+                   tr("Ctrl+click two points to measure between them.")},
                   parent),
       session_(session) {
     Controls = new RecordingControls(session, RecordingControls::Recorder::LiveGraph, Tools);
     btnPause = Controls->btnPause;
     btnRun = Controls->btnRun;
     AddHelpButton();
+    // untranslated: a font family
     Controls->AddRateEntry(Tools, QFont(QStringLiteral("Arial")));
     MaskEdit1 = Controls->MaskEdit1;
 
     mnuThick->setChecked(true);
     mnutitle = TitleAction;
-    mnuAlarms = new QAction(QStringLiteral("&Alarms\u2026"), this);
+    mnuAlarms = new QAction(tr("&Alarms\u2026"), this);
     menuBar()->insertAction(mnuHelp, mnuAlarms);
 
     // Until the chart is set up, its range is the stored one, so an early shut-down keeps it.
@@ -58,15 +61,17 @@ void TfrmGraph::SetUpChart() {
     PlotChart& chart = *PlotChart1;
     chart.SetSubsets(reading.ChannelCount);
     if (reading.ChannelCount == 2) {
-        chart.SetSubsetLabel(0, QStringLiteral("Main"));
-        chart.SetSubsetLabel(1, QStringLiteral("Second"));
+        //: The first channel
+        chart.SetSubsetLabel(0, tr("Main"));
+        //: The second channel
+        chart.SetSubsetLabel(1, tr("Second"));
         chart.SetSubsetColor(1, Qt::red);
     }
     chart.SetPoints(PointCount);
-    chart.SetMainTitle(QStringLiteral("REAL TIME GRAPH"));
-    chart.SetSubTitle(reading.ModelText);
-    chart.SetYAxisLabel(QStringLiteral("Degree"));
-    chart.SetXAxisLabel(QStringLiteral("Time"));
+    chart.SetMainTitle(tr("REAL TIME GRAPH"));
+    chart.SetSubTitle(ShownModelText(reading.ModelText));
+    chart.SetYAxisLabel(tr("Degree"));
+    chart.SetXAxisLabel(tr("Time"));
     chart.SetMarkDataPoints(false);
     Menus->ShowMarks();
 
@@ -155,10 +160,10 @@ void TfrmGraph::mnuRangeClick() {
     // The maximum is taken even when the minimum then fails; the core stores what
     // the chart holds at exit.
     chart.SetManualMaxY(
-        ScaleEntry::LiveValue(setupScale_->edtMaxScale->text(), QStringLiteral("maximum")));
+        ScaleEntry::LiveValue(setupScale_->edtMaxScale->text(), ScaleEntry::Bound::Maximum));
     session_.SetLiveRange({chart.ManualMinY(), chart.ManualMaxY()});
     chart.SetManualMinY(
-        ScaleEntry::LiveValue(setupScale_->edtMinScale->text(), QStringLiteral("minimum")));
+        ScaleEntry::LiveValue(setupScale_->edtMinScale->text(), ScaleEntry::Bound::Minimum));
     session_.SetLiveRange({chart.ManualMinY(), chart.ManualMaxY()});
     chart.ChartAction(PlotChart::chReinitAndReset);
     chart.ChartAction(PlotChart::chReinitAndReset);
@@ -192,21 +197,23 @@ void TfrmGraph::ShowAlarms() {
     alarmUnit_ = reading.UnitText;
     const QColor colors[] = {PlotChart1->SubsetColor(0), Qt::red};
     const QColor silence(110, 110, 110);
-    const QString names[] = {QStringLiteral("Main"), QStringLiteral("Second")};
+    // The limit lines' labels, by channel: "%1" is the limit with its unit.
+    const char* const labels[][2] = {{QT_TR_NOOP("Main low %1"), QT_TR_NOOP("Main high %1")},
+                                     {QT_TR_NOOP("Second low %1"), QT_TR_NOOP("Second high %1")}};
     std::vector<GuideLine> lines;
     for (int c = 0; c < AlarmRules::Channels; ++c) {
         if (c == 1 && !reading.IsTwoChannel())
             break;
         const ChannelLimits& limits = rules.Channel[size_t(c)];
-        for (const auto& [limit, word] :
-             {std::pair{limits.Low, "low"}, std::pair{limits.High, "high"}}) {
+        for (const auto& [limit, label] :
+             {std::pair{limits.Low, labels[c][0]}, std::pair{limits.High, labels[c][1]}}) {
             if (!limit)
                 continue;
             const double value = ConvertTemperature(*limit, rules.Unit, reading.UnitText);
-            lines.push_back({value, colors[c],
-                             QStringLiteral("%1 %2 %3 \u00b0%4")
-                                 .arg(names[c], QLatin1String(word),
-                                      DegreesText(std::round(value * 10) / 10), reading.UnitText)});
+            const QString degrees =
+                QStringLiteral("%1 \u00b0%2")
+                    .arg(DegreesText(std::round(value * 10) / 10), reading.UnitText);
+            lines.push_back({value, colors[c], tr(label).arg(degrees)});
         }
     }
     std::vector<GuideSpan> spans;

@@ -20,13 +20,12 @@
 #include <QToolButton>
 
 TfrmGraphList::TfrmGraphList(const RecordingSession& session, QWidget* parent)
-    : GraphWindow({QStringLiteral("Graphing from  Tabular"), QSize(602, 420), 50, "undo-zoom",
-                   "Clear Graph", QStringLiteral("Hlp_Graph"),
-                   QStringLiteral("Drag a frame to zoom in; Ctrl+click two points to measure "
-                                  "between them.")},
+    : GraphWindow({tr("Graphing from  Tabular"), QSize(602, 420), 50, "undo-zoom",
+                   QT_TRANSLATE_NOOP("ToolStrip", "Clear Graph"), QStringLiteral("Hlp_Graph"),
+                   tr("Drag a frame to zoom in; Ctrl+click two points to measure between them.")},
                   parent),
       session_(session) {
-    btnClear->setText(QStringLiteral("Undo Zoom"));
+    btnClear->setText(tr("Undo Zoom"));
     if (auto* button = qobject_cast<QToolButton*>(Tools.Bar->widgetForAction(btnClear)))
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     btnClear->setEnabled(false);
@@ -35,14 +34,14 @@ TfrmGraphList::TfrmGraphList(const RecordingSession& session, QWidget* parent)
     mnuThin->setChecked(true);
     mnuMarkData->setChecked(true);
     QMenu* optionMenu = Menus->OptionMenu;
-    mnuMeasure = optionMenu->addAction(QStringLiteral("Mea&sure Between Two Points"));
+    mnuMeasure = optionMenu->addAction(tr("Mea&sure Between Two Points"));
     mnuMeasure->setCheckable(true);
-    mnuMeasure->setStatusTip(QStringLiteral("clicks mark two points; the change between them is "
-                                            "shown (Escape clears)"));
+    mnuMeasure->setStatusTip(
+        tr("clicks mark two points; the change between them is shown (Escape clears)"));
     mnuMeasure->setToolTip(mnuMeasure->statusTip());
-    UndoZoom1 = new QAction(QStringLiteral("&Undo Zoom"), this);
+    UndoZoom1 = new QAction(tr("&Undo Zoom"), this);
     menuBar()->insertAction(mnuRange, UndoZoom1);
-    mnuRange->setStatusTip(QStringLiteral("setup vertical display range"));
+    mnuRange->setStatusTip(tr("setup vertical display range"));
     mnuRange->setToolTip(mnuRange->statusTip());
     mnuTitle = TitleAction;
 
@@ -102,8 +101,7 @@ void TfrmGraphList::BuildLogGraph() {
         build->table.reset();
     });
     if (progress_) {
-        progress_->Start(QStringLiteral("Graphing Progress"), QStringLiteral("graphing....."),
-                         build->rows);
+        progress_->Start(tr("Graphing Progress"), tr("graphing....."), build->rows);
         progress_->Watch(*task_);
     }
     task_->Start();
@@ -116,8 +114,10 @@ void TfrmGraphList::ShowBuild(Build& build) {
     if (SeriesCount == 2) {
         chart.SetYData(1, -1, 0.0f);
         chart.SetXDataD(1, -1, 0.0);
-        chart.SetSubsetLabel(0, QStringLiteral("Main"));
-        chart.SetSubsetLabel(1, QStringLiteral("Second"));
+        //: The first channel
+        chart.SetSubsetLabel(0, tr("Main"));
+        //: The second channel
+        chart.SetSubsetLabel(1, tr("Second"));
         chart.SetSubsetColor(1, Qt::red);
     } else {
         chart.SetSubsetLabel(0, QString()); // one series needs no legend
@@ -126,10 +126,10 @@ void TfrmGraphList::ShowBuild(Build& build) {
     chart.SetXDataD(0, -1, 0.0);
     chart.Data() = std::move(build.data);
 
-    chart.SetMainTitle(QStringLiteral("Data Graph"));
+    chart.SetMainTitle(tr("Data Graph"));
     chart.SetSubTitle(QString());
-    chart.SetYAxisLabel(QStringLiteral("Degree"));
-    chart.SetXAxisLabel(QStringLiteral("Time"));
+    chart.SetYAxisLabel(tr("Degree"));
+    chart.SetXAxisLabel(tr("Time"));
     chart.SetMarkDataPoints(true);
     Menus->ShowMarks();
     chart.SetCursorPromptTracking(true);

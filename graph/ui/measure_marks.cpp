@@ -74,13 +74,14 @@ void MeasureMarks::Show() {
         readout_->position->setCoords(0.01, 0.02);
         readout_->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
         readout_->setTextAlignment(Qt::AlignLeft);
+        // untranslated: a font family
         readout_->setFont(QFont(QStringLiteral("Arial"), 9));
         readout_->setPadding(QMargins(5, 3, 5, 3));
         readout_->setPen(QPen(Qt::black));
         readout_->setBrush(QColor(255, 255, 255, 230));
         readout_->setText(text);
     } else if (marks_.size() == 1) {
-        text = QStringLiteral("First point marked: Ctrl+click a second point, Escape clears.");
+        text = tr("First point marked: Ctrl+click a second point, Escape clears.");
     }
     replot_();
     emit Changed(text);

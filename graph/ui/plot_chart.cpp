@@ -74,6 +74,7 @@ PlotChart::PlotChart(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(plot_);
+    plot_->setAccessibleName(tr("Graph"));
     layout->addWidget(scroll_);
     scroll_->hide();
     scroll_->setRange(0, 0);
@@ -92,8 +93,11 @@ PlotChart::PlotChart(QWidget* parent)
     guides_ = std::make_unique<ChartGuides>(*plot_->layer(QStringLiteral("guides")),
                                             [this] { Replot(true); });
 
+    // untranslated: font families
     const QFont labelFont(QStringLiteral("Arial"), 9);
+    // untranslated: font families
     QFont titleFont(QStringLiteral("Times New Roman"), 14, QFont::Bold);
+    // untranslated: font families
     QFont subTitleFont(QStringLiteral("Times New Roman"), 11);
 
     QCPLayoutGrid* grid = plot_->plotLayout();
@@ -125,6 +129,7 @@ PlotChart::PlotChart(QWidget* parent)
     plot_->xAxis->setTicker(ticker);
     for (QCPAxis* axis : {plot_->xAxis, plot_->yAxis}) {
         axis->setTickLabelFont(labelFont);
+        // untranslated: a font family
         axis->setLabelFont(QFont(QStringLiteral("Arial"), 10));
         axis->setTickLabelColor(Qt::black);
         axis->setLabelColor(Qt::black);

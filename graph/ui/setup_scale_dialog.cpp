@@ -11,15 +11,14 @@
 
 TfrmSetupScale::TfrmSetupScale(QWidget* parent)
     : QDialog(parent), edtMaxScale(new QLineEdit(this)), edtMinScale(new QLineEdit(this)),
-      BitBtn1(new QPushButton(QStringLiteral("OK"), this)),
-      BitBtn2(new QPushButton(QStringLiteral("Cancel"), this)) {
-    setWindowTitle(QStringLiteral("maximum and minimum scale setup"));
+      BitBtn1(new QPushButton(tr("OK"), this)), BitBtn2(new QPushButton(tr("Cancel"), this)) {
+    setWindowTitle(tr("maximum and minimum scale setup"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    auto* group = new QGroupBox(QStringLiteral("Vertical maximum and minimum scale setup"), this);
+    auto* group = new QGroupBox(tr("Vertical maximum and minimum scale setup"), this);
     auto* fields = new QFormLayout(group);
-    fields->addRow(QStringLiteral("maximum"), edtMaxScale);
-    fields->addRow(QStringLiteral("minimum"), edtMinScale);
+    fields->addRow(tr("maximum"), edtMaxScale);
+    fields->addRow(tr("minimum"), edtMinScale);
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     BitBtn1->setDefault(true);

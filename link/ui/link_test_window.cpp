@@ -16,7 +16,7 @@
 TfrmLinkTest::TfrmLinkTest(RecordingSession& session, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       session_(session) {
-    setWindowTitle(QStringLiteral("Link Test"));
+    setWindowTitle(tr("Link Test"));
     setObjectName(QStringLiteral("frmLinkTest"));
     // Without a title bar the window draws its own edge.
     setStyleSheet(
@@ -25,15 +25,17 @@ TfrmLinkTest::TfrmLinkTest(RecordingSession& session, QWidget* parent)
     imgNoLink = new QLabel(this);
     imgNoLink->setPixmap(LoadPicture(QStringLiteral(":/dialogs/no_link.svg")));
     imgNoLink->setFixedSize(300, 100);
-    lblSearch = new QLabel(QStringLiteral("Searching Connected ThermoMeter"), this);
+    imgNoLink->setAccessibleName(tr("No Link"));
+    lblSearch = new QLabel(tr("Searching Connected ThermoMeter"), this);
     lblSearch->setStyleSheet(QStringLiteral("color: blue; font-weight: bold;"));
     lblSearch->setAlignment(Qt::AlignCenter);
     Memo1 = new QPlainTextEdit(this);
     Memo1->setReadOnly(true);
     Memo1->setMinimumHeight(60);
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button2 = new QPushButton(QStringLiteral("Retry"), this);
-    Button3 = new QPushButton(QStringLiteral("Help"), this);
+    Memo1->setAccessibleName(tr("Search result"));
+    Button1 = new QPushButton(tr("OK"), this);
+    Button2 = new QPushButton(tr("Retry"), this);
+    Button3 = new QPushButton(tr("Help"), this);
     Button1->setDefault(true); // Enter leaves with OK
     Button2->setAutoDefault(false);
     Button3->setAutoDefault(false);
@@ -45,7 +47,7 @@ TfrmLinkTest::TfrmLinkTest(RecordingSession& session, QWidget* parent)
     buttons->addWidget(Button3);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 14, 14, 12);
-    auto* title = new QLabel(QStringLiteral("Link Test"), this);
+    auto* title = new QLabel(windowTitle(), this);
     title->setStyleSheet(QStringLiteral("font-weight: bold; color: #2f3741; padding-bottom: 4px;"));
     layout->addWidget(title);
     layout->addWidget(imgNoLink, 0, Qt::AlignHCenter);

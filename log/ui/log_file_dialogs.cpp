@@ -5,6 +5,7 @@
 #include "log/log_file_filters.h"
 #include "recording/recording_session.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <QFileDialog>
@@ -39,7 +40,7 @@ void NoteFolderUsed(RecordingSession& session, const QString& folder) {
 
 FileRequest SaveLogRequest() {
     return {.Saving = true,
-            .Caption = QStringLiteral("Save As"),
+            .Caption = QCoreApplication::translate("LogFileDialogs", "Save As"),
             .Filters = LogFileFilters::Save(QLocale().decimalPoint()),
             .DefaultSuffix = QStringLiteral("dat")};
 }

@@ -216,10 +216,12 @@ private:
 } // namespace
 
 QFont HeaderFont() {
+    // untranslated: a font family
     return PrintFont("Arial", 12);
 }
 
 QFont RowFont() {
+    // untranslated: a font family
     return PrintFont("MS Sans Serif", 8);
 }
 

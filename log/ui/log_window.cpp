@@ -70,43 +70,50 @@ TfrmList::TfrmList(RecordingSession& session, QWidget* parent)
     : QMainWindow(parent), Table(&session.Log()), Grid1(new LogGrid(this)), session_(session) {
     // The pictures are compiled into the static library, which the linker would otherwise drop.
     Q_INIT_RESOURCE(brackwater);
-    setWindowTitle(QStringLiteral("Tabular"));
+    setWindowTitle(tr("Tabular"));
 
     ToolStrip tools(this);
-    btnOpen = tools.AddButton("open", "Open file");
-    btnSave = tools.AddButton("save", "Save to File");
-    btnPrint = tools.AddButton("print", "Print");
-    btnClear = tools.AddButton("clear", "Clear Tabular");
+    // A tool bar is named by its title.
+    tools.Bar->setWindowTitle(tr("Log tools"));
+    btnOpen = tools.AddButton("open", QT_TRANSLATE_NOOP("ToolStrip", "Open file"));
+    btnSave = tools.AddButton("save", QT_TRANSLATE_NOOP("ToolStrip", "Save to File"));
+    btnPrint = tools.AddButton("print", QT_TRANSLATE_NOOP("ToolStrip", "Print"));
+    btnClear = tools.AddButton("clear", QT_TRANSLATE_NOOP("ToolStrip", "Clear Tabular"));
     Controls = new RecordingControls(session, RecordingControls::Recorder::Log, tools);
     btnPause = Controls->btnPause;
     btnRun = Controls->btnRun;
-    btnToGraph = tools.AddButton("to-graph", "Output Data to Graph");
-    btnHelp = tools.AddButton("help", "HELP");
+    btnToGraph =
+        tools.AddButton("to-graph", QT_TRANSLATE_NOOP("ToolStrip", "Output Data to Graph"));
+    btnHelp = tools.AddButton("help", QT_TRANSLATE_NOOP("ToolStrip", "HELP"));
     Controls->AddRateEntry(tools, font());
     MaskEdit1 = Controls->MaskEdit1;
 
-    QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuNew = fileMenu->addAction(QStringLiteral("&New"));
-    mnuOpen = fileMenu->addAction(QStringLiteral("&Open"));
-    mnuSave = fileMenu->addAction(QStringLiteral("&Save"));
-    SaveAs1 = fileMenu->addAction(QStringLiteral("Save &As..."));
-    mnuPrint = fileMenu->addAction(QStringLiteral("&Print"));
+    QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
+    mnuNew = fileMenu->addAction(tr("&New"));
+    mnuOpen = fileMenu->addAction(tr("&Open"));
+    mnuSave = fileMenu->addAction(tr("&Save"));
+    SaveAs1 = fileMenu->addAction(tr("Save &As..."));
+    mnuPrint = fileMenu->addAction(tr("&Print"));
     mnuOpen->setShortcuts(QKeySequence::Open);
     mnuSave->setShortcuts(QKeySequence::Save);
     SaveAs1->setShortcuts(QKeySequence::SaveAs);
     mnuPrint->setShortcuts(QKeySequence::Print);
-    QMenu* runMenu = menuBar()->addMenu(QStringLiteral("&Run"));
-    Run1 = runMenu->addAction(QStringLiteral("&Run"));
-    mnuPause = runMenu->addAction(QStringLiteral("&Pause"));
-    mnuToGraph = menuBar()->addAction(QStringLiteral("&Output To Graph"));
-    mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
+    QMenu* runMenu = menuBar()->addMenu(tr("&Run"));
+    Run1 = runMenu->addAction(tr("&Run"));
+    mnuPause = runMenu->addAction(tr("&Pause"));
+    for (QMenu* menu : {fileMenu, runMenu})
+        menu->setAccessibleName(menu->title().remove(QLatin1Char('&')));
+    mnuToGraph = menuBar()->addAction(tr("&Output To Graph"));
+    mnuHelp = menuBar()->addAction(tr("&Help"));
 
+    // untranslated: a font family
     QFont gridFont(QStringLiteral("MS Sans Serif"));
     gridFont.setStyleHint(QFont::SansSerif);
     gridFont.setPixelSize(11);
     gridFont.setBold(true);
     Grid1->setFont(gridFont);
     Grid1->setModel(Table);
+    Grid1->setAccessibleName(tr("Recorded readings"));
     Grid1->setColumnHidden(0, true); // the row numbers stand in the fixed left column
     Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -143,8 +150,8 @@ TfrmList::TfrmList(RecordingSession& session, QWidget* parent)
     });
 
     // Files and printing.
-    mnuExportCsv = new QAction(QStringLiteral("&Export CSV..."), this);
-    mnuExportCsv->setStatusTip(QStringLiteral("Save the table for spreadsheets and scripts"));
+    mnuExportCsv = new QAction(tr("&Export CSV..."), this);
+    mnuExportCsv->setStatusTip(tr("Save the table for spreadsheets and scripts"));
     fileMenu->insertAction(mnuPrint, mnuExportCsv);
     askFileName_ = [this](const FileRequest& request) {
         return AskFileName(this, request, session_);
@@ -183,29 +190,32 @@ void TfrmList::SizeColumns() {
 QStringList TfrmList::WidestTexts(int column) const {
     const QLocale locale;
     const QString value = LogTable::FormatValue(-1370.0, locale);
+    const QString header = LogTable::HeaderText(column);
+    // The cells are the log file's fields, the same in every language.
     switch (column) {
     case 0:
-        return {QStringLiteral("NO"), QStringLiteral("8888888")};
+        return {header, QStringLiteral("8888888")};
     case 1: {
         const QString format = session_.Settings().LogDateFormat.isEmpty()
                                    ? locale.dateFormat(QLocale::ShortFormat)
                                    : session_.Settings().LogDateFormat;
-        return {QStringLiteral("DATE"), QDate(2026, 12, 28).toString(format)};
+        return {header, QDate(2026, 12, 28).toString(format)};
     }
     case 2:
-        return {QStringLiteral("TIME"), QStringLiteral("23:59:59")};
+        return {header, QStringLiteral("23:59:59")};
     case 3:
-        return {QStringLiteral("T1"), value, QStringLiteral("OL")};
+        return {header, value, QStringLiteral("OL")};
     case 4:
-        return {QStringLiteral("T2"), QStringLiteral("C"), QStringLiteral("F")};
+        return {header, QStringLiteral("C"), QStringLiteral("F")};
     case 5:
-        return {QStringLiteral("T3"), value, QStringLiteral("88:88")};
+        return {header, value, QStringLiteral("88:88")};
     case 6:
-        return {QStringLiteral("T4"), QStringLiteral("MM:SS"), QStringLiteral("HH:MM")};
+        return {header, QStringLiteral("MM:SS"), QStringLiteral("HH:MM")};
     case 7:
-        return {QStringLiteral("UNIT"), QStringLiteral("K")};
+        return {header, QStringLiteral("K")};
     default:
-        return {QStringLiteral(" MAX HOLD REL LBT"), QStringLiteral(" AVG HOLD REL LBT")};
+        return {QStringLiteral(" MAX HOLD REL LBT"), // untranslated: log file fields
+                QStringLiteral(" AVG HOLD REL LBT")};
     }
 }
 
@@ -271,7 +281,7 @@ std::optional<RowRange> TfrmList::AskRange(const QString& caption, LogRowRange::
         LogRowRange::Resolve(rule, frmScope_->radAll->isChecked(), frmScope_->edtSelFrom->text(),
                              frmScope_->edtSelTo->text(), Table->RowCount() - 1);
     if (!range)
-        showMessage_(MessageKind::Warning, QStringLiteral("invalid integer"));
+        showMessage_(MessageKind::Warning, tr("invalid integer"));
     return range;
 }
 
@@ -317,13 +327,11 @@ void TfrmList::btnSaveClick() {
     const QString fileName = askFileName_(SaveLogRequest());
     if (fileName.isEmpty())
         return;
-    const std::optional<RowRange> range =
-        AskRange(QStringLiteral("Save File"), LogRowRange::Rule::Save);
+    const std::optional<RowRange> range = AskRange(tr("Save File"), LogRowRange::Rule::Save);
     if (!range)
         return;
     HoldFileActions(frmPrintProgress_);
-    frmPrintProgress_->Start(QStringLiteral("Saving Progress"), QStringLiteral("savint....."),
-                             range->Count());
+    frmPrintProgress_->Start(tr("Saving Progress"), tr("savint....."), range->Count());
     Watch(session_.Files().Save(fileName, *range));
 }
 
@@ -332,7 +340,7 @@ void TfrmList::btnOpenClick() {
         return;
     const QString fileName =
         askFileName_({.Saving = false,
-                      .Caption = QStringLiteral("Open"),
+                      .Caption = tr("Open"),
                       .Filters = LogFileFilters::Open(QLocale().decimalPoint()),
                       .DefaultSuffix = {}});
     if (fileName.isEmpty())
@@ -344,16 +352,15 @@ void TfrmList::btnOpenClick() {
 
 QString TfrmList::ChoosePdfFile() {
     return askFileName_({.Saving = true,
-                         .Caption = QStringLiteral("No printer is installed: print to a PDF file"),
-                         .Filters = {QStringLiteral("PDF file (*.pdf)")},
+                         .Caption = tr("No printer is installed: print to a PDF file"),
+                         .Filters = {QStringLiteral("%1 (*.pdf)").arg(tr("PDF file"))},
                          .DefaultSuffix = QStringLiteral("pdf")});
 }
 
 void TfrmList::btnPrintClick() {
     if (frmPrintProgress_->InUse())
         return;
-    const std::optional<RowRange> range =
-        AskRange(QStringLiteral("Print Range"), LogRowRange::Rule::Print);
+    const std::optional<RowRange> range = AskRange(tr("Print Range"), LogRowRange::Rule::Print);
     if (!range || range->Empty())
         return;
     // The printer and the table's snapshot belong to the worker until it ends.
@@ -386,8 +393,7 @@ void TfrmList::btnPrintClick() {
         if (job->pdf.isEmpty()) {
             QPainter painter;
             if (!painter.begin(&job->printer))
-                job->error = QStringLiteral("The log could not be printed: \"%1\" could not be "
-                                            "opened.")
+                job->error = tr("The log could not be printed: \"%1\" could not be opened.")
                                  .arg(job->printer.printerName());
             else
                 print(painter, [&job] { return job->printer.newPage(); });
@@ -400,19 +406,17 @@ void TfrmList::btnPrintClick() {
         if (painting)
             print(painter, [&pdf] { return pdf.Writer()->newPage(); });
         if (!painting || !pdf.Commit())
-            job->error = QStringLiteral("The log could not be printed to \"%1\": %2.")
-                             .arg(job->pdf, pdf.ErrorText());
+            job->error =
+                tr("The log could not be printed to \"%1\": %2.").arg(job->pdf, pdf.ErrorText());
     });
     connect(printTask_.get(), &BackgroundTask::Done, this, [this, job] {
         const QString failure = printTask_->Failure();
-        EndFileWork(failure.isEmpty()
-                        ? job->error
-                        : QStringLiteral("The log could not be printed: %1.").arg(failure));
+        EndFileWork(failure.isEmpty() ? job->error
+                                      : tr("The log could not be printed: %1.").arg(failure));
         printTask_.release()->deleteLater();
     });
     HoldFileActions(frmPrintProgress_);
-    frmPrintProgress_->Start(QStringLiteral("Print Progress"), QStringLiteral("printing....."),
-                             range->Count());
+    frmPrintProgress_->Start(tr("Print Progress"), tr("printing....."), range->Count());
     Watch(printTask_.get());
     printTask_->Start();
 }
@@ -420,14 +424,14 @@ void TfrmList::btnPrintClick() {
 void TfrmList::mnuExportCsvClick() {
     if (frmPrintProgress_->InUse())
         return;
-    const QString fileName = askFileName_({.Saving = true,
-                                           .Caption = QStringLiteral("Export CSV"),
-                                           .Filters = {QStringLiteral("CSV file (*.csv *.CSV)")},
-                                           .DefaultSuffix = QStringLiteral("csv")});
+    const QString fileName =
+        askFileName_({.Saving = true,
+                      .Caption = tr("Export CSV"),
+                      .Filters = {QStringLiteral("%1 (*.csv *.CSV)").arg(tr("CSV file"))},
+                      .DefaultSuffix = QStringLiteral("csv")});
     if (fileName.isEmpty())
         return;
     HoldFileActions(frmPrintProgress_);
-    frmPrintProgress_->Start(QStringLiteral("Export Progress"), QStringLiteral("exporting....."),
-                             Table->Rows().Count());
+    frmPrintProgress_->Start(tr("Export Progress"), tr("exporting....."), Table->Rows().Count());
     Watch(session_.Files().ExportCsv(fileName));
 }

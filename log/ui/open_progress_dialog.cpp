@@ -6,10 +6,10 @@
 #include <QPushButton>
 
 TfrmOpenProgress::TfrmOpenProgress(QWidget* parent)
-    : ProgressDialog(parent), Label1(new QLabel(QStringLiteral("listing ..."), this)),
+    : ProgressDialog(parent), Label1(new QLabel(tr("listing ..."), this)),
       lblCount(new QLabel(QStringLiteral("0"), this)) {
     setObjectName(QStringLiteral("frmOpenProgress"));
-    setWindowTitle(QStringLiteral("File Open Progress"));
+    setWindowTitle(tr("File Open Progress"));
     // Room for a month of rows, so the dialog keeps its size while the count grows.
     lblCount->setMinimumWidth(
         lblCount->fontMetrics().horizontalAdvance(QStringLiteral("88888888")));

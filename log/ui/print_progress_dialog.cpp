@@ -10,9 +10,10 @@
 TfrmPrintProgress::TfrmPrintProgress(QWidget* parent)
     : ProgressDialog(parent), Label1(new QLabel(this)), ProgressBar1(new QProgressBar(this)) {
     setObjectName(QStringLiteral("frmPrintProgress"));
-    setWindowTitle(QStringLiteral("Print Progress"));
+    setWindowTitle(tr("Print Progress"));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setMinimumWidth(280);
+    Label1->setBuddy(ProgressBar1); // the bar is named by what is in progress
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addWidget(ProgressBar1);

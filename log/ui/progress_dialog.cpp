@@ -10,7 +10,7 @@
 ProgressDialog::ProgressDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      BitBtn1(new QPushButton(QStringLiteral("Cancel"), this)) {
+      BitBtn1(new QPushButton(tr("Cancel"), this)) {
     setModal(false);
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     BitBtn1->setAutoDefault(false);

@@ -16,22 +16,23 @@
 TfrmScope::TfrmScope(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      radAll(new QRadioButton(QStringLiteral("&All"), this)),
-      radNo(new QRadioButton(QStringLiteral("&Select"), this)), edtSelFrom(new QLineEdit(this)),
-      edtSelTo(new QLineEdit(this)), BitBtn1(new QPushButton(QStringLiteral("OK"), this)),
-      BitBtn2(new QPushButton(QStringLiteral("Cancel"), this)) {
+      radAll(new QRadioButton(tr("&All"), this)), radNo(new QRadioButton(tr("&Select"), this)),
+      edtSelFrom(new QLineEdit(this)), edtSelTo(new QLineEdit(this)),
+      BitBtn1(new QPushButton(tr("OK"), this)), BitBtn2(new QPushButton(tr("Cancel"), this)) {
     setObjectName(QStringLiteral("frmScope"));
-    setWindowTitle(QStringLiteral("Print Range"));
+    setWindowTitle(tr("Print Range"));
     radAll->setChecked(true);
     const int numberWidth = edtSelFrom->fontMetrics().horizontalAdvance(QStringLiteral("88888888"));
     for (QLineEdit* edit : {edtSelFrom, edtSelTo})
         edit->setFixedWidth(numberWidth + 12);
-    auto* from = new QLabel(QStringLiteral("&from"), this);
+    //: The first row of the range
+    auto* from = new QLabel(tr("&from"), this);
     from->setBuddy(edtSelFrom);
-    auto* to = new QLabel(QStringLiteral("&to"), this);
+    //: The last row of the range
+    auto* to = new QLabel(tr("&to"), this);
     to->setBuddy(edtSelTo);
 
-    auto* range = new QGroupBox(QStringLiteral("Range"), this);
+    auto* range = new QGroupBox(tr("Range"), this);
     auto* grid = new QGridLayout(range);
     grid->addWidget(radAll, 0, 0);
     grid->addWidget(radNo, 1, 0);

@@ -16,7 +16,8 @@ QPixmap LoadPicture(const QString& resource) {
     InitResources();
     QSvgRenderer renderer(resource);
     if (!renderer.isValid())
-        throw std::runtime_error("Picture not found: " + resource.toStdString());
+        throw std::runtime_error("Picture not found: " + // untranslated: a build fault
+                                 resource.toStdString());
     const QSize size = renderer.defaultSize();
     const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     QPixmap pixmap(size * ratio);

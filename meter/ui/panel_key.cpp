@@ -2,11 +2,28 @@
 #include "meter/ui/panel_key.h"
 
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
-PanelKey::PanelKey(const QString& name, const QRect& geometry, QWidget* parent) : QWidget(parent) {
+PanelKey::PanelKey(const QString& name, const QRect& geometry, QWidget* parent)
+    : QAbstractButton(parent) {
     setObjectName(name);
     setGeometry(geometry);
     setCursor(Qt::PointingHandCursor);
+    // A click with the mouse leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
+    // The mouse is handled below; the keyboard and assistive technology click the button.
+    connect(this, &QAbstractButton::clicked, this, &PanelKey::Click);
+}
+
+void PanelKey::paintEvent(QPaintEvent*) {
+    // The key itself is part of the panel's picture: only the keyboard focus shows here.
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 void PanelKey::mousePressEvent(QMouseEvent* event) {

@@ -62,7 +62,7 @@ TfrmPanel::TfrmPanel(RecordingSession& session, const DigitBitmaps& digits, QWid
       session_(session), digits_(digits),
       showMessage_([this](const QString& text) { ShowMessage(this, MessageKind::Warning, text); }) {
     setObjectName(QStringLiteral("frmPanel"));
-    setWindowTitle(QStringLiteral("PANEL"));
+    setWindowTitle(tr("PANEL"));
     setFixedSize(155, 422);
     setAutoFillBackground(true);
     QPalette background = palette();
@@ -100,7 +100,7 @@ TfrmPanel::TfrmPanel(RecordingSession& session, const DigitBitmaps& digits, QWid
 
     BuildDisplay();
 
-    lblnolink = new QLabel(QStringLiteral("No Link"), this);
+    lblnolink = new QLabel(tr("No Link"), this);
     lblnolink->setObjectName(QStringLiteral("lblnolink"));
     QFont noLinkFont = font();
     noLinkFont.setPixelSize(10);
@@ -113,24 +113,30 @@ TfrmPanel::TfrmPanel(RecordingSession& session, const DigitBitmaps& digits, QWid
     lblnolink->move(48, 72);
     lblnolink->hide();
 
-    btnClose = AddKey(QStringLiteral("btnClose"), QRect(28, 176, 42, 28),
-                      QStringLiteral("Close PANEL"), &TfrmPanel::btnCloseClick);
-    btnREL = AddKey(QStringLiteral("btnREL"), QRect(86, 176, 44, 28), QStringLiteral("REL button"),
+    // Created in reading order, which is the order Tab takes. The keys are named by
+    // the captions printed on them (the power symbol closes the panel).
+    btnClose = AddKey(QStringLiteral("btnClose"), QRect(28, 176, 42, 28), tr("Close"),
+                      tr("Close PANEL"), &TfrmPanel::btnCloseClick);
+    //: Caption printed on the meter's key
+    btnREL = AddKey(QStringLiteral("btnREL"), QRect(86, 176, 44, 28), tr("REL"), tr("REL button"),
                     &TfrmPanel::btnRELClick);
-    btnHOLD = AddKey(QStringLiteral("btnHOLD"), QRect(28, 227, 42, 28),
-                     QStringLiteral("HOLD button"), &TfrmPanel::btnHOLDClick);
-    btnMMA =
-        AddKey(QStringLiteral("btnMMA"), QRect(87, 226, 42, 28),
-               QStringLiteral("single click to change AVG/MAX/MIN mode, double click to cancel ."),
-               &TfrmPanel::btnMMAClick);
+    //: Caption printed on the meter's key
+    btnHOLD = AddKey(QStringLiteral("btnHOLD"), QRect(28, 227, 42, 28), tr("HOLD"),
+                     tr("HOLD button"), &TfrmPanel::btnHOLDClick);
+    //: Caption printed on the meter's key
+    btnMMA = AddKey(QStringLiteral("btnMMA"), QRect(87, 226, 42, 28), tr("AVG MAX/MIN"),
+                    tr("single click to change AVG/MAX/MIN mode, double click to cancel ."),
+                    &TfrmPanel::btnMMAClick);
     connect(btnMMA, &PanelKey::DblClick, this, &TfrmPanel::btnMMADblClick);
-    btnTT =
-        AddKey(QStringLiteral("btnTT"), QRect(28, 273, 48, 31), QString(), &TfrmPanel::btnTTClick);
-    btnCF = AddKey(QStringLiteral("btnCF"), QRect(84, 270, 51, 34), QStringLiteral("Change degree"),
-                   &TfrmPanel::btnCFClick);
+    // Named and hinted by the model set-up.
+    btnTT = AddKey(QStringLiteral("btnTT"), QRect(28, 273, 48, 31), QString(), QString(),
+                   &TfrmPanel::btnTTClick);
+    //: Caption printed on the meter's key
+    btnCF = AddKey(QStringLiteral("btnCF"), QRect(84, 270, 51, 34), tr("°C/°F"),
+                   tr("Change degree"), &TfrmPanel::btnCFClick);
 
     // The panel is a picture of the meter: its menu is the right button's.
-    mnuAlarms = new QAction(QStringLiteral("Alarms\u2026"), this);
+    mnuAlarms = new QAction(tr("Alarms\u2026"), this);
     addAction(mnuAlarms);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(mnuAlarms, &QAction::triggered, this, &TfrmPanel::AlarmsRequested);
@@ -151,9 +157,10 @@ QLabel* TfrmPanel::AddPicture(const QString& name, const QString& resource, QPoi
     return label;
 }
 
-PanelKey* TfrmPanel::AddKey(const QString& name, const QRect& geometry, const QString& hint,
-                            void (TfrmPanel::*click)()) {
+PanelKey* TfrmPanel::AddKey(const QString& name, const QRect& geometry, const QString& caption,
+                            const QString& hint, void (TfrmPanel::*click)()) {
     auto* key = new PanelKey(name, geometry, this);
+    key->setAccessibleName(caption);
     key->setToolTip(hint);
     connect(key, &PanelKey::Click, this, click);
     return key;
@@ -198,7 +205,12 @@ void TfrmPanel::SetupModel(int32_t modelCode) {
     imgtkj->setVisible(model->TypeJ);
     lblt1->setVisible(model->TwoChannel());
     lblt2->setVisible(model->TwoChannel());
-    btnTT->setToolTip(model->TTHint);
+    //: Caption printed on the meter's key of two-channel models
+    const QString channelView = tr("T1/T2 T1-T2");
+    //: Caption printed on the meter's key of one-channel models
+    const QString timer = tr("TIMER");
+    btnTT->setAccessibleName(model->TwoChannel() ? channelView : timer);
+    btnTT->setToolTip(QCoreApplication::translate("ModelEntry", model->TTHint));
 }
 
 void TfrmPanel::SetMessageFunction(MessageFunction show) {
@@ -209,7 +221,7 @@ void TfrmPanel::SendCommand(uint8_t command) {
     // A write that fails (the port closed underneath) ends here without a message.
     RunGuarded([&] {
         if (!session_.SendPanelCommand(command))
-            showMessage_(QStringLiteral("No Link"));
+            showMessage_(tr("No Link"));
     });
 }
 

@@ -50,8 +50,8 @@ signals:
 
 private:
     QLabel* AddPicture(const QString& name, const QString& resource, QPoint position);
-    PanelKey* AddKey(const QString& name, const QRect& geometry, const QString& hint,
-                     void (TfrmPanel::*click)());
+    PanelKey* AddKey(const QString& name, const QRect& geometry, const QString& caption,
+                     const QString& hint, void (TfrmPanel::*click)());
     void BuildDisplay();
     void Render(PanelElement element);
     void SendCommand(uint8_t command);

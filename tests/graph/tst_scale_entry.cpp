@@ -58,7 +58,7 @@ private slots:
         QFETCH(bool, ok);
         QFETCH(double, value);
         try {
-            QCOMPARE(ScaleEntry::LiveValue(text, QStringLiteral("maximum"), QLocale(locale)),
+            QCOMPARE(ScaleEntry::LiveValue(text, ScaleEntry::Bound::Maximum, QLocale(locale)),
                      value);
             QVERIFY(ok);
         } catch (const EConvertError& e) {

@@ -127,7 +127,7 @@ private slots:
         QVERIFY(!RunGuarded([&] { port.WriteData(&b, 1, false); }));
         QVERIFY(shown.isEmpty());
         QCOMPARE(log.errors.size(), 1);
-        QCOMPARE(log.errors[0].Message(), TSerialPort::ClosedPortText);
+        QCOMPARE(log.errors[0].Message(), TSerialPort::ClosedPortText());
         QCOMPARE(log.errors[0].ErrorCode, 0);
 
         // Without the abort answer the error itself reaches the caller.
@@ -136,7 +136,7 @@ private slots:
             port.WriteData(&b, 1, false);
             QFAIL("no error raised");
         } catch (const ESerialError& e) {
-            QCOMPARE(e.Message(), TSerialPort::ClosedPortText);
+            QCOMPARE(e.Message(), TSerialPort::ClosedPortText());
         }
         QVERIFY_THROWS_EXCEPTION(ESerialError, port.BytesWaiting());
         char buffer[1];
@@ -155,7 +155,7 @@ private slots:
         port.SetDeviceName(meter.Path()); // the same name: nothing happens
         QVERIFY(log.errors.isEmpty());
         QVERIFY_THROWS_EXCEPTION(ESerialError, port.SetDeviceName(QStringLiteral("/dev/other")));
-        QCOMPARE(log.errors[0].Message(), TSerialPort::OpenPortText);
+        QCOMPARE(log.errors[0].Message(), TSerialPort::OpenPortText());
         QCOMPARE(port.DeviceName(), meter.Path());
     }
 

@@ -9,6 +9,7 @@
 #include "meter_emulator.h"
 #include "support/scratch_settings.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QLabel>
 #include <QTest>
@@ -25,8 +26,9 @@ private slots:
     void init();
     void cleanup();
     void startsWithAllEights();
-    void keysShowTheirHints_data();
-    void keysShowTheirHints();
+    void keysAreButtonsWithCaptionsAndHints_data();
+    void keysAreButtonsWithCaptionsAndHints();
+    void keysWorkWithoutTheMouse();
     void eachKeySendsItsByte_data();
     void eachKeySendsItsByte();
     void keysReachTheMeterInClickOrder();
@@ -135,28 +137,56 @@ void TestPanelWindow::startsWithAllEights() {
         QVERIFY2(Element(name)->isHidden(), name);
 }
 
-void TestPanelWindow::keysShowTheirHints_data() {
+void TestPanelWindow::keysAreButtonsWithCaptionsAndHints_data() {
     QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("hint");
     QTest::newRow("close") << "btnClose"
+                           << "Close"
                            << "Close PANEL";
     QTest::newRow("REL") << "btnREL"
+                         << "REL"
                          << "REL button";
     QTest::newRow("HOLD") << "btnHOLD"
+                          << "HOLD"
                           << "HOLD button";
     QTest::newRow("AVG/MAX/MIN")
         << "btnMMA"
+        << "AVG MAX/MIN"
         << "single click to change AVG/MAX/MIN mode, double click to cancel .";
     QTest::newRow("T, before any model") << "btnTT"
+                                         << "TIMER"
                                          << "START/STOP TIMER";
-    QTest::newRow("C/F") << "btnCF"
-                         << "Change degree";
+    QTest::newRow("C/F") << "btnCF" << QString::fromUtf8("°C/°F") << "Change degree";
 }
 
-void TestPanelWindow::keysShowTheirHints() {
+void TestPanelWindow::keysAreButtonsWithCaptionsAndHints() {
     QFETCH(QString, key);
     QTEST(Key(key)->toolTip(), "hint");
     QCOMPARE(Key(key)->cursor().shape(), Qt::PointingHandCursor);
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(Key(key));
+    QCOMPARE(button->role(), QAccessible::Button);
+    QTEST(button->text(QAccessible::Name), "caption");
+    QVERIFY(button->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
+}
+
+// Tab reaches the keys in reading order; Space and assistive technology press them.
+void TestPanelWindow::keysWorkWithoutTheMouse() {
+    QStringList order;
+    for (QWidget* w = panel->nextInFocusChain(); w != panel.get(); w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus)
+            order << w->objectName();
+    QCOMPARE(order, QStringList({"btnClose", "btnREL", "btnHOLD", "btnMMA", "btnTT", "btnCF"}));
+
+    Connect();
+    emulator->ClearReceived();
+    QTest::keyClick(Key(QStringLiteral("btnHOLD")), Qt::Key_Space);
+    QAccessible::queryAccessibleInterface(Key(QStringLiteral("btnCF")))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(QTest::qWaitFor([&] { return KeyBytes().size() >= 2; }, 3000));
+    QCOMPARE(KeyBytes(), QByteArray("HC"));
 }
 
 void TestPanelWindow::eachKeySendsItsByte_data() {
@@ -282,6 +312,9 @@ void TestPanelWindow::modelSetUp() {
     QCOMPARE(!Element("lblt1")->isHidden(), channelLabels);
     QCOMPARE(!Element("lblt2")->isHidden(), channelLabels);
     QCOMPARE(Key(QStringLiteral("btnTT"))->toolTip(), hint);
+    QCOMPARE(QAccessible::queryAccessibleInterface(Key(QStringLiteral("btnTT")))
+                 ->text(QAccessible::Name),
+             channelLabels ? QStringLiteral("T1/T2 T1-T2") : QStringLiteral("TIMER"));
 }
 
 void TestPanelWindow::faceFollowsTheMeter_data() {

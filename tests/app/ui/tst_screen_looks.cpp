@@ -173,7 +173,7 @@ private slots:
             now += 1.0 / 86400.0;
             ms += 1000;
             session.ThTimer1Timer();
-            QVERIFY(QTest::qWaitFor([&] { return session.State().Link.FrameSeen; }, 3000));
+            QVERIFY(QTest::qWaitFor([&] { return session.State().Link.FrameSeen; }, 10000));
         }
         QVERIFY(!session.Alarms().Active().empty());
         w.frmAlarms->ShowRules();

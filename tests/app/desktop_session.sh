@@ -52,7 +52,7 @@ chmod 700 "$runtime"
 xwayland=()
 [ "$mode" = xwayland ] && xwayland=(--xwayland)
 XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --socket=wayland-test \
-  --idle-time=0 "${xwayland[@]}" --log="$dir/weston.log" >/dev/null 2>&1 &
+  --no-config --idle-time=0 "${xwayland[@]}" --log="$dir/weston.log" >/dev/null 2>&1 &
 compositor=$!
 wait_for 60 test -S "$runtime/wayland-test" || fail "the compositor did not start"
 display=

@@ -2,6 +2,7 @@
 // Brackwater: companion program of the serial-linked thermocouple thermometer.
 #include "app/command_line.h"
 #include "app/headless_recorder.h"
+#include "app/session_platform.h"
 #include "app/single_instance.h"
 #include "app/ui/demo_history.h"
 #include "app/ui/window_program.h"
@@ -17,6 +18,7 @@
 #include <QIcon>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 namespace {
 void ShowAlreadyRunning() {
@@ -94,7 +96,17 @@ int main(int argc, char* argv[]) {
 
     // The pictures are compiled into the static core library; nothing else pulls them in.
     Q_INIT_RESOURCE(brackwater);
-    QApplication app(argc, argv);
+    // The choice travels as an argument, not in the environment the help's browser inherits.
+    const QByteArray platform =
+        PreferredPlatform(QProcessEnvironment::systemEnvironment(), arguments).toLocal8Bit();
+    QByteArray platformOption("-platform");
+    std::vector<char*> appArguments(argv, argv + argc);
+    if (!platform.isEmpty())
+        appArguments.insert(appArguments.begin() + 1,
+                            {platformOption.data(), const_cast<char*>(platform.data())});
+    int appArgc = int(appArguments.size());
+    appArguments.push_back(nullptr);
+    QApplication app(appArgc, appArguments.data());
     QApplication::setApplicationName(QStringLiteral("Brackwater"));
     // The desktop file's name lets a Wayland desktop match windows to the menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(BRACKWATER_APP_ID));

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev
           qt6-base-dev qt6-serialport-dev qt6-svg-dev libqcustomplot-dev libgl-dev
           libmosquitto-dev mosquitto mosquitto-clients
-          qt6-qpa-plugins fonts-dejavu-core
+          qt6-qpa-plugins qt6-wayland fonts-dejavu-core weston xwayland x11-utils
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n python3
           desktop-file-utils appstream groff-base dpkg-dev file xvfb
           lintian fakeroot systemd)

@@ -671,6 +671,14 @@ el título principal y el subtítulo.  </translation>
     </message>
 </context>
 <context>
+    <name>TfrmMain</name>
+    <message>
+        <source>The desktop places the windows</source>
+        <extracomment>Shown in the status bar after Arrange where the program cannot move windows.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TfrmOpenProgress</name>
     <message>
         <source>listing ...</source>

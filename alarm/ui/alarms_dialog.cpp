@@ -2,6 +2,7 @@
 #include "alarm/ui/alarms_dialog.h"
 
 #include "base/handler_guard.h"
+#include "base/ui/text_contrast.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -195,7 +196,8 @@ void TfrmAlarms::ShowState() {
                           : QStringLiteral("ALARM: ") + lines.join(QStringLiteral("; ")));
     lblState->setStyleSheet(lines.isEmpty()
                                 ? QString()
-                                : QStringLiteral("QLabel { color: #d00000; font-weight: bold; }"));
+                                : QStringLiteral("QLabel { color: %1; font-weight: bold; }")
+                                      .arg(ReadableOnWindow(QColor(0xd0, 0, 0), palette()).name()));
     btnAcknowledge->setEnabled(!active.empty() && !session_.Alarms().Acknowledged());
 }
 

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/main_window.h"
 
+#include "app/session_platform.h"
 #include "app/ui/hot_image.h"
 #include "app/ui/svg_picture.h"
 #include "app/window_placement.h"
 #include "base/handler_guard.h"
 #include "base/ui/help.h"
+#include "base/ui/text_contrast.h"
 #include "brackwater_version.h"
 #include "log/ui/print_progress_dialog.h"
 
@@ -15,6 +17,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <cstdio>
+#include <utility>
 
 namespace {
 // Placement works on outer rectangles, frame included; Qt sizes the inside.
@@ -43,7 +46,8 @@ TfrmMain::TfrmMain(RecordingSession& session, const std::function<void()>& loadD
       Image1(new SvgPicture(QStringLiteral("Image1"), QStringLiteral(":/main_menu.svg"),
                             QRect(0, 0, 600, 400), this)),
       Label1(new QLabel(QStringLiteral("V" BRACKWATER_VERSION), this)), session_(session),
-      questions_(JournalQuestions::Dialogs(this, session)) {
+      questions_(JournalQuestions::Dialogs(this, session)),
+      desktopPlacesWindows_(DesktopPlacesWindows(QGuiApplication::platformName())) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Main Menu"));
     setFixedSize(601, 428);
@@ -95,6 +99,11 @@ TfrmMain::TfrmMain(RecordingSession& session, const std::function<void()>& loadD
     hint_ = new QLabel(StatusBar1);
     hint_->setFixedWidth(246);
     StatusBar1->addWidget(hint_);
+    // A note's whole text, while the note shows.
+    connect(StatusBar1, &QStatusBar::messageChanged, this, [this](const QString& message) {
+        if (message.isEmpty())
+            StatusBar1->setToolTip(QString());
+    });
     // The background clears the hint, except where the decoration picture Image3
     // and the version text lie: they have no hover of their own.
     connect(Image1, &SvgPicture::MouseMoved, this, [this](const QPoint& position) {
@@ -110,7 +119,7 @@ TfrmMain::TfrmMain(RecordingSession& session, const std::function<void()>& loadD
     QFont statusFont(QStringLiteral("Arial"));
     statusFont.setStyleHint(QFont::SansSerif);
     lblComStatus->setFont(statusFont);
-    lblComStatus->setStyleSheet(QStringLiteral("QLabel { color: #d00000; }"));
+    lblComStatus->setStyleSheet(LinkStatusStyle());
 
     connect(&session, &RecordingSession::StatusText, this, [this](const QString& text) {
         linkStatus_ = text;
@@ -145,7 +154,7 @@ void TfrmMain::ShowStatusLine() {
     for (const Alarm& alarm : session_.Alarms().Active())
         alarms << BriefAlarm(alarm);
     // The look changes only with the state: restyling at every tick would cost.
-    const QString style = alarms.isEmpty() ? QStringLiteral("QLabel { color: #d00000; }")
+    const QString style = alarms.isEmpty() ? LinkStatusStyle()
                                            : QStringLiteral("QLabel { color: white; background: "
                                                             "#d00000; font-weight: bold; }");
     if (lblComStatus->styleSheet() != style)
@@ -159,6 +168,18 @@ void TfrmMain::ShowStatusLine() {
     const QString text = QStringLiteral("ALARM: ") + alarms.join(QStringLiteral("; "));
     lblComStatus->setText(text);
     lblComStatus->setToolTip(text + QLatin1Char('\n') + linkStatus_);
+}
+
+QString TfrmMain::LinkStatusStyle() const {
+    // Red on the window's colour: a lighter red where the desktop is dark.
+    return QStringLiteral("QLabel { color: %1; }")
+        .arg(ReadableOnWindow(QColor(0xd0, 0, 0), palette()).name());
+}
+
+void TfrmMain::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        ShowStatusLine();
 }
 
 QString TfrmMain::RestingHint() const {
@@ -234,6 +255,23 @@ void TfrmMain::Image8Click() {
 }
 
 void TfrmMain::Image9Click() {
+    if (desktopPlacesWindows_) {
+        // Moves are not the program's to make: the windows come at their arranged
+        // sizes, and the main menu stays to say why they are not side by side.
+        ShowNormal(panel_);
+        const Arrangement a = ArrangeWorkingWindows(Screen(), panel_->frameGeometry().width());
+        // Sized once shown, when the frame is known.
+        for (auto [window, frame] : {std::pair{graph_, a.Graph}, std::pair{list_, a.Log}}) {
+            ShowNormal(window);
+            window->resize(frame.size() - (window->frameGeometry().size() - window->size()));
+        }
+        //: Shown in the status bar after Arrange where the program cannot move windows.
+        const QString note = tr("The desktop places the windows");
+        StatusBar1->showMessage(
+            hint_->fontMetrics().elidedText(note, Qt::ElideRight, hint_->width()), 15000);
+        StatusBar1->setToolTip(note);
+        return;
+    }
     panel_->setWindowState(Qt::WindowNoState);
     panel_->move(Screen().topLeft());
     ShowNormal(panel_);

@@ -61,6 +61,10 @@ public:
     // and the whole line in its tool tip.
     void SetPublishStatus(const QString& brief, const QString& line);
 
+    // Whether the desktop decides where windows go (Wayland): Arrange then only
+    // shows the windows at their arranged sizes and says so. Taken from the platform.
+    void SetDesktopPlacesWindows(bool places) { desktopPlacesWindows_ = places; }
+
     // Restores a window from minimised, shows it in front and repaints it.
     static void ShowNormal(QWidget* window);
 
@@ -92,6 +96,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void FormCreate(const std::function<void()>& loadDigitImages);
@@ -105,6 +110,7 @@ private:
     QString RestingHint() const;
     // The status line: the alarms up, or else the link's state.
     void ShowStatusLine();
+    QString LinkStatusStyle() const;
 
     RecordingSession& session_;
     QLabel* hint_;
@@ -117,5 +123,6 @@ private:
     TfrmPrintProgress* progress_ = nullptr;
     JournalQuestions questions_;
     bool shuttingDown_ = false;
+    bool desktopPlacesWindows_;
     ExitRequest exitRequest_ = ExitRequest::User;
 };

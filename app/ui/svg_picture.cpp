@@ -12,17 +12,21 @@ SvgPicture::SvgPicture(const QString& name, const QString& source, const QRect& 
     setMouseTracking(true);
 }
 
+QPixmap SvgPicture::Render(qreal ratio) {
+    QPixmap picture((QSizeF(size()) * ratio).toSize());
+    picture.fill(Qt::transparent);
+    QPainter render(&picture);
+    render.setRenderHint(QPainter::Antialiasing);
+    renderer_.render(&render);
+    render.end();
+    picture.setDevicePixelRatio(ratio);
+    return picture;
+}
+
 void SvgPicture::paintEvent(QPaintEvent*) {
     const qreal dpr = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * dpr).toSize();
-    if (cache_.size() != pixels) {
-        cache_ = QPixmap(pixels);
-        cache_.fill(Qt::transparent);
-        QPainter render(&cache_);
-        render.setRenderHint(QPainter::Antialiasing);
-        renderer_.render(&render);
-        cache_.setDevicePixelRatio(dpr);
-    }
+    if (cache_.size() != (QSizeF(size()) * dpr).toSize() || cache_.devicePixelRatio() != dpr)
+        cache_ = Render(dpr);
     QPainter p(this);
     p.drawPixmap(0, 0, cache_);
 }

@@ -13,6 +13,8 @@ public:
     SvgPicture(const QString& name, const QString& source, const QRect& geometry, QWidget* parent);
 
     bool IsValid() const { return renderer_.isValid(); }
+    // The picture at the widget's size for a screen of the given pixel ratio.
+    QPixmap Render(qreal ratio);
 
 signals:
     void MouseMoved(const QPoint& position);

@@ -3,36 +3,47 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QIconEngine>
 #include <QPainter>
 #include <algorithm>
 
 namespace {
-// The program's icon with a red alarm mark in its lower right corner.
-QIcon AlarmIcon(const QIcon& base) {
-    QIcon out;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128}) {
-        QPixmap picture = base.pixmap(size, size);
-        if (picture.isNull()) {
-            picture = QPixmap(size, size);
-            picture.fill(Qt::transparent);
-        }
-        QPainter painter(&picture);
-        painter.setRenderHint(QPainter::Antialiasing);
+// The program's icon with a red alarm mark in its lower right corner, drawn at
+// whatever size and pixel density the tray asks for.
+class AlarmIconEngine : public QIconEngine {
+public:
+    explicit AlarmIconEngine(const QIcon& base) : base_(base) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        base_.paint(painter, rect, Qt::AlignCenter, mode, state);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        const double size = std::min(rect.width(), rect.height());
         const double d = size * 0.62;
-        const QRectF mark(size - d, size - d, d, d);
-        painter.setPen(QPen(Qt::white, std::max(1.0, size / 24.0)));
-        painter.setBrush(QColor(220, 0, 0));
-        painter.drawEllipse(mark.adjusted(0.5, 0.5, -0.5, -0.5));
-        QFont font = painter.font();
+        const QRectF mark(rect.right() + 1 - d, rect.bottom() + 1 - d, d, d);
+        painter->setPen(QPen(Qt::white, std::max(1.0, size / 24.0)));
+        painter->setBrush(QColor(220, 0, 0));
+        painter->drawEllipse(mark.adjusted(0.5, 0.5, -0.5, -0.5));
+        QFont font = painter->font();
         font.setBold(true);
         font.setPixelSize(std::max(6, int(d * 0.8)));
-        painter.setFont(font);
-        painter.drawText(mark, Qt::AlignCenter, QStringLiteral("!"));
-        painter.end();
-        out.addPixmap(picture);
+        painter->setFont(font);
+        painter->drawText(mark, Qt::AlignCenter, QStringLiteral("!"));
+        painter->restore();
     }
-    return out;
-}
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap picture(size);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return picture;
+    }
+    QIconEngine* clone() const override { return new AlarmIconEngine(base_); }
+
+private:
+    QIcon base_;
+};
 } // namespace
 
 TForm1::TForm1(QObject* parent) : QObject(parent) {
@@ -65,7 +76,7 @@ TForm1::TForm1(QObject* parent) : QObject(parent) {
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
 
     normalIcon_ = QApplication::windowIcon();
-    alarmIcon_ = AlarmIcon(normalIcon_);
+    alarmIcon_ = QIcon(new AlarmIconEngine(normalIcon_));
     icon_.setIcon(normalIcon_);
     icon_.setToolTip(QStringLiteral("Click Right Mouse"));
     icon_.setContextMenu(&PopupMenu1);

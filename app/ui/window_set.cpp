@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/window_set.h"
 
+#include "app/session_platform.h"
 #include "app/window_placement.h"
 #include "base/counted.h"
 #include "base/handler_guard.h"
@@ -115,7 +116,9 @@ void WindowSet::ConnectAlarms() {
 WindowSet::~WindowSet() = default;
 
 void WindowSet::PlaceLogGraph() {
-    if (logGraphPlaced_ || frmGraphList->isVisible())
+    // Where the desktop places windows, a move would only be ignored.
+    if (logGraphPlaced_ || frmGraphList->isVisible() ||
+        DesktopPlacesWindows(QGuiApplication::platformName()))
         return;
     logGraphPlaced_ = true;
     const QScreen* screen = frmList->screen();

@@ -2,6 +2,7 @@
 #include "link/ui/link_test_window.h"
 
 #include "base/ui/help.h"
+#include "base/ui/text_contrast.h"
 #include "meter/ui/digit_bitmaps.h"
 
 #include <QApplication>
@@ -20,14 +21,15 @@ TfrmLinkTest::TfrmLinkTest(RecordingSession& session, QWidget* parent)
     setObjectName(QStringLiteral("frmLinkTest"));
     // Without a title bar the window draws its own edge.
     setStyleSheet(
-        QStringLiteral("#frmLinkTest { background: #f4f5f7; border: 1px solid #7b8491; }"));
+        QStringLiteral("#frmLinkTest { background: palette(window); border: 1px solid #7b8491; }"));
 
     imgNoLink = new QLabel(this);
     imgNoLink->setPixmap(LoadPicture(QStringLiteral(":/dialogs/no_link.svg")));
     imgNoLink->setFixedSize(300, 100);
     imgNoLink->setAccessibleName(tr("No Link"));
     lblSearch = new QLabel(tr("Searching Connected ThermoMeter"), this);
-    lblSearch->setStyleSheet(QStringLiteral("color: blue; font-weight: bold;"));
+    lblSearch->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;")
+                                 .arg(ReadableOnWindow(Qt::blue, palette()).name()));
     lblSearch->setAlignment(Qt::AlignCenter);
     Memo1 = new QPlainTextEdit(this);
     Memo1->setReadOnly(true);
@@ -48,7 +50,8 @@ TfrmLinkTest::TfrmLinkTest(RecordingSession& session, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 14, 14, 12);
     auto* title = new QLabel(windowTitle(), this);
-    title->setStyleSheet(QStringLiteral("font-weight: bold; color: #2f3741; padding-bottom: 4px;"));
+    title->setStyleSheet(QStringLiteral("font-weight: bold; color: %1; padding-bottom: 4px;")
+                             .arg(ReadableOnWindow(QColor(0x2f, 0x37, 0x41), palette()).name()));
     layout->addWidget(title);
     layout->addWidget(imgNoLink, 0, Qt::AlignHCenter);
     layout->addWidget(lblSearch, 1);

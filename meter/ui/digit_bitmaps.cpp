@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <cmath>
 #include <stdexcept>
 
 // The pictures are compiled into the static library; referencing the resource
@@ -12,15 +13,17 @@ static void InitResources() {
     Q_INIT_RESOURCE(brackwater);
 }
 
-QPixmap LoadPicture(const QString& resource) {
+QPixmap LoadPicture(const QString& resource, qreal ratio) {
     InitResources();
     QSvgRenderer renderer(resource);
     if (!renderer.isValid())
         throw std::runtime_error("Picture not found: " + // untranslated: a build fault
                                  resource.toStdString());
     const QSize size = renderer.defaultSize();
-    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    QPixmap pixmap(size * ratio);
+    if (ratio <= 0)
+        ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    // Rounded up: at a ratio such as 1.5 no edge of the picture is cut.
+    QPixmap pixmap(int(std::ceil(size.width() * ratio)), int(std::ceil(size.height() * ratio)));
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -28,11 +31,11 @@ QPixmap LoadPicture(const QString& resource) {
     return pixmap;
 }
 
-DigitBitmaps::DigitBitmaps() {
+DigitBitmaps::DigitBitmaps(qreal ratio) {
     for (int i = 0; i < PanelDisplay::MainImageCount; ++i)
-        MainDigitBitmaps[i] = LoadPicture(QStringLiteral(":/LCDM%1").arg(i));
+        MainDigitBitmaps[i] = LoadPicture(QStringLiteral(":/LCDM%1").arg(i), ratio);
     for (int i = 0; i < PanelDisplay::SubImageCount; ++i)
-        SubDigitBitmaps[i] = LoadPicture(QStringLiteral(":/LCDS%1").arg(i));
+        SubDigitBitmaps[i] = LoadPicture(QStringLiteral(":/LCDS%1").arg(i), ratio);
 }
 
 const QPixmap& DigitBitmaps::Image(PanelElement element, int index) const {

@@ -14,7 +14,8 @@
 class DigitBitmaps {
 public:
     // Throws when a picture is missing: the panel cannot be built without them.
-    DigitBitmaps();
+    // Drawn for screens of the given pixel ratio (0: the application's highest).
+    explicit DigitBitmaps(qreal ratio = 0);
 
     std::array<QPixmap, PanelDisplay::MainImageCount> MainDigitBitmaps;
     std::array<QPixmap, PanelDisplay::SubImageCount> SubDigitBitmaps;
@@ -23,6 +24,7 @@ public:
     const QPixmap& Image(PanelElement element, int index) const;
 };
 
-// Renders a compiled-in vector picture at its own size, sharp at the screen's
-// pixel density. Throws std::runtime_error when the resource is missing.
-QPixmap LoadPicture(const QString& resource);
+// Renders a compiled-in vector picture at its own size, in as many pixels as a
+// screen of the given pixel ratio shows there (0: the application's highest), so
+// it is sharp at any scale. Throws std::runtime_error when the resource is missing.
+QPixmap LoadPicture(const QString& resource, qreal ratio = 0);

@@ -3,6 +3,7 @@
 
 #include "base/handler_guard.h"
 #include "base/ui/message_box.h"
+#include "base/ui/text_contrast.h"
 #include "meter/meter_protocol.h"
 #include "meter/ui/panel_key.h"
 
@@ -107,8 +108,10 @@ TfrmPanel::TfrmPanel(RecordingSession& session, const DigitBitmaps& digits, QWid
     noLinkFont.setBold(true);
     lblnolink->setFont(noLinkFont);
     // On the glass's own colour, so it stays legible over lit annunciators.
+    const QColor glass(0xcb, 0xd2, 0xbb);
     lblnolink->setStyleSheet(
-        QStringLiteral("color: #e01b12; background: #cbd2bb; padding: 0px 2px;"));
+        QStringLiteral("color: %1; background: %2; padding: 0px 2px;")
+            .arg(ReadableOn(QColor(0xe0, 0x1b, 0x12), glass).name(), glass.name()));
     lblnolink->adjustSize();
     lblnolink->move(48, 72);
     lblnolink->hide();

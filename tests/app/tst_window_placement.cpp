@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Where the main menu places the panel, the live graph and the log.
+// Where the main menu places the panel, the live graph and the log, and the
+// window system it asks for so that it may.
+#include "app/session_platform.h"
 #include "app/window_placement.h"
 
 #include <QTest>
@@ -84,6 +86,47 @@ private slots:
         QCOMPARE(CentredOn(QRect(0, 0, 1024, 768), QSize(601, 428)), QPoint(211, 170));
         QCOMPARE(CentredOn(QRect(0, 0, 640, 480), QSize(601, 428)), QPoint(19, 26));
         QCOMPARE(CentredOn(QRect(0, 0, 500, 400), QSize(601, 428)), QPoint(-50, -14));
+    }
+
+    void Platform_data() {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("platform");
+        const QStringList both{QStringLiteral("WAYLAND_DISPLAY=wayland-0"),
+                               QStringLiteral("DISPLAY=:0")};
+        QTest::newRow("Wayland with its X11 layer") << both << QStringList() << "xcb;wayland";
+        QTest::newRow("Wayland session named, X11 layer")
+            << QStringList{"XDG_SESSION_TYPE=wayland", "DISPLAY=:1"} << QStringList()
+            << "xcb;wayland";
+        QTest::newRow("Wayland alone")
+            << QStringList{"WAYLAND_DISPLAY=wayland-0", "XDG_SESSION_TYPE=wayland"} << QStringList()
+            << "";
+        QTest::newRow("X11 session")
+            << QStringList{"DISPLAY=:0", "XDG_SESSION_TYPE=x11"} << QStringList() << "";
+        QTest::newRow("the user's variable")
+            << (both + QStringList{"QT_QPA_PLATFORM=wayland"}) << QStringList() << "";
+        QTest::newRow("an empty variable is no choice")
+            << (both + QStringList{"QT_QPA_PLATFORM="}) << QStringList() << "xcb;wayland";
+        QTest::newRow("-platform") << both << QStringList{"-platform", "wayland"} << "";
+        QTest::newRow("--platform=") << both << QStringList{"--platform=wayland"} << "";
+        QTest::newRow("other options")
+            << both << QStringList{"--demo", "-style", "fusion"} << "xcb;wayland";
+    }
+    void Platform() {
+        QFETCH(QStringList, environment);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, platform);
+        QProcessEnvironment env;
+        for (const QString& variable : environment)
+            env.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        QCOMPARE(PreferredPlatform(env, QStringList{"brackwater"} + arguments), platform);
+    }
+
+    void DesktopPlaces() {
+        QVERIFY(DesktopPlacesWindows(QStringLiteral("wayland")));
+        QVERIFY(DesktopPlacesWindows(QStringLiteral("wayland-egl")));
+        for (const char* name : {"xcb", "offscreen", "windows"})
+            QVERIFY(!DesktopPlacesWindows(QLatin1String(name)));
     }
 };
 

@@ -205,6 +205,28 @@ private slots:
         QCOMPARE(win.list.frameGeometry(), a.Log);
     }
 
+    // Where the desktop places windows, Arrange shows them at their sizes, keeps
+    // the main menu and says why they are not side by side.
+    void ArrangeWhereTheDesktopPlaces() {
+        RecordingSession session(Store(), {});
+        TfrmMain w(session);
+        Working win;
+        w.SetWorkingWindows(&win.panel, &win.graph, &win.list);
+        w.SetDesktopPlacesWindows(true);
+        w.show();
+        QTest::mouseClick(w.Image9, Qt::LeftButton);
+        const Arrangement a =
+            ArrangeWorkingWindows(w.screen()->geometry(), win.panel.frameGeometry().width());
+        QVERIFY(w.isVisible());
+        QVERIFY(win.panel.isVisible() && win.graph.isVisible() && win.list.isVisible());
+        QCOMPARE(win.graph.frameGeometry().size(), a.Graph.size());
+        QCOMPARE(win.list.frameGeometry().size(), a.Log.size());
+        QVERIFY(w.StatusBar1->currentMessage().startsWith(QStringLiteral("The desktop")));
+        QCOMPARE(w.StatusBar1->toolTip(), QStringLiteral("The desktop places the windows"));
+        w.StatusBar1->clearMessage();
+        QVERIFY(w.StatusBar1->toolTip().isEmpty());
+    }
+
     // The link test waits for a port operation in progress: it opens at once when
     // none is, after the receive event that ends one, and after about 2.6 s when
     // the port stays busy. The hourglass is gone by the time it opens.

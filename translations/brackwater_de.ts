@@ -493,6 +493,21 @@
     </message>
 </context>
 <context>
+    <name>JournalQuestions</name>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>JournalRecovery</name>
     <message>
         <source>The journal %1 holds no recognisable row.</source>
@@ -693,6 +708,17 @@
     </message>
 </context>
 <context>
+    <name>RecordingControls</name>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RecordingSession</name>
     <message>
         <source>Thermometer is connected at %1</source>
@@ -767,6 +793,264 @@
     </message>
 </context>
 <context>
+    <name>TForm1</name>
+    <message>
+        <source>Main Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabular</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarms…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acknowledge Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click Right Mouse</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmAlarms</name>
+    <message>
+        <source>Main display low limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main display high limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main display delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main display clears back inside by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second display low limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second display high limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second display delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second display clears back inside by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The low limit of the main display must be below its high limit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The low limit of the second display must be below its high limit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clears back inside by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How long a reading must stay beyond a limit before the alarm rises; 0: at once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How far back inside the limit a reading must come before the alarm clears</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An alarm below this temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An alarm above this temperature (&quot;OL&quot; counts as above)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Degrees in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm when no reading comes for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound until acknowledged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Acknowledge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silence the sound; the alarm stays marked until it clears</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The second display of this meter is a timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No alarm is up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALARM: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>Main Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Control Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Graph Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Tabular Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test linking with THERMOMETER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On Line Help Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit BRACKWATER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>auto arrange Panel,Graph,Tabular</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALARM: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recorded rows are not saved. Save them before exiting?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saving Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>savint.....</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmResolu</name>
+    <message>
+        <source>800 X 600 or above display resolution is recommended 
+for using BRACKWATER. Your display resolution is now
+640X480, For best result, please change the resulution to 
+800 x 600 or above later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this dialog next time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ToolStrip</name>
+    <message>
+        <source>Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sampling Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MM:SS</source>
+        <extracomment>The rate entry&apos;s format: minutes and seconds</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>UserFiles</name>
     <message>
         <source>the folder %1 cannot be created</source>
@@ -779,6 +1063,37 @@
     <message>
         <source>%1 is not a folder</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WindowSet</name>
+    <message>
+        <source>ALARM: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brackwater: alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brackwater: alarm cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>savint.....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Discard the %n rows from %1 to %2 for good?</source>
+        <extracomment>%1 and %2 are the times of the first and the last row</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -106,4 +106,25 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>TfrmMain</name>
+    <message numerus="yes">
+        <source>%n recorded rows are not saved. Save them before exiting?</source>
+        <translation>
+            <numerusform>%n recorded row is not saved. Save it before exiting?</numerusform>
+            <numerusform>%n recorded rows are not saved. Save them before exiting?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WindowSet</name>
+    <message numerus="yes">
+        <source>Discard the %n rows from %1 to %2 for good?</source>
+        <extracomment>%1 and %2 are the times of the first and the last row</extracomment>
+        <translation>
+            <numerusform>Discard the %n row from %1 to %2 for good?</numerusform>
+            <numerusform>Discard the %n rows from %1 to %2 for good?</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

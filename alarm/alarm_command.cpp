@@ -10,22 +10,33 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+namespace {
+// The option's name, never translated.
+const QString Option = QStringLiteral("--on-alarm");
+// What the command's lines start with: the option's name.
+const QString LinePrefix = QStringLiteral("on-alarm");
+} // namespace
+
 QString ParseAlarmCommand(const QString& text, AlarmCommandOptions& options) {
     const QStringList words = QProcess::splitCommand(text);
     if (words.isEmpty())
-        return QStringLiteral("--on-alarm needs a program to run");
+        //: %1 is the option --on-alarm
+        return AlarmCommand::tr("%1 needs a program to run").arg(Option);
     QString program = words.front();
     if (!program.contains(QLatin1Char('/'))) {
         const QString found = QStandardPaths::findExecutable(program);
         if (found.isEmpty())
-            return QStringLiteral("--on-alarm: no program \"%1\" in the PATH").arg(program);
+            //: %1 is the option --on-alarm, %2 the program
+            return AlarmCommand::tr("%1: no program \"%2\" in the PATH").arg(Option, program);
         program = found;
     }
     const QFileInfo file(program);
     if (!file.exists())
-        return QStringLiteral("--on-alarm: %1 does not exist").arg(program);
+        //: %1 is the option --on-alarm, %2 the program
+        return AlarmCommand::tr("%1: %2 does not exist").arg(Option, program);
     if (file.isDir() || !file.isExecutable())
-        return QStringLiteral("--on-alarm: %1 is not a program that may be run").arg(program);
+        //: %1 is the option --on-alarm, %2 the program
+        return AlarmCommand::tr("%1: %2 is not a program that may be run").arg(Option, program);
     options.Program = file.absoluteFilePath();
     options.Arguments = words.mid(1);
     return {};
@@ -59,7 +70,7 @@ QProcessEnvironment AlarmCommand::Environment(const AlarmEvent& event, const QSt
     set("ALARM_UNIT", silence ? QStringLiteral("s") : a.Unit);
     set("ALARM_SINCE", IsoLocalTime(a.Since));
     set("ALARM_TIME", IsoLocalTime(event.Time));
-    set("ALARM_TEXT", DescribeAlarm(a, event.Raised));
+    set("ALARM_TEXT", DescribeAlarm(a, event.Raised, TextFor::Scripts));
     set("DEVICE", device);
     return base;
 }
@@ -80,37 +91,39 @@ void AlarmCommand::Run(const AlarmEvent& event, const QString& device) {
     const QString name = QFileInfo(options_.Program).fileName();
     connect(limit, &QTimer::timeout, process, [this, process, killed, name] {
         *killed = true;
-        emit Said(QStringLiteral("on-alarm: %1 still ran after %2 s and was ended")
-                      .arg(name)
-                      .arg(options_.LimitSeconds));
+        //: %1 is the option's name on-alarm, %2 the program
+        emit Said(tr("%1: %2 still ran after %3 s and was ended")
+                      .arg(LinePrefix, name, QString::number(options_.LimitSeconds)));
         KillProcessGroup(*process);
     });
     connect(process, &QProcess::errorOccurred, this,
             [this, process, name](QProcess::ProcessError e) {
                 if (e != QProcess::FailedToStart)
                     return;
-                emit Said(QStringLiteral("on-alarm: %1 could not be started: %2")
-                              .arg(name, process->errorString()));
+                //: %1 is the option's name on-alarm, %2 the program, %3 why
+                emit Said(tr("%1: %2 could not be started: %3")
+                              .arg(LinePrefix, name, process->errorString()));
                 process->deleteLater();
                 --running_;
                 emit Ended(-1, false);
                 CheckDone();
             });
-    connect(
-        process, &QProcess::finished, this,
-        [this, process, killed, name](int code, QProcess::ExitStatus status) {
-            if (!*killed) {
-                if (status == QProcess::CrashExit)
-                    emit Said(QStringLiteral("on-alarm: %1 ended abnormally").arg(name));
-                else if (code != 0)
-                    emit Said(
-                        QStringLiteral("on-alarm: %1 ended with exit code %2").arg(name).arg(code));
-            }
-            process->deleteLater();
-            --running_;
-            emit Ended(status == QProcess::CrashExit ? -1 : code, *killed);
-            CheckDone();
-        });
+    connect(process, &QProcess::finished, this,
+            [this, process, killed, name](int code, QProcess::ExitStatus status) {
+                if (!*killed) {
+                    if (status == QProcess::CrashExit)
+                        //: %1 is the option's name on-alarm, %2 the program
+                        emit Said(tr("%1: %2 ended abnormally").arg(LinePrefix, name));
+                    else if (code != 0)
+                        //: %1 is the option's name on-alarm, %2 the program
+                        emit Said(tr("%1: %2 ended with exit code %3")
+                                      .arg(LinePrefix, name, QString::number(code)));
+                }
+                process->deleteLater();
+                --running_;
+                emit Ended(status == QProcess::CrashExit ? -1 : code, *killed);
+                CheckDone();
+            });
     ++running_;
     process->start();
     limit->start(options_.LimitSeconds * 1000);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alarm/alarm_monitor.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace {
@@ -208,28 +209,45 @@ QString WithUnit(const QString& number, const QString& unit) {
 }
 } // namespace
 
-QString DescribeAlarm(const Alarm& alarm, bool raised) {
+QString DescribeAlarm(const Alarm& alarm, bool raised, TextFor reader) {
+    const auto text = [reader](const char* source) {
+        return reader == TextFor::Scripts ? QString::fromLatin1(source)
+                                          : QCoreApplication::translate("AlarmMonitor", source);
+    };
     if (alarm.Kind == AlarmKind::NoReading)
-        return raised ? QStringLiteral("no reading for %1 s").arg(alarm.Value)
-                      : QStringLiteral("readings back after %1 s without").arg(alarm.Value);
-    const bool high = alarm.Kind == AlarmKind::High;
+        return text(raised ? QT_TRANSLATE_NOOP("AlarmMonitor", "no reading for %1 s")
+                           : QT_TRANSLATE_NOOP("AlarmMonitor", "readings back after %1 s without"))
+            .arg(alarm.Value);
+    // By raised, then by the limit's kind (low, high).
+    static const char* const sentences[2][2] = {
+        {QT_TRANSLATE_NOOP("AlarmMonitor", "channel %1 (%2) %3 is back above the low limit %4"),
+         QT_TRANSLATE_NOOP("AlarmMonitor", "channel %1 (%2) %3 is back below the high limit %4")},
+        {QT_TRANSLATE_NOOP("AlarmMonitor", "channel %1 (%2) %3 is below the low limit %4"),
+         QT_TRANSLATE_NOOP("AlarmMonitor", "channel %1 (%2) %3 is above the high limit %4")}};
+    //: The channel's display: "channel 1 (main)", "channel 2 (second)"
+    const char* display = QT_TRANSLATE_NOOP("AlarmMonitor", "main");
+    if (alarm.Channel != 1)
+        display = QT_TRANSLATE_NOOP("AlarmMonitor", "second");
     const QString value =
         alarm.Overload ? QStringLiteral("OL") : WithUnit(AlarmValueText(alarm), alarm.Unit);
-    return QStringLiteral("channel %1 (%2) %3 is %4 the %5 limit %6")
+    return text(sentences[raised ? 1 : 0][alarm.Kind == AlarmKind::High ? 1 : 0])
         .arg(alarm.Channel)
-        .arg(alarm.Channel == 1 ? QStringLiteral("main") : QStringLiteral("second"), value,
-             raised ? (high ? QStringLiteral("above") : QStringLiteral("below"))
-                    : (high ? QStringLiteral("back below") : QStringLiteral("back above")),
-             AlarmKindName(alarm.Kind), WithUnit(DegreesText(alarm.Limit), alarm.Unit));
+        .arg(text(display), value, WithUnit(DegreesText(alarm.Limit), alarm.Unit));
 }
 
 QString BriefAlarm(const Alarm& alarm) {
     if (alarm.Kind == AlarmKind::NoReading)
-        return QStringLiteral("No reading for %1 s").arg(alarm.Value);
+        return QCoreApplication::translate("AlarmMonitor", "No reading for %1 s").arg(alarm.Value);
+    // By the display (main, second), then by the limit's kind (low, high).
+    static const char* const sentences[2][2] = {
+        {QT_TRANSLATE_NOOP("AlarmMonitor", "Main %1 below %2"),
+         QT_TRANSLATE_NOOP("AlarmMonitor", "Main %1 above %2")},
+        {QT_TRANSLATE_NOOP("AlarmMonitor", "Second %1 below %2"),
+         QT_TRANSLATE_NOOP("AlarmMonitor", "Second %1 above %2")}};
     const QString value =
         alarm.Overload ? QStringLiteral("OL") : WithUnit(AlarmValueText(alarm), alarm.Unit);
-    return QStringLiteral("%1 %2 %3 %4")
-        .arg(alarm.Channel == 1 ? QStringLiteral("Main") : QStringLiteral("Second"), value,
-             alarm.Kind == AlarmKind::High ? QStringLiteral("above") : QStringLiteral("below"),
-             WithUnit(DegreesText(alarm.Limit), alarm.Unit));
+    return QCoreApplication::translate(
+               "AlarmMonitor",
+               sentences[alarm.Channel == 1 ? 0 : 1][alarm.Kind == AlarmKind::High ? 1 : 0])
+        .arg(value, WithUnit(DegreesText(alarm.Limit), alarm.Unit));
 }

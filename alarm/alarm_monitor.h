@@ -91,10 +91,15 @@ private:
     bool acknowledged_ = true;
 };
 
-// What an alarm says, for the recorder's lines, the command's environment and the
-// desktop notification: "channel 1 (main) 31.2 C is above the high limit 30 C",
-// "channel 1 (main) 27.9 C is back below the high limit 30 C", "no reading for 30 s".
-QString DescribeAlarm(const Alarm& alarm, bool raised);
+// Whom a text is for: a user, in the user's language, or scripts, in English
+// whatever the language.
+enum class TextFor { User, Scripts };
+
+// What an alarm says, for the desktop notification and, for scripts, the recorder's
+// lines and the command's environment: "channel 1 (main) 31.2 C is above the high
+// limit 30 C", "channel 1 (main) 27.9 C is back below the high limit 30 C", "no
+// reading for 30 s".
+QString DescribeAlarm(const Alarm& alarm, bool raised, TextFor reader = TextFor::User);
 // The same in a few words, for a status line: "Main 31.2 C above 30 C".
 QString BriefAlarm(const Alarm& alarm);
 // The reading of an alarm as shown: one decimal, or "OL".

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alarm/alarm_rules.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 #include <cmath>
@@ -35,12 +36,15 @@ double ConvertDifference(double degrees, const QString& from, const QString& to)
 QString ParseLimitRange(const QString& text, ChannelLimits& limits) {
     const qsizetype dots = text.indexOf(QLatin1String(".."));
     if (dots < 0 || text.indexOf(QLatin1String(".."), dots + 2) >= 0)
-        return QStringLiteral("a range is LOW..HIGH, either end may be empty (not \"%1\")")
+        return QCoreApplication::translate(
+                   "AlarmRules", "a range is LOW..HIGH, either end may be empty (not \"%1\")")
             .arg(text);
     const QString low = text.left(dots).trimmed();
     const QString high = text.mid(dots + 2).trimmed();
     if (low.isEmpty() && high.isEmpty())
-        return QStringLiteral("the range \"%1\" has neither a low nor a high limit").arg(text);
+        return QCoreApplication::translate("AlarmRules",
+                                           "the range \"%1\" has neither a low nor a high limit")
+            .arg(text);
     ChannelLimits parsed = limits;
     parsed.Low.reset();
     parsed.High.reset();
@@ -49,10 +53,14 @@ QString ParseLimitRange(const QString& text, ChannelLimits& limits) {
             continue;
         *target = ReadNumber(*part);
         if (!*target)
-            return QStringLiteral("\"%1\" in \"%2\" is not a number of degrees").arg(*part, text);
+            return QCoreApplication::translate("AlarmRules",
+                                               "\"%1\" in \"%2\" is not a number of degrees")
+                .arg(*part, text);
     }
     if (parsed.Low && parsed.High && *parsed.Low >= *parsed.High)
-        return QStringLiteral("in \"%1\" the low limit is not below the high one").arg(text);
+        return QCoreApplication::translate("AlarmRules",
+                                           "in \"%1\" the low limit is not below the high one")
+            .arg(text);
     limits = parsed;
     return {};
 }
@@ -72,11 +80,20 @@ QString DescribeRules(const AlarmRules& rules) {
             continue;
         QStringList bounds;
         if (limits.Low)
-            bounds << QStringLiteral("below %1%2").arg(DegreesText(*limits.Low), unit);
+            bounds << QCoreApplication::translate("AlarmRules", "below %1%2")
+                          .arg(DegreesText(*limits.Low), unit);
         if (limits.High)
-            bounds << QStringLiteral("above %1%2").arg(DegreesText(*limits.High), unit);
-        parts
-            << QStringLiteral("channel %1 %2").arg(c + 1).arg(bounds.join(QStringLiteral(" or ")));
+            bounds << QCoreApplication::translate("AlarmRules", "above %1%2")
+                          .arg(DegreesText(*limits.High), unit);
+        //: A channel's two limits: "below -5 C or above 30 C"
+        const QString limitsText =
+            bounds.size() == 2
+                ? QCoreApplication::translate("AlarmRules", "%1 or %2").arg(bounds[0], bounds[1])
+                : bounds[0];
+        //: %1 the channel's number, %2 its limits
+        parts << QCoreApplication::translate("AlarmRules", "channel %1 %2")
+                     .arg(c + 1)
+                     .arg(limitsText);
         delays << QString::number(limits.DelaySeconds);
         margins << DegreesText(limits.Hysteresis);
     }
@@ -86,13 +103,15 @@ QString DescribeRules(const AlarmRules& rules) {
         delays.removeDuplicates();
         margins.removeDuplicates();
         if (delays != QStringList{QStringLiteral("0")})
-            text += QStringLiteral("; after %1 s beyond").arg(delays.join(QLatin1Char('/')));
+            text += QCoreApplication::translate("AlarmRules", "; after %1 s beyond")
+                        .arg(delays.join(QLatin1Char('/')));
         if (margins != QStringList{QStringLiteral("0")})
-            text +=
-                QStringLiteral("; clearing %1 degrees inside").arg(margins.join(QLatin1Char('/')));
+            text += QCoreApplication::translate("AlarmRules", "; clearing %1 degrees inside")
+                        .arg(margins.join(QLatin1Char('/')));
         out << text;
     }
     if (rules.NoReadingSeconds > 0)
-        out << QStringLiteral("no reading for %1 s").arg(rules.NoReadingSeconds);
+        out << QCoreApplication::translate("AlarmRules", "no reading for %1 s")
+                   .arg(rules.NoReadingSeconds);
     return out.join(QStringLiteral("; "));
 }

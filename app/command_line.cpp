@@ -10,6 +10,14 @@
 namespace {
 constexpr int MaxDemoHistory = 31 * 86400;
 
+// What is said when an option's value is missing, %1 the option.
+constexpr const char* NeedsValue = QT_TRANSLATE_NOOP("CommandLine", "%1 needs a value");
+
+// An option's name in a message: never translated.
+QString Name(const char* option) {
+    return QLatin1String(option);
+}
+
 // Options the Qt application object reads itself; the first group takes a value.
 bool IsQtOption(const QString& arg, bool& takesValue) {
     static const QStringList withValue{
@@ -40,19 +48,19 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         const int seconds = text.toInt(&ok);
         if (cl.Error.isEmpty() &&
             (!ok || seconds < least || seconds > AlarmRules::MaxSeconds || text.trimmed() != text))
-            cl.Error =
-                QStringLiteral("%1 takes a whole number of seconds from %2 to %3 (not \"%4\")")
-                    .arg(QLatin1String(option))
-                    .arg(least)
-                    .arg(AlarmRules::MaxSeconds)
-                    .arg(text);
+            //: %1 is an option, %4 what was given
+            cl.Error = CommandLine::tr("%1 takes a whole number of seconds from %2 to %3 (not "
+                                       "\"%4\")")
+                           .arg(Name(option), QString::number(least),
+                                QString::number(AlarmRules::MaxSeconds), text);
         return seconds;
     };
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments[i];
         // An option's value follows it, as the next argument or after "=". The next
         // option is never taken as a value: "--record --every 5" lacks the file.
-        const auto value = [&](const char* name, QString& out, const char* what = "a value") {
+        // missing: what is said when the value is missing.
+        const auto value = [&](const char* name, QString& out, const char* missing = NeedsValue) {
             const QString option = QLatin1String(name);
             if (arg.startsWith(option + QLatin1Char('='))) {
                 out = arg.mid(option.size() + 1);
@@ -61,54 +69,63 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             if (arg != option)
                 return false;
             if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(QLatin1String("--")))
-                cl.Error = QStringLiteral("%1 needs %2").arg(option, QLatin1String(what));
+                cl.Error = CommandLine::tr(missing).arg(option);
             else
                 out = arguments[++i];
             return true;
         };
         QString text;
-        if (value("--port", text, "a device")) {
+        if (value("--port", text, QT_TRANSLATE_NOOP("CommandLine", "%1 needs a device"))) {
             // A bare name would be taken as a name under /dev; keep what the user meant.
             if (text.contains(QLatin1Char('/')))
                 text = QFileInfo(text).absoluteFilePath();
             if (!text.isEmpty())
                 cl.Ports.append(text);
-        } else if (value("--record", text, "a file name")) {
+        } else if (value("--record", text,
+                         QT_TRANSLATE_NOOP("CommandLine", "%1 needs a file name"))) {
             if (text.isEmpty() && cl.Error.isEmpty())
-                cl.Error = QStringLiteral("--record needs a file name");
+                cl.Error = CommandLine::tr("%1 needs a file name").arg(Name("--record"));
             else if (!text.isEmpty())
                 cl.Record = QFileInfo(text).absoluteFilePath();
-        } else if (value("--every", text, "a number of seconds")) {
+        } else if (value("--every", text,
+                         QT_TRANSLATE_NOOP("CommandLine", "%1 needs a number of seconds"))) {
             bool ok = false;
             cl.Every = text.toInt(&ok);
             if (cl.Error.isEmpty() && (!ok || cl.Every < 1 || text.trimmed() != text))
-                cl.Error = QStringLiteral("--every takes a whole number of seconds, 1 or more "
-                                          "(not \"%1\")")
-                               .arg(text);
+                //: %1 is an option, %2 what was given
+                cl.Error =
+                    CommandLine::tr("%1 takes a whole number of seconds, 1 or more (not \"%2\")")
+                        .arg(Name("--every"), text);
         } else if (arg == QLatin1String("--demo")) {
             cl.Demo = true;
             if (i + 1 < arguments.size() && !arguments[i + 1].startsWith(QLatin1Char('-'))) {
                 const int model = arguments[++i].toInt();
                 if (model < 300 || model > 303) {
-                    cl.Error = QStringLiteral("--demo takes a model of 300, 301, 302 or 303");
+                    //: %1 is an option
+                    cl.Error = CommandLine::tr("%1 takes a model of 300, 301, 302 or 303")
+                                   .arg(Name("--demo"));
                     return cl;
                 }
                 cl.DemoModel = model;
             }
-        } else if (value("--demo-history", text, "a number of seconds")) {
+        } else if (value("--demo-history", text,
+                         QT_TRANSLATE_NOOP("CommandLine", "%1 needs a number of seconds"))) {
             bool ok = false;
             cl.DemoHistory = text.toInt(&ok);
             if (cl.Error.isEmpty() &&
                 (!ok || cl.DemoHistory < 1 || cl.DemoHistory > MaxDemoHistory))
-                cl.Error = QStringLiteral("--demo-history takes a number of seconds from 1 to %1")
-                               .arg(MaxDemoHistory);
-        } else if (value("--publish", text, "a URL")) {
+                //: %1 is an option
+                cl.Error = CommandLine::tr("%1 takes a number of seconds from 1 to %2")
+                               .arg(Name("--demo-history"), QString::number(MaxDemoHistory));
+        } else if (value("--publish", text, QT_TRANSLATE_NOOP("CommandLine", "%1 needs a URL"))) {
             cl.Publish.Broker = BrokerAddress::Parse(text);
             if (cl.Error.isEmpty())
                 cl.Error = cl.Publish.Broker.Error;
-        } else if (value("--publish-password-file", text, "a file name")) {
+        } else if (value("--publish-password-file", text,
+                         QT_TRANSLATE_NOOP("CommandLine", "%1 needs a file name"))) {
             if (text.isEmpty() && cl.Error.isEmpty())
-                cl.Error = QStringLiteral("--publish-password-file needs a file name");
+                cl.Error =
+                    CommandLine::tr("%1 needs a file name").arg(Name("--publish-password-file"));
             cl.PublishPasswordFile = text;
         } else if (value("--alarm", text)) {
             alarmOption = true;
@@ -118,9 +135,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                                           : -1;
             if (c < 0 || !text.contains(QLatin1Char('='))) {
                 if (cl.Error.isEmpty())
-                    cl.Error = QStringLiteral("--alarm takes CHANNEL=LOW..HIGH with the channel 1 "
-                                              "or 2 (not \"%1\")")
-                                   .arg(text);
+                    //: %1 is an option, %2 what was given
+                    cl.Error = CommandLine::tr("%1 takes CHANNEL=LOW..HIGH with the channel 1 or 2 "
+                                               "(not \"%2\")")
+                                   .arg(Name("--alarm"), text);
             } else if (const QString problem = ParseLimitRange(text.section(QLatin1Char('='), 1),
                                                                cl.Alarms.Channel[size_t(c)]);
                        !problem.isEmpty() && cl.Error.isEmpty()) {
@@ -132,9 +150,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             bool ok = false;
             alarmHysteresis = QLocale::c().toDouble(text, &ok);
             if (cl.Error.isEmpty() && (!ok || !(*alarmHysteresis >= 0) || *alarmHysteresis > 1e6))
-                cl.Error = QStringLiteral("--alarm-hysteresis takes a number of degrees, 0 or "
-                                          "more (not \"%1\")")
-                               .arg(text);
+                //: %1 is an option, %2 what was given
+                cl.Error = CommandLine::tr("%1 takes a number of degrees, 0 or more (not \"%2\")")
+                               .arg(Name("--alarm-hysteresis"), text);
         } else if (value("--alarm-no-reading", text)) {
             alarmOption = true;
             cl.Alarms.NoReadingSeconds =
@@ -155,7 +173,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             if (takesValue)
                 ++i;
         } else {
-            cl.Error = QStringLiteral("unknown option: %1").arg(arg);
+            cl.Error = CommandLine::tr("unknown option: %1").arg(arg);
         }
         if (!cl.Error.isEmpty())
             return cl;
@@ -167,31 +185,50 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const bool alarmDetail = alarmDelay || alarmHysteresis || cl.OnAlarm.IsSet() ||
                              cl.OnAlarm.LimitSeconds != AlarmCommandOptions::DefaultLimitSeconds;
     if (cl.Every > 0 && cl.Record.isEmpty())
-        cl.Error = QStringLiteral("--every goes with --record FILE");
+        // untranslated: the options
+        //: %1 and %2 are options
+        cl.Error = CommandLine::tr("%1 goes with %2").arg(Name("--every"), Name("--record FILE"));
     else if (cl.DemoHistory > 0 && (!cl.Demo || !cl.Record.isEmpty()))
-        cl.Error = QStringLiteral("--demo-history goes with --demo, in the window program");
+        // untranslated: the options
+        //: %1 and %2 are options
+        cl.Error = CommandLine::tr("%1 goes with %2, in the window program")
+                       .arg(Name("--demo-history"), Name("--demo"));
     else if ((!cl.PublishPasswordFile.isEmpty() || cl.Publish.HaDiscovery) &&
              !cl.Publish.Broker.IsSet())
-        cl.Error =
-            QStringLiteral("--publish-password-file and --ha-discovery go with --publish URL");
+        // untranslated: the options
+        //: %1, %2 and %3 are options
+        cl.Error = CommandLine::tr("%1 and %2 go with %3")
+                       .arg(Name("--publish-password-file"), Name("--ha-discovery"),
+                            Name("--publish URL"));
     else if ((alarmOption || alarmDetail) && cl.Record.isEmpty())
-        cl.Error = QStringLiteral("the --alarm options go with --record FILE; the window program "
-                                  "sets its alarms in the Alarms dialog");
+        // untranslated: the options
+        //: %1 and %2 are options
+        cl.Error = CommandLine::tr("the %1 options go with %2; the window program sets its "
+                                   "alarms in the Alarms dialog")
+                       .arg(Name("--alarm"), Name("--record FILE"));
     else if (alarmDetail && !alarmOption)
-        cl.Error = QStringLiteral("--alarm-delay, --alarm-hysteresis and --on-alarm go with "
-                                  "--alarm CHANNEL=LOW..HIGH or --alarm-no-reading SECONDS");
+        // untranslated: the options
+        //: %1 to %5 are options
+        cl.Error = CommandLine::tr("%1, %2 and %3 go with %4 or %5")
+                       .arg(Name("--alarm-delay"), Name("--alarm-hysteresis"), Name("--on-alarm"),
+                            Name("--alarm CHANNEL=LOW..HIGH"), Name("--alarm-no-reading SECONDS"));
     return cl;
 }
 
 QString CommandLineUsage() {
-    return QStringLiteral(
+    //: The command line's forms: translate "Usage:" and the values' names (DEVICE,
+    //: MODEL ...) if you like; the options (--port ...) stay as they are.
+    const QString forms = CommandLine::tr(
         "Usage: brackwater [--port DEVICE]... [--demo [MODEL]] [--demo-history SECONDS]\n"
         "                  [--publish URL [--publish-password-file FILE] [--ha-discovery]]\n"
         "       brackwater --record FILE [--every SECONDS] [--port DEVICE]... [--demo [MODEL]]\n"
         "                  [--publish URL [--publish-password-file FILE] [--ha-discovery]]\n"
         "                  [--alarm CHANNEL=LOW..HIGH]... [--alarm-delay SECONDS]\n"
         "                  [--alarm-hysteresis DEGREES] [--alarm-no-reading SECONDS]\n"
-        "                  [--on-alarm COMMAND [--on-alarm-limit SECONDS]]\n"
+        "                  [--on-alarm COMMAND [--on-alarm-limit SECONDS]]\n");
+    //: The options, each with what it does from the 20th column on; the options
+    //: (--port ...) stay as they are.
+    const QString options = CommandLine::tr(
         "  --port DEVICE    add a serial device to the port list (repeatable), for ports\n"
         "                   the system does not list, such as pseudo-terminals\n"
         "  --demo [MODEL]   run a built-in simulated meter (300, 301, 302 or 303;\n"
@@ -226,10 +263,14 @@ QString CommandLineUsage() {
         "                   seconds (default 30)\n"
         "  --help           show this help\n"
         "  --version        show the program's version\n");
+    return forms + options;
 }
 
 QString CommandLineErrorText(const QString& error) {
-    return QStringLiteral("brackwater: %1\nTry 'brackwater --help'.\n").arg(error);
+    //: %1 is the command that shows the options
+    return QStringLiteral("brackwater: %1\n").arg(error) +
+           CommandLine::tr("Try '%1'.").arg(QStringLiteral("brackwater --help")) +
+           QLatin1Char('\n');
 }
 
 QString VersionText() {

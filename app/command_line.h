@@ -7,10 +7,14 @@
 #include "alarm/alarm_rules.h"
 #include "publish/broker_address.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
     QStringList Ports; // --port DEVICE, repeatable: added to the port list
     bool Demo = false; // --demo [MODEL]: a simulated meter on a pseudo-terminal
     int DemoModel = 303;

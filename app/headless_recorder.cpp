@@ -2,7 +2,6 @@
 #include "app/headless_recorder.h"
 
 #include "app/publishing.h"
-#include "base/counted.h"
 #include "base/day_count.h"
 #include "log/log_line_format.h"
 #include "platform/termination_signals.h"
@@ -20,25 +19,22 @@ HeadlessRecorder::HeadlessRecorder(RecordingSession& session, AppendingFile& fil
     session_.KeepOnlyNewestRow();
     file_.SetWaitLimit(std::max(DaySeconds / std::max(every, 1), 1));
     connect(&file_, &AppendingFile::Stopped, this, [this](const QString& reason) {
-        Say(QStringLiteral("writing %1 failed: %2; recording goes on, the rows wait in memory "
-                           "(a day of them at most) and are written when it works again")
+        Say(tr("writing %1 failed: %2; recording goes on, the rows wait in memory (a day of them "
+               "at most) and are written when it works again")
                 .arg(FileName(), reason));
     });
     connect(&file_, &AppendingFile::Resumed, this, [this](qint64 rows, qint64 dropped) {
-        QString line = QStringLiteral("writing %1 works again: %2 that waited written")
-                           .arg(FileName(), Counted(rows, "row", "rows"));
+        QString line = tr("writing %1 works again: %n rows that waited written", nullptr, int(rows))
+                           .arg(FileName());
         if (dropped > 0)
-            line += QStringLiteral("; the oldest %1 beyond a day dropped")
-                        .arg(Counted(dropped, "row", "rows"));
+            line += tr("; the oldest %n rows beyond a day dropped", nullptr, int(dropped));
         Say(line);
     });
     connect(&file_, &AppendingFile::Dropping, this, [this] {
-        Say(QStringLiteral("a day of rows waits for %1: the oldest are dropped from now on")
-                .arg(FileName()));
+        Say(tr("a day of rows waits for %1: the oldest are dropped from now on").arg(FileName()));
     });
     connect(&file_, &AppendingFile::SyncFailed, this, [this](const QString& reason) {
-        Say(QStringLiteral("syncing %1 to the disk failed: %2; its last rows may be lost if "
-                           "the power fails")
+        Say(tr("syncing %1 to the disk failed: %2; its last rows may be lost if the power fails")
                 .arg(FileName(), reason));
     });
     // No one watches a "searching" label here; the reply and reopen waits stay.
@@ -47,39 +43,39 @@ HeadlessRecorder::HeadlessRecorder(RecordingSession& session, AppendingFile& fil
     searchAgain_.setInterval(SearchAgainMs);
     connect(&searchAgain_, &QTimer::timeout, this, &HeadlessRecorder::Search);
     progress_.setInterval(ProgressMs);
-    connect(&progress_, &QTimer::timeout, this, [this] {
-        Say(QStringLiteral("%1 written so far").arg(Counted(RowsWritten(), "row", "rows")));
-    });
+    connect(&progress_, &QTimer::timeout, this,
+            [this] { Say(tr("%n rows written so far", nullptr, int(RowsWritten()))); });
 
     connect(&session_, &RecordingSession::RowAppended, this, &HeadlessRecorder::WriteRow);
     connect(&session_, &RecordingSession::LinkShown, this, [this](bool linked) {
         if (!linked)
-            Say(QStringLiteral("link lost: no frames from %1 for 5 s; waiting for the meter")
+            Say(tr("link lost: no frames from %1 for 5 s; waiting for the meter")
                     .arg(session_.Comm1().DeviceName()));
     });
     connect(&session_, &RecordingSession::LinkUp, this,
-            [](const QString& device) { Say(QStringLiteral("link back: %1").arg(device)); });
+            [](const QString& device) { Say(tr("link back: %1").arg(device)); });
     // Nothing is recorded from a device that is not the meter found at the start.
     connect(&session_, &RecordingSession::MeterRefused, this,
-            [](const QString& text) { Say(text + QStringLiteral("; not recording from it")); });
+            //: %1 says which device and why
+            [](const QString& text) { Say(tr("%1; not recording from it").arg(text)); });
     connect(&session_.HotPlug(), &PortWatch::MeterAnswered, this, [](const QString& device) {
-        Say(QStringLiteral("a meter answers at %1, plugged in since the search").arg(device));
+        Say(tr("a meter answers at %1, plugged in since the search").arg(device));
     });
     connect(&session_.Search(), &PortSearch::Finished, this, &HeadlessRecorder::SearchFinished);
     connect(&session_, &RecordingSession::ShutDownFinished, this, [this] {
         file_.Close();
         lost_ = file_.WaitingRows();
-        QString line = QStringLiteral("stopped: %1 written to %2")
-                           .arg(Counted(RowsWritten(), "row", "rows"), FileName());
+        QString line =
+            tr("stopped: %n rows written to %1", nullptr, int(RowsWritten())).arg(FileName());
         if (lost_ > 0)
-            line += QStringLiteral("; %1 could not be written: %2")
-                        .arg(Counted(lost_, "row", "rows"), file_.ErrorText());
+            line += tr("; %n rows could not be written: %1", nullptr, int(lost_))
+                        .arg(file_.ErrorText());
         Say(line);
         if (!onAlarm_ || onAlarm_->Running() == 0) {
             emit Stopped();
             return;
         }
-        Say(QStringLiteral("waiting for the alarm command to end"));
+        Say(tr("waiting for the alarm command to end"));
         onAlarm_->WhenDone([this] { emit Stopped(); });
     });
 }
@@ -101,14 +97,19 @@ void HeadlessRecorder::SayAlarm(const QString& line) {
     emit AlarmSaid(line);
 }
 
+// The alarm lines are for scripts too (they watch the journal for "ALARM"): English in
+// every language, as the manual page shows them.
 void HeadlessRecorder::AlarmChanged(const AlarmEvent& event) {
+    // untranslated: a date's format
     const QString time =
         DateTimeFromDayCount(event.Time).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    // untranslated: a line scripts read
     QString line =
         QStringLiteral("%1 %2: %3")
             .arg(event.Raised ? QStringLiteral("ALARM") : QStringLiteral("alarm cleared"), time,
-                 DescribeAlarm(event.What, event.Raised));
+                 DescribeAlarm(event.What, event.Raised, TextFor::Scripts));
     if (event.Raised && event.What.Since != event.Time)
+        // untranslated: a line scripts read
         line +=
             QStringLiteral(" (since %1)")
                 .arg(DateTimeFromDayCount(event.What.Since).toString(QStringLiteral("HH:mm:ss")));
@@ -123,9 +124,9 @@ void HeadlessRecorder::Say(const QString& line) {
 }
 
 void HeadlessRecorder::Start() {
-    Say(QStringLiteral("recording to %1, a row every %2 s").arg(FileName()).arg(every_));
+    Say(tr("recording to %1, a row every %2 s").arg(FileName(), QString::number(every_)));
     if (const AlarmRules& rules = session_.Alarms().Rules(); rules.Any())
-        SayAlarm(QStringLiteral("alarms: %1").arg(DescribeRules(rules)));
+        SayAlarm(tr("alarms: %1").arg(DescribeRules(rules)));
     QTimer::singleShot(0, this, &HeadlessRecorder::Search);
 }
 
@@ -138,11 +139,11 @@ void HeadlessRecorder::SearchFinished(const PortSearch::Result& result) {
     if (!result.Found) {
         if (!saidNotFound_) {
             saidNotFound_ = true;
-            Say(QStringLiteral("no meter answered on %1; searching again every %2 s and "
-                               "asking each port plugged in")
-                    .arg(tried_.isEmpty() ? QStringLiteral("(no serial ports)")
-                                          : tried_.join(QStringLiteral(", ")))
-                    .arg(SearchAgainMs / 1000));
+            Say(tr("no meter answered on %1; searching again every %2 s and asking each port "
+                   "plugged in")
+                    .arg(tried_.isEmpty() ? tr("(no serial ports)")
+                                          : tried_.join(QStringLiteral(", ")),
+                         QString::number(SearchAgainMs / 1000)));
             for (const QString& line : result.Lines.mid(1))
                 Say(line);
         }
@@ -150,9 +151,10 @@ void HeadlessRecorder::SearchFinished(const PortSearch::Result& result) {
         return;
     }
     searchAgain_.stop(); // found without it, by a port plugged in
-    Say(QStringLiteral("meter found: model %1 (%2) at %3")
-            .arg(session_.Reading().ModelCode)
-            .arg(session_.Reading().ModelText, session_.Comm1().DeviceName()));
+    //: %1 the model's number, %2 what the model is, %3 the device
+    Say(tr("meter found: model %1 (%2) at %3")
+            .arg(QString::number(session_.Reading().ModelCode), session_.Reading().ModelText,
+                 session_.Comm1().DeviceName()));
     session_.SetListingRate(every_);
     session_.SetListRunning(true);
     session_.StartHeartbeat();
@@ -172,8 +174,8 @@ void HeadlessRecorder::Stop() {
 
 namespace {
 void Refuse(const QString& fileName, const QString& reason) {
-    std::fprintf(stderr, "brackwater: cannot record to %s: %s\n",
-                 qPrintable(QDir::toNativeSeparators(fileName)), qPrintable(reason));
+    HeadlessRecorder::Say(HeadlessRecorder::tr("cannot record to %1: %2")
+                              .arg(QDir::toNativeSeparators(fileName), reason));
 }
 } // namespace
 
@@ -182,7 +184,7 @@ int RunHeadlessRecorder(const QString& fileName, int every, const QStringList& p
                         const AlarmCommandOptions& onAlarm) {
     const QFileInfo info(fileName);
     if (!info.absoluteDir().exists()) {
-        Refuse(fileName, QStringLiteral("the folder %1 does not exist")
+        Refuse(fileName, HeadlessRecorder::tr("the folder %1 does not exist")
                              .arg(QDir::toNativeSeparators(info.absolutePath())));
         return 2;
     }

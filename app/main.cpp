@@ -21,8 +21,11 @@
 #include <vector>
 
 namespace {
+// untranslated: the program's name, also in the paths of its settings and journals
+const QString ProgramName = QStringLiteral("Brackwater");
+
 void ShowAlreadyRunning() {
-    const QString text = QStringLiteral("BRACKWATER is Already Running");
+    const QString text = QCoreApplication::translate("Main", "BRACKWATER is Already Running");
     // Without a screen nobody could close the box, and the copy would never end.
     const QString platform = QGuiApplication::platformName();
     if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) {
@@ -47,51 +50,58 @@ std::unique_ptr<MeterEmulator> StartDemo(const CommandLine& cl, QStringList& por
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // Read before any window system object exists: --help, --version and a
-    // mistyped option must work on a machine without a display.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const CommandLine cl = ParseCommandLine(arguments);
-    if (cl.Help) {
-        // A core application object only, to learn the program's own directory.
+    CommandLine cl;
+    PublishOptions publish;
+    QStringList ports;
+    QString demoError;
+    {
+        // A core application object first, and no window system object: --help,
+        // --version, a mistyped option and the recorder work on a machine without a
+        // display, in the user's language, and --help learns the program's own
+        // directory. The window program makes its own object afterwards.
         QCoreApplication core(argc, argv);
-        std::fputs(qPrintable(CommandLineUsage() + HelpPageNote()), stdout);
-        return 0;
-    }
-    if (cl.Version) {
-        std::fputs(qPrintable(VersionText()), stdout);
-        return 0;
-    }
-    if (!cl.Error.isEmpty()) {
-        std::fputs(qPrintable(CommandLineErrorText(cl.Error)), stderr);
-        return 2;
-    }
-
-    // Read before anything starts: a password that cannot be read is bad input.
-    PublishOptions publish = cl.Publish;
-    if (publish.Broker.IsSet()) {
-        const QString problem = LoadPublishPassword(publish, cl.PublishPasswordFile);
-        if (!problem.isEmpty()) {
-            std::fprintf(stderr, "brackwater: %s\n", qPrintable(problem));
+        cl = ParseCommandLine(arguments);
+        if (cl.Help) {
+            std::fputs(qPrintable(CommandLineUsage() + HelpPageNote()), stdout);
+            return 0;
+        }
+        if (cl.Version) {
+            std::fputs(qPrintable(VersionText()), stdout);
+            return 0;
+        }
+        if (!cl.Error.isEmpty()) {
+            std::fputs(qPrintable(CommandLineErrorText(cl.Error)), stderr);
             return 2;
         }
-    }
 
-    QStringList ports = cl.Ports;
-    QString demoError;
-    if (!cl.Record.isEmpty()) {
-        // Recording without windows: no display, no window code, no single-instance
-        // lock (two recorders may record two meters side by side).
-        QCoreApplication core(argc, argv);
-        QCoreApplication::setApplicationName(QStringLiteral("Brackwater"));
-        const auto demo = StartDemo(cl, ports, demoError);
-        if (cl.Demo && !demo) {
-            std::fprintf(stderr, "brackwater: the simulated meter could not start: %s\n",
-                         qPrintable(demoError));
-            return 1;
+        // Read before anything starts: a password that cannot be read is bad input.
+        publish = cl.Publish;
+        if (publish.Broker.IsSet()) {
+            const QString problem = LoadPublishPassword(publish, cl.PublishPasswordFile);
+            if (!problem.isEmpty()) {
+                std::fprintf(stderr, "brackwater: %s\n", qPrintable(problem));
+                return 2;
+            }
         }
-        return RunHeadlessRecorder(cl.Record, cl.Every, ports, publish, cl.Alarms, cl.OnAlarm);
+
+        ports = cl.Ports;
+        if (!cl.Record.isEmpty()) {
+            // Recording without windows: no display, no window code, no single-instance
+            // lock (two recorders may record two meters side by side).
+            QCoreApplication::setApplicationName(ProgramName);
+            const auto demo = StartDemo(cl, ports, demoError);
+            if (cl.Demo && !demo) {
+                std::fprintf(stderr, "brackwater: %s\n",
+                             qPrintable(QCoreApplication::translate(
+                                            "Main", "the simulated meter could not start: %1")
+                                            .arg(demoError)));
+                return 1;
+            }
+            return RunHeadlessRecorder(cl.Record, cl.Every, ports, publish, cl.Alarms, cl.OnAlarm);
+        }
     }
 
     // The pictures are compiled into the static core library; nothing else pulls them in.
@@ -107,7 +117,7 @@ int main(int argc, char* argv[]) {
     int appArgc = int(appArguments.size());
     appArguments.push_back(nullptr);
     QApplication app(appArgc, appArguments.data());
-    QApplication::setApplicationName(QStringLiteral("Brackwater"));
+    QApplication::setApplicationName(ProgramName);
     // The desktop file's name lets a Wayland desktop match windows to the menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(BRACKWATER_APP_ID));
     // Set before the tray form is created: it shows the same icon.
@@ -120,7 +130,7 @@ int main(int argc, char* argv[]) {
     // exit, not quit: it also ends a message box's own loop (the already-running notice).
     QObject::connect(&termination, &TerminationSignals::Received, &app,
                      [] { QCoreApplication::exit(0); });
-    SingleInstance instance(QStringLiteral("Brackwater"));
+    SingleInstance instance(ProgramName);
     if (!instance.TryAcquire()) {
         ShowAlreadyRunning();
         return 0;
@@ -131,7 +141,8 @@ int main(int argc, char* argv[]) {
     const auto demo = StartDemo(cl, ports, demoError);
     if (cl.Demo && !demo) {
         ShowMessage(nullptr, MessageKind::Error,
-                    QStringLiteral("The simulated meter could not start: ") + demoError);
+                    QCoreApplication::translate("Main", "The simulated meter could not start: %1")
+                        .arg(demoError));
         return 1;
     }
 

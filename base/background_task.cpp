@@ -23,7 +23,7 @@ void BackgroundTask::Start() {
         try {
             work_(*this);
         } catch (const std::bad_alloc&) {
-            failure_ = QStringLiteral("there is not enough memory");
+            failure_ = tr("there is not enough memory");
         } catch (const std::exception& e) {
             failure_ = QString::fromLocal8Bit(e.what());
         }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/handler_guard.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace {
@@ -38,7 +39,7 @@ bool RunGuarded(const std::function<void()>& handler) {
     } catch (const std::exception& e) {
         ShowException(QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        ShowException(QStringLiteral("Unknown error"));
+        ShowException(QCoreApplication::translate("HandlerGuard", "Unknown error"));
     }
     return false;
 }

@@ -11,7 +11,10 @@
 // The framework's silent abort: ends the running handler without a message.
 class EAbort : public std::exception {
 public:
-    const char* what() const noexcept override { return "Operation aborted"; }
+    const char* what() const noexcept override {
+        // untranslated: never shown, the abort is silent
+        return "Operation aborted";
+    }
 };
 
 [[noreturn]] void Abort();

@@ -28,8 +28,10 @@ QUrl HelpPageUrl(const QString& programDirectory, const QString& anchor) {
 
 QString HelpPageNote() {
     const QUrl url = HelpPageUrl(QCoreApplication::applicationDirPath());
+    // untranslated: a line scripts read to check an installation
     if (url.isEmpty())
         return QStringLiteral("Help page: missing (%1 is neither beside the program nor in %2)\n")
             .arg(PageName, InstalledDataDirectory);
+    // untranslated: a line scripts read to check an installation
     return QStringLiteral("Help page: %1\n").arg(url.toLocalFile());
 }

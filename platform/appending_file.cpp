@@ -199,7 +199,7 @@ bool AppendingFile::ExtendOpen(const QByteArray& name) {
         error_ = NotARegularFile(path_);
         notAFile_ = true;
         if (error_.isEmpty())
-            error_ = QStringLiteral("it is not a regular file");
+            error_ = tr("it is not a regular file");
         return false;
     }
     ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);

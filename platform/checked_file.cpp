@@ -3,6 +3,7 @@
 
 #include "platform/file_sync.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -53,7 +54,8 @@ bool Current(Fault& fault, int* arming) {
 
 QString SystemErrorText(int error) {
     const QString text = qt_error_string(error);
-    return text.isEmpty() ? QStringLiteral("error %1").arg(error) : text;
+    return text.isEmpty() ? QCoreApplication::translate("CheckedFile", "error %1").arg(error)
+                          : text;
 }
 
 namespace {
@@ -338,14 +340,16 @@ void RegularFileReader::Close() {
 namespace {
 QString TypeText(mode_t mode) {
     if (S_ISDIR(mode))
-        return QStringLiteral("it is a folder, not a file");
+        return QCoreApplication::translate("CheckedFile", "it is a folder, not a file");
     if (S_ISLNK(mode))
-        return QStringLiteral("it is a symbolic link, not a regular file");
+        return QCoreApplication::translate("CheckedFile",
+                                           "it is a symbolic link, not a regular file");
     if (S_ISFIFO(mode))
-        return QStringLiteral("it is a pipe (FIFO), not a regular file");
+        return QCoreApplication::translate("CheckedFile",
+                                           "it is a pipe (FIFO), not a regular file");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("it is a device, not a regular file");
-    return QStringLiteral("it is a socket, not a regular file");
+        return QCoreApplication::translate("CheckedFile", "it is a device, not a regular file");
+    return QCoreApplication::translate("CheckedFile", "it is a socket, not a regular file");
 }
 } // namespace
 
@@ -353,11 +357,12 @@ QString NotARegularFile(const QString& path, RegularFileReader::Links links) {
     struct stat st {};
     const QByteArray name = Native(path);
     const int rc = links == RegularFileReader::Links::Follow ? ::stat(name.constData(), &st)
-                                                               : ::lstat(name.constData(), &st);
+                                                             : ::lstat(name.constData(), &st);
     if (rc != 0) {
         // A link that leads nowhere is something, and not a file.
         if (errno == ENOENT && ::lstat(name.constData(), &st) == 0 && S_ISLNK(st.st_mode))
-            return QStringLiteral("it is a symbolic link to nothing, not a regular file");
+            return QCoreApplication::translate(
+                "CheckedFile", "it is a symbolic link to nothing, not a regular file");
         return {};
     }
     return S_ISREG(st.st_mode) ? QString() : TypeText(st.st_mode);
@@ -369,8 +374,7 @@ bool RegularFileReader::Open(const QString& path, Links links) {
     reads_ = 0;
     notAFile_ = false;
     // Without O_NONBLOCK the open of a FIFO waits for a writer.
-    const int flags =
-        O_RDONLY | O_NONBLOCK | O_CLOEXEC | (links == Links::Refuse ? O_NOFOLLOW : 0);
+    const int flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | (links == Links::Refuse ? O_NOFOLLOW : 0);
     int fd;
     do
         fd = ::open(Native(path).constData(), flags);
@@ -416,11 +420,13 @@ qint64 RegularFileReader::Read(char* data, qint64 size) {
 QString NotARegularFile(const QString& path, RegularFileReader::Links links) {
     const QFileInfo info(path);
     if (links == RegularFileReader::Links::Refuse && info.isSymLink())
-        return QStringLiteral("it is a symbolic link, not a regular file");
+        return QCoreApplication::translate("CheckedFile",
+                                           "it is a symbolic link, not a regular file");
     if (info.isDir())
-        return QStringLiteral("it is a folder, not a file");
+        return QCoreApplication::translate("CheckedFile", "it is a folder, not a file");
     if (info.exists() && !info.isFile())
-        return QStringLiteral("it is not a regular file (a pipe, device or socket)");
+        return QCoreApplication::translate("CheckedFile",
+                                           "it is not a regular file (a pipe, device or socket)");
     return {};
 }
 
@@ -440,7 +446,8 @@ bool RegularFileReader::Open(const QString& path, Links links) {
     struct _stat64 st {};
     if (::_fstat64(fd, &st) != 0 || (st.st_mode & _S_IFREG) == 0) {
         ::_close(fd);
-        error_ = QStringLiteral("it is not a regular file (a pipe, device or socket)");
+        error_ = QCoreApplication::translate("CheckedFile",
+                                             "it is not a regular file (a pipe, device or socket)");
         notAFile_ = true;
         return false;
     }

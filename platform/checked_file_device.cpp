@@ -10,8 +10,7 @@ CheckedFileDevice::~CheckedFileDevice() {
 
 bool CheckedFileDevice::open(OpenMode mode) {
     if ((mode & ReadOnly) || !(mode & WriteOnly) || !file_.Open()) {
-        setErrorString(file_.Failed() ? file_.ErrorText()
-                                      : QStringLiteral("the file can only be written"));
+        setErrorString(file_.Failed() ? file_.ErrorText() : tr("the file can only be written"));
         return false;
     }
     // Unbuffered here: the writer buffers the bytes itself.
@@ -28,7 +27,7 @@ bool CheckedFileDevice::Commit() {
 }
 
 QString CheckedFileDevice::ErrorText() const {
-    return file_.Failed() ? file_.ErrorText() : QStringLiteral("the file was not written");
+    return file_.Failed() ? file_.ErrorText() : tr("the file was not written");
 }
 
 qint64 CheckedFileDevice::readData(char*, qint64) {

@@ -130,14 +130,11 @@ void PtyDevice::ReadReady() {
 }
 #else
 // Pseudo-terminals are a POSIX facility; elsewhere the simulated meter cannot start.
-namespace {
-const QString Unavailable = QStringLiteral("pseudo-terminals are not available on this system");
-}
 PtyDevice::PtyDevice(QObject* parent) : QObject(parent) {}
 PtyDevice::~PtyDevice() = default;
 bool PtyDevice::OpenPty(QString* error) {
     if (error)
-        *error = Unavailable;
+        *error = tr("pseudo-terminals are not available on this system");
     return false;
 }
 bool PtyDevice::OpenDevice(const QString&, QString* error) {

@@ -3,6 +3,7 @@
 
 #include "platform/checked_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,7 +32,7 @@ bool MakeOwnerOnlyFolder(const QString& path, QString* error) {
         return false;
     };
     if (!QDir().mkpath(parent))
-        return fail(QStringLiteral("the folder %1 cannot be created")
+        return fail(QCoreApplication::translate("UserFiles", "the folder %1 cannot be created")
                         .arg(QDir::toNativeSeparators(parent)));
     const QByteArray name = QFile::encodeName(path);
     if (::mkdir(name.constData(), 0700) == 0)
@@ -39,10 +40,11 @@ bool MakeOwnerOnlyFolder(const QString& path, QString* error) {
     const int made = errno;
     struct stat st {};
     if (made != EEXIST || ::stat(name.constData(), &st) != 0)
-        return fail(QStringLiteral("the folder %1 cannot be created: %2")
+        return fail(QCoreApplication::translate("UserFiles", "the folder %1 cannot be created: %2")
                         .arg(QDir::toNativeSeparators(path), SystemErrorText(made)));
     if (!S_ISDIR(st.st_mode))
-        return fail(QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(path)));
+        return fail(QCoreApplication::translate("UserFiles", "%1 is not a folder")
+                        .arg(QDir::toNativeSeparators(path)));
     // Folders of earlier versions were made open to every user.
     if (st.st_uid == ::getuid() && (st.st_mode & 077) != 0)
         ::chmod(name.constData(), st.st_mode & 0700);
@@ -78,7 +80,8 @@ bool MakeOwnerOnlyFolder(const QString& path, QString* error) {
     if (QDir().mkpath(path))
         return true;
     if (error)
-        *error = QStringLiteral("the folder %1 cannot be created").arg(QDir::toNativeSeparators(path));
+        *error = QCoreApplication::translate("UserFiles", "the folder %1 cannot be created")
+                     .arg(QDir::toNativeSeparators(path));
     return false;
 }
 

@@ -1,15 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "publish/broker_address.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 
 namespace {
+// The options' names, never translated.
+const QString PublishOption = QStringLiteral("--publish");
+const QString PasswordFileOption = QStringLiteral("--publish-password-file");
+
 QString Usage(const QString& url) {
-    return QStringLiteral("--publish takes mqtt://[user@]host[:port]/base/topic or "
-                          "mqtts://[user@]host[:port]/base/topic (not \"%1\")")
-        .arg(url);
+    //: %1 is the option --publish
+    return QCoreApplication::translate("BrokerAddress",
+                                       "%1 takes mqtt://[user@]host[:port]/base/topic or "
+                                       "mqtts://[user@]host[:port]/base/topic (not \"%2\")")
+        .arg(PublishOption, url);
 }
 } // namespace
 
@@ -23,10 +30,14 @@ BrokerAddress BrokerAddress::Parse(const QString& text) {
         return address;
     }
     if (url.userInfo().contains(QLatin1Char(':'))) {
-        address.Error = QStringLiteral("--publish: the URL holds a password, which would show in "
-                                       "the process list; give it in %1 or in a file named by "
-                                       "--publish-password-file")
-                            .arg(QLatin1String(PublishPasswordVariable));
+        //: %1 is the option --publish, %2 an environment variable, %3 the option
+        //: --publish-password-file
+        address.Error =
+            QCoreApplication::translate(
+                "BrokerAddress",
+                "%1: the URL holds a password, which would show in the process list; "
+                "give it in %2 or in a file named by %3")
+                .arg(PublishOption, QLatin1String(PublishPasswordVariable), PasswordFileOption);
         return address;
     }
     QString base = url.path(QUrl::FullyDecoded);
@@ -37,14 +48,18 @@ BrokerAddress BrokerAddress::Parse(const QString& text) {
     // A '#' starts the URL's fragment, so a wildcard there is found as one.
     if (url.hasFragment() || base.contains(QLatin1Char('+')) || base.contains(QLatin1Char('#')) ||
         base.contains(QChar(0))) {
-        address.Error =
-            QStringLiteral("--publish: a base topic has no wildcard + or # (not \"%1\")").arg(text);
+        //: %1 is the option --publish
+        address.Error = QCoreApplication::translate(
+                            "BrokerAddress", "%1: a base topic has no wildcard + or # (not \"%2\")")
+                            .arg(PublishOption, text);
         return address;
     }
     if (base.isEmpty()) {
-        address.Error = QStringLiteral("--publish: the URL names no base topic, as in "
-                                       "mqtt://host/lab/meter1 (not \"%1\")")
-                            .arg(text);
+        //: %1 is the option --publish
+        address.Error =
+            QCoreApplication::translate("BrokerAddress", "%1: the URL names no base topic, as in "
+                                                         "mqtt://host/lab/meter1 (not \"%2\")")
+                .arg(PublishOption, text);
         return address;
     }
     address.Tls = scheme == QLatin1String("mqtts");
@@ -83,15 +98,19 @@ QString LoadPublishPassword(PublishOptions& options, const QString& passwordFile
         return {};
     }
     const auto refuse = [&](const QString& reason) {
-        return QStringLiteral("cannot read the password file %1: %2").arg(passwordFile, reason);
+        return QCoreApplication::translate("BrokerAddress", "cannot read the password file %1: %2")
+            .arg(passwordFile, reason);
     };
     if (options.Broker.User.isEmpty())
-        return QStringLiteral("--publish-password-file needs a user name in the URL, as in "
-                              "mqtt://user@host/lab/meter1");
+        //: %1 is the option --publish-password-file
+        return QCoreApplication::translate(
+                   "BrokerAddress",
+                   "%1 needs a user name in the URL, as in mqtt://user@host/lab/meter1")
+            .arg(PasswordFileOption);
     // A FIFO or a device would block the start or feed it endless bytes.
     const QFileInfo info(passwordFile);
     if (info.exists() && !info.isFile())
-        return refuse(QStringLiteral("it is not a regular file"));
+        return refuse(QCoreApplication::translate("BrokerAddress", "it is not a regular file"));
     QFile file(passwordFile);
     if (!file.open(QIODevice::ReadOnly))
         return refuse(file.errorString());
@@ -101,7 +120,7 @@ QString LoadPublishPassword(PublishOptions& options, const QString& passwordFile
     while (line.endsWith('\n') || line.endsWith('\r'))
         line.chop(1);
     if (line.isEmpty())
-        return refuse(QStringLiteral("its first line is empty"));
+        return refuse(QCoreApplication::translate("BrokerAddress", "its first line is empty"));
     options.Password = line;
     return {};
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "publish/mqtt_publisher.h"
 
-#include "base/counted.h"
 #include "base/log_categories.h"
 #include "platform/network_socket.h"
 #include "publish/reading_message.h"
@@ -54,15 +53,15 @@ namespace {
 QString ConnackText(int code) {
     switch (code) {
     case 1:
-        return QStringLiteral("it does not speak this protocol version");
+        return MqttPublisher::tr("it does not speak this protocol version");
     case 2:
-        return QStringLiteral("it rejected the client identifier");
+        return MqttPublisher::tr("it rejected the client identifier");
     case 3:
-        return QStringLiteral("the server is unavailable");
+        return MqttPublisher::tr("the server is unavailable");
     case 4:
-        return QStringLiteral("bad user name or password");
+        return MqttPublisher::tr("bad user name or password");
     case 5:
-        return QStringLiteral("not authorised (wrong user name or password?)");
+        return MqttPublisher::tr("not authorised (wrong user name or password?)");
     default:
         return QString::fromUtf8(mosquitto_connack_string(code));
     }
@@ -156,7 +155,7 @@ MqttPublisher::MqttPublisher(PublishOptions options, int queueLimit, QObject* pa
     answerWait_.setInterval(AnswerWaitMs);
     connect(&answerWait_, &QTimer::timeout, this, [this] {
         LinkEnded(attempt_, Failure::Unreachable,
-                  QStringLiteral("no answer within %1 s").arg(AnswerWaitMs / 1000));
+                  tr("no answer within %1 s").arg(AnswerWaitMs / 1000));
     });
 }
 
@@ -240,19 +239,16 @@ void MqttPublisher::LinkUp(int attempt) {
         AnnounceDiscovery();
     // Said the first time, and after each failure that was said.
     if (!everConnected_ || !saidProblem_.isEmpty()) {
-        QString line = everConnected_
-                           ? QStringLiteral("publishing: the broker at %1 is back")
-                                 .arg(options_.Broker.HostPort())
-                           : QStringLiteral("publishing to %1").arg(options_.Broker.Url());
+        QString line =
+            everConnected_
+                ? tr("publishing: the broker at %1 is back").arg(options_.Broker.HostPort())
+                : tr("publishing to %1").arg(options_.Broker.Url());
         if (!saidProblem_.isEmpty())
-            line += QStringLiteral("; %1 waiting go out now")
-                        .arg(Counted(queue_.Size(), "reading", "readings"));
+            line += tr("; %n readings waiting go out now", nullptr, queue_.Size());
         const long long dropped = queue_.Dropped() - droppedBefore_;
         if (dropped > 0)
-            line += dropped == 1
-                        ? QStringLiteral("; 1 older one was dropped meanwhile")
-                        : QStringLiteral("; %1 older ones were dropped meanwhile").arg(dropped);
-        emit Said(line, QStringLiteral("MQTT: connected"));
+            line += tr("; %n older ones were dropped meanwhile", nullptr, int(dropped));
+        emit Said(line, tr("MQTT: connected"));
     }
     everConnected_ = true;
     saidProblem_.clear();
@@ -278,28 +274,27 @@ void MqttPublisher::LinkEnded(int attempt, Failure failure, const QString& reaso
     QString line;
     QString brief;
     if (failure == Failure::Refused) {
-        line = QStringLiteral("publishing: the broker at %1 refused the connection: %2; "
-                              "trying again, readings wait")
+        line = tr("publishing: the broker at %1 refused the connection: %2; trying again, "
+                  "readings wait")
                    .arg(where, reason);
-        brief = QStringLiteral("MQTT: the broker refused");
+        brief = tr("MQTT: the broker refused");
     } else if (failure == Failure::Tls) {
-        line = QStringLiteral("publishing: TLS with the broker at %1 failed: %2; trying again, "
-                              "readings wait")
+        line = tr("publishing: TLS with the broker at %1 failed: %2; trying again, readings wait")
                    .arg(where, reason);
-        brief = QStringLiteral("MQTT: TLS failed");
+        brief = tr("MQTT: TLS failed");
     } else if (wasConnected) {
-        line = QStringLiteral("publishing: lost the broker at %1: %2; readings wait until it is "
-                              "back (up to %3)")
-                   .arg(where, reason + (libraryError_.isEmpty()
-                                             ? QString()
-                                             : QStringLiteral(" (%1)").arg(libraryError_)))
-                   .arg(queue_.Limit());
-        brief = QStringLiteral("MQTT: broker lost, readings wait");
+        line = tr("publishing: lost the broker at %1: %2; readings wait until it is back (up to "
+                  "%3)")
+                   .arg(where,
+                        reason + (libraryError_.isEmpty()
+                                      ? QString()
+                                      : QStringLiteral(" (%1)").arg(libraryError_)),
+                        QString::number(queue_.Limit()));
+        brief = tr("MQTT: broker lost, readings wait");
     } else {
-        line = QStringLiteral("publishing: cannot reach the broker at %1: %2; trying again, "
-                              "readings wait")
+        line = tr("publishing: cannot reach the broker at %1: %2; trying again, readings wait")
                    .arg(where, reason);
-        brief = QStringLiteral("MQTT: cannot reach the broker");
+        brief = tr("MQTT: cannot reach the broker");
     }
     qCInfo(lcPublish) << line;
     if (line != saidProblem_) {
@@ -319,6 +314,7 @@ void MqttPublisher::LibraryError(int attempt, const QString& text) {
         return;
     qCInfo(lcPublish) << "libmosquitto:" << text;
     QString reason = text;
+    // untranslated: the library's own words
     reason.remove(QRegularExpression(QStringLiteral("^OpenSSL Error\\[\\d+\\]: ")));
     if (connected_) {
         // Said with the disconnection that follows.
@@ -388,10 +384,10 @@ void MqttPublisher::Publish(const Sample& sample) {
         return;
     if (queue_.Push(ReadingMessage::Reading(sample)) && !saidDropping_) {
         saidDropping_ = true;
-        emit Said(QStringLiteral("publishing: %1 readings wait, as many as are kept; the oldest "
-                                 "are dropped until the broker is back")
-                      .arg(queue_.Limit()),
-                  QStringLiteral("MQTT: queue full, the oldest dropped"));
+        emit Said(tr("publishing: %n readings wait, as many as are kept; the oldest are dropped "
+                     "until the broker is back",
+                     nullptr, queue_.Limit()),
+                  tr("MQTT: queue full, the oldest dropped"));
     }
     if (options_.HaDiscovery) {
         lastReading_ = sample.Reading;
@@ -430,15 +426,12 @@ int MqttPublisher::Stop(int waitMs) {
     const int left = queue_.Size();
     const long long dropped = queue_.Dropped() - droppedBefore_;
     if (left > 0)
-        emit Said(
-            QStringLiteral("publishing: %1 %2 not delivered%3")
-                .arg(Counted(left, "reading", "readings"), left == 1 ? "was" : "were",
-                     dropped == 1 ? QStringLiteral(", and 1 older one was dropped before")
-                     : dropped > 0
-                         ? QStringLiteral(", and %1 older ones were dropped before").arg(dropped)
-                         : QString()),
-            QStringLiteral("MQTT: %1 not delivered")
-                .arg(Counted(left + dropped, "reading", "readings")));
+        //: %1 is empty or says how many older readings were dropped
+        emit Said(tr("publishing: %n readings were not delivered%1", nullptr, left)
+                      .arg(dropped > 0 ? tr(", and %n older ones were dropped before", nullptr,
+                                            int(dropped))
+                                       : QString()),
+                  tr("MQTT: %n readings not delivered", nullptr, int(left + dropped)));
     return left;
 }
 

@@ -28,9 +28,11 @@ QByteArray Channel(const QString& base, const CurrentReading& reading, const cha
                    const QString& unit) {
     const QString node = NodeId(base);
     const QString name = QString::fromLatin1(key).toUpper();
+    // untranslated: the device's name in the discovery payload
+    const QString deviceName = QStringLiteral("Brackwater ") + base;
     const QJsonObject device{
         {QStringLiteral("identifiers"), QJsonArray{node}},
-        {QStringLiteral("name"), QStringLiteral("Brackwater ") + base},
+        {QStringLiteral("name"), deviceName},
         {QStringLiteral("model"), reading.ModelText},
         {QStringLiteral("sw_version"), QStringLiteral(BRACKWATER_VERSION)},
     };

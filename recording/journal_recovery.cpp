@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recording/journal_recovery.h"
 
-#include "base/counted.h"
 #include "base/log_categories.h"
 #include "recording/recording_session.h"
 
@@ -28,7 +27,7 @@ JournalRecovery::JournalRecovery(RecordingSession& session) : session_(session) 
             problems_.append(problem);
         else if (contents.Damaged())
             problems_.append(SetAside(path, QStringLiteral("damaged"),
-                                      QStringLiteral("The journal %1 holds no recognisable row.")
+                                      tr("The journal %1 holds no recognisable row.")
                                           .arg(QDir::toNativeSeparators(path))));
         else
             read.push_back(std::move(contents));
@@ -69,15 +68,17 @@ QString JournalRecovery::SetAside(const QString& path, const QString& suffix, co
     const QString aside = RowJournal::AsidePath(path, suffix);
     // QDir's rename moves the entry itself: a link, not what it leads to.
     if (QDir().rename(path, aside))
-        return QStringLiteral("%1 It was set aside as %2.")
-            .arg(why, QDir::toNativeSeparators(aside));
-    return QStringLiteral("%1 It could not be set aside as %2.")
-        .arg(why, QDir::toNativeSeparators(aside));
+        //: %1 says what is wrong with the journal
+        return tr("%1 It was set aside as %2.").arg(why, QDir::toNativeSeparators(aside));
+    //: %1 says what is wrong with the journal
+    return tr("%1 It could not be set aside as %2.").arg(why, QDir::toNativeSeparators(aside));
 }
 
 QString JournalRecovery::Offer(const JournalContents& journal) {
-    return QStringLiteral("The last recording was not saved: %1 from %2 to %3")
-        .arg(Counted(journal.RowCount(), "row", "rows"), journal.FirstTime(), journal.LastTime());
+    //: %1 and %2 are the times of the first and the last row
+    return tr("The last recording was not saved: %n rows from %1 to %2", nullptr,
+              journal.RowCount())
+        .arg(journal.FirstTime(), journal.LastTime());
 }
 
 QString JournalRecovery::Restore(const JournalContents& journal) {
@@ -93,7 +94,7 @@ QString JournalRecovery::SaveAs(const JournalContents& journal, const QString& f
     const LogFiles::Result result = files.RunToEnd(files.SaveRows(fileName, journal), wait);
     QString problem = result.Error;
     if (problem.isEmpty() && result.Cancelled)
-        problem = QStringLiteral("Saving to \"%1\" was cancelled.").arg(fileName);
+        problem = tr("Saving to \"%1\" was cancelled.").arg(fileName);
     if (problem.isEmpty() && !QFile::remove(journal.Path()))
         settled_.append(journal.Path());
     return problem;

@@ -14,12 +14,15 @@
 #include "log/journal_contents.h"
 #include "recording/log_files.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <vector>
 
 class RecordingSession;
 
 class JournalRecovery {
+    Q_DECLARE_TR_FUNCTIONS(JournalRecovery)
+
 public:
     // Reads the journal folder of the session (which must keep a journal).
     explicit JournalRecovery(RecordingSession& session);

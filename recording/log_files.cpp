@@ -31,10 +31,8 @@ struct LogFiles::Job {
 namespace {
 QString RowsBefore(int rows) {
     if (rows == 0)
-        return QStringLiteral("No row before it was loaded.");
-    if (rows == 1)
-        return QStringLiteral("The row before it was loaded.");
-    return QStringLiteral("The %1 rows before it were loaded.").arg(rows);
+        return LogFiles::tr("No row before it was loaded.");
+    return LogFiles::tr("The %n rows before it were loaded.", nullptr, rows);
 }
 } // namespace
 
@@ -156,7 +154,7 @@ BackgroundTask* LogFiles::Open(const QString& fileName) {
 LogFiles::Result LogFiles::RunToEnd(BackgroundTask* task, const WaitFor& wait) {
     if (!task) {
         Result busy;
-        busy.Error = QStringLiteral("Another file operation of the log is still running.");
+        busy.Error = tr("Another file operation of the log is still running.");
         return busy;
     }
     if (wait)
@@ -186,24 +184,23 @@ void LogFiles::Complete() {
         result.Cancelled = job->reader->Cancelled();
         CompleteOpen(*job);
         if (!failure.isEmpty())
-            result.Error = QStringLiteral("The log file \"%1\" could not be read: %2.")
-                               .arg(job->fileName, failure);
+            result.Error =
+                tr("The log file \"%1\" could not be read: %2.").arg(job->fileName, failure);
         else if (job->refused || !job->read)
             result.Error = job->reader->ErrorText();
         else if (job->reader->LongLine() > 0)
-            result.Notice = QStringLiteral("Reading \"%1\" stopped at line %2, which is longer "
-                                           "than %3 KiB. %4")
-                                .arg(job->fileName)
-                                .arg(job->reader->LongLine())
-                                .arg(LogFileReader::MaxLineBytes / 1024)
-                                .arg(RowsBefore(result.Rows));
+            //: %4 says how many rows before that line were loaded
+            result.Notice = tr("Reading \"%1\" stopped at line %2, which is longer than %3 KiB. %4")
+                                .arg(job->fileName, QString::number(job->reader->LongLine()),
+                                     QString::number(LogFileReader::MaxLineBytes / 1024),
+                                     RowsBefore(result.Rows));
     } else {
         result.Rows = job->written.Rows;
         result.Cancelled = job->written.Cancelled;
         result.Error = job->written.Error;
         if (!failure.isEmpty())
-            result.Error = QStringLiteral("The log could not be written to \"%1\": %2.")
-                               .arg(job->fileName, failure);
+            result.Error =
+                tr("The log could not be written to \"%1\": %2.").arg(job->fileName, failure);
         // Rows keep their numbers unless the table was cleared or replaced meanwhile.
         const bool sameRows = job->table && session_.Log().Resets() == job->resets;
         if (result.Error.isEmpty() && result.Rows > 0 && sameRows &&

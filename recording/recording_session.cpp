@@ -80,7 +80,7 @@ void RecordingSession::Reconnect() {
         state_.Link.MeterConnected = false;
         models_.ApplyLastModel();
         InitLogTable();
-        emit StatusText(QStringLiteral("No Connection"));
+        emit StatusText(tr("No Connection"));
         InitLiveGraph();
         SetListRunning(false);
         SetGraphRunning(false);
@@ -168,7 +168,7 @@ void RecordingSession::MeterBack(const QString& device) {
     search_.NoteAnsweringPort();
     if (state_.Link.MeterConnected) {
         // Back before the link was declared lost: the status names the device anew.
-        emit StatusText(QStringLiteral("Thermometer is connected at ") + device);
+        emit StatusText(tr("Thermometer is connected at %1").arg(device));
     } else if (pollWhenFound_ && !ThTimer1.isActive()) {
         ThTimer1.start(); // refused at the start, the meter is back since
     }
@@ -179,16 +179,16 @@ void RecordingSession::MeterRefusedAt(const QString& device, ReplugWatch::Refusa
     switch (why) {
     case ReplugWatch::Refusal::None:
         refusal_.clear();
-        emit StatusText(QStringLiteral("No Connection"));
+        emit StatusText(tr("No Connection"));
         return;
     case ReplugWatch::Refusal::OtherMeter:
-        text = QStringLiteral("A different meter is connected at ") + device;
+        text = tr("A different meter is connected at %1").arg(device);
         break;
     case ReplugWatch::Refusal::NoAnswer:
-        text = QStringLiteral("No thermometer answers at ") + device;
+        text = tr("No thermometer answers at %1").arg(device);
         break;
     case ReplugWatch::Refusal::InUse:
-        text = QStringLiteral("%1 is in use by another program.").arg(device);
+        text = tr("%1 is in use by another program.").arg(device);
         break;
     }
     qCInfo(lcLink) << text;
@@ -246,7 +246,7 @@ void RecordingSession::SendPoll() {
 void RecordingSession::LinkLost() {
     qCInfo(lcLink) << "link lost: no frames from" << meter_.Comm1.DeviceName() << "for 5 ticks";
     // Where another device sits at the meter's place, that says more.
-    emit StatusText(refusal_.isEmpty() ? QStringLiteral("No Connection") : refusal_);
+    emit StatusText(refusal_.isEmpty() ? tr("No Connection") : refusal_);
     emit LinkShown(false);
 }
 
@@ -257,7 +257,7 @@ void RecordingSession::ConnectionAnnounced() {
     // to the identification request does (the search's, or the check of a reopen).
     portWatch_.Stop();
     refusal_.clear();
-    emit StatusText(QStringLiteral("Thermometer is connected at ") + device);
+    emit StatusText(tr("Thermometer is connected at %1").arg(device));
     emit LinkShown(true);
     emit LinkUp(device);
 }
@@ -469,8 +469,8 @@ void RecordingSession::FinishShutDown(bool storeSettings) {
             // The model the meter last answered with; one shown without a meter is not stored.
             problem = store_->Write(state_.Settings, state_.Settings.LastModel, liveRange_);
         } catch (const std::exception& e) {
-            problem = QStringLiteral("The settings could not be saved: %1.")
-                          .arg(QString::fromLocal8Bit(e.what()));
+            problem =
+                tr("The settings could not be saved: %1.").arg(QString::fromLocal8Bit(e.what()));
         }
         if (!problem.isEmpty())
             qCInfo(lcSettings) << problem;

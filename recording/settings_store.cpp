@@ -28,23 +28,31 @@ const QString AlarmUnitKey = QStringLiteral("Alarms/Unit");
 const QString FileFolderKey = QStringLiteral("Files/LastFolder");
 const QString AlarmNoReadingKey = QStringLiteral("Alarms/NoReadingSeconds");
 const QString AlarmSoundKey = QStringLiteral("Alarms/Sound");
+// A channel's keys: its display's name, then these.
+// untranslated: a settings key
+const QString LowKey = QStringLiteral("Low");
+// untranslated: a settings key
+const QString HighKey = QStringLiteral("High");
+const QString DelayKey = QStringLiteral("DelaySeconds");
+// untranslated: a settings key
+const QString HysteresisKey = QStringLiteral("Hysteresis");
 
 // Why a settings file could not be read or written, in words a user can act on.
 QString FileProblem(const QString& path, bool writing) {
     const QFileInfo file(path);
     if (file.isDir())
-        return QStringLiteral("it is a folder, not a file");
+        return SettingsStore::tr("it is a folder, not a file");
     const QFileInfo dir(file.absolutePath());
     if (writing && !dir.isDir())
-        return QStringLiteral("the folder %1 does not exist and cannot be created")
+        return SettingsStore::tr("the folder %1 does not exist and cannot be created")
             .arg(QDir::toNativeSeparators(dir.filePath()));
     if (file.exists() && !(writing ? file.isWritable() : file.isReadable()))
-        return QStringLiteral("permission denied");
+        return SettingsStore::tr("permission denied");
     if (writing && !dir.isWritable())
-        return QStringLiteral("permission denied on the folder %1")
+        return SettingsStore::tr("permission denied on the folder %1")
             .arg(QDir::toNativeSeparators(dir.filePath()));
-    return writing ? QStringLiteral("the file could not be written")
-                   : QStringLiteral("the file could not be read");
+    return writing ? SettingsStore::tr("the file could not be written")
+                   : SettingsStore::tr("the file could not be read");
 }
 
 QString SeparatorLiteral(QChar separator) {
@@ -77,7 +85,7 @@ std::unique_ptr<QSettings> SettingsStore::OpenPlatformStore() {
 void SettingsStore::Read(SettingsVars& vars) {
     readProblem_.clear();
     if (settings_->status() == QSettings::AccessError) {
-        readProblem_ = QStringLiteral("The settings could not be read from %1: %2.")
+        readProblem_ = tr("The settings could not be read from %1: %2.")
                            .arg(QDir::toNativeSeparators(settings_->fileName()),
                                 FileProblem(settings_->fileName(), false));
     }
@@ -91,9 +99,9 @@ void SettingsStore::Read(SettingsVars& vars) {
     // The file is parsed at the first value asked for.
     if (settings_->status() == QSettings::FormatError) {
         damaged_ = true;
-        readProblem_ = QStringLiteral("The settings file %1 is damaged or is not a settings file; "
-                                      "what could not be read takes its default. The file is kept "
-                                      "as %2 when the settings are saved.")
+        readProblem_ = tr("The settings file %1 is damaged or is not a settings file; what could "
+                          "not be read takes its default. The file is kept as %2 when the "
+                          "settings are saved.")
                            .arg(QDir::toNativeSeparators(settings_->fileName()),
                                 QDir::toNativeSeparators(DamagedCopy(settings_->fileName())));
     }
@@ -162,8 +170,7 @@ QString SettingsStore::Write(const SettingsVars& vars, int32_t modelCode,
         QFile::remove(copy);
         const QString fileName = settings_->fileName();
         if (!QFile::copy(fileName, copy) || !QFile::remove(fileName))
-            return QStringLiteral("The settings were not saved: the damaged file %1 could not be "
-                                  "kept as %2.")
+            return tr("The settings were not saved: the damaged file %1 could not be kept as %2.")
                 .arg(QDir::toNativeSeparators(fileName), QDir::toNativeSeparators(copy));
         // A store that failed to parse keeps saying so: a fresh one writes the file anew.
         settings_ = std::make_unique<QSettings>(fileName, settings_->format());
@@ -199,7 +206,7 @@ QString SettingsStore::SyncPrivately() {
 QString SettingsStore::WriteProblem() const {
     if (settings_->status() == QSettings::NoError)
         return {};
-    return QStringLiteral("The settings could not be saved to %1: %2.")
+    return tr("The settings could not be saved to %1: %2.")
         .arg(QDir::toNativeSeparators(settings_->fileName()),
              FileProblem(settings_->fileName(), true));
 }
@@ -240,16 +247,15 @@ AlarmRules ReadAlarmValues(const std::function<QVariant(const QString& key)>& va
     for (int c = 0; c < AlarmRules::Channels; ++c) {
         ChannelLimits& limits = rules.Channel[size_t(c)];
         const QString& prefix = AlarmChannelKeys[c];
-        limits.Low = number(prefix + QStringLiteral("Low"), -Far, Far);
-        limits.High = number(prefix + QStringLiteral("High"), -Far, Far);
+        limits.Low = number(prefix + LowKey, -Far, Far);
+        limits.High = number(prefix + HighKey, -Far, Far);
         if (limits.Low && limits.High && *limits.Low >= *limits.High) {
-            note(prefix + QStringLiteral("High"), DegreesText(*limits.High));
+            note(prefix + HighKey, DegreesText(*limits.High));
             limits.Low.reset();
             limits.High.reset();
         }
-        limits.DelaySeconds =
-            whole(prefix + QStringLiteral("DelaySeconds"), 0, AlarmRules::MaxSeconds);
-        limits.Hysteresis = number(prefix + QStringLiteral("Hysteresis"), 0, Far).value_or(0);
+        limits.DelaySeconds = whole(prefix + DelayKey, 0, AlarmRules::MaxSeconds);
+        limits.Hysteresis = number(prefix + HysteresisKey, 0, Far).value_or(0);
     }
     const QVariant unit = value(AlarmUnitKey);
     if (unit.isValid()) {
@@ -268,7 +274,7 @@ AlarmRules ReadAlarmValues(const std::function<QVariant(const QString& key)>& va
     if (problem) {
         problem->clear();
         if (!bad.isEmpty())
-            *problem = QStringLiteral("These alarm settings could not be read and are off: %1.")
+            *problem = SettingsStore::tr("These alarm settings could not be read and are off: %1.")
                            .arg(bad.join(QStringLiteral(", ")));
     }
     return rules;
@@ -284,10 +290,10 @@ QString SettingsStore::WriteAlarms(const AlarmRules& rules) {
     for (int c = 0; c < AlarmRules::Channels; ++c) {
         const ChannelLimits& limits = rules.Channel[size_t(c)];
         const QString& prefix = AlarmChannelKeys[c];
-        setOrRemove(prefix + QStringLiteral("Low"), limits.Low);
-        setOrRemove(prefix + QStringLiteral("High"), limits.High);
-        settings_->setValue(prefix + QStringLiteral("DelaySeconds"), limits.DelaySeconds);
-        settings_->setValue(prefix + QStringLiteral("Hysteresis"), DegreesText(limits.Hysteresis));
+        setOrRemove(prefix + LowKey, limits.Low);
+        setOrRemove(prefix + HighKey, limits.High);
+        settings_->setValue(prefix + DelayKey, limits.DelaySeconds);
+        settings_->setValue(prefix + HysteresisKey, DegreesText(limits.Hysteresis));
     }
     if (rules.Unit.isEmpty())
         settings_->remove(AlarmUnitKey);

@@ -8,6 +8,7 @@
 #include "alarm/alarm_rules.h"
 #include "base/app_state.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QSettings>
 #include <QString>
@@ -21,6 +22,8 @@ struct VerticalRange {
 };
 
 class SettingsStore {
+    Q_DECLARE_TR_FUNCTIONS(SettingsStore)
+
 public:
     explicit SettingsStore(std::unique_ptr<QSettings> settings);
 

@@ -120,7 +120,8 @@ def check(path, root):
                 calls.append(last_name or "")
             elif value == ")" and calls:
                 calls.pop()
-            elif value in ";{}" and not calls:
+            elif value in ";{}":
+                # Also inside a call: a lambda's body holds statements of its own.
                 close_statement()
             last_name = None
             continue

@@ -28,20 +28,38 @@ QDoubleSpinBox* DegreesBox(QWidget* parent, double lowest, double highest) {
     box->setAlignment(Qt::AlignRight);
     return box;
 }
+
+// The limits' entries by row (display) and column, for screen readers: the check box
+// and the number of a limit share their name.
+const char* const EntryNames[AlarmRules::Channels][4] = {
+    {QT_TRANSLATE_NOOP("TfrmAlarms", "Main display low limit"),
+     QT_TRANSLATE_NOOP("TfrmAlarms", "Main display high limit"),
+     QT_TRANSLATE_NOOP("TfrmAlarms", "Main display delay"),
+     QT_TRANSLATE_NOOP("TfrmAlarms", "Main display clears back inside by")},
+    {QT_TRANSLATE_NOOP("TfrmAlarms", "Second display low limit"),
+     QT_TRANSLATE_NOOP("TfrmAlarms", "Second display high limit"),
+     QT_TRANSLATE_NOOP("TfrmAlarms", "Second display delay"),
+     QT_TRANSLATE_NOOP("TfrmAlarms", "Second display clears back inside by")}};
+
+const char* const LimitsCrossed[AlarmRules::Channels] = {
+    QT_TRANSLATE_NOOP("TfrmAlarms", "The low limit of the main display must be below its high "
+                                    "limit."),
+    QT_TRANSLATE_NOOP("TfrmAlarms", "The low limit of the second display must be below its high "
+                                    "limit.")};
 } // namespace
 
 TfrmAlarms::TfrmAlarms(RecordingSession& session, QWidget* parent)
     : QDialog(parent), session_(session) {
-    setWindowTitle(QStringLiteral("Alarms"));
+    setWindowTitle(tr("Alarms"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    auto* limitsGroup = new QGroupBox(QStringLiteral("Limits"), this);
+    auto* limitsGroup = new QGroupBox(tr("Limits"), this);
     auto* grid = new QGridLayout(limitsGroup);
-    const QStringList headings{QString(), QStringLiteral("Low limit"), QStringLiteral("High limit"),
-                               QStringLiteral("Delay"), QStringLiteral("Clears back inside by")};
+    const QStringList headings{QString(), tr("Low limit"), tr("High limit"), tr("Delay"),
+                               tr("Clears back inside by")};
     for (int column = 0; column < headings.size(); ++column)
         grid->addWidget(new QLabel(headings[column], limitsGroup), 0, column);
-    const QString names[] = {QStringLiteral("Main display"), QStringLiteral("Second display")};
+    const QString names[] = {tr("Main display"), tr("Second display")};
     for (int c = 0; c < AlarmRules::Channels; ++c) {
         ChannelRow& row = Rows[size_t(c)];
         const int line = c + 1;
@@ -54,14 +72,20 @@ TfrmAlarms::TfrmAlarms(RecordingSession& session, QWidget* parent)
         row.Delay->setRange(0, AlarmRules::MaxSeconds);
         row.Delay->setSuffix(QStringLiteral(" s"));
         row.Delay->setAlignment(Qt::AlignRight);
-        row.Delay->setToolTip(QStringLiteral("How long a reading must stay beyond a limit before "
-                                             "the alarm rises; 0: at once"));
+        row.Delay->setToolTip(tr("How long a reading must stay beyond a limit before the alarm "
+                                 "rises; 0: at once"));
         row.Hysteresis = DegreesBox(limitsGroup, 0, 1000);
-        row.Hysteresis->setToolTip(QStringLiteral(
-            "How far back inside the limit a reading must come before the alarm clears"));
-        row.LowOn->setToolTip(QStringLiteral("An alarm below this temperature"));
-        row.HighOn->setToolTip(QStringLiteral("An alarm above this temperature (\"OL\" counts "
-                                              "as above)"));
+        row.Hysteresis->setToolTip(
+            tr("How far back inside the limit a reading must come before the alarm clears"));
+        row.LowOn->setToolTip(tr("An alarm below this temperature"));
+        row.HighOn->setToolTip(tr("An alarm above this temperature (\"OL\" counts as above)"));
+        const char* const* entryNames = EntryNames[c];
+        for (QWidget* entry : {static_cast<QWidget*>(row.LowOn), static_cast<QWidget*>(row.Low)})
+            entry->setAccessibleName(tr(entryNames[0]));
+        for (QWidget* entry : {static_cast<QWidget*>(row.HighOn), static_cast<QWidget*>(row.High)})
+            entry->setAccessibleName(tr(entryNames[1]));
+        row.Delay->setAccessibleName(tr(entryNames[2]));
+        row.Hysteresis->setAccessibleName(tr(entryNames[3]));
         connect(row.LowOn, &QCheckBox::toggled, row.Low, &QWidget::setEnabled);
         connect(row.HighOn, &QCheckBox::toggled, row.High, &QWidget::setEnabled);
         auto* low = new QHBoxLayout;
@@ -80,14 +104,18 @@ TfrmAlarms::TfrmAlarms(RecordingSession& session, QWidget* parent)
     cboUnit->addItem(QStringLiteral("\u00b0C"), QStringLiteral("C"));
     cboUnit->addItem(QStringLiteral("\u00b0F"), QStringLiteral("F"));
     auto* unitLine = new QHBoxLayout;
-    unitLine->addWidget(new QLabel(QStringLiteral("Degrees in"), limitsGroup));
+    auto* unitCaption = new QLabel(tr("Degrees in"), limitsGroup);
+    unitCaption->setBuddy(cboUnit);
+    unitLine->addWidget(unitCaption);
     unitLine->addWidget(cboUnit);
     unitLine->addStretch();
     grid->addLayout(unitLine, AlarmRules::Channels + 1, 0, 1, 5);
     connect(cboUnit, &QComboBox::currentIndexChanged, this, &TfrmAlarms::ShowUnit);
 
-    chkNoReading = new QCheckBox(QStringLiteral("Alarm when no reading comes for"), this);
+    chkNoReading = new QCheckBox(tr("Alarm when no reading comes for"), this);
     edtNoReading = new QSpinBox(this);
+    // The check box's text is the seconds' caption too.
+    edtNoReading->setAccessibleName(chkNoReading->text());
     edtNoReading->setRange(AlarmRules::MinNoReadingSeconds, AlarmRules::MaxSeconds);
     edtNoReading->setSuffix(QStringLiteral(" s"));
     edtNoReading->setValue(30);
@@ -96,21 +124,20 @@ TfrmAlarms::TfrmAlarms(RecordingSession& session, QWidget* parent)
     noReading->addWidget(chkNoReading);
     noReading->addWidget(edtNoReading);
     noReading->addStretch();
-    chkSound = new QCheckBox(QStringLiteral("Sound until acknowledged"), this);
+    chkSound = new QCheckBox(tr("Sound until acknowledged"), this);
 
-    auto* stateGroup = new QGroupBox(QStringLiteral("Now"), this);
+    auto* stateGroup = new QGroupBox(tr("Now"), this);
     lblState = new QLabel(stateGroup);
     lblState->setWordWrap(true);
-    btnAcknowledge = new QPushButton(QStringLiteral("&Acknowledge"), stateGroup);
-    btnAcknowledge->setToolTip(QStringLiteral("Silence the sound; the alarm stays marked until "
-                                              "it clears"));
+    btnAcknowledge = new QPushButton(tr("&Acknowledge"), stateGroup);
+    btnAcknowledge->setToolTip(tr("Silence the sound; the alarm stays marked until it clears"));
     auto* stateLine = new QHBoxLayout(stateGroup);
     stateLine->addWidget(lblState, 1);
     stateLine->addWidget(btnAcknowledge);
     connect(btnAcknowledge, &QPushButton::clicked, this, &TfrmAlarms::btnAcknowledgeClick);
 
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
-    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
+    BitBtn1 = new QPushButton(tr("OK"), this);
+    BitBtn2 = new QPushButton(tr("Cancel"), this);
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     BitBtn1->setDefault(true);
@@ -168,8 +195,7 @@ void TfrmAlarms::Fill(const AlarmRules& rules) {
         w->setEnabled(!timer);
     second.Low->setEnabled(!timer && second.LowOn->isChecked());
     second.High->setEnabled(!timer && second.HighOn->isChecked());
-    second.Name->setToolTip(timer ? QStringLiteral("The second display of this meter is a timer")
-                                  : QString());
+    second.Name->setToolTip(timer ? tr("The second display of this meter is a timer") : QString());
     chkNoReading->setChecked(rules.NoReadingSeconds > 0);
     edtNoReading->setEnabled(rules.NoReadingSeconds > 0);
     if (rules.NoReadingSeconds > 0)
@@ -191,9 +217,8 @@ void TfrmAlarms::ShowState() {
     QStringList lines;
     for (const Alarm& alarm : active)
         lines << BriefAlarm(alarm);
-    lblState->setText(lines.isEmpty()
-                          ? QStringLiteral("No alarm is up.")
-                          : QStringLiteral("ALARM: ") + lines.join(QStringLiteral("; ")));
+    lblState->setText(lines.isEmpty() ? tr("No alarm is up.")
+                                      : tr("ALARM: %1").arg(lines.join(QStringLiteral("; "))));
     lblState->setStyleSheet(lines.isEmpty()
                                 ? QString()
                                 : QStringLiteral("QLabel { color: %1; font-weight: bold; }")
@@ -217,8 +242,7 @@ AlarmRules TfrmAlarms::EnteredRules(QString* problem) const {
         limits.Hysteresis = row.Hysteresis->value();
         if (problem && problem->isEmpty() && limits.Low && limits.High &&
             *limits.Low >= *limits.High)
-            *problem = QStringLiteral("The low limit of the %1 must be below its high limit.")
-                           .arg(row.Name->text().toLower());
+            *problem = tr(LimitsCrossed[c]);
     }
     rules.NoReadingSeconds = chkNoReading->isChecked() ? edtNoReading->value() : 0;
     rules.Sound = chkSound->isChecked();

@@ -1,21 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/journal_questions.h"
 
+#include "base/ui/help.h"
 #include "base/ui/message_box.h"
 #include "log/ui/log_file_dialogs.h"
 
 #include <QPushButton>
+
+namespace {
+// The help page's section on the journal, for the Help key in these questions.
+const QString HelpSection = QStringLiteral("journal");
+} // namespace
 
 JournalQuestions JournalQuestions::Dialogs(QWidget* parent, RecordingSession& session) {
     JournalQuestions q;
     q.AskRecovery = [parent](const QString& offer) {
         const auto owned = NewMessageBox(parent, MessageKind::Question, offer);
         QMessageBox& box = *owned;
+        AddHelpShortcut(&box, HelpSection);
         // One role for all three keeps them in this order on every desktop.
-        QPushButton* restore = box.addButton(QStringLiteral("Restore"), QMessageBox::AcceptRole);
-        QPushButton* saveAs =
-            box.addButton(QStringLiteral("Save As\u2026"), QMessageBox::AcceptRole);
-        QPushButton* discard = box.addButton(QStringLiteral("Discard"), QMessageBox::AcceptRole);
+        QPushButton* restore = box.addButton(tr("Restore"), QMessageBox::AcceptRole);
+        QPushButton* saveAs = box.addButton(tr("Save As\u2026"), QMessageBox::AcceptRole);
+        QPushButton* discard = box.addButton(tr("Discard"), QMessageBox::AcceptRole);
         box.setDefaultButton(restore);
         box.exec();
         // A termination signal ends the box without a click.
@@ -29,8 +35,8 @@ JournalQuestions JournalQuestions::Dialogs(QWidget* parent, RecordingSession& se
         const auto owned =
             NewMessageBox(parent, MessageKind::Question, question, QMessageBox::Cancel);
         QMessageBox& box = *owned;
-        QPushButton* discard =
-            box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+        AddHelpShortcut(&box, HelpSection);
+        QPushButton* discard = box.addButton(tr("Discard"), QMessageBox::DestructiveRole);
         box.setDefaultButton(QMessageBox::Cancel);
         box.exec();
         return box.clickedButton() == discard;
@@ -40,6 +46,7 @@ JournalQuestions JournalQuestions::Dialogs(QWidget* parent, RecordingSession& se
             NewMessageBox(parent, MessageKind::Question, question,
                           QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
         box->setDefaultButton(QMessageBox::Save);
+        AddHelpShortcut(box.get(), HelpSection);
         const auto answer = static_cast<QMessageBox::StandardButton>(box->exec());
         if (answer == QMessageBox::Save)
             return Exit::Save;

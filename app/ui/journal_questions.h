@@ -5,6 +5,7 @@
 // and the file name to save rows to. Each answer comes from a replaceable
 // function, so tests answer without a modal window.
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -12,6 +13,9 @@ class QWidget;
 class RecordingSession;
 
 struct JournalQuestions {
+    Q_DECLARE_TR_FUNCTIONS(JournalQuestions)
+
+public:
     // Later: no answer (the program is ending); the next start asks again.
     enum class Recovery { Restore, SaveAs, Discard, Later };
     enum class Exit { Save, Discard, Cancel };

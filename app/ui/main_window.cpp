@@ -3,6 +3,7 @@
 
 #include "app/session_platform.h"
 #include "app/ui/hot_image.h"
+#include "app/ui/main_menu_accessibility.h"
 #include "app/ui/svg_picture.h"
 #include "app/window_placement.h"
 #include "base/handler_guard.h"
@@ -16,6 +17,7 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -25,6 +27,24 @@ void SetFrameRect(QWidget* window, const QRect& frame) {
     const QSize border = window->frameGeometry().size() - window->geometry().size();
     window->move(frame.topLeft());
     window->resize(frame.size() - border);
+}
+
+// The pictures as they are read: in rows from the top, each row from the left. A
+// picture whose middle lies above the bottom of a row's first picture is in its row.
+QList<HotImage*> ReadingOrder(QList<HotImage*> images) {
+    const auto middle = [](const HotImage* image) { return image->geometry().center().y(); };
+    std::stable_sort(images.begin(), images.end(),
+                     [&](const HotImage* a, const HotImage* b) { return middle(a) < middle(b); });
+    for (auto row = images.begin(); row != images.end();) {
+        const int bottom = (*row)->geometry().bottom();
+        const auto end = std::find_if(
+            row, images.end(), [&](const HotImage* image) { return middle(image) > bottom; });
+        std::stable_sort(row, end, [](const HotImage* a, const HotImage* b) {
+            return a->geometry().left() < b->geometry().left();
+        });
+        row = end;
+    }
+    return images;
 }
 } // namespace
 
@@ -48,12 +68,14 @@ TfrmMain::TfrmMain(RecordingSession& session, const std::function<void()>& loadD
       Label1(new QLabel(QStringLiteral("V" BRACKWATER_VERSION), this)), session_(session),
       questions_(JournalQuestions::Dialogs(this, session)),
       desktopPlacesWindows_(DesktopPlacesWindows(QGuiApplication::platformName())) {
+    InstallMainMenuAccessibility();
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Main Menu"));
+    setWindowTitle(tr("Main Menu"));
     setFixedSize(601, 428);
 
     ComboBoxDeviceName->setObjectName(QStringLiteral("ComboBoxDeviceName"));
     ComboBoxDeviceName->hide();
+    ComboBoxDeviceName->setFocusPolicy(Qt::NoFocus); // never shown
     ComboBoxDeviceName->setModel(&session.PortNames());
 
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -62,20 +84,16 @@ TfrmMain::TfrmMain(RecordingSession& session, const std::function<void()>& loadD
     Label1->move(40, 86);
     Label1->adjustSize();
 
-    Image2 = AddHotImage(QStringLiteral("Image2"), {80, 136, 89, 241},
-                         QStringLiteral("Open Control Window"));
-    Image4 = AddHotImage(QStringLiteral("Image4"), {144, 24, 193, 89},
-                         QStringLiteral("Open Graph Window"));
-    Image5 = AddHotImage(QStringLiteral("Image5"), {392, 224, 201, 81},
-                         QStringLiteral("Open Tabular Window"));
+    Image2 = AddHotImage(QStringLiteral("Image2"), {80, 136, 89, 241}, tr("Open Control Window"));
+    Image4 = AddHotImage(QStringLiteral("Image4"), {144, 24, 193, 89}, tr("Open Graph Window"));
+    Image5 = AddHotImage(QStringLiteral("Image5"), {392, 224, 201, 81}, tr("Open Tabular Window"));
     Image6 = AddHotImage(QStringLiteral("Image6"), {224, 192, 121, 169},
-                         QStringLiteral("Test linking with THERMOMETER"));
-    Image7 = AddHotImage(QStringLiteral("Image7"), {480, 8, 97, 121},
-                         QStringLiteral("On Line Help Information"));
-    Image8 = AddHotImage(QStringLiteral("Image8"), {472, 336, 113, 57},
-                         QStringLiteral("Exit BRACKWATER"));
+                         tr("Test linking with THERMOMETER"));
+    Image7 =
+        AddHotImage(QStringLiteral("Image7"), {480, 8, 97, 121}, tr("On Line Help Information"));
+    Image8 = AddHotImage(QStringLiteral("Image8"), {472, 336, 113, 57}, tr("Exit BRACKWATER"));
     Image9 = AddHotImage(QStringLiteral("Image9"), {376, 112, 89, 65},
-                         QStringLiteral("auto arrange Panel,Graph,Tabular"));
+                         tr("auto arrange Panel,Graph,Tabular"));
     connect(Image2, &HotImage::Clicked, this, &TfrmMain::Image2Click);
     connect(Image4, &HotImage::Clicked, this, &TfrmMain::Image4Click);
     connect(Image5, &HotImage::Clicked, this, &TfrmMain::Image5Click);
@@ -83,14 +101,16 @@ TfrmMain::TfrmMain(RecordingSession& session, const std::function<void()>& loadD
     connect(Image7, &HotImage::Clicked, this, &TfrmMain::Image7Click);
     connect(Image8, &HotImage::Clicked, this, &TfrmMain::Image8Click);
     connect(Image9, &HotImage::Clicked, this, &TfrmMain::Image9Click);
-    // The standard keys for what the pictures Help and Exit do.
-    auto* help = new QAction(this);
-    help->setShortcuts(QKeySequence::HelpContents);
-    connect(help, &QAction::triggered, this, &TfrmMain::Image7Click);
+    // Tab walks the pictures as they are read, not as they were made.
+    const QList<HotImage*> order =
+        ReadingOrder({Image2, Image4, Image5, Image6, Image7, Image8, Image9});
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    // The standard key for what the picture Exit does; the Help key is every window's.
     auto* quit = new QAction(this);
     quit->setShortcuts(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, &TfrmMain::Image8Click);
-    addActions({help, quit});
+    addAction(quit);
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -113,9 +133,11 @@ TfrmMain::TfrmMain(RecordingSession& session, const std::function<void()>& loadD
 
     lblComStatus = new QLabel(this);
     lblComStatus->setObjectName(QStringLiteral("lblComStatus"));
+    MarkStatusLine(lblComStatus);
     lblComStatus->setGeometry(256, 404, 341, 20);
     lblComStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     lblComStatus->setIndent(4);
+    // untranslated: a font's name
     QFont statusFont(QStringLiteral("Arial"));
     statusFont.setStyleHint(QFont::SansSerif);
     lblComStatus->setFont(statusFont);
@@ -154,6 +176,7 @@ void TfrmMain::ShowStatusLine() {
     for (const Alarm& alarm : session_.Alarms().Active())
         alarms << BriefAlarm(alarm);
     // The look changes only with the state: restyling at every tick would cost.
+    // untranslated: style sheets
     const QString style = alarms.isEmpty() ? LinkStatusStyle()
                                            : QStringLiteral("QLabel { color: white; background: "
                                                             "#d00000; font-weight: bold; }");
@@ -165,7 +188,7 @@ void TfrmMain::ShowStatusLine() {
         return;
     }
     // The alarm stands over the link's state until it clears; the tip has both.
-    const QString text = QStringLiteral("ALARM: ") + alarms.join(QStringLiteral("; "));
+    const QString text = tr("ALARM: %1").arg(alarms.join(QStringLiteral("; ")));
     lblComStatus->setText(text);
     lblComStatus->setToolTip(text + QLatin1Char('\n') + linkStatus_);
 }
@@ -286,9 +309,7 @@ bool TfrmMain::AskToSaveUnsavedRows() {
     if (unsaved == 0)
         return true;
     const QString question =
-        unsaved == 1 ? QStringLiteral("1 recorded row is not saved. Save it before exiting?")
-                     : QStringLiteral("%1 recorded rows are not saved. Save them before exiting?")
-                           .arg(unsaved);
+        tr("%n recorded rows are not saved. Save them before exiting?", nullptr, unsaved);
     switch (questions_.AskExit(question)) {
     case JournalQuestions::Exit::Cancel:
         return false;
@@ -305,8 +326,8 @@ bool TfrmMain::AskToSaveUnsavedRows() {
     const LogFiles::Result result =
         files.RunToEnd(files.SaveAll(fileName), [this](BackgroundTask& task) {
             if (progress_)
-                progress_->RunModal(task, QStringLiteral("Saving Progress"),
-                                    QStringLiteral("savint....."), session_.TableRows());
+                progress_->RunModal(task, tr("Saving Progress"), tr("savint....."),
+                                    session_.TableRows());
         });
     if (!result.Error.isEmpty()) {
         ShowException(result.Error);

@@ -15,13 +15,13 @@ TfrmResolu::TfrmResolu(RecordingSession& session, QWidget* parent)
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    Memo1->setText(QStringLiteral("800 X 600 or above display resolution is recommended \n"
-                                  "for using BRACKWATER. Your display resolution is now\n"
-                                  "640X480, For best result, please change the resulution to \n"
-                                  "800 x 600 or above later."));
+    Memo1->setText(tr("800 X 600 or above display resolution is recommended \n"
+                      "for using BRACKWATER. Your display resolution is now\n"
+                      "640X480, For best result, please change the resulution to \n"
+                      "800 x 600 or above later."));
     Memo1->setTextInteractionFlags(Qt::NoTextInteraction);
-    cbk1->setText(QStringLiteral("Don't show this dialog next time."));
-    BitBtn1->setText(QStringLiteral("OK"));
+    cbk1->setText(tr("Don't show this dialog next time."));
+    BitBtn1->setText(tr("OK"));
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &TfrmResolu::BitBtn1Click);

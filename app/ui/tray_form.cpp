@@ -52,16 +52,16 @@ TForm1::TForm1(QObject* parent) : QObject(parent) {
         a->setToolTip(caption);
         return a;
     };
-    MainMenu1 = item(QStringLiteral("Main Menu"));
-    Panel1 = item(QStringLiteral("Panel"));
-    Graph1 = item(QStringLiteral("Graph"));
-    Tabular1 = item(QStringLiteral("Tabular"));
+    MainMenu1 = item(tr("Main Menu"));
+    Panel1 = item(tr("Panel"));
+    Graph1 = item(tr("Graph"));
+    Tabular1 = item(tr("Tabular"));
     PopupMenu1.addSeparator();
-    Alarms1 = item(QStringLiteral("Alarms\u2026"));
-    Acknowledge1 = item(QStringLiteral("Acknowledge Alarm"));
+    Alarms1 = item(tr("Alarms\u2026"));
+    Acknowledge1 = item(tr("Acknowledge Alarm"));
     Acknowledge1->setEnabled(false);
     PopupMenu1.addSeparator();
-    Exit1 = item(QStringLiteral("Exit"));
+    Exit1 = item(tr("Exit"));
     connect(MainMenu1, &QAction::triggered, this, &TForm1::MainMenu1Click);
     connect(Panel1, &QAction::triggered, this, &TForm1::Panel1Click);
     connect(Graph1, &QAction::triggered, this, &TForm1::Graph1Click);
@@ -78,7 +78,7 @@ TForm1::TForm1(QObject* parent) : QObject(parent) {
     normalIcon_ = QApplication::windowIcon();
     alarmIcon_ = QIcon(new AlarmIconEngine(normalIcon_));
     icon_.setIcon(normalIcon_);
-    icon_.setToolTip(QStringLiteral("Click Right Mouse"));
+    icon_.setToolTip(tr("Click Right Mouse"));
     icon_.setContextMenu(&PopupMenu1);
     // The right button opens the context menu by itself; the left one opens the same menu.
     connect(&icon_, &QSystemTrayIcon::activated, this,
@@ -105,7 +105,7 @@ void TForm1::ShowAlarm(const QString& text) {
         alarmShown_ = !text.isEmpty();
         icon_.setIcon(alarmShown_ ? alarmIcon_ : normalIcon_);
     }
-    icon_.setToolTip(alarmShown_ ? text : QStringLiteral("Click Right Mouse"));
+    icon_.setToolTip(alarmShown_ ? text : tr("Click Right Mouse"));
 }
 
 void TForm1::Notify(const QString& title, const QString& text, bool warning) {

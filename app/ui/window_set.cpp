@@ -2,10 +2,11 @@
 #include "app/ui/window_set.h"
 
 #include "app/session_platform.h"
+#include "app/ui/main_menu_accessibility.h"
 #include "app/window_placement.h"
-#include "base/counted.h"
 #include "base/handler_guard.h"
 #include "base/ui/close_shortcut.h"
+#include "base/ui/help.h"
 #include "base/ui/title_fit.h"
 #include "graph/ui/chart_output.h"
 #include "graph/ui/plot_chart.h"
@@ -19,6 +20,7 @@
 WindowSet::WindowSet(RecordingSession& session) : session_(session) {
     // Every window of the program wide enough for its title.
     TitleFit::Install();
+    InstallMainMenuAccessibility();
     Form1 = std::make_unique<TForm1>();
     frmMain =
         std::make_unique<TfrmMain>(session, [this] { Digits = std::make_unique<DigitBitmaps>(); });
@@ -54,6 +56,21 @@ WindowSet::WindowSet(RecordingSession& session) : session_(session) {
     for (QWidget* window : std::initializer_list<QWidget*>{frmPanel.get(), frmList.get(),
                                                            frmGraph.get(), frmGraphList.get()})
         AddCloseShortcut(window);
+    // The Help key opens the window's own section of the help page, where it has one.
+    const std::pair<QWidget*, const char*> helpSections[] = {{frmMain.get(), "main_menu"},
+                                                             {frmPanel.get(), "panel"},
+                                                             {frmList.get(), "Hlp_Tabular1"},
+                                                             {frmScope.get(), "Hlp_Tabular1"},
+                                                             {frmGraph.get(), "Hlp_RT_Graph"},
+                                                             {frmGraphList.get(), "Hlp_Graph"},
+                                                             {frmLinkTest.get(), "Hlp_Link_Test"},
+                                                             {frmResolu.get(), ""},
+                                                             {frmSetupScale.get(), ""},
+                                                             {frmEditTitle.get(), ""},
+                                                             {frmPrintProgress.get(), ""},
+                                                             {frmOpenProgress.get(), ""}};
+    for (const auto& [window, section] : helpSections)
+        AddHelpShortcut(window, QLatin1String(section));
 
     frmMain->SetWorkingWindows(frmPanel.get(), frmGraph.get(), frmList.get());
     frmMain->SetLinkTestWindow(frmLinkTest.get());
@@ -84,6 +101,7 @@ WindowSet::WindowSet(RecordingSession& session) : session_(session) {
 void WindowSet::ConnectAlarms() {
     frmAlarms = std::make_unique<TfrmAlarms>(session_);
     TfrmAlarms* alarms = frmAlarms.get();
+    AddHelpShortcut(alarms, QStringLiteral("alarms"));
     QObject::connect(frmPanel.get(), &TfrmPanel::AlarmsRequested, alarms, &TfrmAlarms::ShowRules);
     QObject::connect(frmGraph.get(), &TfrmGraph::AlarmsRequested, alarms, &TfrmAlarms::ShowRules);
     TForm1* tray = Form1.get();
@@ -96,14 +114,17 @@ void WindowSet::ConnectAlarms() {
         for (const Alarm& alarm : monitor.Active())
             up << BriefAlarm(alarm);
         tray->ShowAlarm(up.isEmpty() ? QString()
-                                     : QStringLiteral("ALARM: ") + up.join(QLatin1Char('\n')));
+                                     : QCoreApplication::translate("WindowSet", "ALARM: %1")
+                                           .arg(up.join(QLatin1Char('\n'))));
         tray->Acknowledge1->setEnabled(!up.isEmpty() && !monitor.Acknowledged());
     };
     QObject::connect(&session_, &RecordingSession::AlarmChanged, tray,
                      [tray, showState](const AlarmEvent& event) {
                          const QString text = DescribeAlarm(event.What, event.Raised);
-                         tray->Notify(event.Raised ? QStringLiteral("Brackwater: alarm")
-                                                   : QStringLiteral("Brackwater: alarm cleared"),
+                         tray->Notify(event.Raised ? QCoreApplication::translate(
+                                                         "WindowSet", "Brackwater: alarm")
+                                                   : QCoreApplication::translate(
+                                                         "WindowSet", "Brackwater: alarm cleared"),
                                       text.left(1).toUpper() + text.mid(1), event.Raised);
                          showState();
                      });
@@ -183,18 +204,21 @@ void WindowSet::RecoverJournal() {
                     continue;
                 const QString problem =
                     recovery.SaveAs(journal, fileName, [this, &journal](BackgroundTask& task) {
-                        frmPrintProgress->RunModal(task, QStringLiteral("Saving Progress"),
-                                                   QStringLiteral("savint....."),
-                                                   journal.RowCount());
+                        frmPrintProgress->RunModal(
+                            task, QCoreApplication::translate("WindowSet", "Saving Progress"),
+                            QCoreApplication::translate("WindowSet", "savint....."),
+                            journal.RowCount());
                     });
                 settled = problem.isEmpty();
                 if (!settled)
                     ShowException(problem);
             } else {
-                settled =
-                    ask.ConfirmDiscard(QStringLiteral("Discard the %1 from %2 to %3 for good?")
-                                           .arg(Counted(journal.RowCount(), "row", "rows"))
-                                           .arg(journal.FirstTime(), journal.LastTime()));
+                //: %1 and %2 are the times of the first and the last row
+                settled = ask.ConfirmDiscard(
+                    QCoreApplication::translate("WindowSet",
+                                                "Discard the %n rows from %1 to %2 for good?",
+                                                nullptr, journal.RowCount())
+                        .arg(journal.FirstTime(), journal.LastTime()));
                 if (ending())
                     return;
                 if (settled)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/ui/message_box.h"
 
+#include "base/ui/help.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 
@@ -54,6 +56,7 @@ std::unique_ptr<QMessageBox> NewMessageBox(QWidget* parent, MessageKind kind, co
                                              QString(), buttons, parent);
     box->setTextFormat(Qt::RichText);
     box->setText(MessageHtml(text));
+    AddHelpShortcut(box.get());
     return box;
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every message box of the program: titled with the program's name, with the
-// icon of its kind, and with each file path in the text whole on a line of its
-// own, so that a long path is never broken in the middle.
+// icon of its kind, with each file path in the text whole on a line of its own,
+// so that a long path is never broken in the middle, and with the Help key.
 
 #include <QMessageBox>
 #include <QString>

@@ -9,25 +9,37 @@
 #include <QMainWindow>
 #include <QToolBar>
 
-ToolStrip::ToolStrip(QMainWindow* window) : Bar(window->addToolBar(QStringLiteral("Tools"))) {
+ToolStrip::ToolStrip(QMainWindow* window) : Bar(window->addToolBar(tr("Tools"))) {
     Bar->setMovable(false);
     Bar->setFloatable(false);
     Bar->setIconSize(QSize(24, 24));
     Bar->toggleViewAction()->setVisible(false);
 }
 
-QAction* ToolStrip::AddButton(const char* icon, const char* hint) {
+QAction* ToolStrip::AddButton(const char* icon, const QString& hint) {
     QAction* action =
-        Bar->addAction(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(icon))),
-                       QString::fromLatin1(hint));
-    action->setToolTip(QString::fromLatin1(hint));
+        Bar->addAction(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(icon))), hint);
+    action->setToolTip(hint);
     return action;
 }
 
+namespace {
+// A caption with a space's width before it (and after it), kept out of its text so
+// that the entry's accessible name is the caption alone.
+QLabel* Caption(const QString& text, QWidget* parent, bool spaceAfter) {
+    auto* label = new QLabel(text, parent);
+    const int space = label->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+    label->setContentsMargins(space, 0, spaceAfter ? space : 0, 0);
+    return label;
+}
+} // namespace
+
 QLineEdit* ToolStrip::AddRateEntry(QFont font) {
     Bar->addSeparator();
-    Bar->addWidget(new QLabel(QStringLiteral(" Sampling Rate "), Bar));
+    QLabel* caption = Caption(tr("Sampling Rate"), Bar, true);
+    Bar->addWidget(caption);
     auto* entry = new QLineEdit(Bar);
+    caption->setBuddy(entry);
     entry->setInputMask(RateEntryMask);
     entry->setMaxLength(11);
     font.setBold(true);
@@ -35,6 +47,7 @@ QLineEdit* ToolStrip::AddRateEntry(QFont font) {
     entry->setFixedWidth(entry->fontMetrics().horizontalAdvance(QStringLiteral("__00 : 00__")) +
                          12);
     Bar->addWidget(entry);
-    Bar->addWidget(new QLabel(QStringLiteral(" MM:SS"), Bar));
+    //: The rate entry's format: minutes and seconds
+    Bar->addWidget(Caption(tr("MM:SS"), Bar, false));
     return entry;
 }

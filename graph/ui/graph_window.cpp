@@ -24,8 +24,9 @@ GraphWindow::GraphWindow(const Skeleton& skeleton, QWidget* parent)
     Tools.Bar->setFixedHeight(skeleton.StripHeight);
     // A tool bar is named by its title.
     Tools.Bar->setWindowTitle(tr("Graph tools"));
-    btnPrint = Tools.AddButton("print", QT_TRANSLATE_NOOP("ToolStrip", "Print"));
-    btnClear = Tools.AddButton(skeleton.ClearIcon, skeleton.ClearHint);
+    btnPrint = Tools.AddButton("print", QCoreApplication::translate("ToolStrip", "Print"));
+    btnClear = Tools.AddButton(skeleton.ClearIcon,
+                               QCoreApplication::translate("ToolStrip", skeleton.ClearHint));
 
     PlotChart1 = new PlotChart(this);
     Menus = new GraphMenus(*this, *PlotChart1);
@@ -48,7 +49,7 @@ GraphWindow::GraphWindow(const Skeleton& skeleton, QWidget* parent)
 }
 
 void GraphWindow::AddHelpButton() {
-    btnHelp = Tools.AddButton("help", QT_TRANSLATE_NOOP("ToolStrip", "HELP"));
+    btnHelp = Tools.AddButton("help", QCoreApplication::translate("ToolStrip", "HELP"));
     connect(btnHelp, &QAction::triggered, this, &GraphWindow::btnHelpClick);
 }
 

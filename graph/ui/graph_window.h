@@ -49,7 +49,7 @@ protected:
         QSize Size;
         int StripHeight;
         const char* ClearIcon;
-        const char* ClearHint; // marked in the tool strip's context, translated there
+        const char* ClearHint; // marked in the tool strip's context, translated when the button is made
         QString HelpTopic;
         QString StatusHint; // what the mouse can do in the chart
     };

@@ -75,16 +75,16 @@ TfrmList::TfrmList(RecordingSession& session, QWidget* parent)
     ToolStrip tools(this);
     // A tool bar is named by its title.
     tools.Bar->setWindowTitle(tr("Log tools"));
-    btnOpen = tools.AddButton("open", QT_TRANSLATE_NOOP("ToolStrip", "Open file"));
-    btnSave = tools.AddButton("save", QT_TRANSLATE_NOOP("ToolStrip", "Save to File"));
-    btnPrint = tools.AddButton("print", QT_TRANSLATE_NOOP("ToolStrip", "Print"));
-    btnClear = tools.AddButton("clear", QT_TRANSLATE_NOOP("ToolStrip", "Clear Tabular"));
+    btnOpen = tools.AddButton("open", QCoreApplication::translate("ToolStrip", "Open file"));
+    btnSave = tools.AddButton("save", QCoreApplication::translate("ToolStrip", "Save to File"));
+    btnPrint = tools.AddButton("print", QCoreApplication::translate("ToolStrip", "Print"));
+    btnClear = tools.AddButton("clear", QCoreApplication::translate("ToolStrip", "Clear Tabular"));
     Controls = new RecordingControls(session, RecordingControls::Recorder::Log, tools);
     btnPause = Controls->btnPause;
     btnRun = Controls->btnRun;
     btnToGraph =
-        tools.AddButton("to-graph", QT_TRANSLATE_NOOP("ToolStrip", "Output Data to Graph"));
-    btnHelp = tools.AddButton("help", QT_TRANSLATE_NOOP("ToolStrip", "HELP"));
+        tools.AddButton("to-graph", QCoreApplication::translate("ToolStrip", "Output Data to Graph"));
+    btnHelp = tools.AddButton("help", QCoreApplication::translate("ToolStrip", "HELP"));
     Controls->AddRateEntry(tools, font());
     MaskEdit1 = Controls->MaskEdit1;
 

@@ -10,8 +10,8 @@
 
 RecordingControls::RecordingControls(RecordingSession& session, Recorder recorder, ToolStrip& strip)
     : QObject(strip.Bar), session_(session), recorder_(recorder) {
-    btnPause = strip.AddButton("pause", "Pause");
-    btnRun = strip.AddButton("run", "Run");
+    btnPause = strip.AddButton("pause", tr("Pause"));
+    btnRun = strip.AddButton("run", tr("Run"));
     connect(btnPause, &QAction::triggered, this, &RecordingControls::Pause);
     connect(btnRun, &QAction::triggered, this, &RecordingControls::btnRunClick);
     if (recorder_ == Recorder::Log) {

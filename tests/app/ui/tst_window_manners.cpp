@@ -281,16 +281,17 @@ private slots:
         QVERIFY(p.w.frmGraphList->pos() != menu.topLeft());
     }
 
-    // Tab walks the main menu's pictures in reading order; each has its hover text
-    // as its accessible name.
+    // Tab walks the main menu's pictures in reading order, row by row from the top
+    // and each row from the left; each has its hover text as its accessible name.
     void mainMenuByKeyboard() {
         RecordingSession session(settings_.Store(), {});
         TfrmMain w(session);
         w.show();
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        const QList<HotImage*> order{w.Image2, w.Image4, w.Image5, w.Image6,
-                                     w.Image7, w.Image8, w.Image9};
+        // Graph, Help; Arrange; Panel, Link Test, Tabular, Exit.
+        const QList<HotImage*> order{w.Image4, w.Image7, w.Image9, w.Image2,
+                                     w.Image6, w.Image5, w.Image8};
         order.front()->setFocus(Qt::TabFocusReason);
         for (HotImage* image : order) {
             QCOMPARE(QApplication::focusWidget(), image);
@@ -336,6 +337,48 @@ private slots:
         QApplication::sendEvent(image, &repeat);
         QTest::keyRelease(image, Qt::Key(key));
         QCOMPARE(clicked.size(), 2 * clicks);
+    }
+
+    // The Help key opens the help page at the window's own section, where it has one.
+    void helpKeyInEveryWindow_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("section"); // empty: the whole page
+        const std::pair<const char*, const char*> sections[] = {{"main menu", "main_menu"},
+                                                                {"panel", "panel"},
+                                                                {"log", "Hlp_Tabular1"},
+                                                                {"range", "Hlp_Tabular1"},
+                                                                {"live graph", "Hlp_RT_Graph"},
+                                                                {"log graph", "Hlp_Graph"},
+                                                                {"link test", "Hlp_Link_Test"},
+                                                                {"alarms", "alarms"},
+                                                                {"resolution notice", ""},
+                                                                {"scale setup", ""},
+                                                                {"graph title", ""},
+                                                                {"progress", ""},
+                                                                {"open progress", ""},
+                                                                {"message box", ""}};
+        for (const auto& [window, section] : sections)
+            QTest::newRow(window) << window << section;
+    }
+    void helpKeyInEveryWindow() {
+        QFETCH(QString, window);
+        QFETCH(QString, section);
+        const QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::HelpContents);
+        if (keys.isEmpty())
+            QSKIP("The platform has no standard keys for this.");
+        Program p(settings_.Store());
+        std::unique_ptr<QWidget> box;
+        QWidget* shown = p.Window(window);
+        if (window == QLatin1String("message box")) {
+            box = NewMessageBox(nullptr, MessageKind::Error, QStringLiteral("No Link"));
+            shown = box.get();
+        }
+        QList<QAction*> found;
+        for (QAction* action : shown->findChildren<QAction*>())
+            if (action->shortcuts().contains(keys.front()))
+                found << action;
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found.front()->data().toString(), section);
     }
 
     void standardShortcuts_data() {

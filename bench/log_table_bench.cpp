@@ -4,23 +4,30 @@
 // at 2.6 million (the rows before are loaded in one go, as opening a file does),
 // in CPU time (and on the wall), in turns to two windows so both meet the same load;
 // the memory per row of the table alone and in the window, whose difference is
-// what the grid keeps of its own; and the same with a plain table view showing the
-// table with the log's cell painter, as the baseline of the same run.
+// what the grid keeps of its own; the same with accessibility on, as a screen
+// reader's connection turns it on, after the reader has read a few thousand cells
+// (the figures with it off are the baseline); and the same with a plain table view
+// showing the table with the log's cell painter, as the baseline of the same run.
 
 #include "base/day_count.h"
 #include "log/log_table.h"
 #include "log/ui/log_cell_delegate.h"
 #include "log/ui/log_grid.h"
+#include "log/ui/log_grid_accessible.h"
 #include "log/ui/log_window.h"
 #include "month_rows.h"
 #include "recording/recording_session.h"
 #include "resident_memory.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
 #include <cstdio>
 #include <ctime>
 #include <malloc.h>
@@ -93,11 +100,16 @@ struct Shown {
 };
 
 // Appends to a log of 1,000 rows and to one of a month in turns, so that both meet
-// the same load; the memory a month's rows take, loaded into the shown log.
-void Compare(Shown& small, Shown& month, int rows, double& bytesPerRow) {
+// the same load; the memory a month's rows take, loaded into the shown log. Each
+// log, once filled, is read.
+void Compare(
+    Shown& small, Shown& month, int rows, double& bytesPerRow,
+    const std::function<void(Shown&)>& read = [](Shown&) {}) {
     small.Append(Timed, false);
+    read(small);
     const long before = Resident();
     month.session.Log().LoadRows(MonthRows::Store(rows));
+    read(month);
     bytesPerRow = double(Resident() - before) / rows;
     month.Append(Timed / 5, false); // the first appends after the load settle the view
     for (int round = 0; round < 20; ++round) {
@@ -109,6 +121,65 @@ void Compare(Shown& small, Shown& month, int rows, double& bytesPerRow) {
 void Print(const char* name, double value, const char* format = "%s: %.3f\n") {
     std::printf(format, name, value);
     std::fflush(stdout);
+}
+
+struct WindowFigures {
+    Cost ms1k;
+    Cost msMonth;
+    double bytesPerRow = 0;
+};
+
+// The log window as it is, with accessibility off and on (as a screen reader's
+// connection turns it on), in turns so that both meet the same load. With it on, a
+// reader has read a few thousand cells of each log, which the grid's table then keeps.
+std::array<WindowFigures, 2> Windows(const QTemporaryDir& scratch, int rows) {
+    QPlatformAccessibility* platform =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
+    struct Logs {
+        explicit Logs(const QString& name)
+            : small(name + QStringLiteral("a")), month(name + QStringLiteral("b")) {}
+        Shown small;
+        Shown month;
+    };
+    std::array<std::unique_ptr<Logs>, 2> logs;
+    std::array<WindowFigures, 2> figures;
+    for (int on = 0; on < 2; ++on)
+        logs[on] = std::make_unique<Logs>(scratch.filePath(QStringLiteral("window-%1-").arg(on)));
+    for (int on = 0; on < 2; ++on) {
+        platform->setActive(on);
+        for (Shown* shown : {&logs[on]->small, &logs[on]->month}) {
+            auto list = std::make_unique<TfrmList>(shown->session);
+            list->InitLogTable();
+            list->show();
+            shown->view = std::move(list);
+        }
+        const auto read = [on](Shown& shown) {
+            QAccessibleInterface* table =
+                QAccessible::queryAccessibleInterface(static_cast<TfrmList&>(*shown.view).Grid1);
+            for (int i = 0; on && i < LogGridAccessible::CachedCells; ++i)
+                table->child(i);
+        };
+        logs[on]->small.Append(Timed, false);
+        read(logs[on]->small);
+        const long before = Resident();
+        logs[on]->month.session.Log().LoadRows(MonthRows::Store(rows));
+        read(logs[on]->month);
+        figures[on].bytesPerRow = double(Resident() - before) / rows;
+        // The first appends after the load settle the view.
+        logs[on]->month.Append(Timed / 5, false);
+    }
+    for (int round = 0; round < 20; ++round)
+        for (int on = 0; on < 2; ++on) {
+            platform->setActive(on);
+            logs[on]->small.Append(Timed / 20, true);
+            logs[on]->month.Append(Timed / 20, true);
+        }
+    platform->setActive(false);
+    for (int on = 0; on < 2; ++on) {
+        figures[on].ms1k = logs[on]->small.PerRow();
+        figures[on].msMonth = logs[on]->month.PerRow();
+    }
+    return figures;
 }
 } // namespace
 
@@ -128,23 +199,10 @@ int main(int argc, char* argv[]) {
         tableBytesPerRow = double(Resident() - before) / rows;
     }
 
-    // The log window as it is.
     QTemporaryDir scratch;
-    double windowBytesPerRow = 0;
-    Cost ms1k, msMonth;
-    {
-        Shown small(scratch.filePath(QStringLiteral("a.ini")));
-        Shown month(scratch.filePath(QStringLiteral("b.ini")));
-        for (Shown* shown : {&small, &month}) {
-            auto list = std::make_unique<TfrmList>(shown->session);
-            list->InitLogTable();
-            list->show();
-            shown->view = std::move(list);
-        }
-        Compare(small, month, rows, windowBytesPerRow);
-        ms1k = small.PerRow();
-        msMonth = month.PerRow();
-    }
+    const auto [off, on] = Windows(scratch, rows);
+    const Cost ms1k = off.ms1k, msMonth = off.msMonth;
+    const double windowBytesPerRow = off.bytesPerRow;
 
     // A plain table view with the log's cell painter, its row numbers in its vertical
     // header, of the window grid's size, scrolled to each new row.
@@ -187,6 +245,11 @@ int main(int argc, char* argv[]) {
     Print("table_bytes_per_row", tableBytesPerRow, "%s: %.1f\n");
     Print("window_bytes_per_row", windowBytesPerRow, "%s: %.1f\n");
     Print("grid_bytes_per_row", windowBytesPerRow - tableBytesPerRow, "%s: %.1f\n");
+    Print("append_paint_ms_1k_a11y_on", on.ms1k.cpu);
+    Print("append_paint_ms_2_6m_a11y_on", on.msMonth.cpu);
+    Print("append_paint_a11y_on_to_off_ratio_1k", on.ms1k.cpu / ms1k.cpu, "%s: %.2f\n");
+    Print("append_paint_a11y_on_to_off_ratio_2_6m", on.msMonth.cpu / msMonth.cpu, "%s: %.2f\n");
+    Print("window_bytes_per_row_a11y_on", on.bytesPerRow, "%s: %.1f\n");
     Print("plain_table_view_append_paint_ms_1k", plain1k.cpu);
     Print("plain_table_view_append_paint_ms_2_6m", plainMonth.cpu);
     Print("plain_table_view_append_paint_ratio_2_6m_to_1k", plainMonth.cpu / plain1k.cpu,

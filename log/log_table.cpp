@@ -62,7 +62,7 @@ LogLineFormat::Fields LogTable::LineFields(int row) const {
     return fields;
 }
 
-void LogTable::AppendLogRow(const Sample& sample, const QString& dateFormat) {
+LogRowStore::Cells LogTable::RowCells(const Sample& sample, const QString& dateFormat) const {
     const CurrentReading& reading = sample.Reading;
     const QDateTime time = DateTimeFromDayCount(sample.Time);
     LogRowStore::Cells cells;
@@ -78,7 +78,11 @@ void LogTable::AppendLogRow(const Sample& sample, const QString& dateFormat) {
     cells[5] = reading.SubUnitText;
     cells[6] = reading.TypeText;
     cells[7] = reading.ModeText;
+    return cells;
+}
 
+void LogTable::AppendLogRow(const Sample& sample, const QString& dateFormat) {
+    const LogRowStore::Cells cells = RowCells(sample, dateFormat);
     if (!keepsPastRows_)
         rows_.Restart();
     const int n = rows_.Count();

@@ -34,8 +34,10 @@ public:
     // Columns 1 to 8 of a data row, as a log file line holds them.
     LogLineFormat::Fields LineFields(int row) const;
 
-    // One row from a sample. dateFormat is the date pattern of column 1; empty means
-    // the locale's short format.
+    // The texts of columns 1 to 8 that a sample makes. dateFormat is the date
+    // pattern of column 1; empty means the locale's short format.
+    LogRowStore::Cells RowCells(const Sample& sample, const QString& dateFormat) const;
+    // One row from a sample.
     void AppendLogRow(const Sample& sample, const QString& dateFormat);
     // Back to one blank data row; the header stays.
     void Clear();

@@ -1552,6 +1552,7 @@ Untertitel hinzufügen, bearbeiten und löschen.  </translation>
     </message>
     <message>
         <source>Recorded readings</source>
+        <extracomment>What screen readers call the window&apos;s table of recorded readings</extracomment>
         <translation>Aufgezeichnete Messwerte</translation>
     </message>
     <message>

@@ -1552,6 +1552,7 @@ el título principal y el subtítulo.  </translation>
     </message>
     <message>
         <source>Recorded readings</source>
+        <extracomment>What screen readers call the window&apos;s table of recorded readings</extracomment>
         <translation>Lecturas registradas</translation>
     </message>
     <message>

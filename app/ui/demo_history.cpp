@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/demo_history.h"
 
+#include "base/background_task.h"
 #include "base/day_count.h"
 #include "graph/ui/live_graph_window.h"
 #include "graph/ui/plot_chart.h"
@@ -31,19 +32,39 @@ void FillDemoHistory(RecordingSession& session, TfrmList& list, TfrmGraph& graph
 
     reading.MainOverload = reading.SubOverload = false;
     reading.MainValid = reading.SubValid = true;
-    for (int age = seconds; age > 0; --age) {
-        reading.MainValue = Past(mainNow, age, 6.0, 700.0);
-        reading.SubValue = Past(subNow, age, -4.0, 1100.0);
-        if (age % listing == 0)
-            session.Log().AppendLogRow({at(age), reading}, settings.LogDateFormat);
-        if (age % graphing == 0 && age <= firstPointAge) {
-            if (graph.NextPoint() == 0) {
-                // The time window starts where the past does and widens as it fills.
-                graph.PlotChart1->SetManualMinX(at(age));
-                graph.PlotChart1->SetManualMaxX(at(age) + graph.XSpan());
-            }
-            graph.AddPoint({at(age), reading});
+    const auto value = [reading, mainNow, subNow](int age) {
+        CurrentReading then = reading;
+        then.MainValue = Past(mainNow, age, 6.0, 700.0);
+        then.SubValue = Past(subNow, age, -4.0, 1100.0);
+        return then;
+    };
+    for (int age = firstPointAge - firstPointAge % graphing; age > 0; age -= graphing) {
+        if (graph.NextPoint() == 0) {
+            // The time window starts where the past does and widens as it fills.
+            graph.PlotChart1->SetManualMinX(at(age));
+            graph.PlotChart1->SetManualMaxX(at(age) + graph.XSpan());
         }
+        graph.AddPoint({at(age), value(age)});
     }
-    list.Grid1->scrollToBottom();
+
+    // The log's rows are made beside the window, which goes on answering, and go
+    // into the table in one go, before the rows recorded meanwhile, as a file
+    // opened does: appended one by one, a month would have the grid and screen
+    // readers follow each row.
+    auto past = std::make_shared<LogRowStore>();
+    std::shared_ptr<const LogTable> format = session.Log().Snapshot();
+    auto* task = new BackgroundTask(
+        [=, dateFormat = settings.LogDateFormat](BackgroundTask& work) {
+            for (int age = seconds - seconds % listing; age > 0 && work.Step(age); age -= listing)
+                past->Append(format->RowCells({at(age), value(age)}, dateFormat));
+        },
+        &list);
+    QObject::connect(task, &BackgroundTask::Done, &list, [&session, &list, task, past] {
+        if (task->Failure().isEmpty()) {
+            session.Log().LoadRows(std::move(*past));
+            list.Grid1->scrollToBottom();
+        }
+        task->deleteLater();
+    });
+    task->Start();
 }

@@ -2,6 +2,7 @@
 #include "log/ui/log_grid.h"
 
 #include "log/ui/log_cell_delegate.h"
+#include "log/ui/log_grid_accessible.h"
 #include "log/ui/row_number_header.h"
 #include "log/ui/row_numbers.h"
 
@@ -61,6 +62,7 @@ LogGrid::LogGrid(QWidget* parent)
     : QAbstractItemView(parent), columns_(new QHeaderView(Qt::Horizontal, this)),
       numbers_(new RowNumbers(this)), rows_(new RowNumberHeader(*numbers_, this)),
       corner_(new CornerButton(this)) {
+    LogGridAccessible::Install();
     setItemDelegate(new LogCellDelegate(this));
     setTabKeyNavigation(true);
     setVerticalScrollMode(ScrollPerItem);
@@ -363,6 +365,11 @@ void LogGrid::rowsInserted(const QModelIndex& parent, int first, int last) {
                       Pixels(last - first + 1, rowHeight()));
     viewport()->update(added);
     rows_->viewport()->update(QRect(0, added.top(), rows_->viewport()->width(), added.height()));
+}
+
+void LogGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QAbstractItemView::currentChanged(current, previous);
+    LogGridAccessible::AnnounceCurrent(*this, current);
 }
 
 void LogGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {

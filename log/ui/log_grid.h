@@ -7,6 +7,7 @@
 // same at any length (the rows above move as pixels, only the new one is drawn).
 // The row numbers are a header over the stretch of rows in view. Selection,
 // scrolling and keyboard movement work as in a table view scrolling by rows.
+// Screen readers read it as a table (log_grid_accessible.h).
 
 #include <QAbstractItemView>
 
@@ -53,6 +54,8 @@ public slots:
 
 protected slots:
     void rowsInserted(const QModelIndex& parent, int first, int last) override;
+    // Screen readers follow the current cell.
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void updateGeometries() override;
 
 protected:

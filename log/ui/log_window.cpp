@@ -113,6 +113,7 @@ TfrmList::TfrmList(RecordingSession& session, QWidget* parent)
     gridFont.setBold(true);
     Grid1->setFont(gridFont);
     Grid1->setModel(Table);
+    //: What screen readers call the window's table of recorded readings
     Grid1->setAccessibleName(tr("Recorded readings"));
     Grid1->setColumnHidden(0, true); // the row numbers stand in the fixed left column
     Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);

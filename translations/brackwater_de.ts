@@ -6,159 +6,159 @@
     <message>
         <source>%1 needs a program to run</source>
         <extracomment>%1 is the option --on-alarm</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfordert ein auszuführendes Programm</translation>
     </message>
     <message>
         <source>%1: no program &quot;%2&quot; in the PATH</source>
         <extracomment>%1 is the option --on-alarm, %2 the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: kein Programm „%2“ im PATH</translation>
     </message>
     <message>
         <source>%1: %2 does not exist</source>
         <extracomment>%1 is the option --on-alarm, %2 the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 existiert nicht</translation>
     </message>
     <message>
         <source>%1: %2 is not a program that may be run</source>
         <extracomment>%1 is the option --on-alarm, %2 the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ist kein ausführbares Programm</translation>
     </message>
     <message>
         <source>%1: %2 still ran after %3 s and was ended</source>
         <extracomment>%1 is the option&apos;s name on-alarm, %2 the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 lief nach %3 s noch und wurde beendet</translation>
     </message>
     <message>
         <source>%1: %2 could not be started: %3</source>
         <extracomment>%1 is the option&apos;s name on-alarm, %2 the program, %3 why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 konnte nicht gestartet werden: %3</translation>
     </message>
     <message>
         <source>%1: %2 ended abnormally</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 wurde abnormal beendet</translation>
     </message>
     <message>
         <source>%1: %2 ended with exit code %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 endete mit dem Exit-Code %3</translation>
     </message>
 </context>
 <context>
     <name>AlarmMonitor</name>
     <message>
         <source>no reading for %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Messwert seit %1 s</translation>
     </message>
     <message>
         <source>readings back after %1 s without</source>
-        <translation type="unfinished"></translation>
+        <translation>wieder Messwerte nach %1 s ohne Messwert</translation>
     </message>
     <message>
         <source>channel %1 (%2) %3 is back above the low limit %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1 (%2): %3 liegt wieder über der Untergrenze %4</translation>
     </message>
     <message>
         <source>channel %1 (%2) %3 is back below the high limit %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1 (%2): %3 liegt wieder unter der Obergrenze %4</translation>
     </message>
     <message>
         <source>channel %1 (%2) %3 is below the low limit %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1 (%2): %3 liegt unter der Untergrenze %4</translation>
     </message>
     <message>
         <source>channel %1 (%2) %3 is above the high limit %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1 (%2): %3 liegt über der Obergrenze %4</translation>
     </message>
     <message>
         <source>main</source>
         <extracomment>The channel&apos;s display: &quot;channel 1 (main)&quot;, &quot;channel 2 (second)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hauptanzeige</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebenanzeige</translation>
     </message>
     <message>
         <source>No reading for %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Messwert seit %1 s</translation>
     </message>
     <message>
         <source>Main %1 below %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptanzeige %1 unter %2</translation>
     </message>
     <message>
         <source>Main %1 above %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptanzeige %1 über %2</translation>
     </message>
     <message>
         <source>Second %1 below %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebenanzeige %1 unter %2</translation>
     </message>
     <message>
         <source>Second %1 above %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebenanzeige %1 über %2</translation>
     </message>
 </context>
 <context>
     <name>AlarmRules</name>
     <message>
         <source>a range is LOW..HIGH, either end may be empty (not &quot;%1&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Bereich hat die Form LOW..HIGH, ein Ende darf leer sein (nicht „%1“)</translation>
     </message>
     <message>
         <source>the range &quot;%1&quot; has neither a low nor a high limit</source>
-        <translation type="unfinished"></translation>
+        <translation>der Bereich „%1“ hat weder eine Unter- noch eine Obergrenze</translation>
     </message>
     <message>
         <source>&quot;%1&quot; in &quot;%2&quot; is not a number of degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ in „%2“ ist keine Gradzahl</translation>
     </message>
     <message>
         <source>in &quot;%1&quot; the low limit is not below the high one</source>
-        <translation type="unfinished"></translation>
+        <translation>in „%1“ liegt die Untergrenze nicht unter der Obergrenze</translation>
     </message>
     <message>
         <source>below %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>unter %1%2</translation>
     </message>
     <message>
         <source>above %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>über %1%2</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>A channel&apos;s two limits: &quot;below -5 C or above 30 C&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>channel %1 %2</source>
         <extracomment>%1 the channel&apos;s number, %2 its limits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1 %2</translation>
     </message>
     <message>
         <source>; after %1 s beyond</source>
-        <translation type="unfinished"></translation>
+        <translation>; nach %1 s jenseits des Grenzwerts</translation>
     </message>
     <message>
         <source>; clearing %1 degrees inside</source>
-        <translation type="unfinished"></translation>
+        <translation>; Hysterese %1 Grad</translation>
     </message>
     <message>
         <source>no reading for %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s ohne Messwert</translation>
     </message>
 </context>
 <context>
     <name>AppendingFile</name>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine reguläre Datei</translation>
     </message>
 </context>
 <context>
     <name>BackgroundTask</name>
     <message>
         <source>there is not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist nicht genug Arbeitsspeicher frei</translation>
     </message>
 </context>
 <context>
@@ -166,39 +166,39 @@
     <message>
         <source>%1 takes mqtt://[user@]host[:port]/base/topic or mqtts://[user@]host[:port]/base/topic (not &quot;%2&quot;)</source>
         <extracomment>%1 is the option --publish</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet mqtt://[user@]host[:port]/base/topic oder mqtts://[user@]host[:port]/base/topic (nicht „%2“)</translation>
     </message>
     <message>
         <source>%1: the URL holds a password, which would show in the process list; give it in %2 or in a file named by %3</source>
         <extracomment>%1 is the option --publish, %2 an environment variable, %3 the option --publish-password-file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: die URL enthält ein Passwort, das in der Prozessliste sichtbar wäre; geben Sie es in %2 an oder in einer Datei, die %3 nennt</translation>
     </message>
     <message>
         <source>%1: a base topic has no wildcard + or # (not &quot;%2&quot;)</source>
         <extracomment>%1 is the option --publish</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: ein Basis-Topic enthält keine Wildcards + oder # (nicht „%2“)</translation>
     </message>
     <message>
         <source>%1: the URL names no base topic, as in mqtt://host/lab/meter1 (not &quot;%2&quot;)</source>
         <extracomment>%1 is the option --publish</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: die URL nennt kein Basis-Topic wie in mqtt://host/lab/meter1 (nicht „%2“)</translation>
     </message>
     <message>
         <source>cannot read the password file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Passwortdatei %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>%1 needs a user name in the URL, as in mqtt://user@host/lab/meter1</source>
         <extracomment>%1 is the option --publish-password-file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfordert einen Benutzernamen in der URL wie in mqtt://user@host/lab/meter1</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>its first line is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre erste Zeile ist leer</translation>
     </message>
 </context>
 <context>
@@ -251,128 +251,128 @@
     <name>CheckedFile</name>
     <message>
         <source>error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler %1</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Ordner, keine Datei</translation>
     </message>
     <message>
         <source>it is a symbolic link, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein symbolischer Link, keine reguläre Datei</translation>
     </message>
     <message>
         <source>it is a pipe (FIFO), not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist eine Pipe (FIFO), keine reguläre Datei</translation>
     </message>
     <message>
         <source>it is a device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Gerät, keine reguläre Datei</translation>
     </message>
     <message>
         <source>it is a socket, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Socket, keine reguläre Datei</translation>
     </message>
     <message>
         <source>it is a symbolic link to nothing, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein symbolischer Link ins Leere, keine reguläre Datei</translation>
     </message>
     <message>
         <source>it is not a regular file (a pipe, device or socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine reguläre Datei (eine Pipe, ein Gerät oder ein Socket)</translation>
     </message>
 </context>
 <context>
     <name>CheckedFileDevice</name>
     <message>
         <source>the file can only be written</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei kann nur geschrieben werden</translation>
     </message>
     <message>
         <source>the file was not written</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei wurde nicht geschrieben</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfordert einen Wert</translation>
     </message>
     <message>
         <source>%1 takes a whole number of seconds from %2 to %3 (not &quot;%4&quot;)</source>
         <extracomment>%1 is an option, %4 what was given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet eine ganze Zahl von Sekunden von %2 bis %3 (nicht „%4“)</translation>
     </message>
     <message>
         <source>%1 needs a device</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfordert ein Gerät</translation>
     </message>
     <message>
         <source>%1 needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfordert einen Dateinamen</translation>
     </message>
     <message>
         <source>%1 needs a number of seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfordert eine Zahl von Sekunden</translation>
     </message>
     <message>
         <source>%1 takes a whole number of seconds, 1 or more (not &quot;%2&quot;)</source>
         <extracomment>%1 is an option, %2 what was given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet eine ganze Zahl von Sekunden, 1 oder mehr (nicht „%2“)</translation>
     </message>
     <message>
         <source>%1 takes a model of 300, 301, 302 or 303</source>
         <extracomment>%1 is an option</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet ein Modell 300, 301, 302 oder 303</translation>
     </message>
     <message>
         <source>%1 takes a number of seconds from 1 to %2</source>
         <extracomment>%1 is an option</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet eine Zahl von Sekunden von 1 bis %2</translation>
     </message>
     <message>
         <source>%1 needs a URL</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfordert eine URL</translation>
     </message>
     <message>
         <source>%1 takes CHANNEL=LOW..HIGH with the channel 1 or 2 (not &quot;%2&quot;)</source>
         <extracomment>%1 is an option, %2 what was given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet CHANNEL=LOW..HIGH mit dem Kanal 1 oder 2 (nicht „%2“)</translation>
     </message>
     <message>
         <source>%1 takes a number of degrees, 0 or more (not &quot;%2&quot;)</source>
         <extracomment>%1 is an option, %2 what was given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet eine Zahl von Grad, 0 oder mehr (nicht „%2“)</translation>
     </message>
     <message>
         <source>unknown option: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option: %1</translation>
     </message>
     <message>
         <source>%1 goes with %2</source>
         <extracomment>%1 and %2 are options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 gilt nur zusammen mit %2</translation>
     </message>
     <message>
         <source>%1 goes with %2, in the window program</source>
         <extracomment>%1 and %2 are options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 gilt nur zusammen mit %2, im Fensterbetrieb</translation>
     </message>
     <message>
         <source>%1 and %2 go with %3</source>
         <extracomment>%1, %2 and %3 are options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 gelten nur zusammen mit %3</translation>
     </message>
     <message>
         <source>the %1 options go with %2; the window program sets its alarms in the Alarms dialog</source>
         <extracomment>%1 and %2 are options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Optionen %1 gelten nur zusammen mit %2; im Fensterbetrieb werden die Alarme im Dialog „Alarme“ eingestellt</translation>
     </message>
     <message>
         <source>%1, %2 and %3 go with %4 or %5</source>
         <extracomment>%1 to %5 are options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 und %3 gelten nur zusammen mit %4 oder %5</translation>
     </message>
     <message>
         <source>Usage: brackwater [--port DEVICE]... [--demo [MODEL]] [--demo-history SECONDS]
@@ -384,7 +384,15 @@
                   [--on-alarm COMMAND [--on-alarm-limit SECONDS]]
 </source>
         <extracomment>The command line&apos;s forms: translate &quot;Usage:&quot; and the values&apos; names (DEVICE, MODEL ...) if you like; the options (--port ...) stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf:
+  brackwater [--port DEVICE]... [--demo [MODEL]] [--demo-history SECONDS]
+             [--publish URL [--publish-password-file FILE] [--ha-discovery]]
+  brackwater --record FILE [--every SECONDS] [--port DEVICE]... [--demo [MODEL]]
+             [--publish URL [--publish-password-file FILE] [--ha-discovery]]
+             [--alarm CHANNEL=LOW..HIGH]... [--alarm-delay SECONDS]
+             [--alarm-hysteresis DEGREES] [--alarm-no-reading SECONDS]
+             [--on-alarm COMMAND [--on-alarm-limit SECONDS]]
+</translation>
     </message>
     <message>
         <source>  --port DEVICE    add a serial device to the port list (repeatable), for ports
@@ -423,12 +431,55 @@
   --version        show the program&apos;s version
 </source>
         <extracomment>The options, each with what it does from the 20th column on; the options (--port ...) stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  --port DEVICE    ein serielles Gerät zur Liste der Schnittstellen hinzufügen
+                   (wiederholbar), für Schnittstellen, die das System nicht
+                   auflistet, etwa Pseudoterminals
+  --demo [MODEL]   ein eingebautes simuliertes Messgerät betreiben (300, 301,
+                   302 oder 303; Standard 303) und sein Gerät zur Liste der
+                   Schnittstellen hinzufügen
+  --demo-history SECONDS
+                   mit --demo: Protokoll und Echtzeitdiagramm mit so viel
+                   Vergangenheit des simulierten Messgeräts beginnen (bis zu
+                   31 Tage)
+  --record FILE    ohne Fenster aufzeichnen: das Messgerät suchen und alle
+                   SECONDS Sekunden eine Zeile an FILE anhängen (durch
+                   Tabulatoren getrennt, oder durch Kommas, wenn der Name auf
+                   csv endet), bis zur Unterbrechung
+  --every SECONDS  Aufzeichnungsintervall (Standard: gespeicherte Abtastrate)
+  --publish URL    jede aufgezeichnete Zeile auch bei einem MQTT-Broker
+                   veröffentlichen, unter mqtt://[user@]host[:port]/base/topic
+                   (mqtts:// für TLS); das Passwort kommt aus
+                   BRACKWATER_MQTT_PASSWORD oder aus
+  --publish-password-file FILE
+                   der ersten Zeile von FILE, nie aus der URL
+  --ha-discovery   mit --publish: die Kanäle bei Home Assistant ankündigen
+  --alarm CHANNEL=LOW..HIGH
+                   mit --record: ein Alarm, wenn Kanal 1 (Hauptanzeige) oder 2
+                   (Nebenanzeige) den Bereich verlässt, in der Einheit des
+                   Messgeräts; ein Ende darf leer sein (1=..30, 2=-5..);
+                   wiederholbar
+  --alarm-delay SECONDS
+                   so lange muss der Messwert erst jenseits des Grenzwerts
+                   bleiben
+  --alarm-hysteresis DEGREES
+                   der Alarm wird aufgehoben, sobald der Messwert um so viele
+                   Grad wieder innerhalb des Grenzwerts liegt
+  --alarm-no-reading SECONDS
+                   ein Alarm, wenn so lange kein Messwert kommt (5 oder mehr)
+  --on-alarm COMMAND
+                   COMMAND (ohne Shell) ausführen, wenn ein Alarm ausgelöst
+                   wird, mit den Angaben in den Variablen BRACKWATER_ALARM_*;
+                   beendet nach
+  --on-alarm-limit SECONDS
+                   Sekunden (Standard 30)
+  --help           diese Hilfe anzeigen
+  --version        die Version des Programms anzeigen
+</translation>
     </message>
     <message>
         <source>Try &apos;%1&apos;.</source>
         <extracomment>%1 is the command that shows the options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Informationen mit „%1“.</translation>
     </message>
 </context>
 <context>
@@ -489,107 +540,107 @@
     <name>HandlerGuard</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Fehler</translation>
     </message>
 </context>
 <context>
     <name>HeadlessRecorder</name>
     <message>
         <source>writing %1 failed: %2; recording goes on, the rows wait in memory (a day of them at most) and are written when it works again</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben in %1 fehlgeschlagen: %2; die Aufzeichnung läuft weiter, die Zeilen warten im Speicher (höchstens die eines Tages) und werden geschrieben, sobald es wieder geht</translation>
     </message>
     <message numerus="yes">
         <source>writing %1 works again: %n rows that waited written</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Schreiben in %1 geht wieder: %n wartende Zeile geschrieben</numerusform>
+            <numerusform>Schreiben in %1 geht wieder: %n wartende Zeilen geschrieben</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>; the oldest %n rows beyond a day dropped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; die älteste %n Zeile über einen Tag hinaus verworfen</numerusform>
+            <numerusform>; die ältesten %n Zeilen über einen Tag hinaus verworfen</numerusform>
         </translation>
     </message>
     <message>
         <source>a day of rows waits for %1: the oldest are dropped from now on</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeilen eines Tages warten auf %1: ab jetzt werden die ältesten verworfen</translation>
     </message>
     <message>
         <source>syncing %1 to the disk failed: %2; its last rows may be lost if the power fails</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisieren von %1 mit dem Datenträger fehlgeschlagen: %2; die letzten Zeilen können bei einem Stromausfall verloren gehen</translation>
     </message>
     <message numerus="yes">
         <source>%n rows written so far</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile bisher geschrieben</numerusform>
+            <numerusform>%n Zeilen bisher geschrieben</numerusform>
         </translation>
     </message>
     <message>
         <source>link lost: no frames from %1 for 5 s; waiting for the meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung verloren: seit 5 s keine Datenrahmen von %1; warten auf das Messgerät</translation>
     </message>
     <message>
         <source>link back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung wiederhergestellt: %1</translation>
     </message>
     <message>
         <source>%1; not recording from it</source>
         <extracomment>%1 says which device and why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; von dort wird nicht aufgezeichnet</translation>
     </message>
     <message>
         <source>a meter answers at %1, plugged in since the search</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Messgerät antwortet an %1, seit der Suche angeschlossen</translation>
     </message>
     <message numerus="yes">
         <source>stopped: %n rows written to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>beendet: %n Zeile in %1 geschrieben</numerusform>
+            <numerusform>beendet: %n Zeilen in %1 geschrieben</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>; %n rows could not be written: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; %n Zeile konnte nicht geschrieben werden: %1</numerusform>
+            <numerusform>; %n Zeilen konnten nicht geschrieben werden: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>waiting for the alarm command to end</source>
-        <translation type="unfinished"></translation>
+        <translation>warten, bis der Alarmbefehl endet</translation>
     </message>
     <message>
         <source>recording to %1, a row every %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzeichnung in %1, eine Zeile alle %2 s</translation>
     </message>
     <message>
         <source>alarms: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme: %1</translation>
     </message>
     <message>
         <source>no meter answered on %1; searching again every %2 s and asking each port plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Messgerät hat an %1 geantwortet; erneute Suche alle %2 s und Abfrage jeder neu angeschlossenen Schnittstelle</translation>
     </message>
     <message>
         <source>(no serial ports)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine seriellen Schnittstellen)</translation>
     </message>
     <message>
         <source>meter found: model %1 (%2) at %3</source>
         <extracomment>%1 the model&apos;s number, %2 what the model is, %3 the device</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Messgerät gefunden: Modell %1 (%2) an %3</translation>
     </message>
     <message>
         <source>cannot record to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzeichnung in %1 nicht möglich: %2</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 existiert nicht</translation>
     </message>
 </context>
 <context>
@@ -607,44 +658,44 @@
     <name>JournalQuestions</name>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter…</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwerfen</translation>
     </message>
 </context>
 <context>
     <name>JournalRecovery</name>
     <message>
         <source>The journal %1 holds no recognisable row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Journal %1 enthält keine erkennbare Zeile.</translation>
     </message>
     <message>
         <source>%1 It was set aside as %2.</source>
         <extracomment>%1 says what is wrong with the journal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Es wurde als %2 beiseitegelegt.</translation>
     </message>
     <message>
         <source>%1 It could not be set aside as %2.</source>
         <extracomment>%1 says what is wrong with the journal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Es konnte nicht als %2 beiseitegelegt werden.</translation>
     </message>
     <message numerus="yes">
         <source>The last recording was not saved: %n rows from %1 to %2</source>
         <extracomment>%1 and %2 are the times of the first and the last row</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die letzte Aufzeichnung wurde nicht gespeichert: %n Zeile von %1 bis %2</numerusform>
+            <numerusform>Die letzte Aufzeichnung wurde nicht gespeichert: %n Zeilen von %1 bis %2</numerusform>
         </translation>
     </message>
     <message>
         <source>Saving to &quot;%1&quot; was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Speichern in „%1“ wurde abgebrochen.</translation>
     </message>
 </context>
 <context>
@@ -692,7 +743,7 @@
     </message>
     <message>
         <source>The log file &quot;%1&quot; could not be opened: it is not a text log (%2).</source>
-        <translation>Die Protokolldatei „%1“ konnte nicht geöffnet werden: Sie ist kein Textprotokoll (%2).</translation>
+        <translation>Die Protokolldatei „%1“ konnte nicht geöffnet werden: sie ist kein Textprotokoll (%2).</translation>
     </message>
     <message>
         <source>it holds NUL bytes</source>
@@ -714,31 +765,31 @@
     <name>LogFiles</name>
     <message>
         <source>No row before it was loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Davor wurde keine Zeile geladen.</translation>
     </message>
     <message numerus="yes">
         <source>The %n rows before it were loaded.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die %n Zeile davor wurde geladen.</numerusform>
+            <numerusform>Die %n Zeilen davor wurden geladen.</numerusform>
         </translation>
     </message>
     <message>
         <source>Another file operation of the log is still running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Dateivorgang des Protokolls läuft noch.</translation>
     </message>
     <message>
         <source>The log file &quot;%1&quot; could not be read: %2.</source>
-        <translation type="unfinished">Die Protokolldatei „%1“ konnte nicht gelesen werden: %2.</translation>
+        <translation>Die Protokolldatei „%1“ konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>Reading &quot;%1&quot; stopped at line %2, which is longer than %3 KiB. %4</source>
         <extracomment>%4 says how many rows before that line were loaded</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Lesen von „%1“ endete in Zeile %2, die länger als %3 KiB ist. %4</translation>
     </message>
     <message>
         <source>The log could not be written to &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll konnte nicht in „%1“ geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -792,15 +843,15 @@
     <name>Main</name>
     <message>
         <source>BRACKWATER is Already Running</source>
-        <translation type="unfinished"></translation>
+        <translation>BRACKWATER läuft bereits</translation>
     </message>
     <message>
         <source>the simulated meter could not start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das simulierte Messgerät konnte nicht starten: %1</translation>
     </message>
     <message>
         <source>The simulated meter could not start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das simulierte Messgerät konnte nicht starten: %1</translation>
     </message>
 </context>
 <context>
@@ -841,117 +892,117 @@
     <name>MqttPublisher</name>
     <message>
         <source>it does not speak this protocol version</source>
-        <translation type="unfinished"></translation>
+        <translation>er beherrscht diese Protokollversion nicht</translation>
     </message>
     <message>
         <source>it rejected the client identifier</source>
-        <translation type="unfinished"></translation>
+        <translation>er hat die Client-Kennung abgelehnt</translation>
     </message>
     <message>
         <source>the server is unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server ist nicht verfügbar</translation>
     </message>
     <message>
         <source>bad user name or password</source>
-        <translation type="unfinished"></translation>
+        <translation>falscher Benutzername oder falsches Passwort</translation>
     </message>
     <message>
         <source>not authorised (wrong user name or password?)</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht autorisiert (falscher Benutzername oder falsches Passwort?)</translation>
     </message>
     <message>
         <source>no answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Antwort innerhalb von %1 s</translation>
     </message>
     <message>
         <source>publishing: the broker at %1 is back</source>
-        <translation type="unfinished"></translation>
+        <translation>Veröffentlichen: der Broker unter %1 ist wieder erreichbar</translation>
     </message>
     <message>
         <source>publishing to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Veröffentlichen unter %1</translation>
     </message>
     <message numerus="yes">
         <source>; %n readings waiting go out now</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; %n wartender Messwert wird jetzt gesendet</numerusform>
+            <numerusform>; %n wartende Messwerte werden jetzt gesendet</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>; %n older ones were dropped meanwhile</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; %n älterer wurde inzwischen verworfen</numerusform>
+            <numerusform>; %n ältere wurden inzwischen verworfen</numerusform>
         </translation>
     </message>
     <message>
         <source>MQTT: connected</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT: verbunden</translation>
     </message>
     <message>
         <source>publishing: the broker at %1 refused the connection: %2; trying again, readings wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Veröffentlichen: der Broker unter %1 hat die Verbindung abgelehnt: %2; neuer Versuch, Messwerte warten</translation>
     </message>
     <message>
         <source>MQTT: the broker refused</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT: vom Broker abgelehnt</translation>
     </message>
     <message>
         <source>publishing: TLS with the broker at %1 failed: %2; trying again, readings wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Veröffentlichen: TLS mit dem Broker unter %1 fehlgeschlagen: %2; neuer Versuch, Messwerte warten</translation>
     </message>
     <message>
         <source>MQTT: TLS failed</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT: TLS fehlgeschlagen</translation>
     </message>
     <message>
         <source>publishing: lost the broker at %1: %2; readings wait until it is back (up to %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Veröffentlichen: Verbindung zum Broker unter %1 verloren: %2; Messwerte warten, bis er wieder erreichbar ist (bis zu %3)</translation>
     </message>
     <message>
         <source>MQTT: broker lost, readings wait</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT: getrennt, Messwerte warten</translation>
     </message>
     <message>
         <source>publishing: cannot reach the broker at %1: %2; trying again, readings wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Veröffentlichen: der Broker unter %1 ist nicht erreichbar: %2; neuer Versuch, Messwerte warten</translation>
     </message>
     <message>
         <source>MQTT: cannot reach the broker</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT: Broker nicht erreichbar</translation>
     </message>
     <message numerus="yes">
         <source>publishing: %n readings wait, as many as are kept; the oldest are dropped until the broker is back</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Veröffentlichen: %n Messwert wartet, so viele wie aufbewahrt werden; die ältesten werden verworfen, bis der Broker wieder erreichbar ist</numerusform>
+            <numerusform>Veröffentlichen: %n Messwerte warten, so viele wie aufbewahrt werden; die ältesten werden verworfen, bis der Broker wieder erreichbar ist</numerusform>
         </translation>
     </message>
     <message>
         <source>MQTT: queue full, the oldest dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT: Puffer voll, älteste verworfen</translation>
     </message>
     <message numerus="yes">
         <source>publishing: %n readings were not delivered%1</source>
         <extracomment>%1 is empty or says how many older readings were dropped</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Veröffentlichen: %n Messwert wurde nicht zugestellt%1</numerusform>
+            <numerusform>Veröffentlichen: %n Messwerte wurden nicht zugestellt%1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>, and %n older ones were dropped before</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, und %n älterer wurde zuvor verworfen</numerusform>
+            <numerusform>, und %n ältere wurden zuvor verworfen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>MQTT: %n readings not delivered</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>MQTT: %n Messwert nicht zugestellt</numerusform>
+            <numerusform>MQTT: %n Messwerte nicht zugestellt</numerusform>
         </translation>
     </message>
 </context>
@@ -1012,45 +1063,45 @@
     <name>PtyDevice</name>
     <message>
         <source>pseudo-terminals are not available on this system</source>
-        <translation type="unfinished"></translation>
+        <translation>Pseudoterminals sind auf diesem System nicht verfügbar</translation>
     </message>
 </context>
 <context>
     <name>RecordingControls</name>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
 </context>
 <context>
     <name>RecordingSession</name>
     <message>
         <source>No Connection</source>
-        <translation type="unfinished">Keine Verbindung</translation>
+        <translation>Keine Verbindung</translation>
     </message>
     <message>
         <source>Thermometer is connected at %1</source>
-        <translation type="unfinished">Thermometer ist an %1 angeschlossen</translation>
+        <translation>Thermometer ist an %1 angeschlossen</translation>
     </message>
     <message>
         <source>A different meter is connected at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderes Messgerät an %1 angeschlossen</translation>
     </message>
     <message>
         <source>No thermometer answers at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Thermometer antwortet an %1</translation>
     </message>
     <message>
         <source>%1 is in use by another program.</source>
-        <translation type="unfinished">%1 wird von einem anderen Programm verwendet.</translation>
+        <translation>%1 wird von einem anderen Programm verwendet.</translation>
     </message>
     <message>
         <source>The settings could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: %1.</translation>
     </message>
 </context>
 <context>
@@ -1094,82 +1145,82 @@
     <name>SettingsStore</name>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Ordner, keine Datei</translation>
     </message>
     <message>
         <source>the folder %1 does not exist and cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 existiert nicht und kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff verweigert</translation>
     </message>
     <message>
         <source>permission denied on the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff auf den Ordner %1 verweigert</translation>
     </message>
     <message>
         <source>the file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei konnte nicht geschrieben werden</translation>
     </message>
     <message>
         <source>the file could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei konnte nicht gelesen werden</translation>
     </message>
     <message>
         <source>The settings could not be read from %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht aus %1 gelesen werden: %2.</translation>
     </message>
     <message>
         <source>The settings file %1 is damaged or is not a settings file; what could not be read takes its default. The file is kept as %2 when the settings are saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 ist beschädigt oder keine Einstellungsdatei; was nicht gelesen werden konnte, erhält seinen Standardwert. Die Datei wird beim Speichern der Einstellungen als %2 aufbewahrt.</translation>
     </message>
     <message>
         <source>The settings were not saved: the damaged file %1 could not be kept as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen wurden nicht gespeichert: Die beschädigte Datei %1 konnte nicht als %2 aufbewahrt werden.</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>These alarm settings could not be read and are off: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Alarmeinstellungen konnten nicht gelesen werden und sind ausgeschaltet: %1.</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>Main Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptmenü</translation>
     </message>
     <message>
         <source>Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished">Diagramm</translation>
+        <translation>Diagramm</translation>
     </message>
     <message>
         <source>Tabular</source>
-        <translation type="unfinished">Tabelle</translation>
+        <translation>Tabelle</translation>
     </message>
     <message>
         <source>Alarms…</source>
-        <translation type="unfinished">Alarme…</translation>
+        <translation>Alarme…</translation>
     </message>
     <message>
         <source>Acknowledge Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm quittieren</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Click Right Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit der rechten Maustaste klicken</translation>
     </message>
 </context>
 <context>
@@ -1195,135 +1246,135 @@
     <name>TfrmAlarms</name>
     <message>
         <source>Main display low limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptanzeige: Untergrenze</translation>
     </message>
     <message>
         <source>Main display high limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptanzeige: Obergrenze</translation>
     </message>
     <message>
         <source>Main display delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptanzeige: Verzögerung</translation>
     </message>
     <message>
         <source>Main display clears back inside by</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptanzeige: Hysterese</translation>
     </message>
     <message>
         <source>Second display low limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebenanzeige: Untergrenze</translation>
     </message>
     <message>
         <source>Second display high limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebenanzeige: Obergrenze</translation>
     </message>
     <message>
         <source>Second display delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebenanzeige: Verzögerung</translation>
     </message>
     <message>
         <source>Second display clears back inside by</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebenanzeige: Hysterese</translation>
     </message>
     <message>
         <source>The low limit of the main display must be below its high limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Untergrenze der Hauptanzeige muss unter ihrer Obergrenze liegen.</translation>
     </message>
     <message>
         <source>The low limit of the second display must be below its high limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Untergrenze der Nebenanzeige muss unter ihrer Obergrenze liegen.</translation>
     </message>
     <message>
         <source>Alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme</translation>
     </message>
     <message>
         <source>Limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzwerte</translation>
     </message>
     <message>
         <source>Low limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Untergrenze</translation>
     </message>
     <message>
         <source>High limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Obergrenze</translation>
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerung</translation>
     </message>
     <message>
         <source>Clears back inside by</source>
-        <translation type="unfinished"></translation>
+        <translation>Hysterese</translation>
     </message>
     <message>
         <source>Main display</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptanzeige</translation>
     </message>
     <message>
         <source>Second display</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebenanzeige</translation>
     </message>
     <message>
         <source>How long a reading must stay beyond a limit before the alarm rises; 0: at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange ein Messwert jenseits eines Grenzwerts bleiben muss, bevor der Alarm ausgelöst wird; 0: sofort</translation>
     </message>
     <message>
         <source>How far back inside the limit a reading must come before the alarm clears</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie weit ein Messwert wieder innerhalb des Grenzwerts liegen muss, bevor der Alarm aufgehoben wird</translation>
     </message>
     <message>
         <source>An alarm below this temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm unterhalb dieser Temperatur</translation>
     </message>
     <message>
         <source>An alarm above this temperature (&quot;OL&quot; counts as above)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm oberhalb dieser Temperatur („OL“ zählt als darüber)</translation>
     </message>
     <message>
         <source>Degrees in</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad in</translation>
     </message>
     <message>
         <source>Alarm when no reading comes for</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm, wenn kein Messwert kommt, nach</translation>
     </message>
     <message>
         <source>Sound until acknowledged</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalton bis zum Quittieren</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuell</translation>
     </message>
     <message>
         <source>&amp;Acknowledge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quittieren</translation>
     </message>
     <message>
         <source>Silence the sound; the alarm stays marked until it clears</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalton abschalten; der Alarm bleibt markiert, bis er aufgehoben wird</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>The second display of this meter is a timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nebenanzeige dieses Messgeräts ist ein Timer</translation>
     </message>
     <message>
         <source>No alarm is up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Alarm aktiv.</translation>
     </message>
     <message>
         <source>ALARM: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ALARM: %1</translation>
     </message>
 </context>
 <context>
@@ -1637,58 +1688,58 @@ Untertitel hinzufügen, bearbeiten und löschen.  </translation>
     <message>
         <source>The desktop places the windows</source>
         <extracomment>Shown in the status bar after Arrange where the program cannot move windows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Desktop platziert die Fenster</translation>
     </message>
     <message>
         <source>Main Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptmenü</translation>
     </message>
     <message>
         <source>Open Control Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel öffnen</translation>
     </message>
     <message>
         <source>Open Graph Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm öffnen</translation>
     </message>
     <message>
         <source>Open Tabular Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle öffnen</translation>
     </message>
     <message>
         <source>Test linking with THERMOMETER</source>
-        <translation type="unfinished"></translation>
+        <translation>THERMOMETER-Verbindung testen</translation>
     </message>
     <message>
         <source>On Line Help Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Online-Hilfe</translation>
     </message>
     <message>
         <source>Exit BRACKWATER</source>
-        <translation type="unfinished"></translation>
+        <translation>BRACKWATER beenden</translation>
     </message>
     <message>
         <source>auto arrange Panel,Graph,Tabular</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel/Diagramm/Tabelle anordnen</translation>
     </message>
     <message>
         <source>ALARM: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ALARM: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n recorded rows are not saved. Save them before exiting?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n aufgezeichnete Zeile ist nicht gespeichert. Soll sie vor dem Beenden gespeichert werden?</numerusform>
+            <numerusform>%n aufgezeichnete Zeilen sind nicht gespeichert. Sollen sie vor dem Beenden gespeichert werden?</numerusform>
         </translation>
     </message>
     <message>
         <source>Saving Progress</source>
-        <translation type="unfinished">Fortschritt beim Speichern</translation>
+        <translation>Fortschritt beim Speichern</translation>
     </message>
     <message>
         <source>savint.....</source>
-        <translation type="unfinished">Wird gespeichert.....</translation>
+        <translation>Wird gespeichert.....</translation>
     </message>
 </context>
 <context>
@@ -1785,15 +1836,18 @@ Untertitel hinzufügen, bearbeiten und löschen.  </translation>
 for using BRACKWATER. Your display resolution is now
 640X480, For best result, please change the resulution to 
 800 x 600 or above later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für BRACKWATER wird eine Bildschirmauflösung von 
+800 x 600 oder höher empfohlen. Ihre Auflösung ist
+derzeit 640 x 480. Für das beste Ergebnis ändern Sie 
+die Auflösung bitte später auf 800 x 600 oder höher.</translation>
     </message>
     <message>
         <source>Don&apos;t show this dialog next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Dialog nicht mehr anzeigen.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1896,16 +1950,16 @@ for using BRACKWATER. Your display resolution is now
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeuge</translation>
     </message>
     <message>
         <source>Sampling Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Abtastrate</translation>
     </message>
     <message>
         <source>MM:SS</source>
         <extracomment>The rate entry&apos;s format: minutes and seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MM:SS</translation>
     </message>
 </context>
 <context>
@@ -1923,45 +1977,45 @@ for using BRACKWATER. Your display resolution is now
     <name>UserFiles</name>
     <message>
         <source>the folder %1 cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>the folder %1 cannot be created: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner</translation>
     </message>
 </context>
 <context>
     <name>WindowSet</name>
     <message>
         <source>ALARM: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ALARM: %1</translation>
     </message>
     <message>
         <source>Brackwater: alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Brackwater: Alarm</translation>
     </message>
     <message>
         <source>Brackwater: alarm cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Brackwater: Alarm aufgehoben</translation>
     </message>
     <message>
         <source>Saving Progress</source>
-        <translation type="unfinished">Fortschritt beim Speichern</translation>
+        <translation>Fortschritt beim Speichern</translation>
     </message>
     <message>
         <source>savint.....</source>
-        <translation type="unfinished">Wird gespeichert.....</translation>
+        <translation>Wird gespeichert.....</translation>
     </message>
     <message numerus="yes">
         <source>Discard the %n rows from %1 to %2 for good?</source>
         <extracomment>%1 and %2 are the times of the first and the last row</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die %n Zeile von %1 bis %2 endgültig verwerfen?</numerusform>
+            <numerusform>Die %n Zeilen von %1 bis %2 endgültig verwerfen?</numerusform>
         </translation>
     </message>
 </context>

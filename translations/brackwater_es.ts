@@ -6,159 +6,159 @@
     <message>
         <source>%1 needs a program to run</source>
         <extracomment>%1 is the option --on-alarm</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un programa que ejecutar</translation>
     </message>
     <message>
         <source>%1: no program &quot;%2&quot; in the PATH</source>
         <extracomment>%1 is the option --on-alarm, %2 the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: no hay ningún programa &quot;%2&quot; en el PATH</translation>
     </message>
     <message>
         <source>%1: %2 does not exist</source>
         <extracomment>%1 is the option --on-alarm, %2 the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 no existe</translation>
     </message>
     <message>
         <source>%1: %2 is not a program that may be run</source>
         <extracomment>%1 is the option --on-alarm, %2 the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 no es un programa que se pueda ejecutar</translation>
     </message>
     <message>
         <source>%1: %2 still ran after %3 s and was ended</source>
         <extracomment>%1 is the option&apos;s name on-alarm, %2 the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 seguía en ejecución tras %3 s y se terminó</translation>
     </message>
     <message>
         <source>%1: %2 could not be started: %3</source>
         <extracomment>%1 is the option&apos;s name on-alarm, %2 the program, %3 why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se pudo iniciar %2: %3</translation>
     </message>
     <message>
         <source>%1: %2 ended abnormally</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 terminó de forma anómala</translation>
     </message>
     <message>
         <source>%1: %2 ended with exit code %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 terminó con el código de salida %3</translation>
     </message>
 </context>
 <context>
     <name>AlarmMonitor</name>
     <message>
         <source>no reading for %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna lectura durante %1 s</translation>
     </message>
     <message>
         <source>readings back after %1 s without</source>
-        <translation type="unfinished"></translation>
+        <translation>vuelve a haber lecturas tras %1 s sin ellas</translation>
     </message>
     <message>
         <source>channel %1 (%2) %3 is back above the low limit %4</source>
-        <translation type="unfinished"></translation>
+        <translation>canal %1 (%2): %3 vuelve a estar por encima del límite bajo %4</translation>
     </message>
     <message>
         <source>channel %1 (%2) %3 is back below the high limit %4</source>
-        <translation type="unfinished"></translation>
+        <translation>canal %1 (%2): %3 vuelve a estar por debajo del límite alto %4</translation>
     </message>
     <message>
         <source>channel %1 (%2) %3 is below the low limit %4</source>
-        <translation type="unfinished"></translation>
+        <translation>canal %1 (%2): %3 está por debajo del límite bajo %4</translation>
     </message>
     <message>
         <source>channel %1 (%2) %3 is above the high limit %4</source>
-        <translation type="unfinished"></translation>
+        <translation>canal %1 (%2): %3 está por encima del límite alto %4</translation>
     </message>
     <message>
         <source>main</source>
         <extracomment>The channel&apos;s display: &quot;channel 1 (main)&quot;, &quot;channel 2 (second)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>principal</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>secundario</translation>
     </message>
     <message>
         <source>No reading for %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna lectura durante %1 s</translation>
     </message>
     <message>
         <source>Main %1 below %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Principal %1 por debajo de %2</translation>
     </message>
     <message>
         <source>Main %1 above %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Principal %1 por encima de %2</translation>
     </message>
     <message>
         <source>Second %1 below %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Secundario %1 por debajo de %2</translation>
     </message>
     <message>
         <source>Second %1 above %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Secundario %1 por encima de %2</translation>
     </message>
 </context>
 <context>
     <name>AlarmRules</name>
     <message>
         <source>a range is LOW..HIGH, either end may be empty (not &quot;%1&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>un rango es LOW..HIGH y cualquiera de los dos extremos puede quedar vacío (no &quot;%1&quot;)</translation>
     </message>
     <message>
         <source>the range &quot;%1&quot; has neither a low nor a high limit</source>
-        <translation type="unfinished"></translation>
+        <translation>el rango &quot;%1&quot; no tiene ni límite bajo ni límite alto</translation>
     </message>
     <message>
         <source>&quot;%1&quot; in &quot;%2&quot; is not a number of degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; en &quot;%2&quot; no es un número de grados</translation>
     </message>
     <message>
         <source>in &quot;%1&quot; the low limit is not below the high one</source>
-        <translation type="unfinished"></translation>
+        <translation>en &quot;%1&quot; el límite bajo no es inferior al alto</translation>
     </message>
     <message>
         <source>below %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>por debajo de %1%2</translation>
     </message>
     <message>
         <source>above %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>por encima de %1%2</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>A channel&apos;s two limits: &quot;below -5 C or above 30 C&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2</translation>
     </message>
     <message>
         <source>channel %1 %2</source>
         <extracomment>%1 the channel&apos;s number, %2 its limits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>canal %1 %2</translation>
     </message>
     <message>
         <source>; after %1 s beyond</source>
-        <translation type="unfinished"></translation>
+        <translation>; tras %1 s fuera del límite</translation>
     </message>
     <message>
         <source>; clearing %1 degrees inside</source>
-        <translation type="unfinished"></translation>
+        <translation>; se desactiva %1 grados dentro del límite</translation>
     </message>
     <message>
         <source>no reading for %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna lectura durante %1 s</translation>
     </message>
 </context>
 <context>
     <name>AppendingFile</name>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
 </context>
 <context>
     <name>BackgroundTask</name>
     <message>
         <source>there is not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay memoria suficiente</translation>
     </message>
 </context>
 <context>
@@ -166,39 +166,39 @@
     <message>
         <source>%1 takes mqtt://[user@]host[:port]/base/topic or mqtts://[user@]host[:port]/base/topic (not &quot;%2&quot;)</source>
         <extracomment>%1 is the option --publish</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 admite mqtt://[user@]host[:port]/base/topic o mqtts://[user@]host[:port]/base/topic (no &quot;%2&quot;)</translation>
     </message>
     <message>
         <source>%1: the URL holds a password, which would show in the process list; give it in %2 or in a file named by %3</source>
         <extracomment>%1 is the option --publish, %2 an environment variable, %3 the option --publish-password-file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: la URL contiene una contraseña, que se vería en la lista de procesos; indíquela en %2 o en un archivo nombrado con %3</translation>
     </message>
     <message>
         <source>%1: a base topic has no wildcard + or # (not &quot;%2&quot;)</source>
         <extracomment>%1 is the option --publish</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: un tema base no lleva los comodines + ni # (no &quot;%2&quot;)</translation>
     </message>
     <message>
         <source>%1: the URL names no base topic, as in mqtt://host/lab/meter1 (not &quot;%2&quot;)</source>
         <extracomment>%1 is the option --publish</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: la URL no indica ningún tema base, como en mqtt://host/lab/meter1 (no &quot;%2&quot;)</translation>
     </message>
     <message>
         <source>cannot read the password file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo de contraseña %1: %2</translation>
     </message>
     <message>
         <source>%1 needs a user name in the URL, as in mqtt://user@host/lab/meter1</source>
         <extracomment>%1 is the option --publish-password-file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un nombre de usuario en la URL, como en mqtt://user@host/lab/meter1</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>its first line is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>su primera línea está vacía</translation>
     </message>
 </context>
 <context>
@@ -251,128 +251,128 @@
     <name>CheckedFile</name>
     <message>
         <source>error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>error %1</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta, no un archivo</translation>
     </message>
     <message>
         <source>it is a symbolic link, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace simbólico, no un archivo normal</translation>
     </message>
     <message>
         <source>it is a pipe (FIFO), not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es una tubería (FIFO), no un archivo normal</translation>
     </message>
     <message>
         <source>it is a device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es un dispositivo, no un archivo normal</translation>
     </message>
     <message>
         <source>it is a socket, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es un socket, no un archivo normal</translation>
     </message>
     <message>
         <source>it is a symbolic link to nothing, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace simbólico que no apunta a nada, no un archivo normal</translation>
     </message>
     <message>
         <source>it is not a regular file (a pipe, device or socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal (es una tubería, un dispositivo o un socket)</translation>
     </message>
 </context>
 <context>
     <name>CheckedFileDevice</name>
     <message>
         <source>the file can only be written</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo solo se puede escribir</translation>
     </message>
     <message>
         <source>the file was not written</source>
-        <translation type="unfinished"></translation>
+        <translation>no se escribió el archivo</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un valor</translation>
     </message>
     <message>
         <source>%1 takes a whole number of seconds from %2 to %3 (not &quot;%4&quot;)</source>
         <extracomment>%1 is an option, %4 what was given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 admite un número entero de segundos de %2 a %3 (no &quot;%4&quot;)</translation>
     </message>
     <message>
         <source>%1 needs a device</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un dispositivo</translation>
     </message>
     <message>
         <source>%1 needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un nombre de archivo</translation>
     </message>
     <message>
         <source>%1 needs a number of seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un número de segundos</translation>
     </message>
     <message>
         <source>%1 takes a whole number of seconds, 1 or more (not &quot;%2&quot;)</source>
         <extracomment>%1 is an option, %2 what was given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 admite un número entero de segundos, 1 o más (no &quot;%2&quot;)</translation>
     </message>
     <message>
         <source>%1 takes a model of 300, 301, 302 or 303</source>
         <extracomment>%1 is an option</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 admite un modelo 300, 301, 302 o 303</translation>
     </message>
     <message>
         <source>%1 takes a number of seconds from 1 to %2</source>
         <extracomment>%1 is an option</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 admite un número de segundos de 1 a %2</translation>
     </message>
     <message>
         <source>%1 needs a URL</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita una URL</translation>
     </message>
     <message>
         <source>%1 takes CHANNEL=LOW..HIGH with the channel 1 or 2 (not &quot;%2&quot;)</source>
         <extracomment>%1 is an option, %2 what was given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 admite CHANNEL=LOW..HIGH con el canal 1 o 2 (no &quot;%2&quot;)</translation>
     </message>
     <message>
         <source>%1 takes a number of degrees, 0 or more (not &quot;%2&quot;)</source>
         <extracomment>%1 is an option, %2 what was given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 admite un número de grados, 0 o más (no &quot;%2&quot;)</translation>
     </message>
     <message>
         <source>unknown option: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida: %1</translation>
     </message>
     <message>
         <source>%1 goes with %2</source>
         <extracomment>%1 and %2 are options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 solo se usa junto con %2</translation>
     </message>
     <message>
         <source>%1 goes with %2, in the window program</source>
         <extracomment>%1 and %2 are options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 solo se usa junto con %2, en el programa con ventanas</translation>
     </message>
     <message>
         <source>%1 and %2 go with %3</source>
         <extracomment>%1, %2 and %3 are options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2 solo se usan junto con %3</translation>
     </message>
     <message>
         <source>the %1 options go with %2; the window program sets its alarms in the Alarms dialog</source>
         <extracomment>%1 and %2 are options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>las opciones %1 solo se usan junto con %2; el programa con ventanas configura sus alarmas en el diálogo Alarmas</translation>
     </message>
     <message>
         <source>%1, %2 and %3 go with %4 or %5</source>
         <extracomment>%1 to %5 are options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 y %3 solo se usan junto con %4 o %5</translation>
     </message>
     <message>
         <source>Usage: brackwater [--port DEVICE]... [--demo [MODEL]] [--demo-history SECONDS]
@@ -384,7 +384,14 @@
                   [--on-alarm COMMAND [--on-alarm-limit SECONDS]]
 </source>
         <extracomment>The command line&apos;s forms: translate &quot;Usage:&quot; and the values&apos; names (DEVICE, MODEL ...) if you like; the options (--port ...) stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: brackwater [--port DEVICE]... [--demo [MODEL]] [--demo-history SECONDS]
+                [--publish URL [--publish-password-file FILE] [--ha-discovery]]
+     brackwater --record FILE [--every SECONDS] [--port DEVICE]... [--demo [MODEL]]
+                [--publish URL [--publish-password-file FILE] [--ha-discovery]]
+                [--alarm CHANNEL=LOW..HIGH]... [--alarm-delay SECONDS]
+                [--alarm-hysteresis DEGREES] [--alarm-no-reading SECONDS]
+                [--on-alarm COMMAND [--on-alarm-limit SECONDS]]
+</translation>
     </message>
     <message>
         <source>  --port DEVICE    add a serial device to the port list (repeatable), for ports
@@ -423,12 +430,46 @@
   --version        show the program&apos;s version
 </source>
         <extracomment>The options, each with what it does from the 20th column on; the options (--port ...) stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  --port DEVICE    añade un dispositivo serie a la lista de puertos (repetible)
+                   para puertos que el sistema no lista, como pseudoterminales
+  --demo [MODEL]   ejecuta un medidor simulado propio (300, 301, 302 o 303; por
+                   defecto 303) y añade su dispositivo a la lista de puertos
+  --demo-history SECONDS
+                   con --demo: empieza el registro y el gráfico en vivo con ese
+                   tiempo del pasado del medidor simulado (hasta 31 días)
+  --record FILE    graba sin ventanas: busca el medidor y añade a FILE una fila
+                   cada SECONDS segundos (separada por tabuladores, o por comas
+                   si el nombre termina en csv), hasta que se interrumpa
+  --every SECONDS  intervalo de grabación (por defecto: la frecuencia guardada)
+  --publish URL    publica además cada fila grabada en un broker MQTT, en
+                   mqtt://[user@]host[:port]/base/topic (mqtts:// para TLS);
+                   la contraseña se toma de BRACKWATER_MQTT_PASSWORD o de
+  --publish-password-file FILE
+                   la primera línea de FILE, nunca de la URL
+  --ha-discovery   con --publish: anuncia los canales a Home Assistant
+  --alarm CHANNEL=LOW..HIGH
+                   con --record: alarma si el canal 1 (pantalla principal) o 2
+                   (secundaria) sale del rango, en la unidad del medidor;
+                   un extremo puede quedar vacío (1=..30, 2=-5..); repetible
+  --alarm-delay SECONDS
+                   la lectura debe permanecer fuera del límite ese tiempo antes
+  --alarm-hysteresis DEGREES
+                   se desactiva al volver esos grados dentro del límite
+  --alarm-no-reading SECONDS
+                   alarma si no llega ninguna lectura en ese tiempo (5 o más)
+  --on-alarm COMMAND
+                   ejecuta COMMAND (sin shell) cuando salta una alarma, con sus
+                   datos en las variables BRACKWATER_ALARM_*; se termina tras
+  --on-alarm-limit SECONDS
+                   segundos (por defecto 30)
+  --help           muestra esta ayuda
+  --version        muestra la versión del programa
+</translation>
     </message>
     <message>
         <source>Try &apos;%1&apos;.</source>
         <extracomment>%1 is the command that shows the options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
@@ -489,107 +530,107 @@
     <name>HandlerGuard</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error desconocido</translation>
     </message>
 </context>
 <context>
     <name>HeadlessRecorder</name>
     <message>
         <source>writing %1 failed: %2; recording goes on, the rows wait in memory (a day of them at most) and are written when it works again</source>
-        <translation type="unfinished"></translation>
+        <translation>falló la escritura en %1: %2; la grabación continúa, las filas esperan en memoria (como mucho las de un día) y se escribirán cuando vuelva a funcionar</translation>
     </message>
     <message numerus="yes">
         <source>writing %1 works again: %n rows that waited written</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>la escritura en %1 vuelve a funcionar: se escribió %n fila que esperaba</numerusform>
+            <numerusform>la escritura en %1 vuelve a funcionar: se escribieron %n filas que esperaban</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>; the oldest %n rows beyond a day dropped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; se descartó %n fila, la más antigua, que pasaba de un día</numerusform>
+            <numerusform>; se descartaron las %n filas más antiguas, que pasaban de un día</numerusform>
         </translation>
     </message>
     <message>
         <source>a day of rows waits for %1: the oldest are dropped from now on</source>
-        <translation type="unfinished"></translation>
+        <translation>hay un día de filas en espera para %1: a partir de ahora se descartan las más antiguas</translation>
     </message>
     <message>
         <source>syncing %1 to the disk failed: %2; its last rows may be lost if the power fails</source>
-        <translation type="unfinished"></translation>
+        <translation>falló la sincronización de %1 con el disco: %2; sus últimas filas pueden perderse si se corta la corriente</translation>
     </message>
     <message numerus="yes">
         <source>%n rows written so far</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fila escrita hasta ahora</numerusform>
+            <numerusform>%n filas escritas hasta ahora</numerusform>
         </translation>
     </message>
     <message>
         <source>link lost: no frames from %1 for 5 s; waiting for the meter</source>
-        <translation type="unfinished"></translation>
+        <translation>enlace perdido: ninguna trama de %1 durante 5 s; esperando al medidor</translation>
     </message>
     <message>
         <source>link back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>enlace recuperado: %1</translation>
     </message>
     <message>
         <source>%1; not recording from it</source>
         <extracomment>%1 says which device and why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; no se graba desde él</translation>
     </message>
     <message>
         <source>a meter answers at %1, plugged in since the search</source>
-        <translation type="unfinished"></translation>
+        <translation>un medidor responde en %1, conectado después de la búsqueda</translation>
     </message>
     <message numerus="yes">
         <source>stopped: %n rows written to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>detenido: %n fila escrita en %1</numerusform>
+            <numerusform>detenido: %n filas escritas en %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>; %n rows could not be written: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; no se pudo escribir %n fila: %1</numerusform>
+            <numerusform>; no se pudieron escribir %n filas: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>waiting for the alarm command to end</source>
-        <translation type="unfinished"></translation>
+        <translation>esperando a que termine el comando de alarma</translation>
     </message>
     <message>
         <source>recording to %1, a row every %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>grabando en %1, una fila cada %2 s</translation>
     </message>
     <message>
         <source>alarms: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>alarmas: %1</translation>
     </message>
     <message>
         <source>no meter answered on %1; searching again every %2 s and asking each port plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún medidor respondió en %1; se busca de nuevo cada %2 s y se pregunta a cada puerto que se conecte</translation>
     </message>
     <message>
         <source>(no serial ports)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ningún puerto serie)</translation>
     </message>
     <message>
         <source>meter found: model %1 (%2) at %3</source>
         <extracomment>%1 the model&apos;s number, %2 what the model is, %3 the device</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>medidor encontrado: modelo %1 (%2) en %3</translation>
     </message>
     <message>
         <source>cannot record to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede grabar en %1: %2</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta %1 no existe</translation>
     </message>
 </context>
 <context>
@@ -607,44 +648,44 @@
     <name>JournalQuestions</name>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como…</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar</translation>
     </message>
 </context>
 <context>
     <name>JournalRecovery</name>
     <message>
         <source>The journal %1 holds no recognisable row.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diario %1 no contiene ninguna fila reconocible.</translation>
     </message>
     <message>
         <source>%1 It was set aside as %2.</source>
         <extracomment>%1 says what is wrong with the journal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Se apartó con el nombre %2.</translation>
     </message>
     <message>
         <source>%1 It could not be set aside as %2.</source>
         <extracomment>%1 says what is wrong with the journal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 No se pudo apartar con el nombre %2.</translation>
     </message>
     <message numerus="yes">
         <source>The last recording was not saved: %n rows from %1 to %2</source>
         <extracomment>%1 and %2 are the times of the first and the last row</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La última grabación no se guardó: %n fila de %1 a %2</numerusform>
+            <numerusform>La última grabación no se guardó: %n filas de %1 a %2</numerusform>
         </translation>
     </message>
     <message>
         <source>Saving to &quot;%1&quot; was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se canceló el guardado en &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -714,31 +755,31 @@
     <name>LogFiles</name>
     <message>
         <source>No row before it was loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se cargó ninguna fila anterior.</translation>
     </message>
     <message numerus="yes">
         <source>The %n rows before it were loaded.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se cargó %n fila anterior.</numerusform>
+            <numerusform>Se cargaron las %n filas anteriores.</numerusform>
         </translation>
     </message>
     <message>
         <source>Another file operation of the log is still running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía hay otra operación de archivo del registro en curso.</translation>
     </message>
     <message>
         <source>The log file &quot;%1&quot; could not be read: %2.</source>
-        <translation type="unfinished">No se pudo leer el archivo de registro &quot;%1&quot;: %2.</translation>
+        <translation>No se pudo leer el archivo de registro &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Reading &quot;%1&quot; stopped at line %2, which is longer than %3 KiB. %4</source>
         <extracomment>%4 says how many rows before that line were loaded</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La lectura de &quot;%1&quot; se detuvo en la línea %2, que ocupa más de %3 KiB. %4</translation>
     </message>
     <message>
         <source>The log could not be written to &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el registro en &quot;%1&quot;: %2.</translation>
     </message>
 </context>
 <context>
@@ -792,15 +833,15 @@
     <name>Main</name>
     <message>
         <source>BRACKWATER is Already Running</source>
-        <translation type="unfinished"></translation>
+        <translation>BRACKWATER ya se está ejecutando</translation>
     </message>
     <message>
         <source>the simulated meter could not start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo iniciar el medidor simulado: %1</translation>
     </message>
     <message>
         <source>The simulated meter could not start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar el medidor simulado: %1</translation>
     </message>
 </context>
 <context>
@@ -841,117 +882,117 @@
     <name>MqttPublisher</name>
     <message>
         <source>it does not speak this protocol version</source>
-        <translation type="unfinished"></translation>
+        <translation>no admite esta versión del protocolo</translation>
     </message>
     <message>
         <source>it rejected the client identifier</source>
-        <translation type="unfinished"></translation>
+        <translation>rechazó el identificador de cliente</translation>
     </message>
     <message>
         <source>the server is unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor no está disponible</translation>
     </message>
     <message>
         <source>bad user name or password</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de usuario o contraseña incorrectos</translation>
     </message>
     <message>
         <source>not authorised (wrong user name or password?)</source>
-        <translation type="unfinished"></translation>
+        <translation>no autorizado (¿nombre de usuario o contraseña incorrectos?)</translation>
     </message>
     <message>
         <source>no answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta en %1 s</translation>
     </message>
     <message>
         <source>publishing: the broker at %1 is back</source>
-        <translation type="unfinished"></translation>
+        <translation>publicación: el broker en %1 ha vuelto</translation>
     </message>
     <message>
         <source>publishing to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>publicando en %1</translation>
     </message>
     <message numerus="yes">
         <source>; %n readings waiting go out now</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; sale ahora %n lectura en espera</numerusform>
+            <numerusform>; salen ahora %n lecturas en espera</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>; %n older ones were dropped meanwhile</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; mientras tanto se descartó %n más antigua</numerusform>
+            <numerusform>; mientras tanto se descartaron %n más antiguas</numerusform>
         </translation>
     </message>
     <message>
         <source>MQTT: connected</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT: conectado</translation>
     </message>
     <message>
         <source>publishing: the broker at %1 refused the connection: %2; trying again, readings wait</source>
-        <translation type="unfinished"></translation>
+        <translation>publicación: el broker en %1 rechazó la conexión: %2; se reintenta, las lecturas esperan</translation>
     </message>
     <message>
         <source>MQTT: the broker refused</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT: conexión rechazada</translation>
     </message>
     <message>
         <source>publishing: TLS with the broker at %1 failed: %2; trying again, readings wait</source>
-        <translation type="unfinished"></translation>
+        <translation>publicación: falló TLS con el broker en %1: %2; se reintenta, las lecturas esperan</translation>
     </message>
     <message>
         <source>MQTT: TLS failed</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT: falló TLS</translation>
     </message>
     <message>
         <source>publishing: lost the broker at %1: %2; readings wait until it is back (up to %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>publicación: se perdió el broker en %1: %2; las lecturas esperan a que vuelva (hasta %3)</translation>
     </message>
     <message>
         <source>MQTT: broker lost, readings wait</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT: broker perdido, lecturas en espera</translation>
     </message>
     <message>
         <source>publishing: cannot reach the broker at %1: %2; trying again, readings wait</source>
-        <translation type="unfinished"></translation>
+        <translation>publicación: no se puede contactar con el broker en %1: %2; se reintenta, las lecturas esperan</translation>
     </message>
     <message>
         <source>MQTT: cannot reach the broker</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT: broker inalcanzable</translation>
     </message>
     <message numerus="yes">
         <source>publishing: %n readings wait, as many as are kept; the oldest are dropped until the broker is back</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>publicación: espera %n lectura, el máximo que se guarda; se descartan las más antiguas hasta que vuelva el broker</numerusform>
+            <numerusform>publicación: esperan %n lecturas, el máximo que se guarda; se descartan las más antiguas hasta que vuelva el broker</numerusform>
         </translation>
     </message>
     <message>
         <source>MQTT: queue full, the oldest dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT: cola llena, se descartan las más antiguas</translation>
     </message>
     <message numerus="yes">
         <source>publishing: %n readings were not delivered%1</source>
         <extracomment>%1 is empty or says how many older readings were dropped</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>publicación: %n lectura no se entregó%1</numerusform>
+            <numerusform>publicación: %n lecturas no se entregaron%1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>, and %n older ones were dropped before</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, y antes se descartó %n más antigua</numerusform>
+            <numerusform>, y antes se descartaron %n más antiguas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>MQTT: %n readings not delivered</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>MQTT: %n lectura sin entregar</numerusform>
+            <numerusform>MQTT: %n lecturas sin entregar</numerusform>
         </translation>
     </message>
 </context>
@@ -1012,45 +1053,45 @@
     <name>PtyDevice</name>
     <message>
         <source>pseudo-terminals are not available on this system</source>
-        <translation type="unfinished"></translation>
+        <translation>los pseudoterminales no están disponibles en este sistema</translation>
     </message>
 </context>
 <context>
     <name>RecordingControls</name>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar</translation>
     </message>
 </context>
 <context>
     <name>RecordingSession</name>
     <message>
         <source>No Connection</source>
-        <translation type="unfinished">Sin conexión</translation>
+        <translation>Sin conexión</translation>
     </message>
     <message>
         <source>Thermometer is connected at %1</source>
-        <translation type="unfinished">El termómetro está conectado en %1</translation>
+        <translation>El termómetro está conectado en %1</translation>
     </message>
     <message>
         <source>A different meter is connected at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay otro medidor conectado en %1</translation>
     </message>
     <message>
         <source>No thermometer answers at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún termómetro responde en %1</translation>
     </message>
     <message>
         <source>%1 is in use by another program.</source>
-        <translation type="unfinished">%1 está en uso por otro programa.</translation>
+        <translation>%1 está en uso por otro programa.</translation>
     </message>
     <message>
         <source>The settings could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración: %1.</translation>
     </message>
 </context>
 <context>
@@ -1094,82 +1135,82 @@
     <name>SettingsStore</name>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta, no un archivo</translation>
     </message>
     <message>
         <source>the folder %1 does not exist and cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta %1 no existe y no se puede crear</translation>
     </message>
     <message>
         <source>permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>permiso denegado</translation>
     </message>
     <message>
         <source>permission denied on the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>permiso denegado en la carpeta %1</translation>
     </message>
     <message>
         <source>the file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir el archivo</translation>
     </message>
     <message>
         <source>the file could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer el archivo</translation>
     </message>
     <message>
         <source>The settings could not be read from %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la configuración de %1: %2.</translation>
     </message>
     <message>
         <source>The settings file %1 is damaged or is not a settings file; what could not be read takes its default. The file is kept as %2 when the settings are saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de configuración %1 está dañado o no es un archivo de configuración; lo que no se pudo leer toma su valor predeterminado. El archivo se conservará como %2 cuando se guarde la configuración.</translation>
     </message>
     <message>
         <source>The settings were not saved: the damaged file %1 could not be kept as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se guardó la configuración: no se pudo conservar el archivo dañado %1 como %2.</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración en %1: %2.</translation>
     </message>
     <message>
         <source>These alarm settings could not be read and are off: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer estos ajustes de alarma, que quedan desactivados: %1.</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>Main Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú principal</translation>
     </message>
     <message>
         <source>Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished">Gráfico</translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>Tabular</source>
-        <translation type="unfinished">Tabla</translation>
+        <translation>Tabla</translation>
     </message>
     <message>
         <source>Alarms…</source>
-        <translation type="unfinished">Alarmas…</translation>
+        <translation>Alarmas…</translation>
     </message>
     <message>
         <source>Acknowledge Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconocer la alarma</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Click Right Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic con el botón derecho</translation>
     </message>
 </context>
 <context>
@@ -1195,135 +1236,135 @@
     <name>TfrmAlarms</name>
     <message>
         <source>Main display low limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite bajo de la pantalla principal</translation>
     </message>
     <message>
         <source>Main display high limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite alto de la pantalla principal</translation>
     </message>
     <message>
         <source>Main display delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo de la pantalla principal</translation>
     </message>
     <message>
         <source>Main display clears back inside by</source>
-        <translation type="unfinished"></translation>
+        <translation>Margen de desactivación de la pantalla principal</translation>
     </message>
     <message>
         <source>Second display low limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite bajo de la pantalla secundaria</translation>
     </message>
     <message>
         <source>Second display high limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite alto de la pantalla secundaria</translation>
     </message>
     <message>
         <source>Second display delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo de la pantalla secundaria</translation>
     </message>
     <message>
         <source>Second display clears back inside by</source>
-        <translation type="unfinished"></translation>
+        <translation>Margen de desactivación de la pantalla secundaria</translation>
     </message>
     <message>
         <source>The low limit of the main display must be below its high limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>El límite bajo de la pantalla principal debe ser inferior a su límite alto.</translation>
     </message>
     <message>
         <source>The low limit of the second display must be below its high limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>El límite bajo de la pantalla secundaria debe ser inferior a su límite alto.</translation>
     </message>
     <message>
         <source>Alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmas</translation>
     </message>
     <message>
         <source>Limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Límites</translation>
     </message>
     <message>
         <source>Low limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite bajo</translation>
     </message>
     <message>
         <source>High limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite alto</translation>
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo</translation>
     </message>
     <message>
         <source>Clears back inside by</source>
-        <translation type="unfinished"></translation>
+        <translation>Margen de desactivación</translation>
     </message>
     <message>
         <source>Main display</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla principal</translation>
     </message>
     <message>
         <source>Second display</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla secundaria</translation>
     </message>
     <message>
         <source>How long a reading must stay beyond a limit before the alarm rises; 0: at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuánto tiempo debe permanecer una lectura fuera de un límite antes de que salte la alarma; 0: de inmediato</translation>
     </message>
     <message>
         <source>How far back inside the limit a reading must come before the alarm clears</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuánto debe volver una lectura hacia dentro del límite antes de que la alarma se desactive</translation>
     </message>
     <message>
         <source>An alarm below this temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma por debajo de esta temperatura</translation>
     </message>
     <message>
         <source>An alarm above this temperature (&quot;OL&quot; counts as above)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma por encima de esta temperatura (&quot;OL&quot; cuenta como por encima)</translation>
     </message>
     <message>
         <source>Degrees in</source>
-        <translation type="unfinished"></translation>
+        <translation>Grados en</translation>
     </message>
     <message>
         <source>Alarm when no reading comes for</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma si no llega ninguna lectura durante</translation>
     </message>
     <message>
         <source>Sound until acknowledged</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonar hasta que se reconozca</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado actual</translation>
     </message>
     <message>
         <source>&amp;Acknowledge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reconocer</translation>
     </message>
     <message>
         <source>Silence the sound; the alarm stays marked until it clears</source>
-        <translation type="unfinished"></translation>
+        <translation>Silencia el sonido; la alarma sigue marcada hasta que se desactive</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The second display of this meter is a timer</source>
-        <translation type="unfinished"></translation>
+        <translation>La pantalla secundaria de este medidor es un temporizador</translation>
     </message>
     <message>
         <source>No alarm is up.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna alarma activa.</translation>
     </message>
     <message>
         <source>ALARM: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ALARMA: %1</translation>
     </message>
 </context>
 <context>
@@ -1637,58 +1678,58 @@ el título principal y el subtítulo.  </translation>
     <message>
         <source>The desktop places the windows</source>
         <extracomment>Shown in the status bar after Arrange where the program cannot move windows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El escritorio coloca las ventanas</translation>
     </message>
     <message>
         <source>Main Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú principal</translation>
     </message>
     <message>
         <source>Open Control Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la ventana de control</translation>
     </message>
     <message>
         <source>Open Graph Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la ventana del gráfico</translation>
     </message>
     <message>
         <source>Open Tabular Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la ventana de la tabla</translation>
     </message>
     <message>
         <source>Test linking with THERMOMETER</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar el enlace al TERMÓMETRO</translation>
     </message>
     <message>
         <source>On Line Help Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de ayuda en línea</translation>
     </message>
     <message>
         <source>Exit BRACKWATER</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de BRACKWATER</translation>
     </message>
     <message>
         <source>auto arrange Panel,Graph,Tabular</source>
-        <translation type="unfinished"></translation>
+        <translation>organizar Panel,Gráfico,Tabla</translation>
     </message>
     <message>
         <source>ALARM: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ALARMA: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n recorded rows are not saved. Save them before exiting?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Hay %n fila grabada sin guardar. ¿Desea guardarla antes de salir?</numerusform>
+            <numerusform>Hay %n filas grabadas sin guardar. ¿Desea guardarlas antes de salir?</numerusform>
         </translation>
     </message>
     <message>
         <source>Saving Progress</source>
-        <translation type="unfinished">Progreso de guardado</translation>
+        <translation>Progreso de guardado</translation>
     </message>
     <message>
         <source>savint.....</source>
-        <translation type="unfinished">guardando.....</translation>
+        <translation>guardando.....</translation>
     </message>
 </context>
 <context>
@@ -1785,15 +1826,18 @@ el título principal y el subtítulo.  </translation>
 for using BRACKWATER. Your display resolution is now
 640X480, For best result, please change the resulution to 
 800 x 600 or above later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se recomienda una resolución de pantalla de 800 X 600 
+o superior para usar BRACKWATER. Su resolución actual es
+640X480. Para obtener el mejor resultado, cambie más adelante 
+la resolución a 800 x 600 o superior.</translation>
     </message>
     <message>
         <source>Don&apos;t show this dialog next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>No mostrar este diálogo la próxima vez.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -1896,16 +1940,16 @@ for using BRACKWATER. Your display resolution is now
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Herramientas</translation>
     </message>
     <message>
         <source>Sampling Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de muestreo</translation>
     </message>
     <message>
         <source>MM:SS</source>
         <extracomment>The rate entry&apos;s format: minutes and seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MM:SS</translation>
     </message>
 </context>
 <context>
@@ -1923,45 +1967,45 @@ for using BRACKWATER. Your display resolution is now
     <name>UserFiles</name>
     <message>
         <source>the folder %1 cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta %1</translation>
     </message>
     <message>
         <source>the folder %1 cannot be created: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta %1: %2</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una carpeta</translation>
     </message>
 </context>
 <context>
     <name>WindowSet</name>
     <message>
         <source>ALARM: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ALARMA: %1</translation>
     </message>
     <message>
         <source>Brackwater: alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Brackwater: alarma</translation>
     </message>
     <message>
         <source>Brackwater: alarm cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Brackwater: alarma desactivada</translation>
     </message>
     <message>
         <source>Saving Progress</source>
-        <translation type="unfinished">Progreso de guardado</translation>
+        <translation>Progreso de guardado</translation>
     </message>
     <message>
         <source>savint.....</source>
-        <translation type="unfinished">guardando.....</translation>
+        <translation>guardando.....</translation>
     </message>
     <message numerus="yes">
         <source>Discard the %n rows from %1 to %2 for good?</source>
         <extracomment>%1 and %2 are the times of the first and the last row</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>¿Descartar definitivamente %n fila de %1 a %2?</numerusform>
+            <numerusform>¿Descartar definitivamente las %n filas de %1 a %2?</numerusform>
         </translation>
     </message>
 </context>

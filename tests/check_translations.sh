@@ -16,7 +16,7 @@ for ts in translations/*.ts; do
   name=$(basename "$ts")
   if ! cmp -s "$ts" "$fresh/$name"; then
     echo "$ts is not up to date with the sources (run scripts/update-translations.sh):" >&2
-    diff "$ts" "$fresh/$name" | head -20 >&2
+    diff "$ts" "$fresh/$name" | head -20 >&2 || true
     status=1
   fi
   unfinished=$(grep -c 'type="unfinished"' "$fresh/$name" || true)
@@ -25,7 +25,7 @@ for ts in translations/*.ts; do
   echo "$name: $entries entries, $unfinished unfinished, $stale no longer used"
   if [ "$unfinished" -ne 0 ] || [ "$stale" -ne 0 ]; then
     grep -B3 -E 'type="(unfinished|obsolete|vanished)"' "$fresh/$name" | grep '<source>' |
-      head -20 >&2
+      head -20 >&2 || true
     status=1
   fi
 done

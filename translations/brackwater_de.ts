@@ -1550,6 +1550,22 @@ Untertitel hinzufügen, bearbeiten und löschen.  </translation>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
+    <message>
+        <source>No THERMOMETER found</source>
+        <translation>Kein THERMOMETER gefunden</translation>
+    </message>
+    <message>
+        <source>Check the cable and that the meter</source>
+        <translation>Prüfen Sie das Kabel und ob das Gerät</translation>
+    </message>
+    <message>
+        <source>is switched on, then press Retry.</source>
+        <translation>eingeschaltet ist; dann „Wiederholen“.</translation>
+    </message>
+    <message>
+        <source>No THERMOMETER found. Check the cable and that the meter is switched on, then press Retry.</source>
+        <translation>Kein THERMOMETER gefunden. Prüfen Sie das Kabel und ob das Gerät eingeschaltet ist, und klicken Sie dann auf „Wiederholen“.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmList</name>
@@ -1741,6 +1757,38 @@ Untertitel hinzufügen, bearbeiten und löschen.  </translation>
         <source>savint.....</source>
         <translation>Wird gespeichert.....</translation>
     </message>
+    <message>
+        <source>Thermometer Link</source>
+        <translation>Thermometer-Verbindung</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Arrange</source>
+        <translation>Anordnen</translation>
+    </message>
+    <message>
+        <source>HELP</source>
+        <translation>HILFE</translation>
+    </message>
+    <message>
+        <source>Control Panel</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
+        <source>Link Test</source>
+        <translation>Verbindungstest</translation>
+    </message>
+    <message>
+        <source>Tabular</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOpenProgress</name>
@@ -1820,6 +1868,18 @@ Untertitel hinzufügen, bearbeiten und löschen.  </translation>
         <source>TIMER</source>
         <extracomment>Caption printed on the meter&apos;s key of one-channel models</extracomment>
         <translation>TIMER</translation>
+    </message>
+    <message>
+        <source>Meter display: No Link</source>
+        <translation>Messgerät: keine Verbindung</translation>
+    </message>
+    <message>
+        <source>Meter display: %1; second display: %2</source>
+        <translation>Hauptanzeige: %1; Nebenanzeige: %2</translation>
+    </message>
+    <message>
+        <source>Meter display: %1 (%2); second display: %3</source>
+        <translation>Hauptanzeige: %1 (%2); Nebenanzeige: %3</translation>
     </message>
 </context>
 <context>

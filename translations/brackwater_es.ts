@@ -1540,6 +1540,22 @@ el título principal y el subtítulo.  </translation>
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
+    <message>
+        <source>No THERMOMETER found</source>
+        <translation>No se encontró ningún TERMÓMETRO</translation>
+    </message>
+    <message>
+        <source>Check the cable and that the meter</source>
+        <translation>Compruebe el cable y que el medidor</translation>
+    </message>
+    <message>
+        <source>is switched on, then press Retry.</source>
+        <translation>esté encendido; luego pulse Reintentar.</translation>
+    </message>
+    <message>
+        <source>No THERMOMETER found. Check the cable and that the meter is switched on, then press Retry.</source>
+        <translation>No se encontró ningún TERMÓMETRO. Compruebe el cable y que el medidor esté encendido; luego pulse Reintentar.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmList</name>
@@ -1731,6 +1747,38 @@ el título principal y el subtítulo.  </translation>
         <source>savint.....</source>
         <translation>guardando.....</translation>
     </message>
+    <message>
+        <source>Thermometer Link</source>
+        <translation>Enlace del termómetro</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Arrange</source>
+        <translation>Organizar</translation>
+    </message>
+    <message>
+        <source>HELP</source>
+        <translation>AYUDA</translation>
+    </message>
+    <message>
+        <source>Control Panel</source>
+        <translation>Panel de control</translation>
+    </message>
+    <message>
+        <source>Link Test</source>
+        <translation>Prueba de enlace</translation>
+    </message>
+    <message>
+        <source>Tabular</source>
+        <translation>Tabla</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOpenProgress</name>
@@ -1810,6 +1858,18 @@ el título principal y el subtítulo.  </translation>
         <source>TIMER</source>
         <extracomment>Caption printed on the meter&apos;s key of one-channel models</extracomment>
         <translation>TIMER</translation>
+    </message>
+    <message>
+        <source>Meter display: No Link</source>
+        <translation>Pantalla del medidor: sin enlace</translation>
+    </message>
+    <message>
+        <source>Meter display: %1; second display: %2</source>
+        <translation>Pantalla principal: %1; pantalla secundaria: %2</translation>
+    </message>
+    <message>
+        <source>Meter display: %1 (%2); second display: %3</source>
+        <translation>Pantalla principal: %1 (%2); pantalla secundaria: %3</translation>
     </message>
 </context>
 <context>

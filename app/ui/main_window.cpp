@@ -8,6 +8,7 @@
 #include "app/window_placement.h"
 #include "base/handler_guard.h"
 #include "base/ui/help.h"
+#include "base/ui/svg_captions.h"
 #include "base/ui/text_contrast.h"
 #include "brackwater_version.h"
 #include "log/ui/print_progress_dialog.h"
@@ -46,6 +47,16 @@ QList<HotImage*> ReadingOrder(QList<HotImage*> images) {
     }
     return images;
 }
+
+// The picture with its captions in the user's language.
+QByteArray PictureSource() {
+    return SvgWithCaptions(
+        QStringLiteral(":/main_menu.svg"), "TfrmMain",
+        {QT_TRANSLATE_NOOP("TfrmMain", "Thermometer Link"), QT_TRANSLATE_NOOP("TfrmMain", "Graph"),
+         QT_TRANSLATE_NOOP("TfrmMain", "Arrange"), QT_TRANSLATE_NOOP("TfrmMain", "HELP"),
+         QT_TRANSLATE_NOOP("TfrmMain", "Control Panel"), QT_TRANSLATE_NOOP("TfrmMain", "Link Test"),
+         QT_TRANSLATE_NOOP("TfrmMain", "Tabular"), QT_TRANSLATE_NOOP("TfrmMain", "Exit")});
+}
 } // namespace
 
 void TfrmMain::PlaceAndShow(QWidget* window, const QRect& frame) {
@@ -63,8 +74,8 @@ TfrmMain::TfrmMain(RecordingSession& session, const std::function<void()>& loadD
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       ComboBoxDeviceName(new QComboBox(this)),
-      Image1(new SvgPicture(QStringLiteral("Image1"), QStringLiteral(":/main_menu.svg"),
-                            QRect(0, 0, 600, 400), this)),
+      Image1(
+          new SvgPicture(QStringLiteral("Image1"), PictureSource(), QRect(0, 0, 600, 400), this)),
       Label1(new QLabel(QStringLiteral("V" BRACKWATER_VERSION), this)), session_(session),
       questions_(JournalQuestions::Dialogs(this, session)),
       desktopPlacesWindows_(DesktopPlacesWindows(QGuiApplication::platformName())) {

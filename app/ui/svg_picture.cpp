@@ -12,6 +12,14 @@ SvgPicture::SvgPicture(const QString& name, const QString& source, const QRect& 
     setMouseTracking(true);
 }
 
+SvgPicture::SvgPicture(const QString& name, const QByteArray& source, const QRect& geometry,
+                       QWidget* parent)
+    : QWidget(parent), renderer_(source) {
+    setObjectName(name);
+    setGeometry(geometry);
+    setMouseTracking(true);
+}
+
 QPixmap SvgPicture::Render(qreal ratio) {
     QPixmap picture((QSizeF(size()) * ratio).toSize());
     picture.fill(Qt::transparent);

@@ -11,6 +11,9 @@ class SvgPicture : public QWidget {
     Q_OBJECT
 public:
     SvgPicture(const QString& name, const QString& source, const QRect& geometry, QWidget* parent);
+    // The same from the picture's source text (captions translated).
+    SvgPicture(const QString& name, const QByteArray& source, const QRect& geometry,
+               QWidget* parent);
 
     bool IsValid() const { return renderer_.isValid(); }
     // The picture at the widget's size for a screen of the given pixel ratio.

@@ -35,7 +35,9 @@ void TitleFit::Install() {
 }
 
 void TitleFit::Fit(QWidget* window) {
-    const int width = TitleWidth(window);
+    // A minimum width set here replaces the one the layout would set for the
+    // contents, so it must hold both.
+    const int width = std::max(TitleWidth(window), window->minimumSizeHint().width());
     if (window->minimumWidth() >= width)
         return;
     if (window->maximumWidth() < width)

@@ -20,7 +20,8 @@ public:
     // Puts one on the application, once: the program's first box may come before
     // its windows (a copy already running).
     static void Install();
-    // Widens the window to TitleWidth if it is narrower, also a fixed-size one.
+    // Widens the window to TitleWidth, and to the width its contents need, if it is
+    // narrower, also a fixed-size one.
     static void Fit(QWidget* window);
 
 protected:

@@ -2,6 +2,7 @@
 #include "link/ui/link_test_window.h"
 
 #include "base/ui/help.h"
+#include "base/ui/svg_captions.h"
 #include "base/ui/text_contrast.h"
 #include "meter/ui/digit_bitmaps.h"
 
@@ -24,9 +25,16 @@ TfrmLinkTest::TfrmLinkTest(RecordingSession& session, QWidget* parent)
         QStringLiteral("#frmLinkTest { background: palette(window); border: 1px solid #7b8491; }"));
 
     imgNoLink = new QLabel(this);
-    imgNoLink->setPixmap(LoadPicture(QStringLiteral(":/dialogs/no_link.svg")));
+    imgNoLink->setPixmap(LoadPicture(
+        SvgWithCaptions(QStringLiteral(":/dialogs/no_link.svg"), "TfrmLinkTest",
+                        {QT_TRANSLATE_NOOP("TfrmLinkTest", "No THERMOMETER found"),
+                         QT_TRANSLATE_NOOP("TfrmLinkTest", "Check the cable and that the meter"),
+                         QT_TRANSLATE_NOOP("TfrmLinkTest", "is switched on, then press Retry.")})));
     imgNoLink->setFixedSize(300, 100);
     imgNoLink->setAccessibleName(tr("No Link"));
+    imgNoLink->setAccessibleDescription(
+        tr("No THERMOMETER found. Check the cable and that the meter is switched on, then press "
+           "Retry."));
     lblSearch = new QLabel(tr("Searching Connected ThermoMeter"), this);
     lblSearch->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;")
                                  .arg(ReadableOnWindow(Qt::blue, palette()).name()));

@@ -13,12 +13,8 @@ static void InitResources() {
     Q_INIT_RESOURCE(brackwater);
 }
 
-QPixmap LoadPicture(const QString& resource, qreal ratio) {
-    InitResources();
-    QSvgRenderer renderer(resource);
-    if (!renderer.isValid())
-        throw std::runtime_error("Picture not found: " + // untranslated: a build fault
-                                 resource.toStdString());
+namespace {
+QPixmap Render(QSvgRenderer& renderer, qreal ratio) {
     const QSize size = renderer.defaultSize();
     if (ratio <= 0)
         ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
@@ -29,6 +25,24 @@ QPixmap LoadPicture(const QString& resource, qreal ratio) {
     QPainter painter(&pixmap);
     renderer.render(&painter, QRectF(QPointF(0, 0), size));
     return pixmap;
+}
+} // namespace
+
+QPixmap LoadPicture(const QString& resource, qreal ratio) {
+    InitResources();
+    QSvgRenderer renderer(resource);
+    if (!renderer.isValid())
+        throw std::runtime_error("Picture not found: " + // untranslated: a build fault
+                                 resource.toStdString());
+    return Render(renderer, ratio);
+}
+
+QPixmap LoadPicture(const QByteArray& source, qreal ratio) {
+    QSvgRenderer renderer(source);
+    if (!renderer.isValid())
+        // untranslated: a build fault
+        throw std::runtime_error("Picture not readable");
+    return Render(renderer, ratio);
 }
 
 DigitBitmaps::DigitBitmaps(qreal ratio) {

@@ -28,3 +28,5 @@ public:
 // screen of the given pixel ratio shows there (0: the application's highest), so
 // it is sharp at any scale. Throws std::runtime_error when the resource is missing.
 QPixmap LoadPicture(const QString& resource, qreal ratio = 0);
+// The same from a picture's source text (a picture with translated captions).
+QPixmap LoadPicture(const QByteArray& source, qreal ratio = 0);

@@ -149,6 +149,7 @@ TfrmPanel::TfrmPanel(RecordingSession& session, const DigitBitmaps& digits, QWid
     connect(&session, &RecordingSession::LinkShown, this,
             [this](bool linked) { ShowNoLink(!linked); });
     connect(&session, &RecordingSession::ModelIdentified, this, &TfrmPanel::SetupModel);
+    DescribeDisplay();
 }
 
 QLabel* TfrmPanel::AddPicture(const QString& name, const QString& resource, QPoint position) {
@@ -192,10 +193,39 @@ void TfrmPanel::Render(PanelElement element) {
     if (PanelDisplay::IsDigit(element))
         label->setPixmap(digits_.Image(element, display.Image(element)));
     label->setVisible(display.Visible(element));
+    DescribeDisplay();
 }
 
 void TfrmPanel::ShowNoLink(bool show) {
     lblnolink->setVisible(show);
+    DescribeDisplay();
+}
+
+void TfrmPanel::DescribeDisplay() {
+    if (!lblnolink)
+        return;
+    const CurrentReading& r = session_.Reading();
+    const auto value = [](bool overload, bool valid, bool noPoint, double v, const QString& unit) {
+        // untranslated: what the meter's display shows
+        const QString shown = overload ? QStringLiteral("OL")
+                              : !valid ? QStringLiteral("----")
+                                       : QString::number(v, 'f', noPoint ? 0 : 1);
+        return shown + QStringLiteral(" \u00b0") + unit;
+    };
+    const QString main = value(r.MainOverload, r.MainValid, r.MainNoPoint, r.MainValue, r.UnitText);
+    const QString second =
+        r.IsTwoChannel() ? value(r.SubOverload, r.SubValid, r.SubNoPoint, r.SubValue, r.SubUnitText)
+                         : r.SubText + QLatin1Char(' ') + r.SubUnitText;
+    const QString modes = r.ModeText.simplified();
+    QString text;
+    if (!lblnolink->isHidden() || r.ModelCode == 0)
+        text = tr("Meter display: No Link");
+    else if (modes.isEmpty())
+        text = tr("Meter display: %1; second display: %2").arg(main, second);
+    else
+        text = tr("Meter display: %1 (%2); second display: %3").arg(main, modes, second);
+    if (Image1->accessibleName() != text)
+        Image1->setAccessibleName(text);
 }
 
 void TfrmPanel::SetupModel(int32_t modelCode) {

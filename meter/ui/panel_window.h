@@ -54,6 +54,8 @@ private:
                      const QString& hint, void (TfrmPanel::*click)());
     void BuildDisplay();
     void Render(PanelElement element);
+    // What the display shows, as words for screen readers: the picture's name.
+    void DescribeDisplay();
     void SendCommand(uint8_t command);
 
     RecordingSession& session_;
@@ -67,7 +69,7 @@ private:
     QLabel* imgtkj;
     QLabel* lblt1;
     QLabel* lblt2;
-    QLabel* lblnolink;
+    QLabel* lblnolink = nullptr; // made after the display, which describes itself from then on
     PanelKey* btnClose;
     PanelKey* btnREL;
     PanelKey* btnHOLD;

@@ -331,8 +331,17 @@ void TestPanelWindow::faceFollowsTheMeter() {
     emulator->SetTypeJ(model == 302);
     panel->ShowNoLink(true);
     const QImage before = panel->grab().toImage();
+    // Screen readers read the display's words from the picture's name.
+    QCOMPARE(Element("Image1")->accessibleName(), QStringLiteral("Meter display: No Link"));
     Connect();
     QVERIFY(Element("lblnolink")->isHidden()); // the first frame announces the link
+    const QString described = Element("Image1")->accessibleName();
+    QVERIFY2(described.startsWith(QStringLiteral("Meter display: %1 \u00b0C; second display: ")
+                                      .arg(23.5 + (model - 300) * 100, 0, 'f', 1)),
+             qPrintable(described));
+    if (model == 301 || model == 303)
+        QVERIFY2(described.endsWith(QStringLiteral("second display: -12.5 \u00b0C")),
+                 qPrintable(described));
 
     // 23.5, 123.5, 223.5, 323.5 degrees: a blank leading digit only on the first.
     const PanelDisplay& display = session->Display();

@@ -6,7 +6,8 @@
 # colour), then, once an alarm has risen, the same with the Alarms dialog. The dark
 # palette is the one a desktop hands every program through its colour scheme file.
 # Needs: xvfb, xdotool, imagemagick (import).
-# Usage: scripts/desktop_screenshots.sh [BUILD_DIR] [OUT_DIR] [SCALE] [light|dark] [DISPLAY_NUMBER]
+# The program's language follows LANGUAGE (en, de, es).
+# Usage: [LANGUAGE=de] scripts/desktop_screenshots.sh [BUILD_DIR] [OUT_DIR] [SCALE] [light|dark] [DISPLAY_NUMBER]
 set -euo pipefail
 build=${1:-build}
 out=${2:-shots}
@@ -14,7 +15,14 @@ scale=${3:-1}
 look=${4:-light}
 display=:${5:-97}
 mkdir -p "$out"
-name=$out/scale$scale-$look
+language=${LANGUAGE:-en}
+name=$out/$language-scale$scale-$look
+# The windows are found by their titles, which are translated.
+case $language in
+  de) main_title=Hauptmenü graph_title=Echtzeitdiagramm ;;
+  es) main_title="Menú principal" graph_title="Gráfico en tiempo real" ;;
+  *) main_title="Main Menu" graph_title="Real Time Graph" ;;
+esac
 # Design pixels in the screen's pixels.
 px() { awk -v v="$1" -v s="$scale" 'BEGIN { printf "%d", v * s }'; }
 screen_size=$(px 1280)x$(px 1024)
@@ -57,14 +65,14 @@ EOF
   desktop=(XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5)
 fi
 env "${desktop[@]}" HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
-  XDG_RUNTIME_DIR="$home" DISPLAY=$display QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" \
+  XDG_RUNTIME_DIR="$home" LANGUAGE="$language" DISPLAY=$display QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" \
   "$build/brackwater" --demo 303 >"$name.log" 2>&1 &
 pid=$!
 sleep 8
 shot link-test
 x key Return
 sleep 3
-main=$(window '^Main Menu$')
+main=$(window "^$main_title\$")
 click "$main" 124 256 # the panel
 click "$main" 240 68  # the live graph
 click "$main" 492 264 # the log
@@ -72,7 +80,7 @@ x windowmove --sync "$main" "$(px 660)" "$(px 560)"
 sleep 2
 shot windows
 sleep 30
-graph=$(window '^Real Time Graph$')
+graph=$(window "^$graph_title\$")
 x windowfocus --sync "$graph" key alt+a
 sleep 2
 shot alarm

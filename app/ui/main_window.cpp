@@ -48,14 +48,18 @@ QList<HotImage*> ReadingOrder(QList<HotImage*> images) {
     return images;
 }
 
-// The picture with its captions in the user's language.
+// The picture with its captions in the user's language, each as wide as the
+// drawing it stands under at most.
 QByteArray PictureSource() {
-    return SvgWithCaptions(
-        QStringLiteral(":/main_menu.svg"), "TfrmMain",
-        {QT_TRANSLATE_NOOP("TfrmMain", "Thermometer Link"), QT_TRANSLATE_NOOP("TfrmMain", "Graph"),
-         QT_TRANSLATE_NOOP("TfrmMain", "Arrange"), QT_TRANSLATE_NOOP("TfrmMain", "HELP"),
-         QT_TRANSLATE_NOOP("TfrmMain", "Control Panel"), QT_TRANSLATE_NOOP("TfrmMain", "Link Test"),
-         QT_TRANSLATE_NOOP("TfrmMain", "Tabular"), QT_TRANSLATE_NOOP("TfrmMain", "Exit")});
+    return SvgWithCaptions(QStringLiteral(":/main_menu.svg"), "TfrmMain",
+                           {{QT_TRANSLATE_NOOP("TfrmMain", "Thermometer Link"), 120},
+                            {QT_TRANSLATE_NOOP("TfrmMain", "Graph"), 180},
+                            {QT_TRANSLATE_NOOP("TfrmMain", "Arrange"), 84},
+                            {QT_TRANSLATE_NOOP("TfrmMain", "HELP"), 90},
+                            {QT_TRANSLATE_NOOP("TfrmMain", "Control Panel"), 84},
+                            {QT_TRANSLATE_NOOP("TfrmMain", "Link Test"), 116},
+                            {QT_TRANSLATE_NOOP("TfrmMain", "Tabular"), 190},
+                            {QT_TRANSLATE_NOOP("TfrmMain", "Exit"), 106}});
 }
 } // namespace
 

@@ -36,15 +36,15 @@ QString Escaped(const QString& text) {
 } // namespace
 
 QByteArray SvgWithCaptions(const QString& resource, const char* context,
-                           std::initializer_list<const char*> captions) {
+                           std::initializer_list<SvgCaption> captions) {
     InitResources();
     QFile file(resource);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QString svg = QString::fromUtf8(file.readAll());
-    for (const char* caption : captions) {
-        const QString english = QString::fromUtf8(caption);
-        const QString shown = QCoreApplication::translate(context, caption);
+    for (const SvgCaption& caption : captions) {
+        const QString english = QString::fromUtf8(caption.Text);
+        const QString shown = QCoreApplication::translate(context, caption.Text);
         if (shown == english)
             continue;
         const QRegularExpression element(QStringLiteral("<text([^>]*)>%1</text>")
@@ -55,7 +55,7 @@ QByteArray SvgWithCaptions(const QString& resource, const char* context,
             const QRegularExpressionMatch match = it.next();
             QString attributes = match.captured(1);
             const qreal wide = TextWidth(attributes, shown);
-            const qreal room = TextWidth(attributes, english);
+            const qreal room = caption.Room > 0 ? caption.Room : TextWidth(attributes, english);
             const QString size = Attribute(attributes, QStringLiteral("font-size"));
             if (wide > room && room > 0 && !size.isEmpty())
                 attributes.replace(QStringLiteral("font-size=\"%1\"").arg(size),

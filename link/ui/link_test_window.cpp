@@ -25,11 +25,11 @@ TfrmLinkTest::TfrmLinkTest(RecordingSession& session, QWidget* parent)
         QStringLiteral("#frmLinkTest { background: palette(window); border: 1px solid #7b8491; }"));
 
     imgNoLink = new QLabel(this);
-    imgNoLink->setPixmap(LoadPicture(
-        SvgWithCaptions(QStringLiteral(":/dialogs/no_link.svg"), "TfrmLinkTest",
-                        {QT_TRANSLATE_NOOP("TfrmLinkTest", "No THERMOMETER found"),
-                         QT_TRANSLATE_NOOP("TfrmLinkTest", "Check the cable and that the meter"),
-                         QT_TRANSLATE_NOOP("TfrmLinkTest", "is switched on, then press Retry.")})));
+    imgNoLink->setPixmap(LoadPicture(SvgWithCaptions(
+        QStringLiteral(":/dialogs/no_link.svg"), "TfrmLinkTest",
+        {{QT_TRANSLATE_NOOP("TfrmLinkTest", "No THERMOMETER found"), 190},
+         {QT_TRANSLATE_NOOP("TfrmLinkTest", "Check the cable and that the meter"), 190},
+         {QT_TRANSLATE_NOOP("TfrmLinkTest", "is switched on, then press Retry."), 190}})));
     imgNoLink->setFixedSize(300, 100);
     imgNoLink->setAccessibleName(tr("No Link"));
     imgNoLink->setAccessibleDescription(

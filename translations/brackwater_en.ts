@@ -65,7 +65,7 @@
     <message numerus="yes">
         <source>; %n readings waiting go out now</source>
         <translation>
-            <numerusform>; %n reading waiting go out now</numerusform>
+            <numerusform>; %n reading waiting goes out now</numerusform>
             <numerusform>; %n readings waiting go out now</numerusform>
         </translation>
     </message>
@@ -103,6 +103,21 @@
         <translation>
             <numerusform>MQTT: %n reading not delivered</numerusform>
             <numerusform>MQTT: %n readings not delivered</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>publishing: the broker at %1 acknowledges readings again; %n readings wait</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>publishing: the broker at %1 has acknowledged no reading for %2 s; %n readings wait</source>
+        <extracomment>%1 is the broker&apos;s host:port, %2 seconds</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>

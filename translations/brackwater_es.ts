@@ -901,10 +901,6 @@
         <translation>no autorizado (¿nombre de usuario o contraseña incorrectos?)</translation>
     </message>
     <message>
-        <source>no answer within %1 s</source>
-        <translation>sin respuesta en %1 s</translation>
-    </message>
-    <message>
         <source>publishing: the broker at %1 is back</source>
         <translation>publicación: el broker en %1 ha vuelto</translation>
     </message>
@@ -994,6 +990,57 @@
             <numerusform>MQTT: %n lectura sin entregar</numerusform>
             <numerusform>MQTT: %n lecturas sin entregar</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the broker sent a packet that breaks the protocol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host name could not be looked up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the broker did not answer in time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error %1 of the MQTT library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>publishing: the broker at %1 did not answer within %2 s; trying again, readings wait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MQTT: the broker does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it stopped answering (no reply within the keep-alive of %1 s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>publishing: the broker at %1 acknowledges readings again; %n readings wait</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>MQTT: readings acknowledged again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>publishing: the broker at %1 has acknowledged no reading for %2 s; %n readings wait</source>
+        <extracomment>%1 is the broker&apos;s host:port, %2 seconds</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>MQTT: readings not acknowledged</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

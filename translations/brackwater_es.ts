@@ -174,11 +174,6 @@
         <translation>%1: la URL contiene una contraseña, que se vería en la lista de procesos; indíquela en %2 o en un archivo nombrado con %3</translation>
     </message>
     <message>
-        <source>%1: a base topic has no wildcard + or # (not &quot;%2&quot;)</source>
-        <extracomment>%1 is the option --publish</extracomment>
-        <translation>%1: un tema base no lleva los comodines + ni # (no &quot;%2&quot;)</translation>
-    </message>
-    <message>
         <source>%1: the URL names no base topic, as in mqtt://host/lab/meter1 (not &quot;%2&quot;)</source>
         <extracomment>%1 is the option --publish</extracomment>
         <translation>%1: la URL no indica ningún tema base, como en mqtt://host/lab/meter1 (no &quot;%2&quot;)</translation>
@@ -199,6 +194,37 @@
     <message>
         <source>its first line is empty</source>
         <translation>su primera línea está vacía</translation>
+    </message>
+    <message>
+        <source>%1: %2 (not &quot;%3&quot;)</source>
+        <extracomment>%1 is the option --publish, %2 why the topic is refused, %3 the URL given</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a base topic is UTF-8 text, and its escapes do not decode to it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a base topic cannot hold the control character %1</source>
+        <extracomment>%1 the character as it is escaped in a URL, such as %00</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a base topic has no wildcard + or #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a base topic cannot start with $: such topics ($SYS/…) are the broker&apos;s own, and it drops what clients publish there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the MQTT library does not take this base topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning: the password file %1 can be read by other users (mode %2); let only its owner read it (chmod 600 %1)</source>
+        <extracomment>%1 is a file, %2 its permissions in octal, such as 0644</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -470,6 +496,11 @@
         <source>Try &apos;%1&apos;.</source>
         <extracomment>%1 is the command that shows the options</extracomment>
         <translation>Pruebe &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>%1 gives channel %2 twice (&quot;%3&quot; and &quot;%4&quot;); give each channel once</source>
+        <extracomment>%1 is an option, %2 the channel, %3 and %4 what was given</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -618,11 +618,6 @@
         <translation>Verbindung wiederhergestellt: %1</translation>
     </message>
     <message>
-        <source>%1; not recording from it</source>
-        <extracomment>%1 says which device and why</extracomment>
-        <translation>%1; von dort wird nicht aufgezeichnet</translation>
-    </message>
-    <message>
         <source>a meter answers at %1, plugged in since the search</source>
         <translation>ein Messgerät antwortet an %1, seit der Suche angeschlossen</translation>
     </message>
@@ -672,6 +667,18 @@
     <message>
         <source>the folder %1 does not exist</source>
         <translation>der Ordner %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>a different meter is connected at %1; not recording from it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no thermometer answers at %1; not recording from it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program; not recording from it</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1174,12 +1181,12 @@
         <translation>Kein Thermometer antwortet an %1</translation>
     </message>
     <message>
-        <source>%1 is in use by another program.</source>
-        <translation>%1 wird von einem anderen Programm verwendet.</translation>
-    </message>
-    <message>
         <source>The settings could not be saved: %1.</source>
         <translation>Die Einstellungen konnten nicht gespeichert werden: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program</source>
+        <translation type="unfinished">%1 wird von einem anderen Programm verwendet</translation>
     </message>
 </context>
 <context>

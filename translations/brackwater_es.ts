@@ -608,11 +608,6 @@
         <translation>enlace recuperado: %1</translation>
     </message>
     <message>
-        <source>%1; not recording from it</source>
-        <extracomment>%1 says which device and why</extracomment>
-        <translation>%1; no se graba desde él</translation>
-    </message>
-    <message>
         <source>a meter answers at %1, plugged in since the search</source>
         <translation>un medidor responde en %1, conectado después de la búsqueda</translation>
     </message>
@@ -662,6 +657,18 @@
     <message>
         <source>the folder %1 does not exist</source>
         <translation>la carpeta %1 no existe</translation>
+    </message>
+    <message>
+        <source>a different meter is connected at %1; not recording from it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no thermometer answers at %1; not recording from it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program; not recording from it</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1164,12 +1171,12 @@
         <translation>Ningún termómetro responde en %1</translation>
     </message>
     <message>
-        <source>%1 is in use by another program.</source>
-        <translation>%1 está en uso por otro programa.</translation>
-    </message>
-    <message>
         <source>The settings could not be saved: %1.</source>
         <translation>No se pudo guardar la configuración: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program</source>
+        <translation type="unfinished">%1 está en uso por otro programa</translation>
     </message>
 </context>
 <context>

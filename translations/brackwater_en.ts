@@ -132,6 +132,17 @@
     </message>
 </context>
 <context>
+    <name>SettingsStore</name>
+    <message numerus="yes">
+        <source>The settings file &quot;%1&quot; holds %n values that could not be read, which take their defaults: %2. The other settings are kept.</source>
+        <extracomment>%1 is the settings file, %2 the values, each as KEY = &quot;VALUE&quot; (DEFAULT)</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TfrmMain</name>
     <message numerus="yes">
         <source>%n recorded rows are not saved. Save them before exiting?</source>

@@ -1262,6 +1262,19 @@
         <source>These alarm settings could not be read and are off: %1.</source>
         <translation>No se pudieron leer estos ajustes de alarma, que quedan desactivados: %1.</translation>
     </message>
+    <message>
+        <source>%1 = &quot;%2&quot; (%3)</source>
+        <extracomment>a setting&apos;s key, the value stored and the default taken instead</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The settings file &quot;%1&quot; holds %n values that could not be read, which take their defaults: %2. The other settings are kept.</source>
+        <extracomment>%1 is the settings file, %2 the values, each as KEY = &quot;VALUE&quot; (DEFAULT)</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>

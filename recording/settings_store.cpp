@@ -44,12 +44,12 @@ QString FileProblem(const QString& path, bool writing) {
         return SettingsStore::tr("it is a folder, not a file");
     const QFileInfo dir(file.absolutePath());
     if (writing && !dir.isDir())
-        return SettingsStore::tr("the folder %1 does not exist and cannot be created")
+        return SettingsStore::tr("the folder \"%1\" does not exist and cannot be created")
             .arg(QDir::toNativeSeparators(dir.filePath()));
     if (file.exists() && !(writing ? file.isWritable() : file.isReadable()))
         return SettingsStore::tr("permission denied");
     if (writing && !dir.isWritable())
-        return SettingsStore::tr("permission denied on the folder %1")
+        return SettingsStore::tr("permission denied on the folder \"%1\"")
             .arg(QDir::toNativeSeparators(dir.filePath()));
     return writing ? SettingsStore::tr("the file could not be written")
                    : SettingsStore::tr("the file could not be read");
@@ -85,7 +85,7 @@ std::unique_ptr<QSettings> SettingsStore::OpenPlatformStore() {
 void SettingsStore::Read(SettingsVars& vars) {
     readProblem_.clear();
     if (settings_->status() == QSettings::AccessError) {
-        readProblem_ = tr("The settings could not be read from %1: %2.")
+        readProblem_ = tr("The settings could not be read from \"%1\": %2.")
                            .arg(QDir::toNativeSeparators(settings_->fileName()),
                                 FileProblem(settings_->fileName(), false));
     }
@@ -99,11 +99,12 @@ void SettingsStore::Read(SettingsVars& vars) {
     // The file is parsed at the first value asked for.
     if (settings_->status() == QSettings::FormatError) {
         damaged_ = true;
-        readProblem_ = tr("The settings file %1 is damaged or is not a settings file; what could "
-                          "not be read takes its default. The file is kept as %2 when the "
-                          "settings are saved.")
-                           .arg(QDir::toNativeSeparators(settings_->fileName()),
-                                QDir::toNativeSeparators(DamagedCopy(settings_->fileName())));
+        readProblem_ =
+            tr("The settings file \"%1\" is damaged or is not a settings file; what could "
+               "not be read takes its default. The file is kept as \"%2\" when the "
+               "settings are saved.")
+                .arg(QDir::toNativeSeparators(settings_->fileName()),
+                     QDir::toNativeSeparators(DamagedCopy(settings_->fileName())));
     }
     if (unread.isEmpty())
         return;
@@ -205,7 +206,8 @@ QString SettingsStore::Write(const SettingsVars& vars, int32_t modelCode,
         QFile::remove(copy);
         const QString fileName = settings_->fileName();
         if (!QFile::copy(fileName, copy) || !QFile::remove(fileName))
-            return tr("The settings were not saved: the damaged file %1 could not be kept as %2.")
+            return tr("The settings were not saved: the damaged file \"%1\" could not be kept as "
+                      "\"%2\".")
                 .arg(QDir::toNativeSeparators(fileName), QDir::toNativeSeparators(copy));
         // A store that failed to parse keeps saying so: a fresh one writes the file anew.
         settings_ = std::make_unique<QSettings>(fileName, settings_->format());
@@ -241,7 +243,7 @@ QString SettingsStore::SyncPrivately() {
 QString SettingsStore::WriteProblem() const {
     if (settings_->status() == QSettings::NoError)
         return {};
-    return tr("The settings could not be saved to %1: %2.")
+    return tr("The settings could not be saved to \"%1\": %2.")
         .arg(QDir::toNativeSeparators(settings_->fileName()),
              FileProblem(settings_->fileName(), true));
 }

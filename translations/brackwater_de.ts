@@ -684,12 +684,12 @@
 <context>
     <name>JournalContents</name>
     <message>
-        <source>The journal %1 could not be read: %2.</source>
-        <translation>Das Journal %1 konnte nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
         <source>it holds fewer rows than when it was read first</source>
         <translation>es enthält weniger Zeilen als beim ersten Lesen</translation>
+    </message>
+    <message>
+        <source>The journal &quot;%1&quot; could not be read: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -709,20 +709,6 @@
 </context>
 <context>
     <name>JournalRecovery</name>
-    <message>
-        <source>The journal %1 holds no recognisable row.</source>
-        <translation>Das Journal %1 enthält keine erkennbare Zeile.</translation>
-    </message>
-    <message>
-        <source>%1 It was set aside as %2.</source>
-        <extracomment>%1 says what is wrong with the journal</extracomment>
-        <translation>%1 Es wurde als %2 beiseitegelegt.</translation>
-    </message>
-    <message>
-        <source>%1 It could not be set aside as %2.</source>
-        <extracomment>%1 says what is wrong with the journal</extracomment>
-        <translation>%1 Es konnte nicht als %2 beiseitegelegt werden.</translation>
-    </message>
     <message numerus="yes">
         <source>The last recording was not saved: %n rows from %1 to %2</source>
         <extracomment>%1 and %2 are the times of the first and the last row</extracomment>
@@ -734,6 +720,20 @@
     <message>
         <source>Saving to &quot;%1&quot; was cancelled.</source>
         <translation>Das Speichern in „%1“ wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The journal &quot;%1&quot; holds no recognisable row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 It was set aside as &quot;%2&quot;.</source>
+        <extracomment>%1 says what is wrong with the journal</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 It could not be set aside as &quot;%2&quot;.</source>
+        <extracomment>%1 says what is wrong with the journal</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1192,18 +1192,18 @@
 <context>
     <name>RowJournal</name>
     <message>
-        <source>The journal %1 could not be synced to the disk: %2. Its last rows may be lost if the power fails.</source>
-        <translation>Das Journal %1 konnte nicht mit dem Datenträger synchronisiert werden: %2. Seine letzten Zeilen können bei einem Stromausfall verloren gehen.</translation>
+        <source>The journal &quot;%1&quot; could not be synced to the disk: %2. Its last rows may be lost if the power fails.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The journal %1 cannot be written: %2. Recording goes on; the rows wait and are written to the journal when that works again, but rows not saved will be lost if the program ends before.</source>
-        <translation>Das Journal %1 kann nicht geschrieben werden: %2. Die Aufzeichnung läuft weiter; die Zeilen warten und werden ins Journal geschrieben, sobald das wieder möglich ist, doch nicht gespeicherte Zeilen gehen verloren, wenn das Programm vorher beendet wird.</translation>
+        <source>The journal &quot;%1&quot; cannot be written: %2. Recording goes on; the rows wait and are written to the journal when that works again, but rows not saved will be lost if the program ends before.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <source>The journal %1 is written again: %n rows recorded meanwhile are in it.</source>
-        <translation>
-            <numerusform>Das Journal %1 wird wieder geschrieben: %n inzwischen aufgezeichnete Zeile ist darin enthalten.</numerusform>
-            <numerusform>Das Journal %1 wird wieder geschrieben: %n inzwischen aufgezeichnete Zeilen sind darin enthalten.</numerusform>
+        <source>The journal &quot;%1&quot; is written again: %n rows recorded meanwhile are in it.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>
@@ -1233,16 +1233,8 @@
         <translation>es ist ein Ordner, keine Datei</translation>
     </message>
     <message>
-        <source>the folder %1 does not exist and cannot be created</source>
-        <translation>der Ordner %1 existiert nicht und kann nicht angelegt werden</translation>
-    </message>
-    <message>
         <source>permission denied</source>
         <translation>Zugriff verweigert</translation>
-    </message>
-    <message>
-        <source>permission denied on the folder %1</source>
-        <translation>Zugriff auf den Ordner %1 verweigert</translation>
     </message>
     <message>
         <source>the file could not be written</source>
@@ -1251,22 +1243,6 @@
     <message>
         <source>the file could not be read</source>
         <translation>die Datei konnte nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>The settings could not be read from %1: %2.</source>
-        <translation>Die Einstellungen konnten nicht aus %1 gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 is damaged or is not a settings file; what could not be read takes its default. The file is kept as %2 when the settings are saved.</source>
-        <translation>Die Einstellungsdatei %1 ist beschädigt oder keine Einstellungsdatei; was nicht gelesen werden konnte, erhält seinen Standardwert. Die Datei wird beim Speichern der Einstellungen als %2 aufbewahrt.</translation>
-    </message>
-    <message>
-        <source>The settings were not saved: the damaged file %1 could not be kept as %2.</source>
-        <translation>Die Einstellungen wurden nicht gespeichert: Die beschädigte Datei %1 konnte nicht als %2 aufbewahrt werden.</translation>
-    </message>
-    <message>
-        <source>The settings could not be saved to %1: %2.</source>
-        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>These alarm settings could not be read and are off: %1.</source>
@@ -1284,6 +1260,30 @@
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist and cannot be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied on the folder &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be read from &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged or is not a settings file; what could not be read takes its default. The file is kept as &quot;%2&quot; when the settings are saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings were not saved: the damaged file &quot;%1&quot; could not be kept as &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -107,27 +107,27 @@
     </message>
     <message numerus="yes">
         <source>publishing: the broker at %1 acknowledges readings again; %n readings wait</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>publishing: the broker at %1 acknowledges readings again; %n reading waits</numerusform>
+            <numerusform>publishing: the broker at %1 acknowledges readings again; %n readings wait</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>publishing: the broker at %1 has acknowledged no reading for %2 s; %n readings wait</source>
         <extracomment>%1 is the broker&apos;s host:port, %2 seconds</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>publishing: the broker at %1 has acknowledged no reading for %2 s; %n reading waits</numerusform>
+            <numerusform>publishing: the broker at %1 has acknowledged no reading for %2 s; %n readings wait</numerusform>
         </translation>
     </message>
 </context>
 <context>
     <name>RowJournal</name>
     <message numerus="yes">
-        <source>The journal %1 is written again: %n rows recorded meanwhile are in it.</source>
+        <source>The journal &quot;%1&quot; is written again: %n rows recorded meanwhile are in it.</source>
         <translation>
-            <numerusform>The journal %1 is written again: %n row recorded meanwhile is in it.</numerusform>
-            <numerusform>The journal %1 is written again: %n rows recorded meanwhile are in it.</numerusform>
+            <numerusform>The journal &quot;%1&quot; is written again: %n row recorded meanwhile is in it.</numerusform>
+            <numerusform>The journal &quot;%1&quot; is written again: %n rows recorded meanwhile are in it.</numerusform>
         </translation>
     </message>
 </context>
@@ -136,9 +136,9 @@
     <message numerus="yes">
         <source>The settings file &quot;%1&quot; holds %n values that could not be read, which take their defaults: %2. The other settings are kept.</source>
         <extracomment>%1 is the settings file, %2 the values, each as KEY = &quot;VALUE&quot; (DEFAULT)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>The settings file &quot;%1&quot; holds %n value that could not be read, which takes its default: %2. The other settings are kept.</numerusform>
+            <numerusform>The settings file &quot;%1&quot; holds %n values that could not be read, which take their defaults: %2. The other settings are kept.</numerusform>
         </translation>
     </message>
 </context>

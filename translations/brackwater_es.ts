@@ -674,12 +674,12 @@
 <context>
     <name>JournalContents</name>
     <message>
-        <source>The journal %1 could not be read: %2.</source>
-        <translation>No se pudo leer el diario %1: %2.</translation>
-    </message>
-    <message>
         <source>it holds fewer rows than when it was read first</source>
         <translation>contiene menos filas que cuando se leyó por primera vez</translation>
+    </message>
+    <message>
+        <source>The journal &quot;%1&quot; could not be read: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -699,20 +699,6 @@
 </context>
 <context>
     <name>JournalRecovery</name>
-    <message>
-        <source>The journal %1 holds no recognisable row.</source>
-        <translation>El diario %1 no contiene ninguna fila reconocible.</translation>
-    </message>
-    <message>
-        <source>%1 It was set aside as %2.</source>
-        <extracomment>%1 says what is wrong with the journal</extracomment>
-        <translation>%1 Se apartó con el nombre %2.</translation>
-    </message>
-    <message>
-        <source>%1 It could not be set aside as %2.</source>
-        <extracomment>%1 says what is wrong with the journal</extracomment>
-        <translation>%1 No se pudo apartar con el nombre %2.</translation>
-    </message>
     <message numerus="yes">
         <source>The last recording was not saved: %n rows from %1 to %2</source>
         <extracomment>%1 and %2 are the times of the first and the last row</extracomment>
@@ -724,6 +710,20 @@
     <message>
         <source>Saving to &quot;%1&quot; was cancelled.</source>
         <translation>Se canceló el guardado en &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The journal &quot;%1&quot; holds no recognisable row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 It was set aside as &quot;%2&quot;.</source>
+        <extracomment>%1 says what is wrong with the journal</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 It could not be set aside as &quot;%2&quot;.</source>
+        <extracomment>%1 says what is wrong with the journal</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1182,18 +1182,18 @@
 <context>
     <name>RowJournal</name>
     <message>
-        <source>The journal %1 could not be synced to the disk: %2. Its last rows may be lost if the power fails.</source>
-        <translation>No se pudo sincronizar el diario %1 con el disco: %2. Sus últimas filas pueden perderse si se corta la corriente.</translation>
+        <source>The journal &quot;%1&quot; could not be synced to the disk: %2. Its last rows may be lost if the power fails.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The journal %1 cannot be written: %2. Recording goes on; the rows wait and are written to the journal when that works again, but rows not saved will be lost if the program ends before.</source>
-        <translation>No se puede escribir en el diario %1: %2. La grabación continúa; las filas quedan en espera y se escribirán en el diario cuando vuelva a ser posible, pero las filas no guardadas se perderán si el programa termina antes.</translation>
+        <source>The journal &quot;%1&quot; cannot be written: %2. Recording goes on; the rows wait and are written to the journal when that works again, but rows not saved will be lost if the program ends before.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <source>The journal %1 is written again: %n rows recorded meanwhile are in it.</source>
-        <translation>
-            <numerusform>Se vuelve a escribir en el diario %1: contiene %n fila grabada mientras tanto.</numerusform>
-            <numerusform>Se vuelve a escribir en el diario %1: contiene %n filas grabadas mientras tanto.</numerusform>
+        <source>The journal &quot;%1&quot; is written again: %n rows recorded meanwhile are in it.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>
@@ -1223,16 +1223,8 @@
         <translation>es una carpeta, no un archivo</translation>
     </message>
     <message>
-        <source>the folder %1 does not exist and cannot be created</source>
-        <translation>la carpeta %1 no existe y no se puede crear</translation>
-    </message>
-    <message>
         <source>permission denied</source>
         <translation>permiso denegado</translation>
-    </message>
-    <message>
-        <source>permission denied on the folder %1</source>
-        <translation>permiso denegado en la carpeta %1</translation>
     </message>
     <message>
         <source>the file could not be written</source>
@@ -1241,22 +1233,6 @@
     <message>
         <source>the file could not be read</source>
         <translation>no se pudo leer el archivo</translation>
-    </message>
-    <message>
-        <source>The settings could not be read from %1: %2.</source>
-        <translation>No se pudo leer la configuración de %1: %2.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 is damaged or is not a settings file; what could not be read takes its default. The file is kept as %2 when the settings are saved.</source>
-        <translation>El archivo de configuración %1 está dañado o no es un archivo de configuración; lo que no se pudo leer toma su valor predeterminado. El archivo se conservará como %2 cuando se guarde la configuración.</translation>
-    </message>
-    <message>
-        <source>The settings were not saved: the damaged file %1 could not be kept as %2.</source>
-        <translation>No se guardó la configuración: no se pudo conservar el archivo dañado %1 como %2.</translation>
-    </message>
-    <message>
-        <source>The settings could not be saved to %1: %2.</source>
-        <translation>No se pudo guardar la configuración en %1: %2.</translation>
     </message>
     <message>
         <source>These alarm settings could not be read and are off: %1.</source>
@@ -1274,6 +1250,30 @@
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist and cannot be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied on the folder &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be read from &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged or is not a settings file; what could not be read takes its default. The file is kept as &quot;%2&quot; when the settings are saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings were not saved: the damaged file &quot;%1&quot; could not be kept as &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -186,7 +186,7 @@ void WindowSet::RecoverJournal() {
     for (const QString& problem : recovery.Problems())
         ShowException(problem);
     for (const JournalContents& journal : recovery.Pending()) {
-        const QString offer = JournalRecovery::Offer(journal);
+        const QString offer = recovery.Offer(journal);
         for (bool settled = false; !settled;) {
             const Recovery answer = ask.AskRecovery(offer);
             if (ending() || answer == Recovery::Later)

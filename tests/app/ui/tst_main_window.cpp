@@ -57,6 +57,8 @@ private slots:
         QCOMPARE(session.Settings().LastModel, 302);
         QVERIFY(!session.Settings().LogDateFormat.isEmpty());
         QCOMPARE(w.minimumSize(), w.maximumSize());
+        // A window of fixed size offers no maximise button to the window manager.
+        QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(w.Image1->IsValid());
         QVERIFY(w.lblComStatus->text().isEmpty());
 

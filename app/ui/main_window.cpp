@@ -63,8 +63,9 @@ QByteArray PictureSource() {
                             {QT_TRANSLATE_NOOP("TfrmMain", "Exit"), 106}});
 }
 
-// The status line's smallest font; below it a line is cut instead, whole in the tool tip.
-constexpr qreal SmallestStatusPoints = 7;
+// The status line's smallest font: two lines of a font with tall lines still fit
+// there. Below it a line is cut instead, whole in the tool tip.
+constexpr qreal SmallestStatusPoints = 6;
 
 bool FitsInto(const QFont& font, const QString& text, const QSize& room, int flags) {
     const QRect needed = QFontMetrics(font).boundingRect(
@@ -73,8 +74,8 @@ bool FitsInto(const QFont& font, const QString& text, const QSize& room, int fla
 }
 
 // Shows the lines in the label's largest font, from its own size down, at which
-// they fit (a long line may wrap at its words); where none does, each line is
-// cut with "…". False when a line was cut.
+// they fit (a long line may wrap at its words); where none does, the lines that
+// fit in height are shown, each cut with "…". False when a line was cut or left out.
 bool ShowFitted(QLabel* label, const QFont& font, const QStringList& lines) {
     const QRect contents = label->contentsRect();
     const QSize room(contents.width() - std::max(label->indent(), 0), contents.height());
@@ -90,8 +91,9 @@ bool ShowFitted(QLabel* label, const QFont& font, const QStringList& lines) {
         }
     }
     const QFontMetrics metrics(fitted);
+    const qsizetype shown = std::max<qsizetype>(1, room.height() / metrics.lineSpacing());
     QStringList cut;
-    for (const QString& line : lines)
+    for (const QString& line : lines.mid(0, shown))
         cut << metrics.elidedText(line, Qt::ElideRight, room.width());
     label->setFont(fitted);
     label->setWordWrap(false);

@@ -735,6 +735,14 @@
         <extracomment>%1 says what is wrong with the journal</extracomment>
         <translation>%1 Es konnte nicht als „%2“ beiseitegelegt werden.</translation>
     </message>
+    <message numerus="yes">
+        <source>An earlier recording was not saved: %n rows from %1 to %2</source>
+        <extracomment>%1 and %2 are the times of the first and the last row; a later recording was not saved either and is offered next</extracomment>
+        <translation>
+            <numerusform>Eine frühere Aufzeichnung wurde nicht gespeichert: %n Zeile von %1 bis %2</numerusform>
+            <numerusform>Eine frühere Aufzeichnung wurde nicht gespeichert: %n Zeilen von %1 bis %2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>LogCsvExport</name>
@@ -1188,6 +1196,10 @@
         <source>%1 is in use by another program</source>
         <translation>%1 wird von einem anderen Programm verwendet</translation>
     </message>
+    <message>
+        <source>The port %1 was reopened; the meter answers as model %2.</source>
+        <translation>Die Schnittstelle %1 wurde erneut geöffnet; das Messgerät antwortet als Modell %2.</translation>
+    </message>
 </context>
 <context>
     <name>RowJournal</name>
@@ -1284,6 +1296,25 @@
     <message>
         <source>The settings could not be saved to &quot;%1&quot;: %2.</source>
         <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>the lock could not be taken</source>
+        <translation>die Sperre konnte nicht gesetzt werden</translation>
+    </message>
+    <message>
+        <source>The lock file that keeps a second copy of BRACKWATER from starting cannot be created in the folder &quot;%1&quot;: %2. It was created in &quot;%3&quot; instead.</source>
+        <translation>Die Sperrdatei, die den Start einer zweiten Kopie von BRACKWATER verhindert, kann im Ordner „%1“ nicht angelegt werden: %2. Sie wurde stattdessen in „%3“ angelegt.</translation>
+    </message>
+    <message>
+        <source>The lock file that keeps a second copy of BRACKWATER from starting cannot be created in the folder &quot;%1&quot;: %2. BRACKWATER starts without it.</source>
+        <translation>Die Sperrdatei, die den Start einer zweiten Kopie von BRACKWATER verhindert, kann im Ordner „%1“ nicht angelegt werden: %2. BRACKWATER startet ohne sie.</translation>
+    </message>
+    <message>
+        <source>The lock file that keeps a second copy of BRACKWATER from starting cannot be created in the folder &quot;%1&quot;: %2, nor in &quot;%3&quot;: %4. BRACKWATER starts without it.</source>
+        <translation>Die Sperrdatei, die den Start einer zweiten Kopie von BRACKWATER verhindert, kann weder im Ordner „%1“ angelegt werden: %2, noch in „%3“: %4. BRACKWATER startet ohne sie.</translation>
     </message>
 </context>
 <context>

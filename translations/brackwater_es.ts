@@ -725,6 +725,14 @@
         <extracomment>%1 says what is wrong with the journal</extracomment>
         <translation>%1 No se pudo apartar como &quot;%2&quot;.</translation>
     </message>
+    <message numerus="yes">
+        <source>An earlier recording was not saved: %n rows from %1 to %2</source>
+        <extracomment>%1 and %2 are the times of the first and the last row; a later recording was not saved either and is offered next</extracomment>
+        <translation>
+            <numerusform>Una grabación anterior no se guardó: %n fila de %1 a %2</numerusform>
+            <numerusform>Una grabación anterior no se guardó: %n filas de %1 a %2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>LogCsvExport</name>
@@ -1178,6 +1186,10 @@
         <source>%1 is in use by another program</source>
         <translation>%1 está en uso por otro programa</translation>
     </message>
+    <message>
+        <source>The port %1 was reopened; the meter answers as model %2.</source>
+        <translation>El puerto %1 se volvió a abrir; el medidor responde como modelo %2.</translation>
+    </message>
 </context>
 <context>
     <name>RowJournal</name>
@@ -1274,6 +1286,25 @@
     <message>
         <source>The settings could not be saved to &quot;%1&quot;: %2.</source>
         <translation>No se pudo guardar la configuración en &quot;%1&quot;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>the lock could not be taken</source>
+        <translation>no se pudo tomar el bloqueo</translation>
+    </message>
+    <message>
+        <source>The lock file that keeps a second copy of BRACKWATER from starting cannot be created in the folder &quot;%1&quot;: %2. It was created in &quot;%3&quot; instead.</source>
+        <translation>El archivo de bloqueo que impide que se inicie una segunda copia de BRACKWATER no se puede crear en la carpeta &quot;%1&quot;: %2. Se creó en &quot;%3&quot; en su lugar.</translation>
+    </message>
+    <message>
+        <source>The lock file that keeps a second copy of BRACKWATER from starting cannot be created in the folder &quot;%1&quot;: %2. BRACKWATER starts without it.</source>
+        <translation>El archivo de bloqueo que impide que se inicie una segunda copia de BRACKWATER no se puede crear en la carpeta &quot;%1&quot;: %2. BRACKWATER se inicia sin él.</translation>
+    </message>
+    <message>
+        <source>The lock file that keeps a second copy of BRACKWATER from starting cannot be created in the folder &quot;%1&quot;: %2, nor in &quot;%3&quot;: %4. BRACKWATER starts without it.</source>
+        <translation>El archivo de bloqueo que impide que se inicie una segunda copia de BRACKWATER no se puede crear en la carpeta &quot;%1&quot;: %2, ni en &quot;%3&quot;: %4. BRACKWATER se inicia sin él.</translation>
     </message>
 </context>
 <context>

@@ -5,10 +5,10 @@
 // ticks every thousand (the link lost and back), every row journaled. The frames go
 // straight into the frame assembler (a pseudo-terminal would take an hour). The
 // heap grows only with the rows kept and shrinks back when they are cleared; no
-// connection and no timer is left behind by the losses and returns. Under the
-// sanitizers, ten times slower, the build sets a tenth of the ticks (SOAK_TICKS):
-// the link is still lost and back a hundred times and the chart drops its oldest
-// points hundreds of times.
+// connection and no timer is left behind by the losses and returns. Unoptimised or
+// under the sanitizers, many times slower, the build sets a tenth of the ticks
+// (SOAK_TICKS): the link is still lost and back a hundred times and the chart drops
+// its oldest points hundreds of times.
 #include "graph/chart_data.h"
 #include "log/journal_contents.h"
 #include "meter_emulator.h"

@@ -10,4 +10,6 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRACKWATER_SANITIZE
 cmake --build build-asan
 export QT_QPA_PLATFORM=offscreen
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --test-dir build-asan --output-on-failure --timeout 300
+# Two at a time: most tests wait on a meter's real seconds rather than compute, and
+# each keeps its files, ports, displays and settings to itself.
+ctest --test-dir build-asan --output-on-failure --timeout 300 -j2

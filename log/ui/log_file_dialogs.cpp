@@ -10,6 +10,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 
 QString AskFileName(QWidget* parent, const FileRequest& request, RecordingSession& session) {
     QFileDialog dialog(parent, request.Caption);
@@ -23,6 +24,11 @@ QString AskFileName(QWidget* parent, const FileRequest& request, RecordingSessio
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
+        // Files of the other types show greyed instead of hidden: Qt's own dialog takes a
+        // typed name only when its file is listed, and a file of any type opens. (A
+        // desktop's native dialog has no such list and takes typed names as they are.)
+        if (auto* model = dialog.findChild<QFileSystemModel*>())
+            model->setNameFilterDisables(true);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};

@@ -4,6 +4,8 @@
 #include "log/ui/row_numbers.h"
 
 #include <QEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <algorithm>
 
 RowNumberHeader::RowNumberHeader(const RowNumbers& numbers, QWidget* parent)
@@ -25,4 +27,15 @@ void RowNumberHeader::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         hint_ = QSize();
     QHeaderView::changeEvent(event);
+}
+
+void RowNumberHeader::paintEvent(QPaintEvent* event) {
+    QHeaderView::paintEvent(event);
+    const qint64 end =
+        qint64(numbers_.Total() - numbers_.First()) * defaultSectionSize() - offset();
+    QRect below = viewport()->rect();
+    if (end >= below.height())
+        return;
+    below.setTop(int(std::max<qint64>(end, 0)));
+    QPainter(viewport()).fillRect(below & event->rect(), palette().base());
 }

@@ -2,7 +2,8 @@
 #pragma once
 // The log grid's column of row numbers: a vertical header over the stretch of
 // rows in view. Its width follows the last (largest) number of the table,
-// measured once per number of digits.
+// measured once per number of digits. Below the table's last row it is blank,
+// as the cells beside it are.
 
 #include <QHeaderView>
 
@@ -16,6 +17,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     const RowNumbers& numbers_;

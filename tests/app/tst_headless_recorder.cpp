@@ -83,19 +83,23 @@ private slots:
         const QList<QByteArray> lines = Lines(path);
         QCOMPARE(lines.value(0), QByteArray("an earlier recording\r"));
         QCOMPARE(FileBytes(path).left(earlier.size()), earlier);
+        // The rows in the order taken. A row is taken at each tick the meter has answered
+        // since the tick before; a loaded machine runs a tick seconds late now and then, or
+        // reads the answer only after the next tick, and the row carries the time it was
+        // taken: two rows may be seconds apart, never out of order (over midnight too).
         QTime previous;
         for (const QByteArray& line : lines.mid(1)) {
             QVERIFY2(IsRow(line), line.constData());
-            // One row a second: each a second after the one before (a tick may come late).
             const QTime time = QTime::fromString(QString::fromUtf8(line.split('\t').value(1)),
                                                  QStringLiteral("HH:mm:ss"));
+            QVERIFY2(time.isValid(), line.constData());
             if (previous.isValid())
-                QVERIFY2(previous.secsTo(time) == 1 || previous.secsTo(time) == 2,
-                         line.constData());
+                QVERIFY2((previous.secsTo(time) + 86400) % 86400 < 3600, line.constData());
             previous = time;
         }
         const QByteArray err = p.readAllStandardError();
         QVERIFY2(err.contains("meter found: model 301"), err.constData());
+        QVERIFY2(!err.contains("link lost"), err.constData());
         QVERIFY2(
             err.contains(QStringLiteral("stopped: %1 rows written").arg(lines.size() - 1).toUtf8()),
             err.constData());

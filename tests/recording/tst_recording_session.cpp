@@ -189,6 +189,9 @@ private slots:
         MeterEmulator meter(300);
         QVERIFY(meter.OpenPty());
         RecordingSession session(settings_.Store(), {meter.DevicePath()});
+        // The meter alone: a system port another program holds would be passed over at
+        // once, and the search would be past its first port before the wait sees it.
+        session.Search().SetPortSource([&] { return QStringList{meter.DevicePath()}; });
         session.Search().SetDelays({0, 0, 300, 0});
         QSignalSpy finished(&session.Search(), &PortSearch::Finished);
         QSignalSpy tried(&session.Search(), &PortSearch::PortTried);

@@ -11,6 +11,7 @@
 #include "log/log_file_filters.h"
 #include "log/log_file_writer.h"
 #include "log/log_table.h"
+#include "log/ui/log_file_dialogs.h"
 #include "log/ui/log_window.h"
 #include "log/ui/open_progress_dialog.h"
 #include "log/ui/print_progress_dialog.h"
@@ -19,7 +20,11 @@
 #include "recording/ui/recording_controls.h"
 #include "support/scratch_settings.h"
 
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -153,6 +158,42 @@ private slots:
         QTEST(Shown(f.requests[1].Filters), "openTypes");
         QVERIFY(!f.scope.isVisible());
         QVERIFY(f.messages.isEmpty());
+    }
+
+    // With the TXT type shown, the typed name of an existing CSV file opens once the
+    // folder is listed (Qt's own dialog, as the offscreen platform has no other).
+    void openTakesATypedNameOfAnotherType() {
+        QTemporaryDir folder;
+        const QString csv = folder.filePath(QStringLiteral("log.csv"));
+        for (const QString& name : {csv, folder.filePath(QStringLiteral("log.txt"))}) {
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        Fixture f;
+        f.list.btnOpen->trigger();
+        QCOMPARE(f.requests.size(), 1);
+        QCOMPARE(f.session->SetFileFolder(folder.path()), QString());
+        bool openEnabled = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* model = dialog->findChild<QFileSystemModel*>();
+            QVERIFY(model);
+            QVERIFY(
+                QTest::qWaitFor([&] { return model->rowCount(model->index(folder.path())) > 0; }));
+            QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")),
+                             QStringLiteral("log.csv"));
+            QPushButton* open =
+                dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open);
+            openEnabled = open->isEnabled();
+            open->click();
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        QWidget parent;
+        const QString chosen = AskFileName(&parent, f.requests[0], *f.session);
+        QVERIFY(openEnabled);
+        QCOMPARE(chosen, csv);
     }
 
     void saveWithRange() {

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
@@ -108,6 +109,19 @@ QPoint RowNumberAt(QAbstractItemView& view, QHeaderView& numbers, int row) {
     return QPoint(numbers.width() / 2, view.visualRect(view.model()->index(row, 1)).center().y());
 }
 
+// A table view's pixels, except that its row numbers end with its last row, as the
+// grid's do: below it the strip is as blank as the cells.
+QImage EndingWithTheRows(QTableView& view) {
+    QImage image = view.grab().toImage();
+    const int rows = view.model()->rowCount();
+    const int end = rows == 0 ? 0 : view.rowViewportPosition(rows - 1) + view.rowHeight(rows - 1);
+    QRect below = view.verticalHeader()->geometry();
+    below.setTop(below.top() + end);
+    if (below.isValid())
+        QPainter(&image).fillRect(below, view.palette().base());
+    return image;
+}
+
 QPoint SectionCenter(QHeaderView& header, int section) {
     const int position = header.sectionViewportPosition(section) + header.sectionSize(section) / 2;
     return header.orientation() == Qt::Vertical ? QPoint(header.width() / 2, position)
@@ -154,7 +168,8 @@ private slots:
                    view.horizontalScrollBar()->setValue(3);
                });
     }
-    // The same pixels as a table view with the same settings, headers and lines included.
+    // The same pixels as a table view with the same settings, headers and lines included,
+    // but for the row numbers' strip below the last row.
     void looksAsTheTableViewDid() {
         QFETCH(int, rows);
         QFETCH(Action, act);
@@ -172,9 +187,9 @@ private slots:
             views.reference.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&views.reference));
             views.reference.setFocus();
-            QCOMPARE(grid, views.reference.grab().toImage());
+            QCOMPARE(grid, EndingWithTheRows(views.reference));
         } else {
-            QCOMPARE(views.grid.grab().toImage(), views.reference.grab().toImage());
+            QCOMPARE(views.grid.grab().toImage(), EndingWithTheRows(views.reference));
         }
         views.CompareSelection();
     }

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a translation is not complete: a text of the sources missing from a
 # translation file, an entry left unfinished, or one kept for a text no longer used;
-# and when a text a user reads is not marked for translation.
+# when a text a user reads is not marked for translation; and when a caption ends in
+# the one-character ellipsis, where the captions that open a dialog end in "...".
 # Usage: tests/check_translations.sh SOURCE_DIR
 set -euo pipefail
 root=${1:?source folder}
@@ -29,5 +30,9 @@ for ts in translations/*.ts; do
     status=1
   fi
 done
+if grep -E '…</(source|translation|numerusform)>' translations/*.ts >&2; then
+  echo 'texts above end in "…": captions that open a dialog end in "..."' >&2
+  status=1
+fi
 python3 tests/check_translatable.py "$root" || status=1
 exit $status

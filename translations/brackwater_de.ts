@@ -699,12 +699,12 @@
         <translation>Wiederherstellen</translation>
     </message>
     <message>
-        <source>Save As…</source>
-        <translation>Speichern unter…</translation>
-    </message>
-    <message>
         <source>Discard</source>
         <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Speichern unter...</translation>
     </message>
 </context>
 <context>
@@ -1336,10 +1336,6 @@
         <translation>Tabelle</translation>
     </message>
     <message>
-        <source>Alarms…</source>
-        <translation>Alarme…</translation>
-    </message>
-    <message>
         <source>Acknowledge Alarm</source>
         <translation>Alarm quittieren</translation>
     </message>
@@ -1350,6 +1346,10 @@
     <message>
         <source>Click Right Mouse</source>
         <translation>Mit der rechten Maustaste klicken</translation>
+    </message>
+    <message>
+        <source>Alarms...</source>
+        <translation>Alarme...</translation>
     </message>
 </context>
 <context>
@@ -1546,10 +1546,6 @@ Untertitel hinzufügen, bearbeiten und löschen.  </translation>
         <translation>Zum Messen zwei Punkte mit Strg+Klick markieren.</translation>
     </message>
     <message>
-        <source>&amp;Alarms…</source>
-        <translation>&amp;Alarme…</translation>
-    </message>
-    <message>
         <source>Main</source>
         <extracomment>The first channel</extracomment>
         <translation>Hauptanzeige</translation>
@@ -1586,6 +1582,10 @@ Untertitel hinzufügen, bearbeiten und löschen.  </translation>
     <message>
         <source>Second high %1</source>
         <translation>Nebenanzeige: Obergrenze %1</translation>
+    </message>
+    <message>
+        <source>&amp;Alarms...</source>
+        <translation>&amp;Alarme...</translation>
     </message>
 </context>
 <context>
@@ -1985,10 +1985,6 @@ Untertitel hinzufügen, bearbeiten und löschen.  </translation>
         <translation>Temperatureinheit umschalten</translation>
     </message>
     <message>
-        <source>Alarms…</source>
-        <translation>Alarme…</translation>
-    </message>
-    <message>
         <source>T1/T2 T1-T2</source>
         <extracomment>Caption printed on the meter&apos;s key of two-channel models</extracomment>
         <translation>T1/T2 T1-T2</translation>
@@ -2009,6 +2005,10 @@ Untertitel hinzufügen, bearbeiten und löschen.  </translation>
     <message>
         <source>Meter display: %1 (%2); second display: %3</source>
         <translation>Hauptanzeige: %1 (%2); Nebenanzeige: %3</translation>
+    </message>
+    <message>
+        <source>Alarms...</source>
+        <translation>Alarme...</translation>
     </message>
 </context>
 <context>

@@ -689,12 +689,12 @@
         <translation>Restaurar</translation>
     </message>
     <message>
-        <source>Save As…</source>
-        <translation>Guardar como…</translation>
-    </message>
-    <message>
         <source>Discard</source>
         <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Guardar como...</translation>
     </message>
 </context>
 <context>
@@ -1326,10 +1326,6 @@
         <translation>Tabla</translation>
     </message>
     <message>
-        <source>Alarms…</source>
-        <translation>Alarmas…</translation>
-    </message>
-    <message>
         <source>Acknowledge Alarm</source>
         <translation>Reconocer la alarma</translation>
     </message>
@@ -1340,6 +1336,10 @@
     <message>
         <source>Click Right Mouse</source>
         <translation>Haga clic con el botón derecho</translation>
+    </message>
+    <message>
+        <source>Alarms...</source>
+        <translation>Alarmas...</translation>
     </message>
 </context>
 <context>
@@ -1536,10 +1536,6 @@ el título principal y el subtítulo.  </translation>
         <translation>Ctrl+clic en dos puntos para medir entre ellos.</translation>
     </message>
     <message>
-        <source>&amp;Alarms…</source>
-        <translation>&amp;Alarmas…</translation>
-    </message>
-    <message>
         <source>Main</source>
         <extracomment>The first channel</extracomment>
         <translation>Principal</translation>
@@ -1576,6 +1572,10 @@ el título principal y el subtítulo.  </translation>
     <message>
         <source>Second high %1</source>
         <translation>Secundario: límite alto %1</translation>
+    </message>
+    <message>
+        <source>&amp;Alarms...</source>
+        <translation>&amp;Alarmas...</translation>
     </message>
 </context>
 <context>
@@ -1975,10 +1975,6 @@ el título principal y el subtítulo.  </translation>
         <translation>Cambiar la unidad de temperatura</translation>
     </message>
     <message>
-        <source>Alarms…</source>
-        <translation>Alarmas…</translation>
-    </message>
-    <message>
         <source>T1/T2 T1-T2</source>
         <extracomment>Caption printed on the meter&apos;s key of two-channel models</extracomment>
         <translation>T1/T2 T1-T2</translation>
@@ -1999,6 +1995,10 @@ el título principal y el subtítulo.  </translation>
     <message>
         <source>Meter display: %1 (%2); second display: %3</source>
         <translation>Pantalla principal: %1 (%2); pantalla secundaria: %3</translation>
+    </message>
+    <message>
+        <source>Alarms...</source>
+        <translation>Alarmas...</translation>
     </message>
 </context>
 <context>

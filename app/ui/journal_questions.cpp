@@ -20,7 +20,7 @@ JournalQuestions JournalQuestions::Dialogs(QWidget* parent, RecordingSession& se
         AddHelpShortcut(&box, HelpSection);
         // One role for all three keeps them in this order on every desktop.
         QPushButton* restore = box.addButton(tr("Restore"), QMessageBox::AcceptRole);
-        QPushButton* saveAs = box.addButton(tr("Save As\u2026"), QMessageBox::AcceptRole);
+        QPushButton* saveAs = box.addButton(tr("Save As..."), QMessageBox::AcceptRole);
         QPushButton* discard = box.addButton(tr("Discard"), QMessageBox::AcceptRole);
         box.setDefaultButton(restore);
         box.exec();

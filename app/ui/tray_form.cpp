@@ -57,7 +57,7 @@ TForm1::TForm1(QObject* parent) : QObject(parent) {
     Graph1 = item(tr("Graph"));
     Tabular1 = item(tr("Tabular"));
     PopupMenu1.addSeparator();
-    Alarms1 = item(tr("Alarms\u2026"));
+    Alarms1 = item(tr("Alarms..."));
     Acknowledge1 = item(tr("Acknowledge Alarm"));
     Acknowledge1->setEnabled(false);
     PopupMenu1.addSeparator();

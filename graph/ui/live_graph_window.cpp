@@ -32,7 +32,7 @@ TfrmGraph::TfrmGraph(RecordingSession& session, QWidget* parent)
 
     mnuThick->setChecked(true);
     mnutitle = TitleAction;
-    mnuAlarms = new QAction(tr("&Alarms\u2026"), this);
+    mnuAlarms = new QAction(tr("&Alarms..."), this);
     menuBar()->insertAction(mnuHelp, mnuAlarms);
 
     // Until the chart is set up, its range is the stored one, so an early shut-down keeps it.

@@ -139,7 +139,7 @@ TfrmPanel::TfrmPanel(RecordingSession& session, const DigitBitmaps& digits, QWid
                    tr("Change degree"), &TfrmPanel::btnCFClick);
 
     // The panel is a picture of the meter: its menu is the right button's.
-    mnuAlarms = new QAction(tr("Alarms\u2026"), this);
+    mnuAlarms = new QAction(tr("Alarms..."), this);
     addAction(mnuAlarms);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(mnuAlarms, &QAction::triggered, this, &TfrmPanel::AlarmsRequested);

@@ -155,7 +155,7 @@ private slots:
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QStringList>("tools"); // the buttons' hints
         QTest::newRow("live") << true << QStringList{"&Print", "&Option",       "&Range",
-                                                     "&Title", "&Alarms\u2026", "&Help"}
+                                                     "&Title", "&Alarms...", "&Help"}
                               << QStringList{"&Line", "&Mark Data"}
                               << QStringList{"Print", "clear and reset graph", "Pause", "Run",
                                              "HELP"};

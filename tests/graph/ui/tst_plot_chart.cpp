@@ -6,6 +6,7 @@
 #include "base/day_count.h"
 #include "graph/ui/measure_marks.h"
 #include "graph/ui/plot_chart.h"
+#include "graph/ui/series_plottable.h"
 #include "support/pdf_streams.h"
 #include "support/scratch_settings.h"
 
@@ -161,11 +162,24 @@ private slots:
             return QPoint(along(f.x(), area.left(), area.width(), plot->width()),
                           along(f.y(), area.top(), area.height(), plot->height()));
         };
+        // The values under the pixels pressed and released, kept within what is shown.
+        const QRect frame = QRect(at(from), at(to)).normalized();
+        const auto valueAt = [](QCPAxis* axis, int pixel) {
+            return std::clamp(axis->pixelToCoord(pixel), axis->range().lower, axis->range().upper);
+        };
+        const double right = valueAt(plot->xAxis, frame.right());
+        const double top = valueAt(plot->yAxis, frame.top());
+        const double bottom = valueAt(plot->yAxis, frame.bottom());
         QTest::mousePress(plot, Qt::LeftButton, {}, at(from));
         QTest::mouseMove(plot, at(to));
         QTest::mouseRelease(plot, Qt::LeftButton, {}, at(to));
         QCOMPARE(chart.Zoomed(), zooms);
-        // Within a pixel of the expected edges, and never beyond the plot's range.
+        if (zooms) {
+            QCOMPARE(chart.ShownMaxY(), top);
+            QCOMPARE(chart.ShownMinY(), bottom);
+            QVERIFY(qAbs(SeriesPlottable::KeyFromDays(chart.ShownMaxX()) - right) < 1e-3);
+        }
+        // Near the expected edges, and never beyond the plot's range.
         const double pixelY = 100.0 / area.height();
         QVERIFY2(qAbs(chart.ShownMaxY() - maxY) <= 2 * pixelY && chart.ShownMaxY() <= 100 + 1e-9,
                  qPrintable(QString::number(chart.ShownMaxY())));

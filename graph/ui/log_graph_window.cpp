@@ -155,7 +155,9 @@ void TfrmGraphList::ShowBuild(Build& build) {
     showNormal();
     raise();
     activateWindow();
-    chart.Redraw();
+    // Another table's graph: a zoom into the last one means nothing here.
+    chart.ChartAction(PlotChart::chReinitAndReset);
+    ShowZoomed();
     emit GraphBuilt();
 }
 
@@ -169,7 +171,7 @@ void TfrmGraphList::mnuPrintClick() {
 
 void TfrmGraphList::btnClearClick() {
     PlotChart1->ChartAction(PlotChart::chUndoZoom);
-    btnClear->setEnabled(false);
+    ShowZoomed();
 }
 
 void TfrmGraphList::UndoZoom1Click() {
@@ -177,7 +179,11 @@ void TfrmGraphList::UndoZoom1Click() {
 }
 
 void TfrmGraphList::PlotChart1ZoomIn() {
-    btnClear->setEnabled(true);
+    ShowZoomed();
+}
+
+void TfrmGraphList::ShowZoomed() {
+    btnClear->setEnabled(PlotChart1->Zoomed());
 }
 
 void TfrmGraphList::mnuHelpClick() {
@@ -195,6 +201,7 @@ void TfrmGraphList::mnuRangeClick() {
     chart.SetManualMaxY(range.max);
     chart.SetManualMinY(range.min);
     chart.ChartAction(PlotChart::chReinitAndReset);
+    ShowZoomed();
 }
 
 void TfrmGraphList::mnuTitleClick() {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The log graph window: a build from the core's log table on a worker thread,
 // with its progress, titles, series and start-up range; the empty table's
-// message; rows recorded during the build left out; Cancel; zoom with Undo Zoom;
+// message; rows recorded during the build left out; Cancel; zoom with Undo Zoom,
+// and a new build, complete or cancelled, unzoomed;
 // lines and marks; the two-point read-out in the status line; and a second build
 // asked for while one runs.
 
@@ -45,6 +46,18 @@ bool Build(TfrmGraphList& graph) {
     QSignalSpy built(&graph, &TfrmGraphList::GraphBuilt);
     graph.BuildLogGraph();
     return built.wait(20000);
+}
+
+// Drags a frame over the second quarter of the time shown.
+void ZoomIn(TfrmGraphList& graph) {
+    const PlotChart& chart = *graph.PlotChart1;
+    auto* plot = chart.findChild<QCustomPlot*>();
+    const double span = chart.ShownMaxX() - chart.ShownMinX();
+    const QPoint from = chart.PixelAt(chart.ShownMinX() + span / 4, 80).toPoint();
+    const QPoint to = chart.PixelAt(chart.ShownMinX() + span / 2, 10).toPoint();
+    QTest::mousePress(plot, Qt::LeftButton, {}, from);
+    QTest::mouseMove(plot, to);
+    QTest::mouseRelease(plot, Qt::LeftButton, {}, to);
 }
 } // namespace
 
@@ -126,11 +139,7 @@ private slots:
         PlotChart& chart = *graph.PlotChart1;
         auto* plot = chart.findChild<QCustomPlot*>();
 
-        const QPoint from = chart.PixelAt(T0 + 100 * Second, 80).toPoint();
-        const QPoint to = chart.PixelAt(T0 + 200 * Second, 10).toPoint();
-        QTest::mousePress(plot, Qt::LeftButton, {}, from);
-        QTest::mouseMove(plot, to);
-        QTest::mouseRelease(plot, Qt::LeftButton, {}, to);
+        ZoomIn(graph);
         QVERIFY(chart.Zoomed());
         QVERIFY(graph.btnClear->isEnabled());
         graph.UndoZoom1->trigger();
@@ -156,6 +165,15 @@ private slots:
         QTest::keyClick(&graph, Qt::Key_Escape);
         QVERIFY(chart.Measure().Marks().empty());
         QVERIFY(!graph.statusBar()->currentMessage().contains(QStringLiteral("\u0394T")));
+
+        // Another table's graph starts unzoomed.
+        ZoomIn(graph);
+        QVERIFY(chart.Zoomed());
+        session->Log().Clear();
+        Record(session->Log(), *session, 301, 30);
+        QVERIFY(Build(graph));
+        QVERIFY(!chart.Zoomed() && !graph.btnClear->isEnabled());
+        QVERIFY(qAbs(chart.ShownMaxX() - (T0 + 29 * Second)) < 1e-9);
     }
 
     // Rows recorded while the build runs lie beyond the rows it took and are not
@@ -179,7 +197,10 @@ private slots:
         QCOMPARE(graph.SeriesCount, 2);
         QVERIFY(graph.PlotChart1->XDataD(1, 199999) != 0.0);
 
-        // Cancel at once: what was read is shown, the rest stays blank.
+        // Cancel at once: what was read is shown, the rest stays blank, unzoomed.
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
+        ZoomIn(graph);
+        QVERIFY(graph.btnClear->isEnabled());
         graph.BuildLogGraph();
         progress.BitBtn1->click();
         QVERIFY(built.wait(30000));
@@ -188,6 +209,9 @@ private slots:
         QVERIFY(progress.Result() == ProgressDialog::ModalResult::Cancel);
         QCOMPARE(chart.XDataD(0, 200004), 0.0);
         QVERIFY(!progress.isVisible());
+        QVERIFY(!chart.Zoomed() && !graph.btnClear->isEnabled());
+        QCOMPARE(chart.ShownMinX(), chart.ManualMinX()); // the span of the rows taken
+        QCOMPARE(chart.ShownMaxX(), chart.ManualMaxX());
     }
 
     // After Cancel the time axis spans the whole table, not only the rows read so

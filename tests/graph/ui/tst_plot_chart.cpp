@@ -10,6 +10,8 @@
 #include "support/pdf_streams.h"
 #include "support/scratch_settings.h"
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -17,6 +19,7 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <qcustomplot.h>
 
@@ -441,6 +444,63 @@ private slots:
         QVERIFY(!chart.Output().ExportImage(dir.filePath(QStringLiteral("missing/") + name),
                                             ChartOutput::ImageFormat(format), &error));
         QVERIFY(error.contains(QStringLiteral("missing")));
+    }
+
+    // Export Image As: the suffix typed chooses the format whatever filter is
+    // selected; a name without a known suffix gets the filter's format and suffix.
+    void exportImageAsTypedSuffix_data() {
+        QTest::addColumn<int>("filter"); // PNG, PNG twice the size, SVG, PDF
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("kind");
+        QTest::newRow("svg under PNG") << 0 << "graph.svg"
+                                       << "graph.svg" << QByteArray("svg");
+        QTest::newRow("pdf under PNG") << 0 << "graph.pdf"
+                                       << "graph.pdf" << QByteArray("pdf");
+        QTest::newRow("PNG under SVG") << 2 << "graph.PNG"
+                                       << "graph.PNG" << QByteArray("png");
+        QTest::newRow("png under PNG twice") << 1 << "g.png"
+                                             << "g.png" << QByteArray("png2x");
+        QTest::newRow("none under PDF") << 3 << "graph"
+                                        << "graph.pdf" << QByteArray("pdf");
+        QTest::newRow("unknown under PNG") << 0 << "g.jpg"
+                                           << "g.jpg.png" << QByteArray("png");
+    }
+    void exportImageAsTypedSuffix() {
+        QFETCH(int, filter);
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        QFETCH(QByteArray, kind);
+        PlotChart chart;
+        chart.resize(640, 420);
+        chart.SetSubsets(1);
+        chart.SetPoints(2);
+        chart.SetXDataD(0, 0, T0);
+        chart.SetYData(0, 0, 1.0f);
+        chart.SetXDataD(0, 1, T0 + Second);
+        chart.SetYData(0, 1, 2.0f);
+        chart.ChartAction(PlotChart::chReinitAndReset);
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        const QSize size = chart.findChild<QCustomPlot*>()->size();
+        QTemporaryDir dir;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialog->selectNameFilter(dialog->nameFilters().value(filter));
+            dialog->selectFile(dir.filePath(typed));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        chart.Output().ExportImageAs();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{written});
+        const QByteArray bytes = FileBytes(dir.filePath(written));
+        if (kind == "svg")
+            QVERIFY(bytes.contains("<svg"));
+        else if (kind == "pdf")
+            QVERIFY(bytes.startsWith("%PDF"));
+        else
+            QCOMPARE(QImage::fromData(bytes, "png").size(), kind == "png2x" ? size * 2 : size);
     }
 
     // Printing without a printer: the page a PDF printer makes of the chart, written

@@ -43,6 +43,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     std::optional<int> alarmDelay;
     std::optional<double> alarmHysteresis;
     bool alarmOption = false;
+    QString alarmGiven[AlarmRules::Channels]; // each channel's --alarm, once
     const auto wholeSeconds = [&](const QString& text, const char* option, int least) {
         bool ok = false;
         const int seconds = text.toInt(&ok);
@@ -139,10 +140,18 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                     cl.Error = CommandLine::tr("%1 takes CHANNEL=LOW..HIGH with the channel 1 or 2 "
                                                "(not \"%2\")")
                                    .arg(Name("--alarm"), text);
-            } else if (const QString problem = ParseLimitRange(text.section(QLatin1Char('='), 1),
-                                                               cl.Alarms.Channel[size_t(c)]);
-                       !problem.isEmpty() && cl.Error.isEmpty()) {
-                cl.Error = QStringLiteral("--alarm %1: %2").arg(text, problem);
+            } else if (!alarmGiven[c].isEmpty()) {
+                if (cl.Error.isEmpty())
+                    //: %1 is an option, %2 the channel, %3 and %4 what was given
+                    cl.Error = CommandLine::tr("%1 gives channel %2 twice (\"%3\" and \"%4\"); "
+                                               "give each channel once")
+                                   .arg(Name("--alarm"), channel, alarmGiven[c], text);
+            } else {
+                alarmGiven[c] = text;
+                if (const QString problem = ParseLimitRange(text.section(QLatin1Char('='), 1),
+                                                            cl.Alarms.Channel[size_t(c)]);
+                    !problem.isEmpty() && cl.Error.isEmpty())
+                    cl.Error = QStringLiteral("--alarm %1: %2").arg(text, problem);
             }
         } else if (value("--alarm-delay", text)) {
             alarmDelay = wholeSeconds(text, "--alarm-delay", 0);

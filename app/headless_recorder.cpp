@@ -55,9 +55,23 @@ HeadlessRecorder::HeadlessRecorder(RecordingSession& session, AppendingFile& fil
     connect(&session_, &RecordingSession::LinkUp, this,
             [](const QString& device) { Say(tr("link back: %1").arg(device)); });
     // Nothing is recorded from a device that is not the meter found at the start.
-    connect(&session_, &RecordingSession::MeterRefused, this,
-            //: %1 says which device and why
-            [](const QString& text) { Say(tr("%1; not recording from it").arg(text)); });
+    connect(
+        &session_, &RecordingSession::MeterRefused, this,
+        [](const QString& device, ReplugWatch::Refusal why) {
+            switch (why) {
+            case ReplugWatch::Refusal::OtherMeter:
+                Say(tr("a different meter is connected at %1; not recording from it").arg(device));
+                break;
+            case ReplugWatch::Refusal::NoAnswer:
+                Say(tr("no thermometer answers at %1; not recording from it").arg(device));
+                break;
+            case ReplugWatch::Refusal::InUse:
+                Say(tr("%1 is in use by another program; not recording from it").arg(device));
+                break;
+            case ReplugWatch::Refusal::None:
+                break;
+            }
+        });
     connect(&session_.HotPlug(), &PortWatch::MeterAnswered, this, [](const QString& device) {
         Say(tr("a meter answers at %1, plugged in since the search").arg(device));
     });

@@ -80,11 +80,14 @@ int main(int argc, char* argv[]) {
         // Read before anything starts: a password that cannot be read is bad input.
         publish = cl.Publish;
         if (publish.Broker.IsSet()) {
-            const QString problem = LoadPublishPassword(publish, cl.PublishPasswordFile);
+            QString warning;
+            const QString problem = LoadPublishPassword(publish, cl.PublishPasswordFile, &warning);
             if (!problem.isEmpty()) {
                 std::fprintf(stderr, "brackwater: %s\n", qPrintable(problem));
                 return 2;
             }
+            if (!warning.isEmpty())
+                std::fprintf(stderr, "brackwater: %s\n", qPrintable(warning));
         }
 
         ports = cl.Ports;

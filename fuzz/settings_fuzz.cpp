@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings reader on arbitrary stored values: the value rule on every kind of
 // value a store can hand back (texts in any encoding, integers of every width,
-// numbers with fractions, truth values, bytes, nothing), the read order with its
-// stop at the first value that does not count, the alarm rules, and the date
-// pattern rule.
+// numbers with fractions, truth values, bytes, nothing), each value read on its
+// own with a value that does not count named and defaulted, the alarm rules, and
+// the date pattern rule.
 #include "recording/settings_store.h"
 
 #include <QRegularExpression>
@@ -142,7 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                            &vars.ShowReso, &vars.LastConnectedPort, &vars.LastModel})
         *field = Untouched;
     vars.SettingsMissing = in.Byte() & 1;
-    const QString stoppedAt = ReadSettingsValues(
+    const QList<UnreadSetting> unread = ReadSettingsValues(
         [&](const QString& key) {
             for (size_t i = 0; i < keys.size(); ++i)
                 if (keys[i] == key)
@@ -154,29 +154,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::array<int32_t, 7> got = {vars.GraphingRate, vars.ListingRate, vars.MaxScale,
                                         vars.MinScale,     vars.ShowReso,    vars.LastConnectedPort,
                                         vars.LastModel};
-    size_t stop = keys.size();
+    // Each value read alone: one that counts is taken, one that does not takes a
+    // default and, unless it is missing, is named with that default.
+    bool missing = false;
+    qsizetype named = 0;
     for (size_t i = 0; i < keys.size(); ++i) {
         int32_t read = 0;
         const bool counted = ReadStoredInt32(values[i], read);
         Check(values[i], counted, read);
-        if (!counted) {
-            stop = i;
-            break;
-        }
-        if (got[i] != read && !(i >= 2 && i <= 4 && vars.SettingsMissing))
-            __builtin_trap();
-    }
-    if (vars.SettingsMissing != (stop < keys.size()) ||
-        stoppedAt != (stop < keys.size() ? keys[stop] : QString()))
-        __builtin_trap();
-    if (vars.SettingsMissing) {
-        if (vars.MaxScale != 1370 || vars.MinScale != -200 || vars.ShowReso != 1)
-            __builtin_trap();
-        // Values from the one that did not count on keep what they held.
-        for (size_t i = stop; i < keys.size(); ++i)
-            if ((i < 2 || i > 4) && got[i] != Untouched)
+        missing = missing || !counted;
+        if (counted) {
+            if (got[i] != read)
                 __builtin_trap();
+            continue;
+        }
+        if (got[i] == Untouched)
+            __builtin_trap();
+        if (!values[i].isValid())
+            continue;
+        if (named >= unread.size() || unread[named].Key != keys[i] ||
+            unread[named].Default != got[i] || unread[named].Value.size() > 41)
+            __builtin_trap();
+        ++named;
     }
+    if (vars.SettingsMissing != missing || named != unread.size())
+        __builtin_trap();
 
     // The alarm rules from whatever is stored: the rules read are always ones the
     // program can use, and a value that was left off is named.

@@ -13,7 +13,8 @@ namespace {
 constexpr qsizetype ReadBytes = 1 << 20;
 
 QString CannotRead(const QString& path, const QString& reason) {
-    return QCoreApplication::translate("JournalContents", "The journal %1 could not be read: %2.")
+    return QCoreApplication::translate("JournalContents",
+                                       "The journal \"%1\" could not be read: %2.")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 

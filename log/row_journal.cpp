@@ -73,7 +73,7 @@ std::unique_ptr<AppendingFile> RowJournal::NewFile(const QString& path) {
     connect(f, &AppendingFile::Synced, this,
             [this, f](qint64 position) { FileSynced(f, position); });
     connect(f, &AppendingFile::SyncFailed, this, [this, f](const QString& reason) {
-        emit Failed(tr("The journal %1 could not be synced to the disk: %2. Its "
+        emit Failed(tr("The journal \"%1\" could not be synced to the disk: %2. Its "
                        "last rows may be lost if the power fails.")
                         .arg(QDir::toNativeSeparators(f->Path()), reason));
     });
@@ -182,7 +182,7 @@ void RowJournal::FileStopped(AppendingFile* file, const QString& reason) {
     if (failed_)
         return; // said once for the whole outage
     failed_ = true;
-    emit Failed(tr("The journal %1 cannot be written: %2. Recording goes on; the "
+    emit Failed(tr("The journal \"%1\" cannot be written: %2. Recording goes on; the "
                    "rows wait and are written to the journal when that works "
                    "again, but rows not saved will be lost if the program ends "
                    "before.")
@@ -198,7 +198,7 @@ void RowJournal::FileResumed(AppendingFile* file, qint64 rows) {
             return;
     failed_ = false;
     const qint64 waited = std::exchange(waitedRows_, 0);
-    emit Resumed(tr("The journal %1 is written again: %n rows recorded meanwhile are in it.",
+    emit Resumed(tr("The journal \"%1\" is written again: %n rows recorded meanwhile are in it.",
                     nullptr, int(waited))
                      .arg(QDir::toNativeSeparators(file->Path())));
 }

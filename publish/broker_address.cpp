@@ -4,7 +4,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <QUrl>
+#include <mosquitto.h>
 
 namespace {
 // The options' names, never translated.
@@ -17,6 +19,47 @@ QString Usage(const QString& url) {
                                        "%1 takes mqtt://[user@]host[:port]/base/topic or "
                                        "mqtts://[user@]host[:port]/base/topic (not \"%2\")")
         .arg(PublishOption, url);
+}
+
+// Why a base topic cannot carry readings; empty when it can.
+QString TopicProblem(const QUrl& url, const QString& base, const QString& text) {
+    const auto refuse = [&](const QString& why) {
+        //: %1 is the option --publish, %2 why the topic is refused, %3 the URL given
+        return QCoreApplication::translate("BrokerAddress", "%1: %2 (not \"%3\")")
+            .arg(PublishOption, why, text);
+    };
+    // Escapes that decode to no UTF-8 text would silently become other characters.
+    QStringDecoder strict(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    [[maybe_unused]] const QString decoded =
+        strict(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+    if (strict.hasError())
+        return refuse(QCoreApplication::translate(
+            "BrokerAddress", "a base topic is UTF-8 text, and its escapes do not decode to it"));
+    // The library refuses to send on a topic with a control character, NUL included.
+    for (const QChar c : base)
+        if (c.category() == QChar::Other_Control)
+            //: %1 the character as it is escaped in a URL, such as %00
+            return refuse(
+                QCoreApplication::translate("BrokerAddress",
+                                            "a base topic cannot hold the control character %1")
+                    .arg(QStringLiteral("%%1")
+                             .arg(c.unicode(), c.unicode() > 0xff ? 4 : 2, 16, QLatin1Char('0'))
+                             .toUpper()));
+    // A '#' starts the URL's fragment, so a wildcard there is found as one.
+    if (url.hasFragment() || base.contains(QLatin1Char('+')) || base.contains(QLatin1Char('#')))
+        return refuse(
+            QCoreApplication::translate("BrokerAddress", "a base topic has no wildcard + or #"));
+    if (base.startsWith(QLatin1Char('$')))
+        return refuse(QCoreApplication::translate(
+            "BrokerAddress", "a base topic cannot start with $: such topics ($SYS/…) are the "
+                             "broker's own, and it drops what clients publish there"));
+    // Whatever else the library would refuse on every reading, such as a topic
+    // longer than 65535 bytes.
+    const QByteArray topic = (base + QStringLiteral("/reading")).toUtf8();
+    if (mosquitto_validate_utf8(topic.constData(), int(topic.size())) != MOSQ_ERR_SUCCESS)
+        return refuse(QCoreApplication::translate(
+            "BrokerAddress", "the MQTT library does not take this base topic"));
+    return {};
 }
 } // namespace
 
@@ -45,13 +88,8 @@ BrokerAddress BrokerAddress::Parse(const QString& text) {
         base.remove(0, 1);
     while (base.endsWith(QLatin1Char('/')))
         base.chop(1);
-    // A '#' starts the URL's fragment, so a wildcard there is found as one.
-    if (url.hasFragment() || base.contains(QLatin1Char('+')) || base.contains(QLatin1Char('#')) ||
-        base.contains(QChar(0))) {
-        //: %1 is the option --publish
-        address.Error = QCoreApplication::translate(
-                            "BrokerAddress", "%1: a base topic has no wildcard + or # (not \"%2\")")
-                            .arg(PublishOption, text);
+    if (const QString problem = TopicProblem(url, base, text); !problem.isEmpty()) {
+        address.Error = problem;
         return address;
     }
     if (base.isEmpty()) {
@@ -90,7 +128,8 @@ QString BrokerAddress::Url() const {
            QLatin1Char('/') + escaped(Base, "/");
 }
 
-QString LoadPublishPassword(PublishOptions& options, const QString& passwordFile) {
+QString LoadPublishPassword(PublishOptions& options, const QString& passwordFile,
+                            QString* warning) {
     if (passwordFile.isEmpty()) {
         // Set for other programs too, perhaps: without a user name it is not ours to send.
         if (!options.Broker.User.isEmpty())
@@ -122,5 +161,20 @@ QString LoadPublishPassword(PublishOptions& options, const QString& passwordFile
     if (line.isEmpty())
         return refuse(QCoreApplication::translate("BrokerAddress", "its first line is empty"));
     options.Password = line;
+    // Used all the same: a service may have been set up so, and stopping it would
+    // lose its recording.
+    const QFileDevice::Permissions mode = QFileInfo(passwordFile).permissions();
+    if (warning && (mode & (QFileDevice::ReadGroup | QFileDevice::ReadOther))) {
+        const QString octal = QStringLiteral("0%1%2%3")
+                                  .arg((uint(mode) >> 12) & 7)
+                                  .arg((uint(mode) >> 4) & 7)
+                                  .arg(uint(mode) & 7);
+        //: %1 is a file, %2 its permissions in octal, such as 0644
+        *warning = QCoreApplication::translate("BrokerAddress",
+                                               "warning: the password file %1 can be read by "
+                                               "other users (mode %2); let only its owner read it "
+                                               "(chmod 600 %1)")
+                       .arg(passwordFile, octal);
+    }
     return {};
 }

@@ -39,5 +39,6 @@ inline constexpr char PublishPasswordVariable[] = "BRACKWATER_MQTT_PASSWORD";
 
 // Takes the password from the file when one is named (its first line), else from
 // the environment. Returns what went wrong, naming the file and the reason, or an
-// empty text.
-QString LoadPublishPassword(PublishOptions& options, const QString& passwordFile);
+// empty text. A file other users can read is used, and warning then says so.
+QString LoadPublishPassword(PublishOptions& options, const QString& passwordFile,
+                            QString* warning = nullptr);

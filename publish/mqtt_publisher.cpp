@@ -69,10 +69,24 @@ QString ConnackText(int code) {
 
 // The library's result code as the user reads it; error is errno right after the call.
 QString ResultText(int code, int error) {
-    if (code == MOSQ_ERR_ERRNO)
+    switch (code) {
+    case MOSQ_ERR_ERRNO:
         return QString::fromLocal8Bit(std::strerror(error));
-    if (code == MOSQ_ERR_EAI) // the library leaves the resolver's code in errno
+    case MOSQ_ERR_EAI: // the library leaves the resolver's code in errno
         return ResolverErrorText(error);
+    // Codes the library itself has no words for.
+    case MOSQ_ERR_MALFORMED_PACKET:
+        return MqttPublisher::tr("the broker sent a packet that breaks the protocol");
+    case MOSQ_ERR_LOOKUP:
+        return MqttPublisher::tr("the host name could not be looked up");
+    case MOSQ_ERR_TIMEOUT:
+        return MqttPublisher::tr("the broker did not answer in time");
+    default:
+        break;
+    }
+    // untranslated: the library's own words for a code it does not know
+    if (code == MOSQ_ERR_UNKNOWN || std::strcmp(mosquitto_strerror(code), "Unknown error.") == 0)
+        return MqttPublisher::tr("error %1 of the MQTT library").arg(code);
     QString text = QString::fromUtf8(mosquitto_strerror(code));
     if (text.endsWith(QLatin1Char('.'))) // it ends a part of a line here
         text.chop(1);
@@ -114,6 +128,11 @@ void MqttPublisher::OnDisconnect(mosquitto* client, void* data, int code) {
     if (code == MOSQ_ERR_SUCCESS)
         return; // asked for
     const int attempt = link.Attempt;
+    if (code == MOSQ_ERR_KEEPALIVE) {
+        CallBack(link,
+                 [attempt](MqttPublisher& p) { p.LinkEnded(attempt, Failure::KeepAlive, {}); });
+        return;
+    }
     CallBack(link, [attempt, reason = ResultText(code, error)](MqttPublisher& p) {
         p.LinkEnded(attempt, Failure::Lost, reason);
     });
@@ -142,8 +161,9 @@ void MqttPublisher::OnLog(mosquitto*, void* data, int level, const char* text) {
     });
 }
 
-MqttPublisher::MqttPublisher(PublishOptions options, int queueLimit, QObject* parent)
-    : QObject(parent), options_(std::move(options)),
+MqttPublisher::MqttPublisher(PublishOptions options, int queueLimit, PublishTiming timing,
+                             QObject* parent)
+    : QObject(parent), options_(std::move(options)), timing_(timing),
       readingTopic_(options_.Broker.Topic("reading")),
       statusTopic_(options_.Broker.Topic("status")), alarmTopic_(options_.Broker.Topic("alarm")),
       queue_(queueLimit) {
@@ -152,11 +172,12 @@ MqttPublisher::MqttPublisher(PublishOptions options, int queueLimit, QObject* pa
     retry_.setSingleShot(true);
     connect(&retry_, &QTimer::timeout, this, &MqttPublisher::Attempt);
     answerWait_.setSingleShot(true);
-    answerWait_.setInterval(AnswerWaitMs);
-    connect(&answerWait_, &QTimer::timeout, this, [this] {
-        LinkEnded(attempt_, Failure::Unreachable,
-                  tr("no answer within %1 s").arg(AnswerWaitMs / 1000));
-    });
+    answerWait_.setInterval(std::chrono::seconds(timing_.AnswerWaitSeconds));
+    connect(&answerWait_, &QTimer::timeout, this,
+            [this] { LinkEnded(attempt_, Failure::Silent, {}); });
+    acknowledgeWait_.setSingleShot(true);
+    acknowledgeWait_.setInterval(std::chrono::seconds(timing_.AcknowledgeWaitSeconds));
+    connect(&acknowledgeWait_, &QTimer::timeout, this, &MqttPublisher::AcknowledgementsOverdue);
 }
 
 MqttPublisher::~MqttPublisher() {
@@ -202,8 +223,9 @@ void MqttPublisher::Attempt() {
 
     // The connect looks the host name up first, which can take the resolver's
     // timeouts: never on this thread.
-    std::thread([link, host = broker.Host.toUtf8(), port = broker.Port] {
-        int code = mosquitto_connect_async(link->Client, host.constData(), port, KeepAliveSeconds);
+    std::thread([link, host = broker.Host.toUtf8(), port = broker.Port,
+                 keepAlive = timing_.KeepAliveSeconds] {
+        int code = mosquitto_connect_async(link->Client, host.constData(), port, keepAlive);
         const int error = errno;
         if (code == MOSQ_ERR_SUCCESS)
             code = mosquitto_loop_start(link->Client);
@@ -263,11 +285,14 @@ void MqttPublisher::LinkEnded(int attempt, Failure failure, const QString& reaso
     const bool wasConnected = connected_;
     connected_ = false;
     answerWait_.stop();
+    acknowledgeWait_.stop();
+    saidUnacknowledged_ = false; // the loss is said instead
     // Acknowledgements that came before the end still count.
     TakeAcknowledgements();
     queue_.ConnectionEnded();
     // An attempt this side gives up may still be connecting.
-    Retire(failure == Failure::Unreachable || failure == Failure::Tls);
+    Retire(failure == Failure::Unreachable || failure == Failure::Tls ||
+           failure == Failure::Silent);
     if (stopped_)
         return;
     const QString where = options_.Broker.HostPort();
@@ -282,14 +307,26 @@ void MqttPublisher::LinkEnded(int attempt, Failure failure, const QString& reaso
         line = tr("publishing: TLS with the broker at %1 failed: %2; trying again, readings wait")
                    .arg(where, reason);
         brief = tr("MQTT: TLS failed");
+    } else if (!wasConnected && (failure == Failure::Silent || failure == Failure::KeepAlive)) {
+        line =
+            tr("publishing: the broker at %1 did not answer within %2 s; trying again, readings "
+               "wait")
+                .arg(where, QString::number(failure == Failure::Silent ? timing_.AnswerWaitSeconds
+                                                                       : timing_.KeepAliveSeconds));
+        brief = tr("MQTT: the broker does not answer");
     } else if (wasConnected) {
-        line = tr("publishing: lost the broker at %1: %2; readings wait until it is back (up to "
-                  "%3)")
-                   .arg(where,
-                        reason + (libraryError_.isEmpty()
-                                      ? QString()
-                                      : QStringLiteral(" (%1)").arg(libraryError_)),
-                        QString::number(queue_.Limit()));
+        const QString why =
+            failure == Failure::KeepAlive
+                ? tr("it stopped answering (no reply within the keep-alive of %1 s)")
+                      .arg(timing_.KeepAliveSeconds)
+                : reason;
+        line =
+            tr("publishing: lost the broker at %1: %2; readings wait until it is back (up to "
+               "%3)")
+                .arg(where,
+                     why + (libraryError_.isEmpty() ? QString()
+                                                    : QStringLiteral(" (%1)").arg(libraryError_)),
+                     QString::number(queue_.Limit()));
         brief = tr("MQTT: broker lost, readings wait");
     } else {
         line = tr("publishing: cannot reach the broker at %1: %2; trying again, readings wait")
@@ -337,8 +374,30 @@ void MqttPublisher::TakeAcknowledgements() {
     }
     for (int id : ids)
         queue_.Acknowledged(id);
-    if (!stopped_)
-        HandOver(InFlightLimit);
+    if (ids.empty() || stopped_)
+        return;
+    // The wait starts anew from this acknowledgement, for what is still in flight.
+    acknowledgeWait_.stop();
+    if (saidUnacknowledged_) {
+        saidUnacknowledged_ = false;
+        emit Said(tr("publishing: the broker at %1 acknowledges readings again; %n readings wait",
+                     nullptr, queue_.Size())
+                      .arg(options_.Broker.HostPort()),
+                  tr("MQTT: readings acknowledged again"));
+    }
+    HandOver(InFlightLimit);
+}
+
+void MqttPublisher::AcknowledgementsOverdue() {
+    if (!connected_ || stopped_ || queue_.InFlight() == 0 || saidUnacknowledged_)
+        return;
+    saidUnacknowledged_ = true;
+    //: %1 is the broker's host:port, %2 seconds
+    emit Said(tr("publishing: the broker at %1 has acknowledged no reading for %2 s; %n readings "
+                 "wait",
+                 nullptr, queue_.Size())
+                  .arg(options_.Broker.HostPort(), QString::number(timing_.AcknowledgeWaitSeconds)),
+              tr("MQTT: readings not acknowledged"));
 }
 
 void MqttPublisher::HandOver(int inFlightLimit) {
@@ -357,6 +416,8 @@ void MqttPublisher::HandOver(int inFlightLimit) {
             break;
         queue_.Handed(id);
     }
+    if (queue_.InFlight() > 0 && !stopped_ && !acknowledgeWait_.isActive() && !saidUnacknowledged_)
+        acknowledgeWait_.start();
 }
 
 void MqttPublisher::PublishRetained(const QByteArray& topic, const QByteArray& payload) {
@@ -404,6 +465,7 @@ int MqttPublisher::Stop(int waitMs) {
     stopped_ = true;
     retry_.stop();
     answerWait_.stop();
+    acknowledgeWait_.stop();
     if (connected_ && link_) {
         TakeAcknowledgements();
         // Everything waiting goes out now, "offline" last: acknowledged in order, its

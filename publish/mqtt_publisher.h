@@ -11,6 +11,8 @@
 // nothing the library does on a failure (a thread that ends quietly after a TLS
 // error, a connect that hangs) can leave publishing stuck. Readings wait in a
 // bounded queue while the broker is away and go out in order when it is back.
+// A broker that takes readings but does not acknowledge them is said too, while
+// it happens, not only when the program ends.
 
 #include "meter/sample.h"
 #include "publish/broker_address.h"
@@ -20,21 +22,29 @@
 #include <QTimer>
 #include <memory>
 
+// How long the publisher waits on the broker; tests shorten the waits.
+struct PublishTiming {
+    // The library's keep-alive (5 at least): a connection silent for about twice
+    // as long is lost.
+    int KeepAliveSeconds = 30;
+    // An attempt the broker has not answered by then is given up and tried anew.
+    int AnswerWaitSeconds = 30;
+    // Readings sent and none of them acknowledged for that long are said.
+    int AcknowledgeWaitSeconds = 30;
+};
+
 class MqttPublisher : public QObject {
     Q_OBJECT
 public:
     static constexpr int DayOfRows = 86400; // one-second rows
-    static constexpr int KeepAliveSeconds = 30;
     static constexpr int FirstRetryMs = 1000;
     static constexpr int LastRetryMs = 60000;
-    // An attempt the broker has not answered by then is given up and tried anew.
-    static constexpr int AnswerWaitMs = 30000;
     // Messages handed to the library at once; the rest wait in the queue.
     static constexpr int InFlightLimit = 100;
     static constexpr int StopWaitMs = 3000;
 
     explicit MqttPublisher(PublishOptions options, int queueLimit = DayOfRows,
-                           QObject* parent = nullptr);
+                           PublishTiming timing = {}, QObject* parent = nullptr);
     ~MqttPublisher() override;
 
     // Connects, and keeps connecting until Stop().
@@ -54,13 +64,15 @@ public:
 
 signals:
     // One line for the user: connected, a failure (each once, until the broker is
-    // back), back again, readings dropped; brief says the same in a few words, for
-    // a status bar.
+    // back), back again, readings not acknowledged and acknowledged again, readings
+    // dropped; brief says the same in a few words, for a status bar.
     void Said(const QString& line, const QString& brief);
 
 private:
     struct Link;
-    enum class Failure { Unreachable, Refused, Lost, Tls };
+    // Silent: no answer to the connect in time; KeepAlive: the broker stopped
+    // answering the library's keep-alive.
+    enum class Failure { Unreachable, Refused, Lost, Tls, Silent, KeepAlive };
 
     // libmosquitto's callbacks, on its network thread.
     static void OnConnect(struct mosquitto* client, void* link, int code);
@@ -75,6 +87,8 @@ private:
     // The attempt or the connection ended, and why.
     void LinkEnded(int attempt, Failure failure, const QString& reason);
     void TakeAcknowledgements();
+    // Readings in flight and no acknowledgement for the wait: said once.
+    void AcknowledgementsOverdue();
     void LibraryError(int attempt, const QString& text);
     // Hands queued readings to the connection while fewer than this are unacknowledged.
     void HandOver(int inFlightLimit);
@@ -84,6 +98,7 @@ private:
     void Retire(bool abort);
 
     PublishOptions options_;
+    PublishTiming timing_;
     QByteArray readingTopic_;
     QByteArray statusTopic_;
     QByteArray alarmTopic_;
@@ -97,6 +112,8 @@ private:
     int retryMs_ = FirstRetryMs;
     QTimer retry_;
     QTimer answerWait_;
+    QTimer acknowledgeWait_; // runs while readings are in flight, from the last acknowledgement
+    bool saidUnacknowledged_ = false;
     QString saidProblem_; // the failure said last; empty while connected
     QString libraryError_;
     long long droppedBefore_ = 0; // dropped before the current time away

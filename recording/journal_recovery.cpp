@@ -27,7 +27,7 @@ JournalRecovery::JournalRecovery(RecordingSession& session) : session_(session) 
             problems_.append(problem);
         else if (contents.Damaged())
             problems_.append(SetAside(path, QStringLiteral("damaged"),
-                                      tr("The journal %1 holds no recognisable row.")
+                                      tr("The journal \"%1\" holds no recognisable row.")
                                           .arg(QDir::toNativeSeparators(path))));
         else
             read.push_back(std::move(contents));
@@ -69,9 +69,9 @@ QString JournalRecovery::SetAside(const QString& path, const QString& suffix, co
     // QDir's rename moves the entry itself: a link, not what it leads to.
     if (QDir().rename(path, aside))
         //: %1 says what is wrong with the journal
-        return tr("%1 It was set aside as %2.").arg(why, QDir::toNativeSeparators(aside));
+        return tr("%1 It was set aside as \"%2\".").arg(why, QDir::toNativeSeparators(aside));
     //: %1 says what is wrong with the journal
-    return tr("%1 It could not be set aside as %2.").arg(why, QDir::toNativeSeparators(aside));
+    return tr("%1 It could not be set aside as \"%2\".").arg(why, QDir::toNativeSeparators(aside));
 }
 
 QString JournalRecovery::Offer(const JournalContents& journal) {

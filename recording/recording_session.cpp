@@ -188,13 +188,13 @@ void RecordingSession::MeterRefusedAt(const QString& device, ReplugWatch::Refusa
         text = tr("No thermometer answers at %1").arg(device);
         break;
     case ReplugWatch::Refusal::InUse:
-        text = tr("%1 is in use by another program.").arg(device);
+        text = tr("%1 is in use by another program").arg(device);
         break;
     }
     qCInfo(lcLink) << text;
     refusal_ = text;
     emit StatusText(text);
-    emit MeterRefused(text);
+    emit MeterRefused(device, why);
 }
 
 void RecordingSession::StartRecording() {

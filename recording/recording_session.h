@@ -162,8 +162,8 @@ public:
 signals:
     void StatusText(const QString& text);
     // The device found at the meter's place is not taken: another meter, none that
-    // answers, or one in use. The text says which and where.
-    void MeterRefused(const QString& text);
+    // answers, or one in use (never None).
+    void MeterRefused(const QString& device, ReplugWatch::Refusal why);
     // The first frame after the link was down, from this device.
     void LinkUp(const QString& device);
     // Whether the panel shows the meter linked (its "No Link" hidden).

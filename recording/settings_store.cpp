@@ -44,12 +44,12 @@ QString FileProblem(const QString& path, bool writing) {
         return SettingsStore::tr("it is a folder, not a file");
     const QFileInfo dir(file.absolutePath());
     if (writing && !dir.isDir())
-        return SettingsStore::tr("the folder %1 does not exist and cannot be created")
+        return SettingsStore::tr("the folder \"%1\" does not exist and cannot be created")
             .arg(QDir::toNativeSeparators(dir.filePath()));
     if (file.exists() && !(writing ? file.isWritable() : file.isReadable()))
         return SettingsStore::tr("permission denied");
     if (writing && !dir.isWritable())
-        return SettingsStore::tr("permission denied on the folder %1")
+        return SettingsStore::tr("permission denied on the folder \"%1\"")
             .arg(QDir::toNativeSeparators(dir.filePath()));
     return writing ? SettingsStore::tr("the file could not be written")
                    : SettingsStore::tr("the file could not be read");
@@ -85,26 +85,41 @@ std::unique_ptr<QSettings> SettingsStore::OpenPlatformStore() {
 void SettingsStore::Read(SettingsVars& vars) {
     readProblem_.clear();
     if (settings_->status() == QSettings::AccessError) {
-        readProblem_ = tr("The settings could not be read from %1: %2.")
+        readProblem_ = tr("The settings could not be read from \"%1\": %2.")
                            .arg(QDir::toNativeSeparators(settings_->fileName()),
                                 FileProblem(settings_->fileName(), false));
     }
-    const QString stoppedAt =
+    const QList<UnreadSetting> unread =
         ReadSettingsValues([this](const QString& key) { return settings_->value(key); }, vars);
-    if (!stoppedAt.isEmpty())
-        qCInfo(lcSettings) << "no usable" << stoppedAt << "in" << settings_->fileName()
-                           << "- the start searches, range and notice take their defaults";
+    if (vars.SettingsMissing)
+        qCInfo(lcSettings) << "not every setting in" << settings_->fileName()
+                           << "could be read - the start searches";
     vars.LastConnectedDevice = settings_->value(LastConnectedDeviceKey).toString();
     vars.LastConnectedSerial = settings_->value(LastConnectedSerialKey).toString();
     // The file is parsed at the first value asked for.
     if (settings_->status() == QSettings::FormatError) {
         damaged_ = true;
-        readProblem_ = tr("The settings file %1 is damaged or is not a settings file; what could "
-                          "not be read takes its default. The file is kept as %2 when the "
-                          "settings are saved.")
-                           .arg(QDir::toNativeSeparators(settings_->fileName()),
-                                QDir::toNativeSeparators(DamagedCopy(settings_->fileName())));
+        readProblem_ =
+            tr("The settings file \"%1\" is damaged or is not a settings file; what could "
+               "not be read takes its default. The file is kept as \"%2\" when the "
+               "settings are saved.")
+                .arg(QDir::toNativeSeparators(settings_->fileName()),
+                     QDir::toNativeSeparators(DamagedCopy(settings_->fileName())));
     }
+    if (unread.isEmpty())
+        return;
+    QStringList values;
+    for (const UnreadSetting& setting : unread)
+        //: a setting's key, the value stored and the default taken instead
+        values << tr("%1 = \"%2\" (%3)")
+                      .arg(setting.Key, setting.Value, QString::number(setting.Default));
+    //: %1 is the settings file, %2 the values, each as KEY = "VALUE" (DEFAULT)
+    const QString text = tr("The settings file \"%1\" holds %n values that could not be read, "
+                            "which take their defaults: %2. The other settings are kept.",
+                            nullptr, int(unread.size()))
+                             .arg(QDir::toNativeSeparators(settings_->fileName()),
+                                  values.join(QStringLiteral(", ")));
+    readProblem_ += (readProblem_.isEmpty() ? QString() : QStringLiteral("\n")) + text;
 }
 
 bool ReadStoredInt32(const QVariant& v, int32_t& out) {
@@ -139,28 +154,49 @@ bool ReadStoredInt32(const QVariant& v, int32_t& out) {
     return true;
 }
 
-QString ReadSettingsValues(const std::function<QVariant(const QString& key)>& value,
-                           SettingsVars& vars) {
-    const std::array<std::pair<const QString*, int32_t*>, 7> order{{
-        {&GraphingRateKey, &vars.GraphingRate},
-        {&ListingRateKey, &vars.ListingRate},
-        {&MaxScaleKey, &vars.MaxScale},
-        {&MinScaleKey, &vars.MinScale},
-        {&ShowResoKey, &vars.ShowReso},
-        {&LastConnectedPortKey, &vars.LastConnectedPort},
-        {&LastModelKey, &vars.LastModel},
+QList<UnreadSetting> ReadSettingsValues(const std::function<QVariant(const QString& key)>& value,
+                                        SettingsVars& vars) {
+    struct Setting {
+        const QString* Key;
+        int32_t* Variable;
+        int32_t WhenMissing;
+        int32_t WhenUnreadable;
+    };
+    constexpr int32_t Rate = 2; // seconds, what the rate entries start with
+    const std::array<Setting, 7> settings{{
+        {&GraphingRateKey, &vars.GraphingRate, 0, Rate},
+        {&ListingRateKey, &vars.ListingRate, 0, Rate},
+        {&MaxScaleKey, &vars.MaxScale, 1370, 1370},
+        {&MinScaleKey, &vars.MinScale, -200, -200},
+        {&ShowResoKey, &vars.ShowReso, 1, 1},
+        {&LastConnectedPortKey, &vars.LastConnectedPort, 0, 0},
+        {&LastModelKey, &vars.LastModel, 0, 0},
     }};
+    QList<UnreadSetting> unread;
     vars.SettingsMissing = false;
-    for (const auto& [key, variable] : order) {
-        if (!ReadStoredInt32(value(*key), *variable)) {
-            vars.SettingsMissing = true;
-            vars.MaxScale = 1370;
-            vars.MinScale = -200;
-            vars.ShowReso = 1;
-            return *key;
+    for (const Setting& setting : settings) {
+        const QVariant stored = value(*setting.Key);
+        if (ReadStoredInt32(stored, *setting.Variable))
+            continue;
+        vars.SettingsMissing = true;
+        if (!stored.isValid()) {
+            *setting.Variable = setting.WhenMissing;
+            continue;
         }
+        *setting.Variable = setting.WhenUnreadable;
+        // A list is what a text file's "1, 2" reads as.
+        QString text = stored.typeId() == QMetaType::QStringList
+                           ? stored.toStringList().join(QStringLiteral(", "))
+                           : stored.toString();
+        for (QChar& c : text)
+            if (c.category() == QChar::Other_Control)
+                c = QChar::ReplacementCharacter;
+        constexpr qsizetype Shown = 40;
+        if (text.size() > Shown)
+            text = text.left(Shown) + QChar(0x2026);
+        unread.append({*setting.Key, text, setting.WhenUnreadable});
     }
-    return {};
+    return unread;
 }
 
 QString SettingsStore::Write(const SettingsVars& vars, int32_t modelCode,
@@ -170,7 +206,8 @@ QString SettingsStore::Write(const SettingsVars& vars, int32_t modelCode,
         QFile::remove(copy);
         const QString fileName = settings_->fileName();
         if (!QFile::copy(fileName, copy) || !QFile::remove(fileName))
-            return tr("The settings were not saved: the damaged file %1 could not be kept as %2.")
+            return tr("The settings were not saved: the damaged file \"%1\" could not be kept as "
+                      "\"%2\".")
                 .arg(QDir::toNativeSeparators(fileName), QDir::toNativeSeparators(copy));
         // A store that failed to parse keeps saying so: a fresh one writes the file anew.
         settings_ = std::make_unique<QSettings>(fileName, settings_->format());
@@ -206,7 +243,7 @@ QString SettingsStore::SyncPrivately() {
 QString SettingsStore::WriteProblem() const {
     if (settings_->status() == QSettings::NoError)
         return {};
-    return tr("The settings could not be saved to %1: %2.")
+    return tr("The settings could not be saved to \"%1\": %2.")
         .arg(QDir::toNativeSeparators(settings_->fileName()),
              FileProblem(settings_->fileName(), true));
 }

@@ -30,13 +30,12 @@ public:
     // Linux: the user's configuration file; Windows: HKEY_LOCAL_MACHINE\SOFTWARE\BRACKWATER.
     static std::unique_ptr<QSettings> OpenPlatformStore();
 
-    // Reads the seven values in their fixed order and stops at the first one that
-    // is missing or not a 32-bit integer; then SettingsMissing is set and the range
-    // and notice values take their defaults.
+    // Reads the seven values, each on its own (see ReadSettingsValues).
     void Read(SettingsVars& vars);
     // A store that exists but cannot be read reads as missing, and one that cannot
     // be parsed keeps only what could be read; this then says which file and why.
-    // Empty when reading went well.
+    // It also names each value that is there but could not be read, and the
+    // default taken for it. Empty when reading went well.
     QString ReadProblem() const { return readProblem_; }
     // Stores the values for the next run. modelCode is stored as LastModel; the
     // range is the live graph's, truncated toward zero. A file that could not be
@@ -78,11 +77,21 @@ AlarmRules ReadAlarmValues(const std::function<QVariant(const QString& key)>& va
 // that fits 32 bits (text files hold every value as text, the registry as a typed
 // number). Anything else, a missing value included, does not count.
 bool ReadStoredInt32(const QVariant& value, int32_t& out);
-// The seven values read in their fixed order from any source of values, stopping
-// at the first that does not count; then SettingsMissing is set and the range and
-// notice values take their defaults. Returns the key it stopped at, or empty.
-QString ReadSettingsValues(const std::function<QVariant(const QString& key)>& value,
-                           SettingsVars& vars);
+
+// A value that is there but does not count, and what was taken instead.
+struct UnreadSetting {
+    QString Key;
+    QString Value; // as stored, shortened when long
+    int32_t Default = 0;
+};
+
+// The seven values from any source of values, each on its own: one that does not
+// count takes its default (the rates 0 when missing, meaning none was chosen, and
+// 2 seconds when unreadable), the others keep what was stored. SettingsMissing is
+// set when any did not count, so that the start searches. Returns the values that
+// were there but could not be read.
+QList<UnreadSetting> ReadSettingsValues(const std::function<QVariant(const QString& key)>& value,
+                                        SettingsVars& vars);
 
 // A degree value from the live graph as a stored integer: truncated toward zero,
 // held within 32 bits; a value that is not a number keeps the fallback.

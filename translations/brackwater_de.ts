@@ -174,11 +174,6 @@
         <translation>%1: die URL enthält ein Passwort, das in der Prozessliste sichtbar wäre; geben Sie es in %2 an oder in einer Datei, die %3 nennt</translation>
     </message>
     <message>
-        <source>%1: a base topic has no wildcard + or # (not &quot;%2&quot;)</source>
-        <extracomment>%1 is the option --publish</extracomment>
-        <translation>%1: ein Basis-Topic enthält keine Wildcards + oder # (nicht „%2“)</translation>
-    </message>
-    <message>
         <source>%1: the URL names no base topic, as in mqtt://host/lab/meter1 (not &quot;%2&quot;)</source>
         <extracomment>%1 is the option --publish</extracomment>
         <translation>%1: die URL nennt kein Basis-Topic wie in mqtt://host/lab/meter1 (nicht „%2“)</translation>
@@ -199,6 +194,37 @@
     <message>
         <source>its first line is empty</source>
         <translation>ihre erste Zeile ist leer</translation>
+    </message>
+    <message>
+        <source>%1: %2 (not &quot;%3&quot;)</source>
+        <extracomment>%1 is the option --publish, %2 why the topic is refused, %3 the URL given</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a base topic is UTF-8 text, and its escapes do not decode to it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a base topic cannot hold the control character %1</source>
+        <extracomment>%1 the character as it is escaped in a URL, such as %00</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a base topic has no wildcard + or #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a base topic cannot start with $: such topics ($SYS/…) are the broker&apos;s own, and it drops what clients publish there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the MQTT library does not take this base topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning: the password file %1 can be read by other users (mode %2); let only its owner read it (chmod 600 %1)</source>
+        <extracomment>%1 is a file, %2 its permissions in octal, such as 0644</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -481,6 +507,11 @@
         <extracomment>%1 is the command that shows the options</extracomment>
         <translation>Weitere Informationen mit „%1“.</translation>
     </message>
+    <message>
+        <source>%1 gives channel %2 twice (&quot;%3&quot; and &quot;%4&quot;); give each channel once</source>
+        <extracomment>%1 is an option, %2 the channel, %3 and %4 what was given</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GraphMenus</name>
@@ -587,11 +618,6 @@
         <translation>Verbindung wiederhergestellt: %1</translation>
     </message>
     <message>
-        <source>%1; not recording from it</source>
-        <extracomment>%1 says which device and why</extracomment>
-        <translation>%1; von dort wird nicht aufgezeichnet</translation>
-    </message>
-    <message>
         <source>a meter answers at %1, plugged in since the search</source>
         <translation>ein Messgerät antwortet an %1, seit der Suche angeschlossen</translation>
     </message>
@@ -642,16 +668,28 @@
         <source>the folder %1 does not exist</source>
         <translation>der Ordner %1 existiert nicht</translation>
     </message>
+    <message>
+        <source>a different meter is connected at %1; not recording from it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no thermometer answers at %1; not recording from it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program; not recording from it</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>JournalContents</name>
     <message>
-        <source>The journal %1 could not be read: %2.</source>
-        <translation>Das Journal %1 konnte nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
         <source>it holds fewer rows than when it was read first</source>
         <translation>es enthält weniger Zeilen als beim ersten Lesen</translation>
+    </message>
+    <message>
+        <source>The journal &quot;%1&quot; could not be read: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -671,20 +709,6 @@
 </context>
 <context>
     <name>JournalRecovery</name>
-    <message>
-        <source>The journal %1 holds no recognisable row.</source>
-        <translation>Das Journal %1 enthält keine erkennbare Zeile.</translation>
-    </message>
-    <message>
-        <source>%1 It was set aside as %2.</source>
-        <extracomment>%1 says what is wrong with the journal</extracomment>
-        <translation>%1 Es wurde als %2 beiseitegelegt.</translation>
-    </message>
-    <message>
-        <source>%1 It could not be set aside as %2.</source>
-        <extracomment>%1 says what is wrong with the journal</extracomment>
-        <translation>%1 Es konnte nicht als %2 beiseitegelegt werden.</translation>
-    </message>
     <message numerus="yes">
         <source>The last recording was not saved: %n rows from %1 to %2</source>
         <extracomment>%1 and %2 are the times of the first and the last row</extracomment>
@@ -696,6 +720,20 @@
     <message>
         <source>Saving to &quot;%1&quot; was cancelled.</source>
         <translation>Das Speichern in „%1“ wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The journal &quot;%1&quot; holds no recognisable row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 It was set aside as &quot;%2&quot;.</source>
+        <extracomment>%1 says what is wrong with the journal</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 It could not be set aside as &quot;%2&quot;.</source>
+        <extracomment>%1 says what is wrong with the journal</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -911,10 +949,6 @@
         <translation>nicht autorisiert (falscher Benutzername oder falsches Passwort?)</translation>
     </message>
     <message>
-        <source>no answer within %1 s</source>
-        <translation>keine Antwort innerhalb von %1 s</translation>
-    </message>
-    <message>
         <source>publishing: the broker at %1 is back</source>
         <translation>Veröffentlichen: der Broker unter %1 ist wieder erreichbar</translation>
     </message>
@@ -1004,6 +1038,57 @@
             <numerusform>MQTT: %n Messwert nicht zugestellt</numerusform>
             <numerusform>MQTT: %n Messwerte nicht zugestellt</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the broker sent a packet that breaks the protocol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host name could not be looked up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the broker did not answer in time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error %1 of the MQTT library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>publishing: the broker at %1 did not answer within %2 s; trying again, readings wait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MQTT: the broker does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it stopped answering (no reply within the keep-alive of %1 s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>publishing: the broker at %1 acknowledges readings again; %n readings wait</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>MQTT: readings acknowledged again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>publishing: the broker at %1 has acknowledged no reading for %2 s; %n readings wait</source>
+        <extracomment>%1 is the broker&apos;s host:port, %2 seconds</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>MQTT: readings not acknowledged</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1096,29 +1181,29 @@
         <translation>Kein Thermometer antwortet an %1</translation>
     </message>
     <message>
-        <source>%1 is in use by another program.</source>
-        <translation>%1 wird von einem anderen Programm verwendet.</translation>
-    </message>
-    <message>
         <source>The settings could not be saved: %1.</source>
         <translation>Die Einstellungen konnten nicht gespeichert werden: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program</source>
+        <translation type="unfinished">%1 wird von einem anderen Programm verwendet</translation>
     </message>
 </context>
 <context>
     <name>RowJournal</name>
     <message>
-        <source>The journal %1 could not be synced to the disk: %2. Its last rows may be lost if the power fails.</source>
-        <translation>Das Journal %1 konnte nicht mit dem Datenträger synchronisiert werden: %2. Seine letzten Zeilen können bei einem Stromausfall verloren gehen.</translation>
+        <source>The journal &quot;%1&quot; could not be synced to the disk: %2. Its last rows may be lost if the power fails.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The journal %1 cannot be written: %2. Recording goes on; the rows wait and are written to the journal when that works again, but rows not saved will be lost if the program ends before.</source>
-        <translation>Das Journal %1 kann nicht geschrieben werden: %2. Die Aufzeichnung läuft weiter; die Zeilen warten und werden ins Journal geschrieben, sobald das wieder möglich ist, doch nicht gespeicherte Zeilen gehen verloren, wenn das Programm vorher beendet wird.</translation>
+        <source>The journal &quot;%1&quot; cannot be written: %2. Recording goes on; the rows wait and are written to the journal when that works again, but rows not saved will be lost if the program ends before.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <source>The journal %1 is written again: %n rows recorded meanwhile are in it.</source>
-        <translation>
-            <numerusform>Das Journal %1 wird wieder geschrieben: %n inzwischen aufgezeichnete Zeile ist darin enthalten.</numerusform>
-            <numerusform>Das Journal %1 wird wieder geschrieben: %n inzwischen aufgezeichnete Zeilen sind darin enthalten.</numerusform>
+        <source>The journal &quot;%1&quot; is written again: %n rows recorded meanwhile are in it.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>
@@ -1148,16 +1233,8 @@
         <translation>es ist ein Ordner, keine Datei</translation>
     </message>
     <message>
-        <source>the folder %1 does not exist and cannot be created</source>
-        <translation>der Ordner %1 existiert nicht und kann nicht angelegt werden</translation>
-    </message>
-    <message>
         <source>permission denied</source>
         <translation>Zugriff verweigert</translation>
-    </message>
-    <message>
-        <source>permission denied on the folder %1</source>
-        <translation>Zugriff auf den Ordner %1 verweigert</translation>
     </message>
     <message>
         <source>the file could not be written</source>
@@ -1168,24 +1245,45 @@
         <translation>die Datei konnte nicht gelesen werden</translation>
     </message>
     <message>
-        <source>The settings could not be read from %1: %2.</source>
-        <translation>Die Einstellungen konnten nicht aus %1 gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 is damaged or is not a settings file; what could not be read takes its default. The file is kept as %2 when the settings are saved.</source>
-        <translation>Die Einstellungsdatei %1 ist beschädigt oder keine Einstellungsdatei; was nicht gelesen werden konnte, erhält seinen Standardwert. Die Datei wird beim Speichern der Einstellungen als %2 aufbewahrt.</translation>
-    </message>
-    <message>
-        <source>The settings were not saved: the damaged file %1 could not be kept as %2.</source>
-        <translation>Die Einstellungen wurden nicht gespeichert: Die beschädigte Datei %1 konnte nicht als %2 aufbewahrt werden.</translation>
-    </message>
-    <message>
-        <source>The settings could not be saved to %1: %2.</source>
-        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden: %2.</translation>
-    </message>
-    <message>
         <source>These alarm settings could not be read and are off: %1.</source>
         <translation>Diese Alarmeinstellungen konnten nicht gelesen werden und sind ausgeschaltet: %1.</translation>
+    </message>
+    <message>
+        <source>%1 = &quot;%2&quot; (%3)</source>
+        <extracomment>a setting&apos;s key, the value stored and the default taken instead</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The settings file &quot;%1&quot; holds %n values that could not be read, which take their defaults: %2. The other settings are kept.</source>
+        <extracomment>%1 is the settings file, %2 the values, each as KEY = &quot;VALUE&quot; (DEFAULT)</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist and cannot be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied on the folder &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be read from &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged or is not a settings file; what could not be read takes its default. The file is kept as &quot;%2&quot; when the settings are saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings were not saved: the damaged file &quot;%1&quot; could not be kept as &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

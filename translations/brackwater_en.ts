@@ -65,7 +65,7 @@
     <message numerus="yes">
         <source>; %n readings waiting go out now</source>
         <translation>
-            <numerusform>; %n reading waiting go out now</numerusform>
+            <numerusform>; %n reading waiting goes out now</numerusform>
             <numerusform>; %n readings waiting go out now</numerusform>
         </translation>
     </message>
@@ -105,14 +105,40 @@
             <numerusform>MQTT: %n readings not delivered</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>publishing: the broker at %1 acknowledges readings again; %n readings wait</source>
+        <translation>
+            <numerusform>publishing: the broker at %1 acknowledges readings again; %n reading waits</numerusform>
+            <numerusform>publishing: the broker at %1 acknowledges readings again; %n readings wait</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>publishing: the broker at %1 has acknowledged no reading for %2 s; %n readings wait</source>
+        <extracomment>%1 is the broker&apos;s host:port, %2 seconds</extracomment>
+        <translation>
+            <numerusform>publishing: the broker at %1 has acknowledged no reading for %2 s; %n reading waits</numerusform>
+            <numerusform>publishing: the broker at %1 has acknowledged no reading for %2 s; %n readings wait</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RowJournal</name>
     <message numerus="yes">
-        <source>The journal %1 is written again: %n rows recorded meanwhile are in it.</source>
+        <source>The journal &quot;%1&quot; is written again: %n rows recorded meanwhile are in it.</source>
         <translation>
-            <numerusform>The journal %1 is written again: %n row recorded meanwhile is in it.</numerusform>
-            <numerusform>The journal %1 is written again: %n rows recorded meanwhile are in it.</numerusform>
+            <numerusform>The journal &quot;%1&quot; is written again: %n row recorded meanwhile is in it.</numerusform>
+            <numerusform>The journal &quot;%1&quot; is written again: %n rows recorded meanwhile are in it.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message numerus="yes">
+        <source>The settings file &quot;%1&quot; holds %n values that could not be read, which take their defaults: %2. The other settings are kept.</source>
+        <extracomment>%1 is the settings file, %2 the values, each as KEY = &quot;VALUE&quot; (DEFAULT)</extracomment>
+        <translation>
+            <numerusform>The settings file &quot;%1&quot; holds %n value that could not be read, which takes its default: %2. The other settings are kept.</numerusform>
+            <numerusform>The settings file &quot;%1&quot; holds %n values that could not be read, which take their defaults: %2. The other settings are kept.</numerusform>
         </translation>
     </message>
 </context>

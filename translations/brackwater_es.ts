@@ -174,11 +174,6 @@
         <translation>%1: la URL contiene una contraseña, que se vería en la lista de procesos; indíquela en %2 o en un archivo nombrado con %3</translation>
     </message>
     <message>
-        <source>%1: a base topic has no wildcard + or # (not &quot;%2&quot;)</source>
-        <extracomment>%1 is the option --publish</extracomment>
-        <translation>%1: un tema base no lleva los comodines + ni # (no &quot;%2&quot;)</translation>
-    </message>
-    <message>
         <source>%1: the URL names no base topic, as in mqtt://host/lab/meter1 (not &quot;%2&quot;)</source>
         <extracomment>%1 is the option --publish</extracomment>
         <translation>%1: la URL no indica ningún tema base, como en mqtt://host/lab/meter1 (no &quot;%2&quot;)</translation>
@@ -199,6 +194,37 @@
     <message>
         <source>its first line is empty</source>
         <translation>su primera línea está vacía</translation>
+    </message>
+    <message>
+        <source>%1: %2 (not &quot;%3&quot;)</source>
+        <extracomment>%1 is the option --publish, %2 why the topic is refused, %3 the URL given</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a base topic is UTF-8 text, and its escapes do not decode to it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a base topic cannot hold the control character %1</source>
+        <extracomment>%1 the character as it is escaped in a URL, such as %00</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a base topic has no wildcard + or #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a base topic cannot start with $: such topics ($SYS/…) are the broker&apos;s own, and it drops what clients publish there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the MQTT library does not take this base topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning: the password file %1 can be read by other users (mode %2); let only its owner read it (chmod 600 %1)</source>
+        <extracomment>%1 is a file, %2 its permissions in octal, such as 0644</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -471,6 +497,11 @@
         <extracomment>%1 is the command that shows the options</extracomment>
         <translation>Pruebe &apos;%1&apos;.</translation>
     </message>
+    <message>
+        <source>%1 gives channel %2 twice (&quot;%3&quot; and &quot;%4&quot;); give each channel once</source>
+        <extracomment>%1 is an option, %2 the channel, %3 and %4 what was given</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GraphMenus</name>
@@ -577,11 +608,6 @@
         <translation>enlace recuperado: %1</translation>
     </message>
     <message>
-        <source>%1; not recording from it</source>
-        <extracomment>%1 says which device and why</extracomment>
-        <translation>%1; no se graba desde él</translation>
-    </message>
-    <message>
         <source>a meter answers at %1, plugged in since the search</source>
         <translation>un medidor responde en %1, conectado después de la búsqueda</translation>
     </message>
@@ -632,16 +658,28 @@
         <source>the folder %1 does not exist</source>
         <translation>la carpeta %1 no existe</translation>
     </message>
+    <message>
+        <source>a different meter is connected at %1; not recording from it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no thermometer answers at %1; not recording from it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program; not recording from it</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>JournalContents</name>
     <message>
-        <source>The journal %1 could not be read: %2.</source>
-        <translation>No se pudo leer el diario %1: %2.</translation>
-    </message>
-    <message>
         <source>it holds fewer rows than when it was read first</source>
         <translation>contiene menos filas que cuando se leyó por primera vez</translation>
+    </message>
+    <message>
+        <source>The journal &quot;%1&quot; could not be read: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -661,20 +699,6 @@
 </context>
 <context>
     <name>JournalRecovery</name>
-    <message>
-        <source>The journal %1 holds no recognisable row.</source>
-        <translation>El diario %1 no contiene ninguna fila reconocible.</translation>
-    </message>
-    <message>
-        <source>%1 It was set aside as %2.</source>
-        <extracomment>%1 says what is wrong with the journal</extracomment>
-        <translation>%1 Se apartó con el nombre %2.</translation>
-    </message>
-    <message>
-        <source>%1 It could not be set aside as %2.</source>
-        <extracomment>%1 says what is wrong with the journal</extracomment>
-        <translation>%1 No se pudo apartar con el nombre %2.</translation>
-    </message>
     <message numerus="yes">
         <source>The last recording was not saved: %n rows from %1 to %2</source>
         <extracomment>%1 and %2 are the times of the first and the last row</extracomment>
@@ -686,6 +710,20 @@
     <message>
         <source>Saving to &quot;%1&quot; was cancelled.</source>
         <translation>Se canceló el guardado en &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The journal &quot;%1&quot; holds no recognisable row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 It was set aside as &quot;%2&quot;.</source>
+        <extracomment>%1 says what is wrong with the journal</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 It could not be set aside as &quot;%2&quot;.</source>
+        <extracomment>%1 says what is wrong with the journal</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -901,10 +939,6 @@
         <translation>no autorizado (¿nombre de usuario o contraseña incorrectos?)</translation>
     </message>
     <message>
-        <source>no answer within %1 s</source>
-        <translation>sin respuesta en %1 s</translation>
-    </message>
-    <message>
         <source>publishing: the broker at %1 is back</source>
         <translation>publicación: el broker en %1 ha vuelto</translation>
     </message>
@@ -994,6 +1028,57 @@
             <numerusform>MQTT: %n lectura sin entregar</numerusform>
             <numerusform>MQTT: %n lecturas sin entregar</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the broker sent a packet that breaks the protocol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host name could not be looked up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the broker did not answer in time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error %1 of the MQTT library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>publishing: the broker at %1 did not answer within %2 s; trying again, readings wait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MQTT: the broker does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it stopped answering (no reply within the keep-alive of %1 s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>publishing: the broker at %1 acknowledges readings again; %n readings wait</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>MQTT: readings acknowledged again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>publishing: the broker at %1 has acknowledged no reading for %2 s; %n readings wait</source>
+        <extracomment>%1 is the broker&apos;s host:port, %2 seconds</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>MQTT: readings not acknowledged</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1086,29 +1171,29 @@
         <translation>Ningún termómetro responde en %1</translation>
     </message>
     <message>
-        <source>%1 is in use by another program.</source>
-        <translation>%1 está en uso por otro programa.</translation>
-    </message>
-    <message>
         <source>The settings could not be saved: %1.</source>
         <translation>No se pudo guardar la configuración: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program</source>
+        <translation type="unfinished">%1 está en uso por otro programa</translation>
     </message>
 </context>
 <context>
     <name>RowJournal</name>
     <message>
-        <source>The journal %1 could not be synced to the disk: %2. Its last rows may be lost if the power fails.</source>
-        <translation>No se pudo sincronizar el diario %1 con el disco: %2. Sus últimas filas pueden perderse si se corta la corriente.</translation>
+        <source>The journal &quot;%1&quot; could not be synced to the disk: %2. Its last rows may be lost if the power fails.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The journal %1 cannot be written: %2. Recording goes on; the rows wait and are written to the journal when that works again, but rows not saved will be lost if the program ends before.</source>
-        <translation>No se puede escribir en el diario %1: %2. La grabación continúa; las filas quedan en espera y se escribirán en el diario cuando vuelva a ser posible, pero las filas no guardadas se perderán si el programa termina antes.</translation>
+        <source>The journal &quot;%1&quot; cannot be written: %2. Recording goes on; the rows wait and are written to the journal when that works again, but rows not saved will be lost if the program ends before.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <source>The journal %1 is written again: %n rows recorded meanwhile are in it.</source>
-        <translation>
-            <numerusform>Se vuelve a escribir en el diario %1: contiene %n fila grabada mientras tanto.</numerusform>
-            <numerusform>Se vuelve a escribir en el diario %1: contiene %n filas grabadas mientras tanto.</numerusform>
+        <source>The journal &quot;%1&quot; is written again: %n rows recorded meanwhile are in it.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>
@@ -1138,16 +1223,8 @@
         <translation>es una carpeta, no un archivo</translation>
     </message>
     <message>
-        <source>the folder %1 does not exist and cannot be created</source>
-        <translation>la carpeta %1 no existe y no se puede crear</translation>
-    </message>
-    <message>
         <source>permission denied</source>
         <translation>permiso denegado</translation>
-    </message>
-    <message>
-        <source>permission denied on the folder %1</source>
-        <translation>permiso denegado en la carpeta %1</translation>
     </message>
     <message>
         <source>the file could not be written</source>
@@ -1158,24 +1235,45 @@
         <translation>no se pudo leer el archivo</translation>
     </message>
     <message>
-        <source>The settings could not be read from %1: %2.</source>
-        <translation>No se pudo leer la configuración de %1: %2.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 is damaged or is not a settings file; what could not be read takes its default. The file is kept as %2 when the settings are saved.</source>
-        <translation>El archivo de configuración %1 está dañado o no es un archivo de configuración; lo que no se pudo leer toma su valor predeterminado. El archivo se conservará como %2 cuando se guarde la configuración.</translation>
-    </message>
-    <message>
-        <source>The settings were not saved: the damaged file %1 could not be kept as %2.</source>
-        <translation>No se guardó la configuración: no se pudo conservar el archivo dañado %1 como %2.</translation>
-    </message>
-    <message>
-        <source>The settings could not be saved to %1: %2.</source>
-        <translation>No se pudo guardar la configuración en %1: %2.</translation>
-    </message>
-    <message>
         <source>These alarm settings could not be read and are off: %1.</source>
         <translation>No se pudieron leer estos ajustes de alarma, que quedan desactivados: %1.</translation>
+    </message>
+    <message>
+        <source>%1 = &quot;%2&quot; (%3)</source>
+        <extracomment>a setting&apos;s key, the value stored and the default taken instead</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The settings file &quot;%1&quot; holds %n values that could not be read, which take their defaults: %2. The other settings are kept.</source>
+        <extracomment>%1 is the settings file, %2 the values, each as KEY = &quot;VALUE&quot; (DEFAULT)</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist and cannot be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied on the folder &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be read from &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged or is not a settings file; what could not be read takes its default. The file is kept as &quot;%2&quot; when the settings are saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings were not saved: the damaged file &quot;%1&quot; could not be kept as &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

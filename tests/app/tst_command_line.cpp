@@ -103,6 +103,10 @@ private slots:
             << record + QStringList{"--alarm-no-reading", "60"} << "no reading for 60 s" << false;
         QTest::newRow("channel 3")
             << record + QStringList{"--alarm", "3=..30"} << "the channel 1 or 2" << true;
+        QTest::newRow("a channel twice")
+            << record + QStringList{"--alarm", "1=..30", "--alarm=2=..5", "--alarm", "1=..40"}
+            << "--alarm gives channel 1 twice (\"1=..30\" and \"1=..40\"); give each channel once"
+            << true;
         QTest::newRow("no channel")
             << record + QStringList{"--alarm", "..30"} << "CHANNEL=LOW..HIGH" << true;
         QTest::newRow("empty range")

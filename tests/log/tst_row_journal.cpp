@@ -354,7 +354,7 @@ private slots:
         FileFaults::Disarm();
         QVERIFY(resumed.wait(3000));
         QCOMPARE(resumed.at(0).at(0).toString(),
-                 QStringLiteral("The journal %1 is written again: %2 recorded meanwhile %3.")
+                 QStringLiteral("The journal \"%1\" is written again: %2 recorded meanwhile %3.")
                      .arg(QDir::toNativeSeparators(journal.CurrentPath()),
                           written == 4 ? QStringLiteral("1 row")
                                        : QStringLiteral("%1 rows").arg(5 - written),

@@ -66,6 +66,31 @@ private slots:
         QTest::newRow("hash") << "mqtt://h/lab/#"
                               << "no wildcard" << false << ""
                               << "" << 0 << "";
+        QTest::newRow("escaped NUL") << "mqtt://h/a%00b"
+                                     << "cannot hold the control character %00" << false << ""
+                                     << "" << 0 << "";
+        QTest::newRow("escaped line feed") << "mqtt://h/a%0Ab"
+                                           << "cannot hold the control character %0A" << false << ""
+                                           << "" << 0 << "";
+        QTest::newRow("escapes that are no UTF-8") << "mqtt://h/a%FFb"
+                                                   << "its escapes do not decode" << false << ""
+                                                   << "" << 0 << "";
+        QTest::newRow("escaped UTF-8") << "mqtt://h/k%C3%BCche"
+                                       << "" << false << ""
+                                       << "h" << 1883 << "k\u00fcche";
+        QTest::newRow("the broker's own topics") << "mqtt://h/$SYS/lab"
+                                                 << "cannot start with $" << false << ""
+                                                 << "" << 0 << "";
+        QTest::newRow("an escaped $") << "mqtt://h//%24lab"
+                                      << "cannot start with $" << false << ""
+                                      << "" << 0 << "";
+        QTest::newRow("$ further on") << "mqtt://h/lab/$x"
+                                      << "" << false << ""
+                                      << "h" << 1883 << "lab/$x";
+        QTest::newRow("longer than a topic may be")
+            << "mqtt://h/" + QString(65536, QLatin1Char('a')) << "does not take this base topic"
+            << false << ""
+            << "" << 0 << "";
         QTest::newRow("other scheme") << "http://h/x"
                                       << "--publish takes mqtt://" << false << ""
                                       << "" << 0 << "";
@@ -148,6 +173,34 @@ private slots:
                  qPrintable(problem));
         QTEST(options.Password, "password");
         qunsetenv(PublishPasswordVariable);
+    }
+
+    // A file others can read is used, with a warning that names it and its mode.
+    void passwordFileOthersCanReadIsWarnedOf_data() {
+        QTest::addColumn<int>("permissions");
+        QTest::addColumn<QString>("mode"); // empty: no warning
+        QTest::newRow("owner only") << int(QFile::ReadOwner | QFile::WriteOwner) << "";
+        QTest::newRow("group") << int(QFile::ReadOwner | QFile::ReadGroup) << "0440";
+        QTest::newRow("everyone") << int(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                         QFile::ReadOther)
+                                  << "0644";
+    }
+    void passwordFileOthersCanReadIsWarnedOf() {
+        QFETCH(int, permissions);
+        QFETCH(QString, mode);
+        const QString path = File("shared", "pw\n");
+        QVERIFY(QFile::setPermissions(path, QFile::Permissions(permissions)));
+        PublishOptions options;
+        options.Broker = BrokerAddress::Parse(QStringLiteral("mqtt://u@h/x"));
+        QString warning;
+        QCOMPARE(LoadPublishPassword(options, path, &warning), QString());
+        QCOMPARE(options.Password, QByteArray("pw"));
+        QCOMPARE(warning, mode.isEmpty() ? QString()
+                                         : QStringLiteral("warning: the password file %1 can be "
+                                                          "read by other users (mode %2); let only "
+                                                          "its owner read it (chmod 600 %1)")
+                                               .arg(path, mode));
+        QFile::remove(path);
     }
 
     // A named pipe would hold the start forever if it were opened.

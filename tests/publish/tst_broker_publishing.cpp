@@ -122,6 +122,8 @@ private slots:
         QFile password(dir_.filePath(QStringLiteral("password")));
         QVERIFY(password.open(QIODevice::WriteOnly) && password.write("s3cret\n") == 7);
         password.close();
+        // Its group may read it: used, with a warning.
+        QVERIFY(password.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
 
         QProcess p;
         Start(p, Record("once.tsv", broker.Url("meter@", "lab/m1")) +
@@ -144,6 +146,11 @@ private slots:
                                    .toUtf8()),
                  said.constData());
         QVERIFY2(!said.contains("not delivered"), said.constData());
+        QVERIFY2(said.contains(QStringLiteral("warning: the password file %1 can be read by other "
+                                              "users (mode 0640)")
+                                   .arg(password.fileName())
+                                   .toUtf8()),
+                 said.constData());
     }
 
     void rowsWaitWhileTheBrokerRestarts() {

@@ -423,8 +423,8 @@ private slots:
         QCOMPARE(recovery.Problems().size(), 1);
         const QString message = recovery.Problems()[0];
         QVERIFY2(message.contains(QDir::toNativeSeparators(path)) && message.contains(reason) &&
-                     message.contains(QStringLiteral("set aside as ") +
-                                      QDir::toNativeSeparators(dir.filePath(aside))),
+                     message.contains(QStringLiteral("set aside as \"%1\".")
+                                          .arg(QDir::toNativeSeparators(dir.filePath(aside)))),
                  qPrintable(message));
         QVERIFY(!QFileInfo(path).exists() && !QFileInfo(path).isSymLink());
         QVERIFY(QFileInfo(dir.filePath(aside)).exists() ||

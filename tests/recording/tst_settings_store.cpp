@@ -46,43 +46,63 @@ class TestSettingsStore : public QObject {
     }
 
 private slots:
+    // Each value is read on its own: one that cannot be read takes its default and
+    // is named with the file; a missing one takes its default silently; the others
+    // are kept. Either way the start searches.
     void Read_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<Expected>("expected");
+        QTest::addColumn<QString>("named"); // what the message names; empty: no message
         const QByteArray all = "[General]\nGraphingRate=5\nListingRate=10\nMaxScale=300\n"
                                "MinScale=-50\nShowReso=0\nLastConnectedPort=2\nLastModel=301\n";
-        QTest::newRow("empty store") << QByteArray() << Expected{0, 0, 1370, -200, 1, 0, 0, true};
-        QTest::newRow("all seven") << all << Expected{5, 10, 300, -50, 0, 2, 301, false};
+        QTest::newRow("empty store")
+            << QByteArray() << Expected{0, 0, 1370, -200, 1, 0, 0, true} << "";
+        QTest::newRow("all seven") << all << Expected{5, 10, 300, -50, 0, 2, 301, false} << "";
         QTest::newRow("only LastModel missing") << QByteArray(all).replace("LastModel=301\n", "")
-                                                << Expected{5, 10, 1370, -200, 1, 2, 0, true};
+                                                << Expected{5, 10, 300, -50, 0, 2, 0, true} << "";
+        QTest::newRow("first missing, the rest kept")
+            << QByteArray(all).replace("GraphingRate=5\n", "")
+            << Expected{0, 10, 300, -50, 0, 2, 301, true} << "";
         QTest::newRow("text that is not a number")
             << QByteArray(all).replace("ListingRate=10", "ListingRate=fast")
-            << Expected{5, 0, 1370, -200, 1, 0, 0, true};
+            << Expected{5, 2, 300, -50, 0, 2, 301, true}
+            << "ListingRate = \"fast\" (2). The other settings are kept.";
         QTest::newRow("fraction") << QByteArray(all).replace("MaxScale=300", "MaxScale=300.5")
-                                  << Expected{5, 10, 1370, -200, 1, 0, 0, true};
+                                  << Expected{5, 10, 1370, -50, 0, 2, 301, true}
+                                  << "MaxScale = \"300.5\" (1370)";
         QTest::newRow("beyond 32 bits")
             << QByteArray(all).replace("LastConnectedPort=2", "LastConnectedPort=4294967296")
-            << Expected{5, 10, 1370, -200, 1, 0, 0, true};
-        QTest::newRow("a list, not a number")
-            << QByteArray(all).replace("ShowReso=0", "ShowReso=1, 2")
-            << Expected{5, 10, 1370, -200, 1, 0, 0, true};
-        QTest::newRow("first missing stops before the rest")
-            << QByteArray(all).replace("GraphingRate=5\n", "")
-            << Expected{0, 0, 1370, -200, 1, 0, 0, true};
+            << Expected{5, 10, 300, -50, 0, 0, 301, true}
+            << "LastConnectedPort = \"4294967296\" (0)";
+        QTest::newRow("two, one a list")
+            << QByteArray(all)
+                   .replace("ShowReso=0", "ShowReso=1, 2")
+                   .replace("MinScale=-50", "MinScale=cold")
+            << Expected{5, 10, 300, -200, 1, 2, 301, true}
+            << "holds 2 values that could not be read, which take their defaults: MinScale = "
+               "\"cold\" (-200), ShowReso = \"1, 2\" (1).";
         QTest::newRow("32-bit extremes")
             << QByteArray(all)
                    .replace("MaxScale=300", "MaxScale=2147483647")
                    .replace("MinScale=-50", "MinScale=-2147483648")
-            << Expected{5, 10, 2147483647, -2147483647 - 1, 0, 2, 301, false};
+            << Expected{5, 10, 2147483647, -2147483647 - 1, 0, 2, 301, false} << "";
     }
     void Read() {
         QFETCH(QByteArray, content);
         QFETCH(Expected, expected);
+        QFETCH(QString, named);
         auto store = StoreWith(content);
         QVERIFY(store);
         SettingsVars v;
         v.SettingsMissing = !expected.SettingsMissing;
         store->Read(v);
+        if (named.isEmpty())
+            QCOMPARE(store->ReadProblem(), QString());
+        else
+            QVERIFY2(store->ReadProblem().startsWith(QStringLiteral("The settings file \"%1\" ")
+                                                         .arg(QDir::toNativeSeparators(path_))) &&
+                         store->ReadProblem().contains(named),
+                     qPrintable(store->ReadProblem()));
         QCOMPARE(v.GraphingRate, expected.GraphingRate);
         QCOMPARE(v.ListingRate, expected.ListingRate);
         QCOMPARE(v.MaxScale, expected.MaxScale);

@@ -364,10 +364,16 @@ PlotChart::Ranges PlotChart::FullRanges() const {
     return r;
 }
 
+void PlotChart::ShowEdgesAsData(bool on) {
+    for (Look& look : looks_)
+        look.plottable->SetEdgesAreData(on);
+}
+
 bool PlotChart::ApplyRanges() {
     const Ranges r = FullRanges();
     const QCPRange x = Widened(KeyFromDays(r.lowerX), KeyFromDays(r.upperX), 30.0);
     const QCPRange y = Widened(r.lowerY, r.upperY, 1.0);
+    ShowEdgesAsData(scaleX_ == chAutomatic);
     if (x == plot_->xAxis->range() && y == plot_->yAxis->range())
         return false;
     plot_->xAxis->setRange(x);
@@ -483,6 +489,7 @@ void PlotChart::Zoom(const QRect& frame) {
     const QCPRange x = within(plot_->xAxis, rect.left(), rect.right());
     const QCPRange y = within(plot_->yAxis, rect.bottom(), rect.top());
     zoomed_ = true;
+    ShowEdgesAsData(false);
     plot_->xAxis->setRange(x);
     plot_->yAxis->setRange(y);
     SyncScrollBar();

@@ -223,6 +223,38 @@ private slots:
         QVERIFY(!blueAt(t0 + 15 * Second));
     }
 
+    // The first and last points lie on the plot's sides; their marks show whole.
+    void edgeMarksShowWhole() {
+        PlotChart chart;
+        chart.SetSubsets(1);
+        chart.SetPoints(10);
+        const double t0 = 46362.5;
+        for (int i = 0; i < 10; ++i) {
+            chart.SetXDataD(0, i, t0 + i * Second);
+            chart.SetYData(0, i, 50.0f);
+        }
+        chart.SetManualScaleControlY(PlotChart::chManualMinAndMax);
+        chart.SetManualMinY(0);
+        chart.SetManualMaxY(100);
+        chart.SetMarkDataPoints(true);
+        chart.resize(600, 400);
+        chart.ChartAction(PlotChart::chReinitAndReset);
+        const QImage image = chart.grab().toImage();
+        // Blue in the mark's outer column, beside the point, outside the plot.
+        const auto blueBeside = [&](double days, int side) {
+            const QPointF p = chart.PixelAt(days, 50);
+            for (int dx = 2; dx <= 3; ++dx)
+                for (int dy = -1; dy <= 1; ++dy) {
+                    const QColor c = image.pixelColor(int(p.x()) + side * dx, int(p.y()) + dy);
+                    if (c.blue() > 100 && c.red() < 100 && c.green() < 100)
+                        return true;
+                }
+            return false;
+        };
+        QVERIFY(blueBeside(t0, -1));
+        QVERIFY(blueBeside(t0 + 9 * Second, 1));
+    }
+
     // New points at the end are drawn alone onto the series' picture; other writes
     // repaint the series, and titles, ranges and marks everything. The picture made
     // point by point is the one a full redraw makes.

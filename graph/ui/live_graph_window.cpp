@@ -53,12 +53,14 @@ TfrmGraph::TfrmGraph(RecordingSession& session, QWidget* parent)
     connect(&session, &RecordingSession::PointDue, this, &TfrmGraph::AddPoint);
     // A meter found after the graph was set up replaces the note that none is (a
     // title the user typed stays).
-    connect(&session, &RecordingSession::ModelIdentified, this, [this] {
+    const auto followMeter = [this] {
         if (PlotChart1->SubTitle() != NoMeterText())
             return;
         PlotChart1->SetSubTitle(SubTitleText());
         PlotChart1->Redraw();
-    });
+    };
+    connect(&session, &RecordingSession::ModelIdentified, this, followMeter);
+    connect(&session, &RecordingSession::LinkShown, this, followMeter);
 }
 
 QString TfrmGraph::NoMeterText() {

@@ -75,6 +75,12 @@ private slots:
         QCOMPARE(chart.SubTitle(), QStringLiteral("No thermometer found"));
         IdentifyModel(*session, 301);
         QCOMPARE(chart.SubTitle(), QStringLiteral("Two channel, K type thermometer."));
+        // The last port reopened: its frames say the meter taken is there.
+        session->Models().ApplyLastModel();
+        session->InitLiveGraph();
+        QCOMPARE(chart.SubTitle(), QStringLiteral("No thermometer found"));
+        emit session->Meter().ConnectionAnnounced();
+        QCOMPARE(chart.SubTitle(), QStringLiteral("One channel, K type thermometer."));
         session->Models().ApplyLastModel();
         session->InitLiveGraph();
         chart.SetSubTitle(QStringLiteral("Boiler"));

@@ -17,6 +17,7 @@
 #include "support/scratch_settings.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -158,13 +159,25 @@ private slots:
         graph.mnuMeasure->trigger();
         QTest::mouseClick(plot, Qt::LeftButton, {}, chart.PixelAt(T0 + 60 * Second, 50).toPoint());
         QTest::mouseClick(plot, Qt::LeftButton, {}, chart.PixelAt(T0 + 180 * Second, 50).toPoint());
-        const QString status = graph.statusBar()->currentMessage();
+        auto* line = graph.statusBar()->findChild<QLabel*>(QStringLiteral("chartStatus"));
+        QVERIFY(line);
+        const QString status = line->text().replace(QChar::Nbsp, QLatin1Char(' '));
         QVERIFY2(status.contains(QStringLiteral("Main: \u0394T")) &&
                      status.contains(QStringLiteral("Second: \u0394T")),
                  qPrintable(status));
+        // In a narrow window the read-out goes on over more lines, all of them shown.
+        graph.resize(graph.minimumSizeHint().width(), graph.height());
+        QTRY_VERIFY(line->fontMetrics().horizontalAdvance(line->text()) > line->width());
+        QTRY_VERIFY(line->height() >= line->heightForWidth(line->width()));
+        QVERIFY(QRect(QPoint(), graph.size())
+                    .contains(QRect(line->mapTo(&graph, QPoint()), line->size())));
+        // Wide again, one line again.
+        const int narrowHeight = line->height();
+        graph.resize(graph.width() * 5, graph.height());
+        QTRY_VERIFY(line->height() < narrowHeight);
         QTest::keyClick(&graph, Qt::Key_Escape);
         QVERIFY(chart.Measure().Marks().empty());
-        QVERIFY(!graph.statusBar()->currentMessage().contains(QStringLiteral("\u0394T")));
+        QVERIFY(!line->text().contains(QStringLiteral("\u0394T")));
 
         // Another table's graph starts unzoomed.
         ZoomIn(graph);

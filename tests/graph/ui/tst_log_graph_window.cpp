@@ -169,8 +169,15 @@ private slots:
         graph.resize(graph.minimumSizeHint().width(), graph.height());
         QTRY_VERIFY(line->fontMetrics().horizontalAdvance(line->text()) > line->width());
         QTRY_VERIFY(line->height() >= line->heightForWidth(line->width()));
-        QVERIFY(QRect(QPoint(), graph.size())
-                    .contains(QRect(line->mapTo(&graph, QPoint()), line->size())));
+        const auto lineRect = [&] { return QRect(line->mapTo(&graph, QPoint()), line->size()); };
+        QTRY_VERIFY2(QRect(QPoint(), graph.size()).contains(lineRect()),
+                     qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6")
+                                    .arg(lineRect().x())
+                                    .arg(lineRect().y())
+                                    .arg(lineRect().width())
+                                    .arg(lineRect().height())
+                                    .arg(graph.width())
+                                    .arg(graph.height())));
         // Wide again, one line again.
         const int narrowHeight = line->height();
         graph.resize(graph.width() * 5, graph.height());

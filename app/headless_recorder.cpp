@@ -54,6 +54,7 @@ HeadlessRecorder::HeadlessRecorder(RecordingSession& session, AppendingFile& fil
     });
     connect(&session_, &RecordingSession::LinkUp, this,
             [](const QString& device) { Say(tr("link back: %1").arg(device)); });
+    connect(&session_, &RecordingSession::MeterReopened, this, &HeadlessRecorder::Say);
     // Nothing is recorded from a device that is not the meter found at the start.
     connect(
         &session_, &RecordingSession::MeterRefused, this,

@@ -24,15 +24,15 @@ namespace {
 // untranslated: the program's name, also in the paths of its settings and journals
 const QString ProgramName = QStringLiteral("Brackwater");
 
-void ShowAlreadyRunning() {
-    const QString text = QCoreApplication::translate("Main", "BRACKWATER is Already Running");
-    // Without a screen nobody could close the box, and the copy would never end.
+// A notice before the windows exist: a box, or standard error where there is no
+// screen (nobody could close the box, and the copy would never end).
+void ShowNotice(MessageKind kind, const QString& text) {
     const QString platform = QGuiApplication::platformName();
     if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) {
         std::fprintf(stderr, "%s\n", qPrintable(text));
         return;
     }
-    ShowMessage(nullptr, MessageKind::Information, text);
+    ShowMessage(nullptr, kind, text);
 }
 
 // The built-in simulated meter of --demo, on a pseudo-terminal whose device is put
@@ -130,13 +130,22 @@ int main(int argc, char* argv[]) {
     // From here on a termination request waits in a pipe until the event loop
     // runs and then ends the program through its shut-down.
     TerminationSignals termination;
-    // exit, not quit: it also ends a message box's own loop (the already-running notice).
-    QObject::connect(&termination, &TerminationSignals::Received, &app,
-                     [] { QCoreApplication::exit(0); });
+    bool terminated = false;
+    // exit, not quit: it also ends a message box's own loop (the notices before the start).
+    QObject::connect(&termination, &TerminationSignals::Received, &app, [&terminated] {
+        terminated = true;
+        QCoreApplication::exit(0);
+    });
     SingleInstance instance(ProgramName);
     if (!instance.TryAcquire()) {
-        ShowAlreadyRunning();
+        ShowNotice(MessageKind::Information,
+                   QCoreApplication::translate("Main", "BRACKWATER is Already Running"));
         return 0;
+    }
+    if (!instance.Problem().isEmpty()) {
+        ShowNotice(MessageKind::Warning, instance.Problem());
+        if (terminated)
+            return 0;
     }
     // Working windows only hide when closed; the program ends through ShutDown alone.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -153,8 +153,6 @@ void PortSearch::Adopt(const QString& device, const QByteArray& reply, const Sea
 void PortSearch::Answered() {
     result_.Found = true;
     const QString name = meter_.Comm1.DeviceName();
-    if (hooks_.SetStatus)
-        hooks_.SetStatus(tr("Thermometer is connected at %1").arg(name));
     result_.Lines << tr("Serial Port :%1").arg(name)
                   << tr("Model:%1").arg(ShownModelText(state_.Reading.ModelText));
     // One catch-all block to the reopen: a failure on the way skips the rest.
@@ -177,8 +175,6 @@ void PortSearch::Answered() {
 void PortSearch::NoneAnswered() {
     if (hooks_.ApplyLastModel)
         hooks_.ApplyLastModel();
-    if (hooks_.SetStatus)
-        hooks_.SetStatus(tr("No Connection"));
     result_.Lines << tr("Can not find any THERMOMETER");
     ReopenLastPort([this](bool) { Finish(); });
 }
@@ -197,6 +193,11 @@ void PortSearch::Finish() {
     }
     running_ = false;
     state_.SearchInProgress = false;
+    // The status follows the result's showing, not the answer before the reopen wait.
+    if (hooks_.SetStatus)
+        hooks_.SetStatus(result_.Found
+                             ? tr("Thermometer is connected at %1").arg(meter_.Comm1.DeviceName())
+                             : tr("No Connection"));
     const Result result = result_; // a receiver may start the next search
     emit Finished(result);
 }

@@ -132,7 +132,7 @@ void ReplugWatch::AnswerDue() {
         if (then)
             then(true);
         else
-            emit Reopened(device);
+            emit Reopened(device, model);
         return;
     }
     try {

@@ -45,8 +45,9 @@ public:
     void Confirm(const QString& serialNumber, std::function<void(bool same)> then);
 
 signals:
-    // The same meter is back and the port open again for its frames, by this path.
-    void Reopened(const QString& device);
+    // The same meter is back and the port open again for its frames, by this
+    // path; it answered as this model.
+    void Reopened(const QString& device, int32_t model);
     // The device at this path is not the meter (or, with None, the device refused
     // before has gone).
     void Refused(const QString& device, ReplugWatch::Refusal why);

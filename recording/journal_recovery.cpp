@@ -74,7 +74,13 @@ QString JournalRecovery::SetAside(const QString& path, const QString& suffix, co
     return tr("%1 It could not be set aside as \"%2\".").arg(why, QDir::toNativeSeparators(aside));
 }
 
-QString JournalRecovery::Offer(const JournalContents& journal) {
+QString JournalRecovery::Offer(const JournalContents& journal) const {
+    if (!pending_.empty() && &journal != &pending_.back())
+        //: %1 and %2 are the times of the first and the last row; a later recording
+        //: was not saved either and is offered next
+        return tr("An earlier recording was not saved: %n rows from %1 to %2", nullptr,
+                  journal.RowCount())
+            .arg(journal.FirstTime(), journal.LastTime());
     //: %1 and %2 are the times of the first and the last row
     return tr("The last recording was not saved: %n rows from %1 to %2", nullptr,
               journal.RowCount())

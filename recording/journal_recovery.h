@@ -33,7 +33,8 @@ public:
     const QStringList& Problems() const { return problems_; }
 
     // "The last recording was not saved: N rows from <first time> to <last time>"
-    static QString Offer(const JournalContents& journal);
+    // for the newest of the pending recordings, "An earlier recording …" for the others.
+    QString Offer(const JournalContents& journal) const;
 
     // Its rows go into the table after the rows restored before them, so that
     // restored recordings stand in time order; the log's recording stays paused.

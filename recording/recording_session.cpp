@@ -162,16 +162,20 @@ void RecordingSession::MeterPluggedIn(const QString& device, const QByteArray& r
     search_.Adopt(device, reply, Hooks());
 }
 
-void RecordingSession::MeterBack(const QString& device) {
+void RecordingSession::MeterBack(const QString& device, int32_t model) {
     refusal_.clear();
     portWatch_.Stop();
     search_.NoteAnsweringPort();
-    if (state_.Link.MeterConnected) {
-        // Back before the link was declared lost: the status names the device anew.
-        emit StatusText(tr("Thermometer is connected at %1").arg(device));
-    } else if (pollWhenFound_ && !ThTimer1.isActive()) {
+    // Said at every return, also one too quick for the link to be declared lost
+    // (a reused device name, an adapter without a serial number): the user can
+    // tell when another device of the same model took the meter's place.
+    const QString text = tr("The port %1 was reopened; the meter answers as model %2.")
+                             .arg(device, QString::number(model));
+    qCInfo(lcLink) << text;
+    emit StatusText(text);
+    emit MeterReopened(text);
+    if (!state_.Link.MeterConnected && pollWhenFound_ && !ThTimer1.isActive())
         ThTimer1.start(); // refused at the start, the meter is back since
-    }
 }
 
 void RecordingSession::MeterRefusedAt(const QString& device, ReplugWatch::Refusal why) {

@@ -166,6 +166,9 @@ signals:
     void MeterRefused(const QString& device, ReplugWatch::Refusal why);
     // The first frame after the link was down, from this device.
     void LinkUp(const QString& device);
+    // The meter's device went away and came back, and the port is open on it
+    // again: the text says where and which model answered.
+    void MeterReopened(const QString& text);
     // Whether the panel shows the meter linked (its "No Link" hidden).
     void LinkShown(bool linked);
     void ModelIdentified(int32_t modelCode);
@@ -208,7 +211,7 @@ private:
     SearchHooks Hooks();
     void SearchEnded(const PortSearch::Result& result);
     void MeterPluggedIn(const QString& device, const QByteArray& reply);
-    void MeterBack(const QString& device);
+    void MeterBack(const QString& device, int32_t model);
     void MeterRefusedAt(const QString& device, ReplugWatch::Refusal why);
     void WatchForMeters(const QStringList& known);
     void LinkLost();

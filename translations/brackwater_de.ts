@@ -198,33 +198,33 @@
     <message>
         <source>%1: %2 (not &quot;%3&quot;)</source>
         <extracomment>%1 is the option --publish, %2 why the topic is refused, %3 the URL given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (nicht „%3“)</translation>
     </message>
     <message>
         <source>a base topic is UTF-8 text, and its escapes do not decode to it</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Basis-Topic ist UTF-8-Text, und seine Escape-Sequenzen ergeben keinen</translation>
     </message>
     <message>
         <source>a base topic cannot hold the control character %1</source>
         <extracomment>%1 the character as it is escaped in a URL, such as %00</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ein Basis-Topic darf das Steuerzeichen %1 nicht enthalten</translation>
     </message>
     <message>
         <source>a base topic has no wildcard + or #</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Basis-Topic enthält keinen Platzhalter + oder #</translation>
     </message>
     <message>
         <source>a base topic cannot start with $: such topics ($SYS/…) are the broker&apos;s own, and it drops what clients publish there</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Basis-Topic darf nicht mit $ beginnen: solche Topics ($SYS/…) gehören dem Broker, und er verwirft, was Clients dort veröffentlichen</translation>
     </message>
     <message>
         <source>the MQTT library does not take this base topic</source>
-        <translation type="unfinished"></translation>
+        <translation>die MQTT-Bibliothek nimmt dieses Basis-Topic nicht an</translation>
     </message>
     <message>
         <source>warning: the password file %1 can be read by other users (mode %2); let only its owner read it (chmod 600 %1)</source>
         <extracomment>%1 is a file, %2 its permissions in octal, such as 0644</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: die Passwortdatei %1 kann von anderen Benutzern gelesen werden (Modus %2); lassen Sie nur ihren Eigentümer sie lesen (chmod 600 %1)</translation>
     </message>
 </context>
 <context>
@@ -510,7 +510,7 @@
     <message>
         <source>%1 gives channel %2 twice (&quot;%3&quot; and &quot;%4&quot;); give each channel once</source>
         <extracomment>%1 is an option, %2 the channel, %3 and %4 what was given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nennt Kanal %2 zweimal („%3“ und „%4“); nennen Sie jeden Kanal einmal</translation>
     </message>
 </context>
 <context>
@@ -670,15 +670,15 @@
     </message>
     <message>
         <source>a different meter is connected at %1; not recording from it</source>
-        <translation type="unfinished"></translation>
+        <translation>an %1 ist ein anderes Messgerät angeschlossen; keine Aufzeichnung davon</translation>
     </message>
     <message>
         <source>no thermometer answers at %1; not recording from it</source>
-        <translation type="unfinished"></translation>
+        <translation>an %1 antwortet kein Thermometer; keine Aufzeichnung davon</translation>
     </message>
     <message>
         <source>%1 is in use by another program; not recording from it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird von einem anderen Programm verwendet; keine Aufzeichnung davon</translation>
     </message>
 </context>
 <context>
@@ -689,7 +689,7 @@
     </message>
     <message>
         <source>The journal &quot;%1&quot; could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Journal „%1“ konnte nicht gelesen werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -723,17 +723,25 @@
     </message>
     <message>
         <source>The journal &quot;%1&quot; holds no recognisable row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Journal „%1“ enthält keine erkennbare Zeile.</translation>
     </message>
     <message>
         <source>%1 It was set aside as &quot;%2&quot;.</source>
         <extracomment>%1 says what is wrong with the journal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Es wurde als „%2“ beiseitegelegt.</translation>
     </message>
     <message>
         <source>%1 It could not be set aside as &quot;%2&quot;.</source>
         <extracomment>%1 says what is wrong with the journal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Es konnte nicht als „%2“ beiseitegelegt werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>An earlier recording was not saved: %n rows from %1 to %2</source>
+        <extracomment>%1 and %2 are the times of the first and the last row; a later recording was not saved either and is offered next</extracomment>
+        <translation>
+            <numerusform>Eine frühere Aufzeichnung wurde nicht gespeichert: %n Zeile von %1 bis %2</numerusform>
+            <numerusform>Eine frühere Aufzeichnung wurde nicht gespeichert: %n Zeilen von %1 bis %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1041,54 +1049,54 @@
     </message>
     <message>
         <source>the broker sent a packet that breaks the protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>der Broker hat ein Paket gesendet, das gegen das Protokoll verstößt</translation>
     </message>
     <message>
         <source>the host name could not be looked up</source>
-        <translation type="unfinished"></translation>
+        <translation>der Hostname konnte nicht aufgelöst werden</translation>
     </message>
     <message>
         <source>the broker did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>der Broker hat nicht rechtzeitig geantwortet</translation>
     </message>
     <message>
         <source>error %1 of the MQTT library</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler %1 der MQTT-Bibliothek</translation>
     </message>
     <message>
         <source>publishing: the broker at %1 did not answer within %2 s; trying again, readings wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Veröffentlichen: der Broker unter %1 hat nicht innerhalb von %2 s geantwortet; neuer Versuch, Messwerte warten</translation>
     </message>
     <message>
         <source>MQTT: the broker does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT: Broker antwortet nicht</translation>
     </message>
     <message>
         <source>it stopped answering (no reply within the keep-alive of %1 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>er antwortet nicht mehr (keine Antwort innerhalb des Keep-Alive von %1 s)</translation>
     </message>
     <message numerus="yes">
         <source>publishing: the broker at %1 acknowledges readings again; %n readings wait</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Veröffentlichen: der Broker unter %1 bestätigt wieder Messwerte; %n Messwert wartet</numerusform>
+            <numerusform>Veröffentlichen: der Broker unter %1 bestätigt wieder Messwerte; %n Messwerte warten</numerusform>
         </translation>
     </message>
     <message>
         <source>MQTT: readings acknowledged again</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT: Messwerte wieder bestätigt</translation>
     </message>
     <message numerus="yes">
         <source>publishing: the broker at %1 has acknowledged no reading for %2 s; %n readings wait</source>
         <extracomment>%1 is the broker&apos;s host:port, %2 seconds</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Veröffentlichen: der Broker unter %1 hat seit %2 s keinen Messwert bestätigt; %n Messwert wartet</numerusform>
+            <numerusform>Veröffentlichen: der Broker unter %1 hat seit %2 s keinen Messwert bestätigt; %n Messwerte warten</numerusform>
         </translation>
     </message>
     <message>
         <source>MQTT: readings not acknowledged</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT: Messwerte nicht bestätigt</translation>
     </message>
 </context>
 <context>
@@ -1186,24 +1194,28 @@
     </message>
     <message>
         <source>%1 is in use by another program</source>
-        <translation type="unfinished">%1 wird von einem anderen Programm verwendet</translation>
+        <translation>%1 wird von einem anderen Programm verwendet</translation>
+    </message>
+    <message>
+        <source>The port %1 was reopened; the meter answers as model %2.</source>
+        <translation>Die Schnittstelle %1 wurde erneut geöffnet; das Messgerät antwortet als Modell %2.</translation>
     </message>
 </context>
 <context>
     <name>RowJournal</name>
     <message>
         <source>The journal &quot;%1&quot; could not be synced to the disk: %2. Its last rows may be lost if the power fails.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Journal „%1“ konnte nicht mit dem Datenträger synchronisiert werden: %2. Seine letzten Zeilen können bei einem Stromausfall verloren gehen.</translation>
     </message>
     <message>
         <source>The journal &quot;%1&quot; cannot be written: %2. Recording goes on; the rows wait and are written to the journal when that works again, but rows not saved will be lost if the program ends before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Journal „%1“ kann nicht geschrieben werden: %2. Die Aufzeichnung läuft weiter; die Zeilen warten und werden ins Journal geschrieben, sobald das wieder geht, aber nicht gespeicherte Zeilen gehen verloren, wenn das Programm vorher endet.</translation>
     </message>
     <message numerus="yes">
         <source>The journal &quot;%1&quot; is written again: %n rows recorded meanwhile are in it.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das Journal „%1“ wird wieder geschrieben: %n inzwischen aufgezeichnete Zeile ist darin.</numerusform>
+            <numerusform>Das Journal „%1“ wird wieder geschrieben: %n inzwischen aufgezeichnete Zeilen sind darin.</numerusform>
         </translation>
     </message>
 </context>
@@ -1251,39 +1263,58 @@
     <message>
         <source>%1 = &quot;%2&quot; (%3)</source>
         <extracomment>a setting&apos;s key, the value stored and the default taken instead</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 = „%2“ (%3)</translation>
     </message>
     <message numerus="yes">
         <source>The settings file &quot;%1&quot; holds %n values that could not be read, which take their defaults: %2. The other settings are kept.</source>
         <extracomment>%1 is the settings file, %2 the values, each as KEY = &quot;VALUE&quot; (DEFAULT)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Einstellungsdatei „%1“ enthält %n Wert, der nicht gelesen werden konnte und seinen Standardwert erhält: %2. Die übrigen Einstellungen bleiben erhalten.</numerusform>
+            <numerusform>Die Einstellungsdatei „%1“ enthält %n Werte, die nicht gelesen werden konnten und ihre Standardwerte erhalten: %2. Die übrigen Einstellungen bleiben erhalten.</numerusform>
         </translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; does not exist and cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner „%1“ existiert nicht und kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>permission denied on the folder &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Berechtigung für den Ordner „%1“</translation>
     </message>
     <message>
         <source>The settings could not be read from &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht aus „%1“ gelesen werden: %2.</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; is damaged or is not a settings file; what could not be read takes its default. The file is kept as &quot;%2&quot; when the settings are saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei „%1“ ist beschädigt oder keine Einstellungsdatei; was nicht gelesen werden konnte, erhält seinen Standardwert. Die Datei wird beim Speichern der Einstellungen als „%2“ aufbewahrt.</translation>
     </message>
     <message>
         <source>The settings were not saved: the damaged file &quot;%1&quot; could not be kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen wurden nicht gespeichert: die beschädigte Datei „%1“ konnte nicht als „%2“ aufbewahrt werden.</translation>
     </message>
     <message>
         <source>The settings could not be saved to &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>the lock could not be taken</source>
+        <translation>die Sperre konnte nicht gesetzt werden</translation>
+    </message>
+    <message>
+        <source>The lock file that keeps a second copy of BRACKWATER from starting cannot be created in the folder &quot;%1&quot;: %2. It was created in &quot;%3&quot; instead.</source>
+        <translation>Die Sperrdatei, die den Start einer zweiten Kopie von BRACKWATER verhindert, kann im Ordner „%1“ nicht angelegt werden: %2. Sie wurde stattdessen in „%3“ angelegt.</translation>
+    </message>
+    <message>
+        <source>The lock file that keeps a second copy of BRACKWATER from starting cannot be created in the folder &quot;%1&quot;: %2. BRACKWATER starts without it.</source>
+        <translation>Die Sperrdatei, die den Start einer zweiten Kopie von BRACKWATER verhindert, kann im Ordner „%1“ nicht angelegt werden: %2. BRACKWATER startet ohne sie.</translation>
+    </message>
+    <message>
+        <source>The lock file that keeps a second copy of BRACKWATER from starting cannot be created in the folder &quot;%1&quot;: %2, nor in &quot;%3&quot;: %4. BRACKWATER starts without it.</source>
+        <translation>Die Sperrdatei, die den Start einer zweiten Kopie von BRACKWATER verhindert, kann weder im Ordner „%1“ angelegt werden: %2, noch in „%3“: %4. BRACKWATER startet ohne sie.</translation>
     </message>
 </context>
 <context>

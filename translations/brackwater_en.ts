@@ -49,6 +49,14 @@
             <numerusform>The last recording was not saved: %n rows from %1 to %2</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>An earlier recording was not saved: %n rows from %1 to %2</source>
+        <extracomment>%1 and %2 are the times of the first and the last row; a later recording was not saved either and is offered next</extracomment>
+        <translation>
+            <numerusform>An earlier recording was not saved: %n row from %1 to %2</numerusform>
+            <numerusform>An earlier recording was not saved: %n rows from %1 to %2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>LogFiles</name>

@@ -198,33 +198,33 @@
     <message>
         <source>%1: %2 (not &quot;%3&quot;)</source>
         <extracomment>%1 is the option --publish, %2 why the topic is refused, %3 the URL given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (no &quot;%3&quot;)</translation>
     </message>
     <message>
         <source>a base topic is UTF-8 text, and its escapes do not decode to it</source>
-        <translation type="unfinished"></translation>
+        <translation>un tema base es texto UTF-8, y sus secuencias de escape no lo forman</translation>
     </message>
     <message>
         <source>a base topic cannot hold the control character %1</source>
         <extracomment>%1 the character as it is escaped in a URL, such as %00</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un tema base no puede contener el carácter de control %1</translation>
     </message>
     <message>
         <source>a base topic has no wildcard + or #</source>
-        <translation type="unfinished"></translation>
+        <translation>un tema base no lleva comodines + ni #</translation>
     </message>
     <message>
         <source>a base topic cannot start with $: such topics ($SYS/…) are the broker&apos;s own, and it drops what clients publish there</source>
-        <translation type="unfinished"></translation>
+        <translation>un tema base no puede empezar por $: esos temas ($SYS/…) son del propio broker, que descarta lo que los clientes publican en ellos</translation>
     </message>
     <message>
         <source>the MQTT library does not take this base topic</source>
-        <translation type="unfinished"></translation>
+        <translation>la biblioteca MQTT no admite este tema base</translation>
     </message>
     <message>
         <source>warning: the password file %1 can be read by other users (mode %2); let only its owner read it (chmod 600 %1)</source>
         <extracomment>%1 is a file, %2 its permissions in octal, such as 0644</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aviso: otros usuarios pueden leer el archivo de contraseña %1 (modo %2); deje que solo su propietario lo lea (chmod 600 %1)</translation>
     </message>
 </context>
 <context>
@@ -500,7 +500,7 @@
     <message>
         <source>%1 gives channel %2 twice (&quot;%3&quot; and &quot;%4&quot;); give each channel once</source>
         <extracomment>%1 is an option, %2 the channel, %3 and %4 what was given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 indica el canal %2 dos veces (&quot;%3&quot; y &quot;%4&quot;); indique cada canal una sola vez</translation>
     </message>
 </context>
 <context>
@@ -660,15 +660,15 @@
     </message>
     <message>
         <source>a different meter is connected at %1; not recording from it</source>
-        <translation type="unfinished"></translation>
+        <translation>hay otro medidor conectado en %1; no se graba de él</translation>
     </message>
     <message>
         <source>no thermometer answers at %1; not recording from it</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún termómetro responde en %1; no se graba de él</translation>
     </message>
     <message>
         <source>%1 is in use by another program; not recording from it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está en uso por otro programa; no se graba de él</translation>
     </message>
 </context>
 <context>
@@ -679,7 +679,7 @@
     </message>
     <message>
         <source>The journal &quot;%1&quot; could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el diario &quot;%1&quot;: %2.</translation>
     </message>
 </context>
 <context>
@@ -713,17 +713,25 @@
     </message>
     <message>
         <source>The journal &quot;%1&quot; holds no recognisable row.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diario &quot;%1&quot; no contiene ninguna fila reconocible.</translation>
     </message>
     <message>
         <source>%1 It was set aside as &quot;%2&quot;.</source>
         <extracomment>%1 says what is wrong with the journal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Se apartó como &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>%1 It could not be set aside as &quot;%2&quot;.</source>
         <extracomment>%1 says what is wrong with the journal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 No se pudo apartar como &quot;%2&quot;.</translation>
+    </message>
+    <message numerus="yes">
+        <source>An earlier recording was not saved: %n rows from %1 to %2</source>
+        <extracomment>%1 and %2 are the times of the first and the last row; a later recording was not saved either and is offered next</extracomment>
+        <translation>
+            <numerusform>Una grabación anterior no se guardó: %n fila de %1 a %2</numerusform>
+            <numerusform>Una grabación anterior no se guardó: %n filas de %1 a %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1031,54 +1039,54 @@
     </message>
     <message>
         <source>the broker sent a packet that breaks the protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>el broker envió un paquete que infringe el protocolo</translation>
     </message>
     <message>
         <source>the host name could not be looked up</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo resolver el nombre del host</translation>
     </message>
     <message>
         <source>the broker did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>el broker no respondió a tiempo</translation>
     </message>
     <message>
         <source>error %1 of the MQTT library</source>
-        <translation type="unfinished"></translation>
+        <translation>error %1 de la biblioteca MQTT</translation>
     </message>
     <message>
         <source>publishing: the broker at %1 did not answer within %2 s; trying again, readings wait</source>
-        <translation type="unfinished"></translation>
+        <translation>publicación: el broker en %1 no respondió en %2 s; se reintenta, las lecturas esperan</translation>
     </message>
     <message>
         <source>MQTT: the broker does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT: el broker no responde</translation>
     </message>
     <message>
         <source>it stopped answering (no reply within the keep-alive of %1 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>dejó de responder (sin respuesta dentro del keep-alive de %1 s)</translation>
     </message>
     <message numerus="yes">
         <source>publishing: the broker at %1 acknowledges readings again; %n readings wait</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>publicación: el broker en %1 vuelve a confirmar lecturas; espera %n lectura</numerusform>
+            <numerusform>publicación: el broker en %1 vuelve a confirmar lecturas; esperan %n lecturas</numerusform>
         </translation>
     </message>
     <message>
         <source>MQTT: readings acknowledged again</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT: lecturas confirmadas de nuevo</translation>
     </message>
     <message numerus="yes">
         <source>publishing: the broker at %1 has acknowledged no reading for %2 s; %n readings wait</source>
         <extracomment>%1 is the broker&apos;s host:port, %2 seconds</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>publicación: el broker en %1 no ha confirmado ninguna lectura en %2 s; espera %n lectura</numerusform>
+            <numerusform>publicación: el broker en %1 no ha confirmado ninguna lectura en %2 s; esperan %n lecturas</numerusform>
         </translation>
     </message>
     <message>
         <source>MQTT: readings not acknowledged</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT: lecturas sin confirmar</translation>
     </message>
 </context>
 <context>
@@ -1176,24 +1184,28 @@
     </message>
     <message>
         <source>%1 is in use by another program</source>
-        <translation type="unfinished">%1 está en uso por otro programa</translation>
+        <translation>%1 está en uso por otro programa</translation>
+    </message>
+    <message>
+        <source>The port %1 was reopened; the meter answers as model %2.</source>
+        <translation>El puerto %1 se volvió a abrir; el medidor responde como modelo %2.</translation>
     </message>
 </context>
 <context>
     <name>RowJournal</name>
     <message>
         <source>The journal &quot;%1&quot; could not be synced to the disk: %2. Its last rows may be lost if the power fails.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo sincronizar el diario &quot;%1&quot; con el disco: %2. Sus últimas filas pueden perderse si se corta la corriente.</translation>
     </message>
     <message>
         <source>The journal &quot;%1&quot; cannot be written: %2. Recording goes on; the rows wait and are written to the journal when that works again, but rows not saved will be lost if the program ends before.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el diario &quot;%1&quot;: %2. La grabación continúa; las filas esperan y se escribirán en el diario cuando vuelva a funcionar, pero las filas no guardadas se perderán si el programa termina antes.</translation>
     </message>
     <message numerus="yes">
         <source>The journal &quot;%1&quot; is written again: %n rows recorded meanwhile are in it.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El diario &quot;%1&quot; vuelve a escribirse: contiene %n fila grabada mientras tanto.</numerusform>
+            <numerusform>El diario &quot;%1&quot; vuelve a escribirse: contiene las %n filas grabadas mientras tanto.</numerusform>
         </translation>
     </message>
 </context>
@@ -1241,39 +1253,58 @@
     <message>
         <source>%1 = &quot;%2&quot; (%3)</source>
         <extracomment>a setting&apos;s key, the value stored and the default taken instead</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 = &quot;%2&quot; (%3)</translation>
     </message>
     <message numerus="yes">
         <source>The settings file &quot;%1&quot; holds %n values that could not be read, which take their defaults: %2. The other settings are kept.</source>
         <extracomment>%1 is the settings file, %2 the values, each as KEY = &quot;VALUE&quot; (DEFAULT)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El archivo de configuración &quot;%1&quot; contiene %n valor que no se pudo leer y toma su valor por defecto: %2. Los demás ajustes se conservan.</numerusform>
+            <numerusform>El archivo de configuración &quot;%1&quot; contiene %n valores que no se pudieron leer y toman sus valores por defecto: %2. Los demás ajustes se conservan.</numerusform>
         </translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; does not exist and cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta &quot;%1&quot; no existe y no se puede crear</translation>
     </message>
     <message>
         <source>permission denied on the folder &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>permiso denegado en la carpeta &quot;%1&quot;</translation>
     </message>
     <message>
         <source>The settings could not be read from &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la configuración de &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; is damaged or is not a settings file; what could not be read takes its default. The file is kept as &quot;%2&quot; when the settings are saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de configuración &quot;%1&quot; está dañado o no es un archivo de configuración; lo que no se pudo leer toma su valor por defecto. El archivo se conserva como &quot;%2&quot; al guardar la configuración.</translation>
     </message>
     <message>
         <source>The settings were not saved: the damaged file &quot;%1&quot; could not be kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se guardó la configuración: no se pudo conservar el archivo dañado &quot;%1&quot; como &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>The settings could not be saved to &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración en &quot;%1&quot;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>the lock could not be taken</source>
+        <translation>no se pudo tomar el bloqueo</translation>
+    </message>
+    <message>
+        <source>The lock file that keeps a second copy of BRACKWATER from starting cannot be created in the folder &quot;%1&quot;: %2. It was created in &quot;%3&quot; instead.</source>
+        <translation>El archivo de bloqueo que impide que se inicie una segunda copia de BRACKWATER no se puede crear en la carpeta &quot;%1&quot;: %2. Se creó en &quot;%3&quot; en su lugar.</translation>
+    </message>
+    <message>
+        <source>The lock file that keeps a second copy of BRACKWATER from starting cannot be created in the folder &quot;%1&quot;: %2. BRACKWATER starts without it.</source>
+        <translation>El archivo de bloqueo que impide que se inicie una segunda copia de BRACKWATER no se puede crear en la carpeta &quot;%1&quot;: %2. BRACKWATER se inicia sin él.</translation>
+    </message>
+    <message>
+        <source>The lock file that keeps a second copy of BRACKWATER from starting cannot be created in the folder &quot;%1&quot;: %2, nor in &quot;%3&quot;: %4. BRACKWATER starts without it.</source>
+        <translation>El archivo de bloqueo que impide que se inicie una segunda copia de BRACKWATER no se puede crear en la carpeta &quot;%1&quot;: %2, ni en &quot;%3&quot;: %4. BRACKWATER se inicia sin él.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "alarm/ui/alarms_dialog.h"
 
 #include "base/handler_guard.h"
+#include "base/ui/message_box.h"
 #include "base/ui/text_contrast.h"
 
 #include <QCheckBox>
@@ -253,7 +254,7 @@ void TfrmAlarms::BitBtn1Click() {
     QString problem;
     const AlarmRules rules = EnteredRules(&problem);
     if (!problem.isEmpty()) {
-        ShowException(problem);
+        ShowMessage(this, MessageKind::Warning, problem);
         return;
     }
     accept();

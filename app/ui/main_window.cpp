@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
@@ -60,6 +61,44 @@ QByteArray PictureSource() {
                             {QT_TRANSLATE_NOOP("TfrmMain", "Link Test"), 116},
                             {QT_TRANSLATE_NOOP("TfrmMain", "Tabular"), 190},
                             {QT_TRANSLATE_NOOP("TfrmMain", "Exit"), 106}});
+}
+
+// The status line's smallest font: two lines of a font with tall lines still fit
+// there. Below it a line is cut instead, whole in the tool tip.
+constexpr qreal SmallestStatusPoints = 6;
+
+bool FitsInto(const QFont& font, const QString& text, const QSize& room, int flags) {
+    const QRect needed = QFontMetrics(font).boundingRect(
+        QRect(QPoint(), QSize(room.width(), QWIDGETSIZE_MAX)), flags, text);
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+// Shows the lines in the label's largest font, from its own size down, at which
+// they fit (a long line may wrap at its words); where none does, the lines that
+// fit in height are shown, each cut with "…". False when a line was cut or left out.
+bool ShowFitted(QLabel* label, const QFont& font, const QStringList& lines) {
+    const QRect contents = label->contentsRect();
+    const QSize room(contents.width() - std::max(label->indent(), 0), contents.height());
+    const QString text = lines.join(QLatin1Char('\n'));
+    QFont fitted = font;
+    for (qreal points = font.pointSizeF(); points >= SmallestStatusPoints; points -= 0.5) {
+        fitted.setPointSizeF(points);
+        if (FitsInto(fitted, text, room, Qt::AlignLeft | Qt::TextWordWrap)) {
+            label->setFont(fitted);
+            label->setWordWrap(true);
+            label->setText(text);
+            return true;
+        }
+    }
+    const QFontMetrics metrics(fitted);
+    const qsizetype shown = std::max<qsizetype>(1, room.height() / metrics.lineSpacing());
+    QStringList cut;
+    for (const QString& line : lines.mid(0, shown))
+        cut << metrics.elidedText(line, Qt::ElideRight, room.width());
+    label->setFont(fitted);
+    label->setWordWrap(false);
+    label->setText(cut.join(QLatin1Char('\n')));
+    return false;
 }
 } // namespace
 
@@ -143,20 +182,18 @@ TfrmMain::TfrmMain(RecordingSession& session, const std::function<void()>& loadD
     // and the version text lie: they have no hover of their own.
     connect(Image1, &SvgPicture::MouseMoved, this, [this](const QPoint& position) {
         if (!Image3Rect.contains(position) && !Label1->geometry().contains(position))
-            hint_->setText(RestingHint());
+            hint_->clear();
     });
 
+    // Room for two lines: the link's state and the publisher's.
     lblComStatus = new QLabel(this);
     lblComStatus->setObjectName(QStringLiteral("lblComStatus"));
     MarkStatusLine(lblComStatus);
-    lblComStatus->setGeometry(256, 404, 341, 20);
+    lblComStatus->setGeometry(256, 401, 341, 26);
     lblComStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     lblComStatus->setIndent(4);
-    // untranslated: a font's name
-    QFont statusFont(QStringLiteral("Arial"));
-    statusFont.setStyleHint(QFont::SansSerif);
-    lblComStatus->setFont(statusFont);
     lblComStatus->setStyleSheet(LinkStatusStyle());
+    ShowStatusLine();
 
     connect(&session, &RecordingSession::StatusText, this, [this](const QString& text) {
         linkStatus_ = text;
@@ -197,15 +234,33 @@ void TfrmMain::ShowStatusLine() {
                                                             "#d00000; font-weight: bold; }");
     if (lblComStatus->styleSheet() != style)
         lblComStatus->setStyleSheet(style);
-    if (alarms.isEmpty()) {
-        lblComStatus->setText(linkStatus_);
-        lblComStatus->setToolTip(QString());
-        return;
-    }
     // The alarm stands over the link's state until it clears; the tip has both.
-    const QString text = tr("ALARM: %1").arg(alarms.join(QStringLiteral("; ")));
-    lblComStatus->setText(text);
-    lblComStatus->setToolTip(text + QLatin1Char('\n') + linkStatus_);
+    const QString first =
+        alarms.isEmpty() ? linkStatus_ : tr("ALARM: %1").arg(alarms.join(QStringLiteral("; ")));
+    QStringList lines;
+    for (const QString& line : {first, publishStatus_})
+        if (!line.isEmpty())
+            lines << line;
+    // Fitted anew only when something changed: it is asked at every tick.
+    const QStringList shown = lines + QStringList{linkStatus_, publishLine_};
+    if (shown == statusShown_)
+        return;
+    statusShown_ = shown;
+    // untranslated: a font's name
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(!alarms.isEmpty()); // as the alarm's style has it
+    const bool whole = ShowFitted(lblComStatus, font, lines);
+    // The tip has what the line leaves out: the link's state under an alarm, a
+    // line cut short, and the publisher's whole line.
+    QStringList tip;
+    if (!alarms.isEmpty() || !whole)
+        tip << first;
+    if (!alarms.isEmpty())
+        tip << linkStatus_;
+    tip << publishLine_;
+    tip.removeAll(QString());
+    lblComStatus->setToolTip(tip.join(QLatin1Char('\n')));
 }
 
 QString TfrmMain::LinkStatusStyle() const {
@@ -220,16 +275,10 @@ void TfrmMain::changeEvent(QEvent* event) {
         ShowStatusLine();
 }
 
-QString TfrmMain::RestingHint() const {
-    return hint_->fontMetrics().elidedText(publishStatus_, Qt::ElideRight, hint_->width());
-}
-
 void TfrmMain::SetPublishStatus(const QString& brief, const QString& line) {
-    const bool resting = hint_->text() == RestingHint();
     publishStatus_ = brief;
-    hint_->setToolTip(line);
-    if (resting)
-        hint_->setText(RestingHint());
+    publishLine_ = line;
+    ShowStatusLine();
 }
 
 void TfrmMain::SetWorkingWindows(QWidget* panel, QWidget* graph, QWidget* list) {

@@ -56,9 +56,10 @@ public:
     // ShutDown has begun: nothing more may start.
     bool ShuttingDown() const { return shuttingDown_; }
 
+    // The hover text of the picture under the mouse.
     QString StatusText() const { return hint_->text(); }
-    // The publisher's state: the status bar shows brief while no hint is shown,
-    // and the whole line in its tool tip.
+    // The publisher's state: the status line shows brief below the link's state,
+    // where hover texts never go, and the whole line in its tool tip.
     void SetPublishStatus(const QString& brief, const QString& line);
 
     // Whether the desktop decides where windows go (Wayland): Arrange then only
@@ -106,16 +107,18 @@ private:
     // False when the user cancels the exit, or saving the rows failed.
     bool AskToSaveUnsavedRows();
     void ShutDownFinished(const QString& problem);
-    // What the status bar shows without a hint: the publisher's state, cut to fit.
-    QString RestingHint() const;
-    // The status line: the alarms up, or else the link's state.
+    // The status line: the alarms up, or else the link's state, and the
+    // publisher's state below, in the largest font at which they fit.
     void ShowStatusLine();
     QString LinkStatusStyle() const;
 
     RecordingSession& session_;
     QLabel* hint_;
     QString publishStatus_;
+    QString publishLine_;
     QString linkStatus_;
+    // What the status line was last fitted for.
+    QStringList statusShown_;
     QWidget* panel_ = nullptr;
     QWidget* graph_ = nullptr;
     QWidget* list_ = nullptr;

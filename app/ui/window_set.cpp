@@ -89,10 +89,14 @@ WindowSet::WindowSet(RecordingSession& session) : session_(session) {
     QObject::connect(tray, &TForm1::Timer1Timer, tray,
                      [this] { RunGuarded([this] { Timer1Timer(); }); });
     // Shown after the tick that wrote the row, not inside it.
-    QObject::connect(&session, &RecordingSession::JournalFailed, frmMain.get(), &ShowException,
-                     Qt::QueuedConnection);
-    QObject::connect(&session, &RecordingSession::JournalResumed, frmMain.get(), &ShowException,
-                     Qt::QueuedConnection);
+    QObject::connect(
+        &session, &RecordingSession::JournalFailed, frmMain.get(),
+        [this](const QString& text) { ShowJournalMessage(MessageKind::Error, text); },
+        Qt::QueuedConnection);
+    QObject::connect(
+        &session, &RecordingSession::JournalResumed, frmMain.get(),
+        [this](const QString& text) { ShowJournalMessage(MessageKind::Information, text); },
+        Qt::QueuedConnection);
     QObject::connect(&session, &RecordingSession::ReconnectEnded, frmMain.get(),
                      [this] { ShowResolutionNoticeIfDue(); });
     ConnectAlarms();
@@ -134,7 +138,18 @@ void WindowSet::ConnectAlarms() {
                      [] { QApplication::beep(); });
 }
 
-WindowSet::~WindowSet() = default;
+WindowSet::~WindowSet() {
+    delete journalBox_.data();
+}
+
+void WindowSet::ShowJournalMessage(MessageKind kind, const QString& text) {
+    if (journalBox_)
+        journalBox_->close();
+    // Not modal: recording goes on, and the user may save the rows meanwhile.
+    journalBox_ = NewMessageBox(nullptr, kind, text, QMessageBox::Ok).release();
+    journalBox_->setAttribute(Qt::WA_DeleteOnClose);
+    journalBox_->show();
+}
 
 void WindowSet::PlaceLogGraph() {
     // Where the desktop places windows, a move would only be ignored.
@@ -190,7 +205,7 @@ void WindowSet::RecoverJournal() {
     for (const QString& problem : recovery.Problems())
         ShowException(problem);
     for (const JournalContents& journal : recovery.Pending()) {
-        const QString offer = JournalRecovery::Offer(journal);
+        const QString offer = recovery.Offer(journal);
         for (bool settled = false; !settled;) {
             const Recovery answer = ask.AskRecovery(offer);
             if (ending() || answer == Recovery::Later)

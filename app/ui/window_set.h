@@ -9,6 +9,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/resolution_notice.h"
 #include "app/ui/tray_form.h"
+#include "base/ui/message_box.h"
 #include "graph/ui/edit_title_dialog.h"
 #include "graph/ui/live_graph_window.h"
 #include "graph/ui/log_graph_window.h"
@@ -21,6 +22,7 @@
 #include "meter/ui/panel_window.h"
 #include "recording/recording_session.h"
 
+#include <QPointer>
 #include <memory>
 
 class WindowSet {
@@ -59,7 +61,11 @@ private:
     void PlaceLogGraph();
     // The tray's mark, the notification and Acknowledge follow the alarms.
     void ConnectAlarms();
+    // The journal's state in one box at a time: each message replaces the one
+    // before (its failure, then that it is written again), none stacks on another.
+    void ShowJournalMessage(MessageKind kind, const QString& text);
 
     RecordingSession& session_;
     bool logGraphPlaced_ = false;
+    QPointer<QMessageBox> journalBox_;
 };

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <utility>
 
 QMessageBox::Icon MessageIcon(MessageKind kind) {
     switch (kind) {
@@ -60,6 +61,20 @@ std::unique_ptr<QMessageBox> NewMessageBox(QWidget* parent, MessageKind kind, co
     return box;
 }
 
+namespace {
+MessageDisplay& ActiveDisplay() {
+    static MessageDisplay display;
+    return display;
+}
+} // namespace
+
 void ShowMessage(QWidget* parent, MessageKind kind, const QString& text) {
-    NewMessageBox(parent, kind, text, QMessageBox::Ok)->exec();
+    if (ActiveDisplay())
+        ActiveDisplay()(parent, kind, text);
+    else
+        NewMessageBox(parent, kind, text, QMessageBox::Ok)->exec();
+}
+
+MessageDisplay SetMessageDisplay(MessageDisplay display) {
+    return std::exchange(ActiveDisplay(), std::move(display));
 }

@@ -6,6 +6,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <functional>
 #include <memory>
 
 enum class MessageKind { Error, Warning, Question, Information };
@@ -21,5 +22,12 @@ std::unique_ptr<QMessageBox>
 NewMessageBox(QWidget* parent, MessageKind kind, const QString& text,
               QMessageBox::StandardButtons buttons = QMessageBox::NoButton);
 
-// Shows the message with an OK button and waits until it is closed.
+// Shows the message with an OK button and waits until it is closed. A mistake
+// in what the user entered is a Warning, a failure of the program or the
+// system an Error.
 void ShowMessage(QWidget* parent, MessageKind kind, const QString& text);
+
+// Where ShowMessage's messages go instead of the box (tests watch them); an empty
+// display puts the box back. Returns the display before.
+using MessageDisplay = std::function<void(QWidget* parent, MessageKind kind, const QString& text)>;
+MessageDisplay SetMessageDisplay(MessageDisplay display);

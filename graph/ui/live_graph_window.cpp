@@ -2,6 +2,7 @@
 #include "graph/ui/live_graph_window.h"
 
 #include "base/day_count.h"
+#include "base/ui/message_box.h"
 #include "graph/scale_entry.h"
 #include "graph/ui/graph_menus.h"
 #include "graph/ui/plot_chart.h"
@@ -179,11 +180,16 @@ void TfrmGraph::mnuRangeClick() {
         return;
     // The maximum is taken even when the minimum then fails; the core stores what
     // the chart holds at exit.
-    chart.SetManualMaxY(
-        ScaleEntry::LiveValue(setupScale_->edtMaxScale->text(), ScaleEntry::Bound::Maximum));
-    session_.SetLiveRange({chart.ManualMinY(), chart.ManualMaxY()});
-    chart.SetManualMinY(
-        ScaleEntry::LiveValue(setupScale_->edtMinScale->text(), ScaleEntry::Bound::Minimum));
+    try {
+        chart.SetManualMaxY(
+            ScaleEntry::LiveValue(setupScale_->edtMaxScale->text(), ScaleEntry::Bound::Maximum));
+        session_.SetLiveRange({chart.ManualMinY(), chart.ManualMaxY()});
+        chart.SetManualMinY(
+            ScaleEntry::LiveValue(setupScale_->edtMinScale->text(), ScaleEntry::Bound::Minimum));
+    } catch (const EConvertError& e) {
+        ShowMessage(this, MessageKind::Warning, QString::fromLocal8Bit(e.what()));
+        return;
+    }
     session_.SetLiveRange({chart.ManualMinY(), chart.ManualMaxY()});
     chart.ChartAction(PlotChart::chReinitAndReset);
     chart.ChartAction(PlotChart::chReinitAndReset);

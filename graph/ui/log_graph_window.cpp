@@ -3,6 +3,7 @@
 
 #include "base/background_task.h"
 #include "base/handler_guard.h"
+#include "base/ui/message_box.h"
 #include "graph/chart_data.h"
 #include "graph/graph_progress.h"
 #include "graph/log_graph_build.h"
@@ -196,8 +197,14 @@ void TfrmGraphList::mnuRangeClick() {
                           ScaleEntry::LogText(chart.ManualMinY())))
         return;
     // Both read before anything changes, so a bad entry changes nothing.
-    const ScaleEntry::Range range =
-        ScaleEntry::LogRange(setupScale_->edtMaxScale->text(), setupScale_->edtMinScale->text());
+    ScaleEntry::Range range;
+    try {
+        range = ScaleEntry::LogRange(setupScale_->edtMaxScale->text(),
+                                     setupScale_->edtMinScale->text());
+    } catch (const EConvertError& e) {
+        ShowMessage(this, MessageKind::Warning, QString::fromLocal8Bit(e.what()));
+        return;
+    }
     chart.SetManualMaxY(range.max);
     chart.SetManualMinY(range.min);
     chart.ChartAction(PlotChart::chReinitAndReset);

@@ -292,8 +292,8 @@ private slots:
     }
 
     // The meter unplugged every 8 s and back 2 s later at another pseudo-terminal
-    // behind the same link: the recorder finds it again by itself, and the rows
-    // go on within 5 s of its return.
+    // behind the same link: the recorder finds it again by itself, says so, and
+    // the rows go on within 5 s of its return.
     void resumesAfterUnplugsBehindALink() {
         const QString link = dir_.filePath(QStringLiteral("meter-link"));
         QProcess meter;
@@ -334,6 +334,10 @@ private slots:
         QVERIFY2(unplugs >= 2, qPrintable(QString::number(unplugs)));
         const QByteArray err = p.readAllStandardError();
         QVERIFY2(!err.contains("failed"), err.constData());
+        // Each return is said, though it is too quick for the link to be declared lost.
+        QVERIFY2(err.count("brackwater: The port " + link.toUtf8() +
+                           " was reopened; the meter answers as model 301.\n") >= 2,
+                 err.constData());
     }
 
     void badInputIsRefusedAtOnce_data() {

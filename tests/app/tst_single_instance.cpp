@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window program as a process. One copy at a time: a second copy says so and
 // leaves; a copy killed outright does not block the next one; without a usable
-// runtime folder the lock is the user's own. Termination requests end the program
+// runtime folder the lock is the user's own; folders that cannot take the lock
+// file are said and passed over, never taken for another copy. Termination requests end the program
 // through its shut-down, which stores the settings, and a first start stores a
 // port only when a meter answered there.
 #include "base/handler_guard.h"
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -18,6 +20,7 @@
 #include <QTimer>
 #include <csignal>
 #include <pwd.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -146,6 +149,62 @@ private slots:
         first.terminate();
         QVERIFY(first.waitForFinished(15000));
         QCOMPARE(first.exitCode(), 0);
+    }
+
+    // Neither the runtime folder nor the temporary folder can take the lock file
+    // (read-only, or closed to the user): that is said, with the folder and the
+    // reason, the lock goes to the user's data folder and the program starts; a
+    // second copy still finds the first.
+    void UnwritableFoldersAreNotAnotherCopy() {
+        QTemporaryDir tmp, data;
+        const QString closed = tmp.filePath(QStringLiteral("closed"));
+        QVERIFY(QDir().mkdir(closed));
+        const QByteArray closedName = QFile::encodeName(closed);
+        // Permission bits do not stop root; a read-only file system stops everyone.
+        if (::geteuid() == 0) {
+            if (::mount("tmpfs", closedName.constData(), "tmpfs", MS_RDONLY, "size=16k") != 0)
+                QSKIP("no read-only tmpfs can be mounted here");
+        } else {
+            QCOMPARE(::chmod(closedName.constData(), 0500), 0);
+        }
+        const auto reopen = qScopeGuard([&] {
+            if (::geteuid() == 0)
+                ::umount2(closedName.constData(), MNT_DETACH);
+            else
+                ::chmod(closedName.constData(), 0700);
+        });
+        QFile notAFolder(tmp.filePath(QStringLiteral("not-a-folder")));
+        QVERIFY(notAFolder.open(QIODevice::WriteOnly));
+        notAFolder.close();
+        QProcessEnvironment changes;
+        changes.insert(QStringLiteral("TMPDIR"), closed);
+        changes.insert(QStringLiteral("XDG_RUNTIME_DIR"), notAFolder.fileName());
+        changes.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
+        const QString folder = data.filePath(QStringLiteral("Brackwater"));
+        const QString lock = folder + QStringLiteral("/Brackwater.lock");
+
+        QProcess first;
+        Start(first, {}, changes);
+        QVERIFY(Running(first, lock));
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(folder).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0700));
+        QProcess second;
+        Start(second, {}, changes);
+        QVERIFY(second.waitForFinished(15000));
+        QVERIFY(second.readAllStandardError().contains("BRACKWATER is Already Running"));
+        first.terminate();
+        QVERIFY(first.waitForFinished(15000));
+        QCOMPARE(first.exitCode(), 0);
+        const QString said = QString::fromLocal8Bit(first.readAllStandardError());
+        QVERIFY2(!said.contains(QStringLiteral("Already Running")), qPrintable(said));
+        QVERIFY2(said.contains(QStringLiteral("cannot be created in the folder \"%1\": %2. It was "
+                                              "created in \"%3\" instead.")
+                                   .arg(closed,
+                                        ::geteuid() == 0 ? QStringLiteral("Read-only file system")
+                                                         : QStringLiteral("Permission denied"),
+                                        folder)),
+                 qPrintable(said));
     }
 
     // A first start whose search finds no meter polls the port it falls back to; a

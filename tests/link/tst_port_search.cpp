@@ -227,7 +227,8 @@ private slots:
 
     // The steps of a search in their order, with the waits between them as the user
     // sees them: 400 ms before the port is closed, 3000 ms of "searching", 500 ms
-    // for each reply, 500 ms before the port reopens for reception.
+    // for each reply, 500 ms before the port reopens for reception; the status
+    // line changes only with the result.
     void stepsAndWaitsInOrder_data() {
         QTest::addColumn<QStringList>("kinds"); // the listed ports, by what answers there
         QTest::addColumn<QStringList>("trace");
@@ -235,11 +236,12 @@ private slots:
         QTest::newRow("the third answers")
             << QStringList{"missing", "silent", "meter"}
             << head + QStringList{"try missing", "try silent", "wait 500", "try meter", "wait 500",
-                                  "wait 500",    "answered",   "reopened", "found"};
-        QTest::newRow("none answers") << QStringList{"silent", "missing"}
-                                      << head + QStringList{"try silent", "wait 500", "try missing",
-                                                            "wait 500",   "reopened", "not found"};
-        QTest::newRow("no port") << QStringList{} << head + QStringList{"not found"};
+                                  "wait 500",    "answered",   "reopened", "status",    "found"};
+        QTest::newRow("none answers")
+            << QStringList{"silent", "missing"}
+            << head + QStringList{"try silent", "wait 500", "try missing", "wait 500",
+                                  "reopened",   "status",   "not found"};
+        QTest::newRow("no port") << QStringList{} << head + QStringList{"status", "not found"};
     }
     void stepsAndWaitsInOrder() {
         QFETCH(QStringList, kinds);
@@ -262,6 +264,8 @@ private slots:
         }
         rig.state.Settings.LastConnectedDevice = silent.Path();
         PortSearch& search = rig.search;
+        // The status line changes with the result's showing, not before.
+        rig.hooks.SetStatus = [&](const QString&) { trace << "status"; };
         connect(&search, &PortSearch::Started, this, [&] { trace << "started"; });
         connect(&search, &PortSearch::SearchingShown, this, [&] { trace << "searching"; });
         connect(&search, &PortSearch::PortTried, this,

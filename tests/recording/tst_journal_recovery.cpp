@@ -205,8 +205,8 @@ private slots:
     }
 
     // An earlier run recorded, cleared, recorded again and was killed: the next
-    // start offers both recordings, the cleared one first, each count in words
-    // that read right.
+    // start offers both recordings, the cleared one first and called the earlier
+    // one, each count in words that read right.
     void offersTheUnsavedRecordingsOldestFirst() {
         QTemporaryDir dir;
         QStringList offers;
@@ -216,7 +216,7 @@ private slots:
                 return earlier.Row(row)[0] + QLatin1Char(' ') + earlier.Row(row)[1];
             };
             earlier.Record(2);
-            offers << QStringLiteral("The last recording was not saved: 2 rows from %1 to %2")
+            offers << QStringLiteral("An earlier recording was not saved: 2 rows from %1 to %2")
                           .arg(time(1), time(2));
             earlier.session->BitBtn4Click(); // Clear: kept as the backup
             earlier.now += 60.0 / 86400.0;
@@ -229,8 +229,8 @@ private slots:
         JournalRecovery recovery(*next.session);
         QVERIFY(recovery.Problems().isEmpty());
         QCOMPARE(recovery.Pending().size(), size_t(2));
-        QCOMPARE(JournalRecovery::Offer(recovery.Pending()[0]), offers[0]);
-        QCOMPARE(JournalRecovery::Offer(recovery.Pending()[1]), offers[1]);
+        QCOMPARE(recovery.Offer(recovery.Pending()[0]), offers[0]);
+        QCOMPARE(recovery.Offer(recovery.Pending()[1]), offers[1]);
     }
 
     // Restored rows come back numbered with their texts, the log's recording stays
@@ -545,7 +545,7 @@ private slots:
         Core next(settings_, dir.path());
         JournalRecovery recovery(*next.session);
         QCOMPARE(recovery.Pending().size(), size_t(1));
-        QCOMPARE(JournalRecovery::Offer(recovery.Pending()[0]),
+        QCOMPARE(recovery.Offer(recovery.Pending()[0]),
                  QStringLiteral("The last recording was not saved: 2 rows from 6/12/26 10:49:11 "
                                 "to 6/12/26 10:49:12"));
         QCOMPARE(recovery.Restore(recovery.Pending()[0]), QString());

@@ -7,7 +7,7 @@
 // it goes back, the span closed.
 #include "app/ui/window_set.h"
 #include "base/day_count.h"
-#include "base/handler_guard.h"
+#include "base/ui/message_box.h"
 #include "graph/ui/plot_chart.h"
 #include "meter_emulator.h"
 #include "search_to_end.h"
@@ -111,14 +111,17 @@ private slots:
         QCOMPARE(dialog.cboUnit->currentText(), QStringLiteral("\u00b0F"));
         QCOMPARE(dialog.edtNoReading->value(), 45);
 
-        // A low limit not below the high one is refused, and the dialog stays.
+        // A low limit not below the high one is refused with a warning, and the dialog stays.
         QStringList shown;
-        const ExceptionDisplay before =
-            SetExceptionDisplay([&](const QString& message) { shown << message; });
+        const MessageDisplay before =
+            SetMessageDisplay([&](QWidget*, MessageKind kind, const QString& message) {
+                QCOMPARE(kind, MessageKind::Warning);
+                shown << message;
+            });
         dialog.Rows[0].LowOn->setChecked(true);
         dialog.Rows[0].Low->setValue(40);
         dialog.BitBtn1->click();
-        SetExceptionDisplay(before);
+        SetMessageDisplay(before);
         QCOMPARE(shown.size(), 1);
         QVERIFY2(shown[0].contains(QStringLiteral("must be below its high limit")),
                  qPrintable(shown[0]));

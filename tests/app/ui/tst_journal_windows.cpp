@@ -3,17 +3,21 @@
 // earlier run's unsaved recording before anything is opened or recorded, with
 // Restore, Save As and Discard (which asks once more); an exit by the user asks
 // Save, Discard or Cancel; an exit by a signal asks nothing and keeps the
-// journal; a journal that cannot be written is reported once.
+// journal; a journal that cannot be written is reported once, and its return
+// replaces the report.
 #include "app/ui/window_set.h"
 #include "base/day_count.h"
-#include "base/handler_guard.h"
 #include "log/journal_contents.h"
 #include "meter_emulator.h"
+#include "platform/checked_file.h"
 #include "support/journal_rows.h"
 #include "support/scratch_settings.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -275,23 +279,36 @@ private slots:
         QVERIFY(kept.HasUnsaved());
     }
 
-    void journalThatCannotBeWrittenIsReportedOnce() {
+    // A journal that cannot be written is reported once, in an error box that
+    // does not stop the recording; once it is written again, an information box
+    // takes the failure's place instead of opening over it.
+    void journalFailureIsReportedOnceAndReplacedWhenItEnds() {
         QTemporaryDir dir;
-        QFile blocker(dir.filePath(QStringLiteral("not-a-folder")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        QStringList shown;
-        const ExceptionDisplay old =
-            SetExceptionDisplay([&](const QString& text) { shown.append(text); });
-        {
-            Program p(settings_.Store(), {}, blocker.fileName() + QStringLiteral("/Brackwater"));
-            p.Record(3);
-            QTest::qWait(50);           // the message is shown after the tick that wrote the row
-            QCOMPARE(p.TableRows(), 3); // recording went on
-        }
-        SetExceptionDisplay(old);
-        QCOMPARE(shown.size(), 1);
-        QVERIFY2(shown[0].contains(blocker.fileName()), qPrintable(shown[0]));
+        Program p(settings_.Store(), {}, dir.path());
+        p.session.Journal()->SetRetryDelay(20);
+        const auto boxes = [] {
+            QList<QMessageBox*> shown;
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible())
+                    shown << box;
+            return shown;
+        };
+        p.Record(1);
+        FileFaults::Arm({FileFaults::Call::Append, 1, ENOSPC, false});
+        const auto disarm = qScopeGuard([] { FileFaults::Disarm(); });
+        p.Record(3);
+        QTest::qWait(100); // shown after the tick that wrote the row; retries fail silently
+        QCOMPARE(p.TableRows(), 4); // recording went on
+        QCOMPARE(boxes().size(), 1);
+        QCOMPARE(boxes()[0]->icon(), QMessageBox::Critical);
+        QVERIFY2(boxes()[0]->text().contains(QStringLiteral("No space left on device")),
+                 qPrintable(boxes()[0]->text()));
+
+        FileFaults::Disarm();
+        QVERIFY(QTest::qWaitFor(
+            [&] { return boxes().size() == 1 && boxes()[0]->icon() == QMessageBox::Information; }));
+        QVERIFY2(boxes()[0]->text().contains(QStringLiteral("is written again")),
+                 qPrintable(boxes()[0]->text()));
     }
 };
 

@@ -57,6 +57,8 @@ private slots:
         QCOMPARE(session.Settings().LastModel, 302);
         QVERIFY(!session.Settings().LogDateFormat.isEmpty());
         QCOMPARE(w.minimumSize(), w.maximumSize());
+        // A window of fixed size offers no maximise button to the window manager.
+        QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(w.Image1->IsValid());
         QVERIFY(w.lblComStatus->text().isEmpty());
 
@@ -121,29 +123,50 @@ private slots:
         QCOMPARE(w.StatusText(), QString());
     }
 
-    // The publisher's state rests in the status bar; a hover hint covers it for a
-    // while; its whole line is in the tool tip.
-    void PublishingShownInStatusBar() {
+    // The publisher's state shows in the status line below the link's state, where
+    // no hover text goes; its whole line is in the tool tip. Long texts fit: the
+    // font shrinks, a long line wraps at its words, nothing is cut.
+    void PublishingShownInStatusLine_data() {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("brief");
+        QTest::newRow("link and broker") << "Thermometer is connected at /dev/ttyUSB0"
+                                         << "MQTT: broker lost, readings wait";
+        QTest::newRow("a long sentence alone")
+            << "The port /dev/serial/by-id/usb-0403_6001-if00-port0 was reopened; the meter "
+               "answers as model 301."
+            << QString();
+    }
+    void PublishingShownInStatusLine() {
+        QFETCH(QString, link);
+        QFETCH(QString, brief);
         RecordingSession session(Store(), {});
         TfrmMain w(session);
         auto* hot = w.findChild<HotImage*>(QStringLiteral("Image2"));
-        const auto move = [](QWidget* widget, QPointF at) {
-            QMouseEvent event(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton,
-                              Qt::NoButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(widget, &event);
-        };
-        w.SetPublishStatus(QStringLiteral("MQTT: connected"),
-                           QStringLiteral("publishing to mqtt://h/lab"));
-        QCOMPARE(w.StatusText(), QStringLiteral("MQTT: connected"));
-        move(hot, {5, 5});
-        const QString lost =
+        QMouseEvent over(QEvent::MouseMove, QPointF(5, 5), hot->mapToGlobal(QPointF(5, 5)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(hot, &over);
+        emit session.StatusText(link);
+        const QString line =
             QStringLiteral("publishing: lost the broker at broker.example.org:1883: "
-                           "The connection was lost; readings wait until it is back (up to 86400)");
-        w.SetPublishStatus(QStringLiteral("MQTT: broker lost, readings wait"), lost);
+                           "The connection was lost; readings wait until it is back");
+        if (!brief.isEmpty())
+            w.SetPublishStatus(brief, line);
         QCOMPARE(w.StatusText(), QStringLiteral("Open Control Window"));
-        move(w.Image1, {10, 300});
-        QCOMPARE(w.StatusText(), QStringLiteral("MQTT: broker lost, readings wait"));
-        QCOMPARE(w.StatusBar1->findChild<QLabel*>()->toolTip(), lost);
+        const QString shown = brief.isEmpty() ? link : link + QLatin1Char('\n') + brief;
+        QCOMPARE(w.lblComStatus->text(), shown);
+        QCOMPARE(w.lblComStatus->toolTip(), brief.isEmpty() ? QString() : line);
+        const QRect room =
+            w.lblComStatus->contentsRect().adjusted(w.lblComStatus->indent(), 0, 0, 0);
+        const QRect needed = w.lblComStatus->fontMetrics().boundingRect(
+            QRect(room.topLeft(), QSize(room.width(), 1000)), Qt::AlignLeft | Qt::TextWordWrap,
+            shown);
+        QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+                 qPrintable(QStringLiteral("%1x%2 in %3x%4")
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(room.width())
+                                .arg(room.height())));
+        QVERIFY(w.lblComStatus->wordWrap());
     }
 
     void ConnectionShownInStatusLine() {

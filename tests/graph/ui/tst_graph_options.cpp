@@ -2,12 +2,13 @@
 // The title and range dialogs in both graph windows, driven as a user would: each
 // dialog opens filled from its chart; the live range takes fractions in the order
 // entered and shows them cut the next time, the log range takes whole numbers and
-// swaps reversed ones, failures reach the error box, Cancel changes nothing, and
+// swaps reversed ones, an entry that is not a number is a warning, Cancel changes nothing, and
 // the live graph's set-up puts the start-up range back. Both windows show their
 // menus and tools in their own order around what they share.
 
 #include "answer_dialog.h"
 #include "base/handler_guard.h"
+#include "base/ui/message_box.h"
 #include "graph/ui/edit_title_dialog.h"
 #include "graph/ui/graph_menus.h"
 #include "graph/ui/live_graph_window.h"
@@ -37,6 +38,7 @@ struct Windows {
     std::unique_ptr<TfrmGraphList> log;
     QStringList errors;
     ExceptionDisplay previous;
+    MessageDisplay previousMessages;
 
     Windows() {
         session->SetLogDateFormat(QStringLiteral("d/M/yyyy"));
@@ -48,8 +50,15 @@ struct Windows {
         session->Log().AppendLogRow({46362.5, state.Reading}, state.Settings.LogDateFormat);
         BuildLog();
         previous = SetExceptionDisplay([this](const QString& m) { errors << m; });
+        // Only input mistakes are expected here, each a warning.
+        previousMessages = SetMessageDisplay([this](QWidget*, MessageKind kind, const QString& m) {
+            errors << (kind == MessageKind::Warning ? m : QStringLiteral("not a warning: ") + m);
+        });
     }
-    ~Windows() { SetExceptionDisplay(previous); }
+    ~Windows() {
+        SetExceptionDisplay(previous);
+        SetMessageDisplay(previousMessages);
+    }
 
     void BuildLog() {
         QSignalSpy built(log.get(), &TfrmGraphList::GraphBuilt);
@@ -101,7 +110,7 @@ private slots:
         // A failing minimum: the maximum is taken, the minimum kept, nothing redrawn.
         w.SetRange(w.live->mnuRange, QStringLiteral("80"), QStringLiteral("abc"));
         QCOMPARE(w.errors.size(), 1);
-        QVERIFY(w.errors.front().contains(QStringLiteral("minimum \"abc\"")));
+        QVERIFY(w.errors.front().startsWith(QStringLiteral("The minimum \"abc\"")));
         QCOMPARE(w.live->PlotChart1->ManualMaxY(), 80.0);
         QCOMPARE(w.live->PlotChart1->ManualMinY(), 50.0);
         QVERIFY(chart.ShownMaxY() < 60);
@@ -128,7 +137,7 @@ private slots:
         // A fraction fails with the message, and nothing changes.
         w.SetRange(w.log->mnuRange, QStringLiteral("12.5"), QStringLiteral("0"));
         QCOMPARE(w.errors.size(), 1);
-        QVERIFY(w.errors.front().contains(QStringLiteral("maximum \"12.5\"")));
+        QVERIFY(w.errors.front().startsWith(QStringLiteral("The maximum \"12.5\"")));
         QCOMPARE(chart.ManualMaxY(), 500.0);
         QCOMPARE(chart.ManualMinY(), 100.0);
 

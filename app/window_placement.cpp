@@ -37,24 +37,54 @@ QRect PlaceBesideLog(const QRect& screen, const QRect& log, const QRect& mainMen
                                 std::max(screen.top(), screen.bottom() + 1 - size.height())));
         return QRect(topLeft, size);
     };
-    const QRect candidates[] = {
-        onScreen({log.right() + 1, log.top()}),
-        onScreen({log.left() - size.width(), log.top()}),
-        onScreen({log.left(), log.bottom() + 1}),
-        onScreen({log.left(), log.top() - size.height()}),
-    };
     // What a place would hide of the main menu and of the log itself (a place
     // pushed back onto the screen can land on the log).
     const auto area = [](const QRect& r) { return qint64(r.width()) * r.height(); };
     const auto covered = [&](const QRect& r) {
         return area(r.intersected(mainMenu)) + area(r.intersected(log));
     };
-    QRect best = candidates[0];
-    for (const QRect& c : candidates) {
+    const QRect besideLog[] = {
+        onScreen({log.right() + 1, log.top()}),
+        onScreen({log.left() - size.width(), log.top()}),
+        onScreen({log.left(), log.bottom() + 1}),
+        onScreen({log.left(), log.top() - size.height()}),
+    };
+    for (const QRect& c : besideLog)
         if (covered(c) == 0)
             return c;
+    // No side of the log is clear (the main menu stands there, or the screen
+    // ends): every place that touches an edge of the two windows or of the
+    // screen, the free one nearest the log, else the one hiding the least.
+    const int xs[] = {log.left(),
+                      log.right() + 1,
+                      log.left() - size.width(),
+                      mainMenu.left(),
+                      mainMenu.right() + 1,
+                      mainMenu.left() - size.width(),
+                      screen.left(),
+                      screen.right() + 1 - size.width()};
+    const int ys[] = {log.top(),
+                      log.bottom() + 1,
+                      log.top() - size.height(),
+                      mainMenu.top(),
+                      mainMenu.bottom() + 1,
+                      mainMenu.top() - size.height(),
+                      screen.top(),
+                      screen.bottom() + 1 - size.height()};
+    const auto distance = [&](const QRect& r) {
+        return (r.center() - log.center()).manhattanLength();
+    };
+    QRect best = besideLog[0];
+    for (const QRect& c : besideLog)
         if (covered(c) < covered(best))
             best = c;
+    for (const int x : xs) {
+        for (const int y : ys) {
+            const QRect c = onScreen({x, y});
+            if (covered(c) < covered(best) ||
+                (covered(c) == covered(best) && covered(c) == 0 && distance(c) < distance(best)))
+                best = c;
+        }
     }
     return best;
 }

@@ -22,7 +22,8 @@ Arrangement ArrangeWorkingWindows(const QRect& screen, int panelWidth);
 
 // First showing of the log graph: beside the log (right, left, below, above, the
 // first that covers neither the main menu nor the log once kept on the screen),
-// else where it covers them least.
+// else the place nearest the log that covers neither, else where it covers them
+// least. All rectangles are outer ones, frames included.
 QRect PlaceBesideLog(const QRect& screen, const QRect& log, const QRect& mainMenu,
                      const QSize& size);
 

@@ -11,6 +11,8 @@ struct CurrentReading {
     int32_t ModelCode = 0; // 300..303; 0 before any identification
     QString ModelText;
     int32_t ChannelCount = 1;
+    // The last run's model, taken while no meter answers.
+    bool ModelAssumed = false;
 
     double MainValue = 0.0;
     // False while the display holds dashes or codes that are no digit: its value is

@@ -6,22 +6,25 @@ ModelIdentification::ModelIdentification(AppState& state, QObject* parent)
 
 bool ModelIdentification::IdentifyModel(const QByteArray& reply) {
     for (const ModelEntry& m : MeterModels()) {
-        if (reply != m.Reply)
-            continue;
-        CurrentReading& r = state_.Reading;
-        r.ModelCode = m.ModelCode;
-        r.ModelText = m.ModelText;
-        r.ChannelCount = m.ChannelCount;
-        state_.Link.FrameLength = 8;
-        emit ModelIdentified(m.ModelCode);
-        return true;
+        if (reply == m.Reply) {
+            Take(m, false);
+            return true;
+        }
     }
     return false;
 }
 
 void ModelIdentification::ApplyLastModel() {
     const ModelEntry* m = FindModel(state_.Settings.LastModel);
-    if (!m)
-        m = FindModel(300);
-    IdentifyModel(m->Reply);
+    Take(m ? *m : *FindModel(300), true);
+}
+
+void ModelIdentification::Take(const ModelEntry& model, bool assumed) {
+    CurrentReading& r = state_.Reading;
+    r.ModelCode = model.ModelCode;
+    r.ModelText = model.ModelText;
+    r.ChannelCount = model.ChannelCount;
+    r.ModelAssumed = assumed;
+    state_.Link.FrameLength = 8;
+    emit ModelIdentified(model.ModelCode);
 }

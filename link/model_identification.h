@@ -19,12 +19,15 @@ public:
     // An exact match of one of the four replies sets the model and returns true;
     // anything else changes nothing.
     bool IdentifyModel(const QByteArray& reply);
-    // The model of the last identified meter, or 300 when that is unknown.
+    // The model of the last identified meter, or 300 when that is unknown, marked
+    // as assumed.
     void ApplyLastModel();
 
 signals:
     void ModelIdentified(int32_t modelCode);
 
 private:
+    void Take(const ModelEntry& model, bool assumed);
+
     AppState& state_;
 };

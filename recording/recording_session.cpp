@@ -261,6 +261,8 @@ void RecordingSession::ConnectionAnnounced() {
     // to the identification request does (the search's, or the check of a reopen).
     portWatch_.Stop();
     refusal_.clear();
+    // A meter answers as the model taken for it.
+    state_.Reading.ModelAssumed = false;
     emit StatusText(tr("Thermometer is connected at %1").arg(device));
     emit LinkShown(true);
     emit LinkUp(device);

@@ -9,6 +9,7 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n python3
           desktop-file-utils appstream groff-base dpkg-dev file xvfb
           dbus at-spi2-core python3-pyatspi
+          openbox xdotool
           lintian fakeroot systemd)
 missing=()
 for p in "${packages[@]}"; do

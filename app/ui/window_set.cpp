@@ -159,9 +159,13 @@ void WindowSet::PlaceLogGraph() {
     logGraphPlaced_ = true;
     const QScreen* screen = frmList->screen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
-    frmGraphList->move(PlaceBesideLog(available, frmList->frameGeometry(), frmMain->frameGeometry(),
-                                      frmGraphList->frameGeometry().size())
-                           .topLeft());
+    // A window never shown has no frame yet: the window manager will give it one
+    // like the log's.
+    const QRect logFrame = frmList->frameGeometry();
+    const QSize frame = logFrame.size() - frmList->geometry().size();
+    frmGraphList->move(
+        PlaceBesideLog(available, logFrame, frmMain->frameGeometry(), frmGraphList->size() + frame)
+            .topLeft());
 }
 
 void WindowSet::Timer1Timer() {

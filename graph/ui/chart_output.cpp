@@ -15,6 +15,7 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <qcustomplot.h>
 
 ChartOutput::ChartOutput(QCustomPlot& plot, QWidget& owner, const QString& title)
@@ -139,11 +140,18 @@ void ChartOutput::ExportImageAs() {
     if (name.isEmpty())
         return;
     FolderUsed(name);
-    const Kind& kind = kinds[std::max<qsizetype>(0, filters.indexOf(chosen))];
-    if (QFileInfo(name).suffix().isEmpty())
-        name += QLatin1Char('.') + kind.suffix;
+    const Kind* kind = &kinds[std::max<qsizetype>(0, filters.indexOf(chosen))];
+    const QString typed = QFileInfo(name).suffix().toLower();
+    if (typed != kind->suffix) {
+        const Kind* named = std::find_if(std::begin(kinds), std::end(kinds),
+                                         [&](const Kind& k) { return k.suffix == typed; });
+        if (named != std::end(kinds))
+            kind = named;
+        else
+            name += QLatin1Char('.') + kind->suffix;
+    }
     QString error;
-    if (!ExportImage(name, kind.format, &error))
+    if (!ExportImage(name, kind->format, &error))
         ShowException(error);
 }
 

@@ -40,6 +40,8 @@ public:
     // On failure error names the file and the reason.
     bool ExportImage(const QString& fileName, ImageFormat format, QString* error = nullptr);
     // Asks for the file and its kind, then exports; a failure is shown in the error box.
+    // A suffix typed chooses the kind; without a known one the filter's kind and
+    // suffix are taken.
     void ExportImageAs();
 
     // Where the file dialogs start, and where the chosen file's folder is kept: the

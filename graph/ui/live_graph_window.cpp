@@ -52,6 +52,26 @@ TfrmGraph::TfrmGraph(RecordingSession& session, QWidget* parent)
             [this](int32_t rate) { xSpan_ = std::max(rate, 1) * 100.0 / 86400.0; });
     connect(&session, &RecordingSession::LiveGraphReset, this, &TfrmGraph::SetUpChart);
     connect(&session, &RecordingSession::PointDue, this, &TfrmGraph::AddPoint);
+    // A meter found after the graph was set up replaces the note that none is (a
+    // title the user typed stays).
+    const auto followMeter = [this] {
+        if (PlotChart1->SubTitle() != NoMeterText())
+            return;
+        PlotChart1->SetSubTitle(SubTitleText());
+        PlotChart1->Redraw();
+    };
+    connect(&session, &RecordingSession::ModelIdentified, this, followMeter);
+    connect(&session, &RecordingSession::LinkShown, this, followMeter);
+}
+
+QString TfrmGraph::NoMeterText() {
+    return tr("No thermometer found");
+}
+
+// An assumed model names no meter: the graph would claim one that is not there.
+QString TfrmGraph::SubTitleText() const {
+    const CurrentReading& reading = session_.Reading();
+    return reading.ModelAssumed ? NoMeterText() : ShownModelText(reading.ModelText);
 }
 
 void TfrmGraph::SetUpChart() {
@@ -70,7 +90,7 @@ void TfrmGraph::SetUpChart() {
     }
     chart.SetPoints(PointCount);
     chart.SetMainTitle(tr("REAL TIME GRAPH"));
-    chart.SetSubTitle(ShownModelText(reading.ModelText));
+    chart.SetSubTitle(SubTitleText());
     chart.SetYAxisLabel(tr("Degree"));
     chart.SetXAxisLabel(tr("Time"));
     chart.SetMarkDataPoints(false);

@@ -55,6 +55,8 @@ private:
 
     // The chart's set-up for the model and settings, when the core resets the graph.
     void SetUpChart();
+    static QString NoMeterText();
+    QString SubTitleText() const;
     double FirstStoredTime() const;
 
     RecordingSession& session_;

@@ -156,7 +156,9 @@ void TfrmGraphList::ShowBuild(Build& build) {
     showNormal();
     raise();
     activateWindow();
-    chart.Redraw();
+    // Another table's graph: a zoom into the last one means nothing here.
+    chart.ChartAction(PlotChart::chReinitAndReset);
+    ShowZoomed();
     emit GraphBuilt();
 }
 
@@ -170,7 +172,7 @@ void TfrmGraphList::mnuPrintClick() {
 
 void TfrmGraphList::btnClearClick() {
     PlotChart1->ChartAction(PlotChart::chUndoZoom);
-    btnClear->setEnabled(false);
+    ShowZoomed();
 }
 
 void TfrmGraphList::UndoZoom1Click() {
@@ -178,7 +180,11 @@ void TfrmGraphList::UndoZoom1Click() {
 }
 
 void TfrmGraphList::PlotChart1ZoomIn() {
-    btnClear->setEnabled(true);
+    ShowZoomed();
+}
+
+void TfrmGraphList::ShowZoomed() {
+    btnClear->setEnabled(PlotChart1->Zoomed());
 }
 
 void TfrmGraphList::mnuHelpClick() {
@@ -202,6 +208,7 @@ void TfrmGraphList::mnuRangeClick() {
     chart.SetManualMaxY(range.max);
     chart.SetManualMinY(range.min);
     chart.ChartAction(PlotChart::chReinitAndReset);
+    ShowZoomed();
 }
 
 void TfrmGraphList::mnuTitleClick() {

@@ -54,6 +54,8 @@ signals:
 private:
     struct Build;
     void ShowBuild(Build& build);
+    // The Undo Zoom button is offered while the chart is zoomed.
+    void ShowZoomed();
 
     const RecordingSession& session_;
     TfrmPrintProgress* progress_ = nullptr;

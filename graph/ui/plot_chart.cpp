@@ -364,10 +364,16 @@ PlotChart::Ranges PlotChart::FullRanges() const {
     return r;
 }
 
+void PlotChart::ShowEdgesAsData(bool on) {
+    for (Look& look : looks_)
+        look.plottable->SetEdgesAreData(on);
+}
+
 bool PlotChart::ApplyRanges() {
     const Ranges r = FullRanges();
     const QCPRange x = Widened(KeyFromDays(r.lowerX), KeyFromDays(r.upperX), 30.0);
     const QCPRange y = Widened(r.lowerY, r.upperY, 1.0);
+    ShowEdgesAsData(scaleX_ == chAutomatic);
     if (x == plot_->xAxis->range() && y == plot_->yAxis->range())
         return false;
     plot_->xAxis->setRange(x);
@@ -468,17 +474,22 @@ QPointF PlotChart::PixelAt(double days, double value) const {
 void PlotChart::Zoom(const QRect& frame) {
     // Only the part of a frame over the plot counts: one started above it must not
     // widen the range beyond what is shown.
-    const QRect rect = frame.normalized().intersected(plot_->axisRect()->rect());
-    if (rect.width() < 4 || rect.height() < 4)
+    const QRect rect = frame.normalized();
+    const QRect over = rect.intersected(plot_->axisRect()->rect());
+    if (over.width() < 4 || over.height() < 4)
         return;
-    const auto within = [this](QCPAxis* axis) {
-        const QCPRange framed = plot_->selectionRect()->range(axis);
+    // The values under the pixels pressed and released: a rectangle's width and
+    // height count its last pixel, which would move the far edges one pixel on.
+    const auto within = [](QCPAxis* axis, int fromPixel, int toPixel) {
+        QCPRange framed(axis->pixelToCoord(fromPixel), axis->pixelToCoord(toPixel));
+        framed.normalize();
         const QCPRange shown = axis->range();
         return QCPRange(std::max(framed.lower, shown.lower), std::min(framed.upper, shown.upper));
     };
-    const QCPRange x = within(plot_->xAxis);
-    const QCPRange y = within(plot_->yAxis);
+    const QCPRange x = within(plot_->xAxis, rect.left(), rect.right());
+    const QCPRange y = within(plot_->yAxis, rect.bottom(), rect.top());
     zoomed_ = true;
+    ShowEdgesAsData(false);
     plot_->xAxis->setRange(x);
     plot_->yAxis->setRange(y);
     SyncScrollBar();

@@ -161,6 +161,9 @@ private:
     bool ApplyLooks();
     Ranges FullRanges() const;
     bool ApplyRanges();
+    // Whether the view's sides are the first and last points, so their marks may
+    // show whole.
+    void ShowEdgesAsData(bool on);
     void Replot(bool full);
     // Draws only the points written since the series were painted, when that is all
     // that changed and they follow the painted ones; false when it cannot.

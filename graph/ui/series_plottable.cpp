@@ -48,6 +48,14 @@ QPointF SeriesPlottable::Pixel(const ChartData::Point& p) const {
     return {std::clamp(x, -PixelLimit, PixelLimit), std::clamp(y, -PixelLimit, PixelLimit)};
 }
 
+QRect SeriesPlottable::clipRect() const {
+    const QRect plot = QCPAbstractPlottable::clipRect();
+    if (!edgesAreData_)
+        return plot;
+    const int reach = int(std::ceil(MarkSize / 2 + mPen.widthF()));
+    return plot.adjusted(-reach, 0, reach, 0);
+}
+
 void SeriesPlottable::draw(QCPPainter* painter) {
     if (!mKeyAxis || !mValueAxis || subset_ >= data_.Subsets())
         return;

@@ -24,6 +24,11 @@ public:
     // Marks were asked for but left out at the last drawing, as too many points were in view.
     bool MarksHidden() const { return marksHidden_; }
 
+    // While the view's left and right edges are the first and last points, nothing
+    // but their marks and the line's width reaches past them: they may show whole
+    // beyond the plot's sides.
+    void SetEdgesAreData(bool on) { edgesAreData_ = on; }
+
     // Draws points first to last onto a picture that already holds the line up to
     // first, joined to the points before them, and returns the pixels touched.
     QRectF DrawAppended(QCPPainter* painter, int first, int last);
@@ -41,6 +46,7 @@ public:
     static double DaysFromKey(double key);
 
 protected:
+    QRect clipRect() const override;
     void draw(QCPPainter* painter) override;
     void drawLegendIcon(QCPPainter* painter, const QRectF& rect) const override;
 
@@ -54,6 +60,7 @@ private:
     int subset_;
     bool marks_ = false;
     bool marksHidden_ = false;
+    bool edgesAreData_ = false;
     // The line across the columns, and what it was found for.
     std::vector<ChartData::Point> outline_;
     ChartData::Extent outlineView_{0, 0};

@@ -68,9 +68,12 @@ private slots:
             << wide << QRect(1300, 500, 600, 380) << topLeftMenu << QRect(698, 500, 602, 420);
         QTest::newRow("menu right of the log: below it")
             << wide << QRect(0, 0, 500, 380) << QRect(700, 0, 601, 428) << QRect(0, 380, 602, 420);
-        QTest::newRow("no side clear: where the least is hidden")
+        QTest::newRow("menu above right of the log: above it, clear of the menu")
+            << QRect(0, 0, 1920, 1080) << QRect(155, 540, 562, 446) << QRect(659, 326, 603, 451)
+            << QRect(57, 120, 602, 420);
+        QTest::newRow("no place clear: where the least is hidden")
             << QRect(0, 0, 1000, 800) << QRect(200, 200, 600, 400) << QRect(0, 0, 1000, 200)
-            << QRect(200, 380, 602, 420);
+            << QRect(398, 380, 602, 420);
     }
     void BesideLog() {
         QFETCH(QRect, screen);

@@ -271,11 +271,12 @@ private slots:
         QVERIFY(p.w.frmList->isVisible());
         const QRect log = p.w.frmList->frameGeometry();
         const QRect menu = p.w.frmMain->frameGeometry();
-        const QSize size = p.w.frmGraphList->frameGeometry().size();
         QSignalSpy built(p.w.frmGraphList.get(), &TfrmGraphList::GraphBuilt);
         emit p.w.frmList->GraphRequested();
         QVERIFY(built.wait());
         SetExceptionDisplay(previous);
+        // Placed before it was shown, with the frame it has once shown.
+        const QSize size = p.w.frmGraphList->frameGeometry().size();
         const QRect screen = p.w.frmList->screen()->availableGeometry();
         QCOMPARE(p.w.frmGraphList->pos(), PlaceBesideLog(screen, log, menu, size).topLeft());
         QVERIFY(p.w.frmGraphList->pos() != menu.topLeft());

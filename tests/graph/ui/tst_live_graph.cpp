@@ -64,6 +64,30 @@ private slots:
         QCOMPARE(graph.NextPoint(), 0);
     }
 
+    // With no meter the last run's model is assumed: the subtitle says none was
+    // found until a meter answers, and a title the user typed stays.
+    void subTitleNamesOnlyAFoundMeter() {
+        auto session = settings_.Session();
+        TfrmGraph graph(*session);
+        session->Models().ApplyLastModel();
+        session->InitLiveGraph();
+        PlotChart& chart = *graph.PlotChart1;
+        QCOMPARE(chart.SubTitle(), QStringLiteral("No thermometer found"));
+        IdentifyModel(*session, 301);
+        QCOMPARE(chart.SubTitle(), QStringLiteral("Two channel, K type thermometer."));
+        // The last port reopened: its frames say the meter taken is there.
+        session->Models().ApplyLastModel();
+        session->InitLiveGraph();
+        QCOMPARE(chart.SubTitle(), QStringLiteral("No thermometer found"));
+        emit session->Meter().ConnectionAnnounced();
+        QCOMPARE(chart.SubTitle(), QStringLiteral("One channel, K type thermometer."));
+        session->Models().ApplyLastModel();
+        session->InitLiveGraph();
+        chart.SetSubTitle(QStringLiteral("Boiler"));
+        IdentifyModel(*session, 300);
+        QCOMPARE(chart.SubTitle(), QStringLiteral("Boiler"));
+    }
+
     // At 4,999 stored points the oldest 100 drop before the next one is written.
     void dropsOldest100At4999() {
         auto session = settings_.Session(301);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The log graph window: a build from the core's log table on a worker thread,
 // with its progress, titles, series and start-up range; the empty table's
-// message; rows recorded during the build left out; Cancel; zoom with Undo Zoom;
+// message; rows recorded during the build left out; Cancel; zoom with Undo Zoom,
+// and a new build, complete or cancelled, unzoomed;
 // lines and marks; the two-point read-out in the status line; and a second build
 // asked for while one runs.
 
@@ -16,6 +17,7 @@
 #include "support/scratch_settings.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -45,6 +47,18 @@ bool Build(TfrmGraphList& graph) {
     QSignalSpy built(&graph, &TfrmGraphList::GraphBuilt);
     graph.BuildLogGraph();
     return built.wait(20000);
+}
+
+// Drags a frame over the second quarter of the time shown.
+void ZoomIn(TfrmGraphList& graph) {
+    const PlotChart& chart = *graph.PlotChart1;
+    auto* plot = chart.findChild<QCustomPlot*>();
+    const double span = chart.ShownMaxX() - chart.ShownMinX();
+    const QPoint from = chart.PixelAt(chart.ShownMinX() + span / 4, 80).toPoint();
+    const QPoint to = chart.PixelAt(chart.ShownMinX() + span / 2, 10).toPoint();
+    QTest::mousePress(plot, Qt::LeftButton, {}, from);
+    QTest::mouseMove(plot, to);
+    QTest::mouseRelease(plot, Qt::LeftButton, {}, to);
 }
 } // namespace
 
@@ -126,11 +140,7 @@ private slots:
         PlotChart& chart = *graph.PlotChart1;
         auto* plot = chart.findChild<QCustomPlot*>();
 
-        const QPoint from = chart.PixelAt(T0 + 100 * Second, 80).toPoint();
-        const QPoint to = chart.PixelAt(T0 + 200 * Second, 10).toPoint();
-        QTest::mousePress(plot, Qt::LeftButton, {}, from);
-        QTest::mouseMove(plot, to);
-        QTest::mouseRelease(plot, Qt::LeftButton, {}, to);
+        ZoomIn(graph);
         QVERIFY(chart.Zoomed());
         QVERIFY(graph.btnClear->isEnabled());
         graph.UndoZoom1->trigger();
@@ -149,13 +159,41 @@ private slots:
         graph.mnuMeasure->trigger();
         QTest::mouseClick(plot, Qt::LeftButton, {}, chart.PixelAt(T0 + 60 * Second, 50).toPoint());
         QTest::mouseClick(plot, Qt::LeftButton, {}, chart.PixelAt(T0 + 180 * Second, 50).toPoint());
-        const QString status = graph.statusBar()->currentMessage();
+        auto* line = graph.statusBar()->findChild<QLabel*>(QStringLiteral("chartStatus"));
+        QVERIFY(line);
+        const QString status = line->text().replace(QChar::Nbsp, QLatin1Char(' '));
         QVERIFY2(status.contains(QStringLiteral("Main: \u0394T")) &&
                      status.contains(QStringLiteral("Second: \u0394T")),
                  qPrintable(status));
+        // In a narrow window the read-out goes on over more lines, all of them shown.
+        graph.resize(graph.minimumSizeHint().width(), graph.height());
+        QTRY_VERIFY(line->fontMetrics().horizontalAdvance(line->text()) > line->width());
+        QTRY_VERIFY(line->height() >= line->heightForWidth(line->width()));
+        const auto lineRect = [&] { return QRect(line->mapTo(&graph, QPoint()), line->size()); };
+        QTRY_VERIFY2(QRect(QPoint(), graph.size()).contains(lineRect()),
+                     qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6")
+                                    .arg(lineRect().x())
+                                    .arg(lineRect().y())
+                                    .arg(lineRect().width())
+                                    .arg(lineRect().height())
+                                    .arg(graph.width())
+                                    .arg(graph.height())));
+        // Wide again, one line again.
+        const int narrowHeight = line->height();
+        graph.resize(graph.width() * 5, graph.height());
+        QTRY_VERIFY(line->height() < narrowHeight);
         QTest::keyClick(&graph, Qt::Key_Escape);
         QVERIFY(chart.Measure().Marks().empty());
-        QVERIFY(!graph.statusBar()->currentMessage().contains(QStringLiteral("\u0394T")));
+        QVERIFY(!line->text().contains(QStringLiteral("\u0394T")));
+
+        // Another table's graph starts unzoomed.
+        ZoomIn(graph);
+        QVERIFY(chart.Zoomed());
+        session->Log().Clear();
+        Record(session->Log(), *session, 301, 30);
+        QVERIFY(Build(graph));
+        QVERIFY(!chart.Zoomed() && !graph.btnClear->isEnabled());
+        QVERIFY(qAbs(chart.ShownMaxX() - (T0 + 29 * Second)) < 1e-9);
     }
 
     // Rows recorded while the build runs lie beyond the rows it took and are not
@@ -179,7 +217,10 @@ private slots:
         QCOMPARE(graph.SeriesCount, 2);
         QVERIFY(graph.PlotChart1->XDataD(1, 199999) != 0.0);
 
-        // Cancel at once: what was read is shown, the rest stays blank.
+        // Cancel at once: what was read is shown, the rest stays blank, unzoomed.
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
+        ZoomIn(graph);
+        QVERIFY(graph.btnClear->isEnabled());
         graph.BuildLogGraph();
         progress.BitBtn1->click();
         QVERIFY(built.wait(30000));
@@ -188,6 +229,9 @@ private slots:
         QVERIFY(progress.Result() == ProgressDialog::ModalResult::Cancel);
         QCOMPARE(chart.XDataD(0, 200004), 0.0);
         QVERIFY(!progress.isVisible());
+        QVERIFY(!chart.Zoomed() && !graph.btnClear->isEnabled());
+        QCOMPARE(chart.ShownMinX(), chart.ManualMinX()); // the span of the rows taken
+        QCOMPARE(chart.ShownMaxX(), chart.ManualMaxX());
     }
 
     // After Cancel the time axis spans the whole table, not only the rows read so

@@ -6,9 +6,12 @@
 #include "base/day_count.h"
 #include "graph/ui/measure_marks.h"
 #include "graph/ui/plot_chart.h"
+#include "graph/ui/series_plottable.h"
 #include "support/pdf_streams.h"
 #include "support/scratch_settings.h"
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -16,6 +19,7 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <qcustomplot.h>
 
@@ -161,11 +165,24 @@ private slots:
             return QPoint(along(f.x(), area.left(), area.width(), plot->width()),
                           along(f.y(), area.top(), area.height(), plot->height()));
         };
+        // The values under the pixels pressed and released, kept within what is shown.
+        const QRect frame = QRect(at(from), at(to)).normalized();
+        const auto valueAt = [](QCPAxis* axis, int pixel) {
+            return std::clamp(axis->pixelToCoord(pixel), axis->range().lower, axis->range().upper);
+        };
+        const double right = valueAt(plot->xAxis, frame.right());
+        const double top = valueAt(plot->yAxis, frame.top());
+        const double bottom = valueAt(plot->yAxis, frame.bottom());
         QTest::mousePress(plot, Qt::LeftButton, {}, at(from));
         QTest::mouseMove(plot, at(to));
         QTest::mouseRelease(plot, Qt::LeftButton, {}, at(to));
         QCOMPARE(chart.Zoomed(), zooms);
-        // Within a pixel of the expected edges, and never beyond the plot's range.
+        if (zooms) {
+            QCOMPARE(chart.ShownMaxY(), top);
+            QCOMPARE(chart.ShownMinY(), bottom);
+            QVERIFY(qAbs(SeriesPlottable::KeyFromDays(chart.ShownMaxX()) - right) < 1e-3);
+        }
+        // Near the expected edges, and never beyond the plot's range.
         const double pixelY = 100.0 / area.height();
         QVERIFY2(qAbs(chart.ShownMaxY() - maxY) <= 2 * pixelY && chart.ShownMaxY() <= 100 + 1e-9,
                  qPrintable(QString::number(chart.ShownMaxY())));
@@ -204,6 +221,38 @@ private slots:
         QVERIFY(blueAt(t0 + 5 * Second));
         QVERIFY(blueAt(t0 + 25 * Second));
         QVERIFY(!blueAt(t0 + 15 * Second));
+    }
+
+    // The first and last points lie on the plot's sides; their marks show whole.
+    void edgeMarksShowWhole() {
+        PlotChart chart;
+        chart.SetSubsets(1);
+        chart.SetPoints(10);
+        const double t0 = 46362.5;
+        for (int i = 0; i < 10; ++i) {
+            chart.SetXDataD(0, i, t0 + i * Second);
+            chart.SetYData(0, i, 50.0f);
+        }
+        chart.SetManualScaleControlY(PlotChart::chManualMinAndMax);
+        chart.SetManualMinY(0);
+        chart.SetManualMaxY(100);
+        chart.SetMarkDataPoints(true);
+        chart.resize(600, 400);
+        chart.ChartAction(PlotChart::chReinitAndReset);
+        const QImage image = chart.grab().toImage();
+        // Blue in the mark's outer column, beside the point, outside the plot.
+        const auto blueBeside = [&](double days, int side) {
+            const QPointF p = chart.PixelAt(days, 50);
+            for (int dx = 2; dx <= 3; ++dx)
+                for (int dy = -1; dy <= 1; ++dy) {
+                    const QColor c = image.pixelColor(int(p.x()) + side * dx, int(p.y()) + dy);
+                    if (c.blue() > 100 && c.red() < 100 && c.green() < 100)
+                        return true;
+                }
+            return false;
+        };
+        QVERIFY(blueBeside(t0, -1));
+        QVERIFY(blueBeside(t0 + 9 * Second, 1));
     }
 
     // New points at the end are drawn alone onto the series' picture; other writes
@@ -427,6 +476,63 @@ private slots:
         QVERIFY(!chart.Output().ExportImage(dir.filePath(QStringLiteral("missing/") + name),
                                             ChartOutput::ImageFormat(format), &error));
         QVERIFY(error.contains(QStringLiteral("missing")));
+    }
+
+    // Export Image As: the suffix typed chooses the format whatever filter is
+    // selected; a name without a known suffix gets the filter's format and suffix.
+    void exportImageAsTypedSuffix_data() {
+        QTest::addColumn<int>("filter"); // PNG, PNG twice the size, SVG, PDF
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("kind");
+        QTest::newRow("svg under PNG") << 0 << "graph.svg"
+                                       << "graph.svg" << QByteArray("svg");
+        QTest::newRow("pdf under PNG") << 0 << "graph.pdf"
+                                       << "graph.pdf" << QByteArray("pdf");
+        QTest::newRow("PNG under SVG") << 2 << "graph.PNG"
+                                       << "graph.PNG" << QByteArray("png");
+        QTest::newRow("png under PNG twice") << 1 << "g.png"
+                                             << "g.png" << QByteArray("png2x");
+        QTest::newRow("none under PDF") << 3 << "graph"
+                                        << "graph.pdf" << QByteArray("pdf");
+        QTest::newRow("unknown under PNG") << 0 << "g.jpg"
+                                           << "g.jpg.png" << QByteArray("png");
+    }
+    void exportImageAsTypedSuffix() {
+        QFETCH(int, filter);
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        QFETCH(QByteArray, kind);
+        PlotChart chart;
+        chart.resize(640, 420);
+        chart.SetSubsets(1);
+        chart.SetPoints(2);
+        chart.SetXDataD(0, 0, T0);
+        chart.SetYData(0, 0, 1.0f);
+        chart.SetXDataD(0, 1, T0 + Second);
+        chart.SetYData(0, 1, 2.0f);
+        chart.ChartAction(PlotChart::chReinitAndReset);
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        const QSize size = chart.findChild<QCustomPlot*>()->size();
+        QTemporaryDir dir;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialog->selectNameFilter(dialog->nameFilters().value(filter));
+            dialog->selectFile(dir.filePath(typed));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        chart.Output().ExportImageAs();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{written});
+        const QByteArray bytes = FileBytes(dir.filePath(written));
+        if (kind == "svg")
+            QVERIFY(bytes.contains("<svg"));
+        else if (kind == "pdf")
+            QVERIFY(bytes.startsWith("%PDF"));
+        else
+            QCOMPARE(QImage::fromData(bytes, "png").size(), kind == "png2x" ? size * 2 : size);
     }
 
     // Printing without a printer: the page a PDF printer makes of the chart, written

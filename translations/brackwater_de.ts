@@ -1587,6 +1587,10 @@ Untertitel hinzufügen, bearbeiten und löschen.  </translation>
         <source>&amp;Alarms...</source>
         <translation>&amp;Alarme...</translation>
     </message>
+    <message>
+        <source>No thermometer found</source>
+        <translation>Kein Thermometer gefunden</translation>
+    </message>
 </context>
 <context>
     <name>TfrmGraphList</name>

@@ -1577,6 +1577,10 @@ el título principal y el subtítulo.  </translation>
         <source>&amp;Alarms...</source>
         <translation>&amp;Alarmas...</translation>
     </message>
+    <message>
+        <source>No thermometer found</source>
+        <translation>No se encontró ningún termómetro</translation>
+    </message>
 </context>
 <context>
     <name>TfrmGraphList</name>
